@@ -1,0 +1,168 @@
+#include "app/command_line.h"
+
+#include <ostream>
+#include <sstream>
+
+#include "app/catalogue.h"
+
+namespace korvel {
+namespace {
+
+std::string escapeBreaks(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += "\\n";
+        else if (c == '\r') continue;
+        else out += c;
+    }
+    return out;
+}
+
+const CliCommand* findCommand(const std::vector<CliCommand>& commands, const std::string& fitting) {
+    for (const auto& c : commands)
+        if (c.fitting == fitting) return &c;
+    return nullptr;
+}
+
+// Applies one name=value argument to the state; false with a message on error.
+bool applyArgument(const WindowDesign& design, FormState& state, const std::string& arg, std::string& error) {
+    const auto eq = arg.find('=');
+    if (eq == std::string::npos || eq == 0) {
+        error = "expected name=value, got '" + arg + "'";
+        return false;
+    }
+    const std::string name = arg.substr(0, eq);
+    const std::string value = arg.substr(eq + 1);
+    if (name == "round") {
+        if (value != "int" && value != "dec") {
+            error = "round takes int or dec, got '" + value + "'";
+            return false;
+        }
+        state.decimals = value == "dec";
+        state.digits = state.decimals ? design.rounding.decimalDigits : 0;
+        return true;
+    }
+    if (const InputDesign* in = design.input(name)) {
+        state.texts[in->box.key()] = value;
+        return true;
+    }
+    if (const ListDesign* list = design.list(name)) {
+        if (list->optionValues.empty()) {
+            state.texts[list->box.key()] = value;
+            return true;
+        }
+        for (size_t i = 0; i < list->optionValues.size(); ++i)
+            if (list->optionValues[i] == value) {
+                state.texts[list->box.key()] = list->items[i];
+                return true;
+            }
+        std::string allowed;
+        for (const auto& v : list->optionValues) allowed += (allowed.empty() ? "" : "|") + v;
+        error = name + " takes " + allowed + ", got '" + value + "'";
+        return false;
+    }
+    error = "unknown input name '" + name + "' for " + design.objectName;
+    return false;
+}
+
+}  // namespace
+
+bool isCommandLine(const std::vector<std::string>& args) { return !args.empty() && args[0] != "--screenshots"; }
+
+void printOutcome(const Outcome& outcome, std::ostream& out) {
+    for (const auto& effect : outcome.effects) {
+        std::visit(
+            [&out](const auto& e) {
+                using T = std::decay_t<decltype(e)>;
+                if constexpr (std::is_same_v<T, ShowMessage>) {
+                    out << "message\t" << escapeBreaks(e.text) << '\n';
+                } else if constexpr (std::is_same_v<T, SetBoxText>) {
+                    out << e.key << ".text\t" << escapeBreaks(e.text) << '\n';
+                } else if constexpr (std::is_same_v<T, SetListingHeading>) {
+                    out << e.key << ".text\t" << e.text << '\n';
+                } else if constexpr (std::is_same_v<T, AddListingLine>) {
+                    out << e.key << '\t' << e.text << '\n';
+                } else if constexpr (std::is_same_v<T, SetCaption>) {
+                    out << e.key << '\t' << escapeBreaks(e.text) << '\n';
+                } else if constexpr (std::is_same_v<T, Draw>) {
+                    if (const auto* line = std::get_if<TextLineOp>(&e.primitive)) {
+                        out << "surface";
+                        for (const auto& item : line->items) out << "\t@" << item.column << ':' << item.text;
+                        out << '\n';
+                    }
+                }
+            },
+            effect);
+    }
+}
+
+std::string helpText() {
+    std::ostringstream out;
+    out << "Usage:\n"
+           "  korvel                               start the program\n"
+           "  korvel list FITTING [name=value ...] run one compute command on the window's presets,\n"
+           "                                       changed by the given box texts, and print what the\n"
+           "                                       window shows as KEY<TAB>TEXT lines\n"
+           "  korvel --help                        this text\n\n"
+           "Values are box texts, read exactly as the window reads its boxes.\n"
+           "Options: round=int|dec (取整数 or 留小数), and where a window has one, its direction\n"
+           "(dir=north|south) or variant (variant=frustum|cone) list.\n"
+           "Exit status: 0 the command ran to its end, 2 a check stopped it, 1 unknown FITTING or name.\n\n"
+           "FITTINGs:\n";
+    const WindowDesign* shown = nullptr;
+    for (const auto& c : cliCommands()) {
+        if (c.design != shown) {
+            shown = c.design;
+            out << "\n  " << c.design->objectName << ", " << c.design->fitting << ":\n    inputs:";
+            for (const auto& in : c.design->inputs)
+                out << "  " << in.symbol << "=" << in.preset << (in.unitText == "°" ? "°" : " " + in.unitText);
+            for (const auto& l : c.design->lists) {
+                if (l.optionValues.empty()) {
+                    out << "  " << l.symbol << "=" << l.preset << " (" << l.items.front() << " to "
+                        << l.items.back() << ")";
+                } else {
+                    out << "  " << l.symbol << "=" << l.optionValues.front();
+                    for (size_t i = 1; i < l.optionValues.size(); ++i) out << "|" << l.optionValues[i];
+                }
+            }
+            out << "  round=int|dec\n";
+        }
+        out << "    " << c.fitting << "  (" << c.command->name << ")\n";
+    }
+    return out.str();
+}
+
+int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        out << helpText();
+        return kExitOk;
+    }
+    if (args[0] != "list") {
+        err << "korvel: unknown command '" << args[0] << "' (try korvel --help)\n";
+        return kExitUsage;
+    }
+    if (args.size() < 2) {
+        err << "korvel: list needs a FITTING (try korvel --help)\n";
+        return kExitUsage;
+    }
+    const std::vector<CliCommand> commands = cliCommands();
+    const CliCommand* command = findCommand(commands, args[1]);
+    if (command == nullptr) {
+        err << "korvel: unknown FITTING '" << args[1] << "' (try korvel --help)\n";
+        return kExitUsage;
+    }
+    FormState state = command->design->presetState();
+    for (size_t i = 2; i < args.size(); ++i) {
+        std::string error;
+        if (!applyArgument(*command->design, state, args[i], error)) {
+            err << "korvel: " << error << '\n';
+            return kExitUsage;
+        }
+    }
+    if (!command->command->run) return kExitOk;
+    const Outcome outcome = command->command->run(state);
+    printOutcome(outcome, out);
+    return outcome.stopped ? kExitStopped : kExitOk;
+}
+
+}  // namespace korvel

@@ -1,0 +1,23 @@
+// Korvel: sheet-metal flat-pattern layout of duct and pipe fittings.
+
+#include <QApplication>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/command_line.h"
+#include "app/main_window.h"
+
+int main(int argc, char* argv[]) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (korvel::isCommandLine(args)) return korvel::runCommandLine(args, std::cout, std::cerr);
+
+    QApplication app(argc, argv);
+    korvel::setUpFonts();
+    if (!args.empty() && args[0] == "--screenshots")
+        return korvel::takeScreenshots(args.size() > 1 ? QString::fromStdString(args[1]) : QStringLiteral("."));
+    korvel::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,58 @@
+#pragma once
+// Form1, the start window: the fitting menu, the picture panel the user can
+// drag, the notes panel and the running clock in the title.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <string>
+
+class QAction;
+class QMenu;
+class QTextEdit;
+class QTimer;
+
+namespace korvel {
+
+class CalculatorWindow;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow();
+
+    // Opens a fitting window by its menu name (wtfy, stfy, ...): minimises this
+    // window, loads the fitting window unless it is open already, shows it.
+    CalculatorWindow* openFitting(const std::string& menuName);
+    // The open fitting window of that menu item, or nullptr.
+    CalculatorWindow* openWindow(const std::string& menuName) const;
+
+    QAction* menuAction(const std::string& name) const;
+    QMenu* fittingMenu() const { return fittingMenu_; }
+    QWidget* picture() const { return picture_; }
+    QTextEdit* notes() const { return notes_; }
+    bool dragging() const { return dragging_; }
+
+    // The title once the clock has ticked.
+    static QString clockTitle(const std::string& dateTimeLine);
+    void tick();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showNotes(bool shown);
+
+    QWidget* client_;
+    QWidget* picture_;
+    QTextEdit* notes_;
+    QTimer* timer_;
+    QMenu* fittingMenu_;
+    std::map<std::string, QAction*> actions_;
+    std::map<std::string, QPointer<CalculatorWindow>> open_;
+    bool dragging_ = false;
+    short grabX_ = 0, grabY_ = 0;  // twips inside the picture where the drag began
+};
+
+}  // namespace korvel

@@ -1,0 +1,179 @@
+#include "frame/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace korvel {
+namespace {
+
+struct ReadCase {
+    const char* text;
+    double value;
+};
+
+TEST(LeadingNumber, ReadsLikeBasicVal) {
+    const ReadCase cases[] = {
+        {"12abc", 12},   {"", 0},        {"abc", 0},         {" 7", 7},       {"-.5", -0.5},
+        {".5", 0.5},     {"+4", 4},      {"- 5", -5},        {"1 200", 1200}, {"1,5", 1},
+        {"1e3", 1000},   {"1E3", 1000},  {"1D3", 1000},      {"1d-2", 0.01},  {"1e", 1},
+        {"1e+", 1},      {"1e 2", 100},  {"2.5e-1x", 0.25},  {"1.2.3", 1.2},  {"\t3\r\n4", 34},
+        {"--5", 0},      {".", 0},       {"-", 0},           {"e5", 0},       {"007", 7},
+        {"1e-999", 0},   {"0e999999", 0}, {"120毫米", 120},
+    };
+    for (const auto& c : cases) {
+        const LeadingNumber n = readLeadingNumber(c.text);
+        EXPECT_DOUBLE_EQ(n.value, c.value) << '"' << c.text << '"';
+        EXPECT_FALSE(n.tooLarge) << '"' << c.text << '"';
+    }
+}
+
+TEST(LeadingNumber, OnlyAsciiDigitsCount) {
+    for (const char* text : {"Infinity", "inf", "nan", "NaN", "１２３", "١٢٣", "\xFF\xFE" "12"}) {
+        const LeadingNumber n = readLeadingNumber(text);
+        EXPECT_EQ(n.value, 0.0) << text;
+        EXPECT_FALSE(n.tooLarge) << text;
+    }
+}
+
+TEST(LeadingNumber, MinusZeroIsPlainZero) {
+    for (const char* text : {"-0", "-0.000", "-1e-999"}) {
+        const double v = val(text);
+        EXPECT_EQ(v, 0.0) << text;
+        EXPECT_FALSE(std::signbit(v)) << text;
+    }
+}
+
+TEST(LeadingNumber, HexAndOctalWholeNumbers) {
+    const ReadCase cases[] = {
+        {"&HFF", 255},       {"&hff", 255},      {"&HFFFF", -1},           {"&H7FFF", 32767},
+        {"&H8000", -32768},  {"&H10000", 65536}, {"&HFFFFFFFF", -1},       {"&H7FFFFFFF", 2147483647},
+        {"&O17", 15},        {"&o17", 15},       {"&17", 15},              {"&18", 1},
+        {"&H", 0},           {"&", 0},           {" & H 1 0", 16},         {"&HFFg", 255},
+    };
+    for (const auto& c : cases) {
+        const LeadingNumber n = readLeadingNumber(c.text);
+        EXPECT_DOUBLE_EQ(n.value, c.value) << '"' << c.text << '"';
+        EXPECT_FALSE(n.tooLarge) << '"' << c.text << '"';
+    }
+    EXPECT_TRUE(readLeadingNumber("&H100000000").tooLarge);
+}
+
+TEST(LeadingNumber, OverflowIsTooLargeAndReadsZero) {
+    for (const std::string& text : {std::string("1e999"), std::string("1e309"), std::string("-1e309"),
+                                   std::string(400, '9'), std::string("1e99999999999999999999")}) {
+        const LeadingNumber n = readLeadingNumber(text);
+        EXPECT_TRUE(n.tooLarge) << text;
+        EXPECT_EQ(n.value, 0.0) << text;
+        EXPECT_EQ(val(text), 0.0) << text;
+    }
+    EXPECT_FALSE(readLeadingNumber("1.7976931348623157e308").tooLarge);
+    EXPECT_DOUBLE_EQ(val("1.7976931348623157e308"), std::numeric_limits<double>::max());
+}
+
+TEST(LeadingNumber, ReadsOnlyItsView) {
+    const std::string text = "12345";
+    EXPECT_EQ(val(std::string_view(text).substr(0, 2)), 12.0);
+    EXPECT_EQ(val(std::string_view(text.data(), 0)), 0.0);
+}
+
+struct RoundCase {
+    double x;
+    int digits;
+    double expected;
+};
+
+TEST(RoundHalfEven, TiesGoToTheEvenNeighbour) {
+    const RoundCase cases[] = {
+        {0.5, 0, 0},      {1.5, 0, 2},       {2.5, 0, 2},         {3.5, 0, 4},
+        {-3.5, 0, -4},    {-2.5, 0, -2},     {250.5, 0, 250},     {251.5, 0, 252},
+        {2.675, 2, 2.68}, {0.125, 2, 0.12},  {0.375, 2, 0.38},    {2.665, 2, 2.66},
+        {2.6751, 2, 2.68}, {2.6749, 2, 2.67}, {9.995, 2, 10},      {99.5, 0, 100},
+        {0.004, 2, 0},    {0.006, 2, 0.01},  {0.05, 1, 0},        {0.15, 1, 0.2},
+        {300.1030103, 0, 300}, {1120, 2, 1120}, {1.23456, 4, 1.2346}, {7, -3, 7},
+        {0.1 + 0.2, 15, 0.3},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(roundHalfEven(c.x, c.digits), c.expected) << c.x << " at " << c.digits;
+    }
+}
+
+TEST(RoundHalfEven, NeverGivesMinusZero) {
+    for (const double x : {-0.4, -0.5, -0.0, -0.001}) {
+        const double r = roundHalfEven(x, 0);
+        EXPECT_EQ(r, 0.0) << x;
+        EXPECT_FALSE(std::signbit(r)) << x;
+    }
+    EXPECT_EQ(roundedText(-0.4, 0), "0");
+    EXPECT_EQ(roundedText(-0.004, 2), "0");
+}
+
+TEST(RoundHalfEven, LargeAndNonFiniteValues) {
+    EXPECT_EQ(roundHalfEven(1.5e20, 2), 1.5e20);
+    EXPECT_EQ(roundHalfEven(123456789012345.5, 0), 123456789012346.0);
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(roundHalfEven(inf, 2), inf);
+    EXPECT_EQ(roundHalfEven(-inf, 2), -inf);
+    EXPECT_TRUE(std::isnan(roundHalfEven(std::nan(""), 2)));
+}
+
+struct TextCase {
+    double x;
+    const char* text;
+};
+
+TEST(NumberText, ShortestGeneralForm) {
+    const TextCase cases[] = {
+        {1120, "1120"},
+        {3.5, "3.5"},
+        {0.125, "0.125"},
+        {-3.5, "-3.5"},
+        {0, "0"},
+        {-0.0, "0"},
+        {0.1 + 0.2, "0.3"},
+        {1.0 / 3.0, "0.333333333333333"},
+        {2.0 / 3.0, "0.666666666666667"},
+        {0.0001, "0.0001"},
+        {0.00012, "0.00012"},
+        {0.00001, "1E-05"},
+        {-0.000015, "-1.5E-05"},
+        {123456789012345, "123456789012345"},
+        {999999999999999.4, "999999999999999"},
+        {1e15, "1E+15"},
+        {9999999999999999.0, "1E+16"},
+        {1.5e20, "1.5E+20"},
+        {1e100, "1E+100"},
+        {1e-100, "1E-100"},
+        {100, "100"},
+        {10.01, "10.01"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(numberText(c.x), c.text) << c.x;
+    }
+}
+
+TEST(NumberText, NonFiniteShowsOverflow) {
+    EXPECT_EQ(numberText(std::numeric_limits<double>::infinity()), "溢出");
+    EXPECT_EQ(numberText(-std::numeric_limits<double>::infinity()), "溢出");
+    EXPECT_EQ(numberText(std::nan("")), "溢出");
+}
+
+TEST(NumberText, PrintedNumberBlanks) {
+    EXPECT_EQ(printedNumber(5), " 5 ");
+    EXPECT_EQ(printedNumber(-5), "-5 ");
+    EXPECT_EQ(printedNumber(0), " 0 ");
+    EXPECT_EQ(printedNumber(-0.0), " 0 ");
+    EXPECT_EQ(printedNumber(2.25), " 2.25 ");
+}
+
+TEST(NumberText, RoundedText) {
+    EXPECT_EQ(roundedText(2.675, 2), "2.68");
+    EXPECT_EQ(roundedText(1119.996, 2), "1120");
+    EXPECT_EQ(roundedText(3.14159, 3), "3.142");
+    EXPECT_EQ(roundedText(2.5, 0), "2");
+}
+
+}  // namespace
+}  // namespace korvel

@@ -1,0 +1,15 @@
+// The tests' main: a QApplication on the offscreen platform, so window tests
+// run without a display, then every GoogleTest case.
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "app/application.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    korvel::setUpFonts();
+    return RUN_ALL_TESTS();
+}
