@@ -101,6 +101,13 @@ void CalculatorWindow::buildPanel() {
     registerControl(frame1_, {"Frame1", -1});
     frame1_->setFont(songFont(10.5));
     frame1_->setAutoFillBackground(true);
+    // Input boxes and lists keep black text on white on either surface.
+    QPalette pal = frame1_->palette();
+    pal.setColor(QPalette::Text, Qt::black);
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::ButtonText, Qt::black);
+    pal.setColor(QPalette::Button, QColor(230, 230, 230));
+    frame1_->setPalette(pal);
 
     // Inputs: caption, box, unit, one row each.
     inputFrame_ = new QGroupBox(QString::fromStdString(design_.inputFrameCaption), frame1_);

@@ -86,7 +86,7 @@ struct WindowDesign {
     std::string title;
     std::string fitting;     // short description for --help
     bool darkSurface = true;  // black surface, white text; else white with black
-    double openWidth = 15360, openHeight = 11520;  // twips, outer size at opening
+    double openWidth = 18000, openHeight = 12000;  // twips, outer size at opening
     std::vector<MenuCommand> menu;
     std::vector<InputDesign> inputs;
     std::vector<ListDesign> lists;  // number lists and the variant list

@@ -1,0 +1,35 @@
+#pragma once
+// Replaces the modal dialogs for one test, recording what they were asked.
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "frame/message_boxes.h"
+
+namespace korvel::testing {
+
+class RecordedDialogs {
+public:
+    RecordedDialogs() {
+        previous_ = setDialogHandlers({[this](const ShowMessage& m) { messages.push_back(m); },
+                                       [this](const std::string& q) {
+                                           questions.push_back(q);
+                                           return answerYes;
+                                       },
+                                       [this](const QString&) { return savePath; }});
+    }
+    ~RecordedDialogs() { setDialogHandlers(std::move(previous_)); }
+    RecordedDialogs(const RecordedDialogs&) = delete;
+    RecordedDialogs& operator=(const RecordedDialogs&) = delete;
+
+    std::vector<ShowMessage> messages;
+    std::vector<std::string> questions;
+    bool answerYes = true;
+    QString savePath;
+
+private:
+    DialogHandlers previous_;
+};
+
+}  // namespace korvel::testing
