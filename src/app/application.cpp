@@ -14,6 +14,10 @@
 #include "app/main_window.h"
 #include "frame/calculator_window.h"
 
+// The pictures live in the static core library; their initialiser is only
+// linked in when something calls it.
+static void initResources() { Q_INIT_RESOURCE(korvel); }
+
 namespace korvel {
 namespace {
 
@@ -39,7 +43,8 @@ bool saveShot(QWidget* window, const QString& path) {
 
 }  // namespace
 
-void setUpFonts() {
+void setUpApplication() {
+    initResources();
     const QStringList songs = {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
                                QStringLiteral("AR PL UMing HK"), QStringLiteral("AR PL SungtiL GB"),
                                QStringLiteral("Noto Serif CJK SC")};

@@ -5,9 +5,10 @@
 
 namespace korvel {
 
-// "宋体" resolves to the installed Song/Ming-style CJK font, so that every
-// caption and drawn text in Chinese renders.
-void setUpFonts();
+// Loads the program's pictures and makes "宋体" resolve to the installed
+// Song/Ming-style CJK font, so that every caption and drawn text in Chinese
+// renders. Called once, right after the QApplication is made.
+void setUpApplication();
 
 // Opens the main window and every fitting window in turn through the menu,
 // saves a screenshot of each into `directory` (Form1.png ... Form10.png), and

@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     if (korvel::isCommandLine(args)) return korvel::runCommandLine(args, std::cout, std::cerr);
 
     QApplication app(argc, argv);
-    korvel::setUpFonts();
+    korvel::setUpApplication();
     if (!args.empty() && args[0] == "--screenshots")
         return korvel::takeScreenshots(args.size() > 1 ? QString::fromStdString(args[1]) : QStringLiteral("."));
     korvel::MainWindow window;

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRadioButton>
@@ -278,7 +279,13 @@ bool CalculatorWindow::renderOn(QPrinter& printer) {
             std::min(1.0, std::min(page.width() / image.width(), page.height() / image.height()));
         painter.scale(scale, scale);
     }
-    surface_->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    // Recorded as a picture first: a widget rendered straight onto a scaled
+    // painter would be turned into a bitmap, the picture stays lines and text.
+    QPicture picture;
+    QPainter recorder(&picture);
+    surface_->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    recorder.end();
+    painter.drawPicture(0, 0, picture);
     return painter.end();
 }
 

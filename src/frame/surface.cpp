@@ -133,7 +133,7 @@ struct Replayer {
 void replay(QPainter& painter, const std::vector<Primitive>& primitives, QSizeF size, Rgb foreground) {
     Replayer r{painter, Mapping{size, false, {}}, foreground, LineStyle::Solid, QFont(QStringLiteral("宋体"), 9)};
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (const auto& p : primitives) std::visit(r, p);
     painter.restore();
 }

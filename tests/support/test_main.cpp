@@ -10,6 +10,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    korvel::setUpFonts();
+    korvel::setUpApplication();
     return RUN_ALL_TESTS();
 }

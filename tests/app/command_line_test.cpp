@@ -1,0 +1,123 @@
+// The headless command line: dispatch, option parsing, output format and exit
+// statuses, in-process and through the real binary.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <sys/wait.h>
+
+#include "app/catalogue.h"
+#include "app/command_line.h"
+
+namespace korvel {
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out, err;
+};
+
+CliRun runInProcess(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    CliRun run;
+    run.status = runCommandLine(args, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+// Runs the built program; stderr goes to a temporary file.
+CliRun runBinary(const std::string& arguments) {
+    const std::string errFile = ::testing::TempDir() + "korvel_cli_err.txt";
+    const std::string command = std::string(KORVEL_BINARY) + " " + arguments + " 2>" + errFile;
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    std::array<char, 4096> buffer{};
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    if (FILE* err = fopen(errFile.c_str(), "r")) {
+        while ((n = fread(buffer.data(), 1, buffer.size(), err)) > 0) run.err.append(buffer.data(), n);
+        fclose(err);
+    }
+    return run;
+}
+
+TEST(CommandLine, HelpListsEveryFittingWithItsInputs) {
+    const CliRun run = runInProcess({"--help"});
+    EXPECT_EQ(run.status, kExitOk);
+    for (const char* fitting : {"elbow-end", "elbow-middle", "elbow-divisions", "tee-branch", "tee-opening",
+                                "tee-divisions", "ytee-vertical", "ytee-slanted", "ytee-divisions", "rect-frustum",
+                                "transition-round-top", "transition-rect-top", "cone"})
+        EXPECT_NE(run.out.find(std::string("    ") + fitting + "  ("), std::string::npos) << fitting;
+    for (const char* input : {"D=1120 mm", "R=1680 mm", "alpha=90°", "k=4 (2 to 20)", "n=16 (8 to 100)",
+                              "Ls=200 mm", "beta=75°", "A=2200 mm", "ew=0 mm", "N=24 (16 to 32)", "small=500 mm",
+                              "dir=north|south", "variant=frustum|cone", "round=int|dec"})
+        EXPECT_NE(run.out.find(input), std::string::npos) << input;
+}
+
+TEST(CommandLine, UnknownFittingOrNameIsAUsageErrorWithOneLine) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"list", "pipe"}, {"list", "elbow-end", "X=1"}, {"list", "elbow-end", "D"},
+             {"list", "rect-frustum", "dir=east"}, {"list", "cone", "round=half"}, {"list"}, {"draw"}}) {
+        const CliRun run = runInProcess(args);
+        EXPECT_EQ(run.status, kExitUsage) << args.back();
+        EXPECT_TRUE(run.out.empty());
+        ASSERT_FALSE(run.err.empty());
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+    }
+}
+
+TEST(CommandLine, EveryFittingIsReachable) {
+    const std::vector<CliCommand> commands = cliCommands();
+    EXPECT_EQ(commands.size(), 13u);
+    for (const auto& c : commands) {
+        const CliRun run = runInProcess({"list", c.fitting, "round=dec"});
+        EXPECT_NE(run.status, kExitUsage) << c.fitting << ": " << run.err;
+    }
+}
+
+TEST(CommandLine, OutcomeLinesAreKeyTabText) {
+    Outcome outcome;
+    outcome.effect(ShowMessage{"\n管道外径必须大于零！", MessageIcon::Error, "错误："});
+    outcome.effect(SetBoxText{"Text1(1)", "1120"});
+    outcome.effect(FocusBox{"Text1(1)"});
+    outcome.effect(ClearListing{"Combo3"});
+    outcome.effect(SetListingHeading{"Combo3", "       端节实"});
+    outcome.effect(AddListingLine{"Combo3", "L0 = 450"});
+    outcome.effect(SetCaption{"Label1(11)", "管道周长 = 3519 mm"});
+    outcome.line(0, 0, 10, 10);
+    outcome.text(5, 5, "L0");  // drawn at a position: drawing, not listed
+    outcome.textLine();
+    outcome.textLine({{25, "西北角实线"}, {90, "东北角实线"}});
+    std::ostringstream out;
+    printOutcome(outcome, out);
+    EXPECT_EQ(out.str(),
+              "message\t\\n管道外径必须大于零！\n"
+              "Text1(1).text\t1120\n"
+              "Combo3.text\t       端节实\n"
+              "Combo3\tL0 = 450\n"
+              "Label1(11)\t管道周长 = 3519 mm\n"
+              "surface\n"
+              "surface\t@25:西北角实线\t@90:东北角实线\n");
+}
+
+TEST(CommandLine, TheProgramAnswersWithoutADisplay) {
+    const CliRun help = runBinary("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("korvel list FITTING"), std::string::npos);
+    const CliRun unknown = runBinary("list no-such-fitting");
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_TRUE(unknown.out.empty());
+    EXPECT_EQ(unknown.err, "korvel: unknown FITTING 'no-such-fitting' (try korvel --help)\n");
+    const CliRun badName = runBinary("list tee-branch Q=1");
+    EXPECT_EQ(badName.status, 1);
+    EXPECT_EQ(badName.err, "korvel: unknown input name 'Q' for Form5\n");
+}
+
+}  // namespace
+}  // namespace korvel

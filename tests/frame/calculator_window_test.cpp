@@ -1,0 +1,171 @@
+// The calculator frame shared by Form4 to Form10: lists, rounding choice,
+// applying a command's outcome, printing, and the elbow window's own frame
+// rules (title clock, resize).
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/catalogue.h"
+#include "fittings/elbow/elbow_window.h"
+#include "fittings/tee/tee_windows.h"
+#include "fittings/transition/transition_windows.h"
+#include "frame/calculator_window.h"
+#include "frame/listing_box.h"
+#include "frame/surface.h"
+#include "frame/twips.h"
+#include "support/dialogs.h"
+
+namespace korvel {
+namespace {
+
+class CalculatorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { setScreenDpi(96); }
+    void TearDown() override { setScreenDpi(0); }
+};
+
+QStringList itemsOf(QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+    return items;
+}
+
+TEST_F(CalculatorWindowTest, DivisionAndSegmentListsArePickOnly) {
+    struct Case {
+        const char* menu;
+        const char* key;
+        QString first, last;
+        int count;
+    };
+    const Case cases[] = {{"wtfy", "Combo1", "8", "100", 24},     {"wtfy", "Combo2", "2", "20", 19},
+                          {"stfy", "Combo1(0)", "8", "100", 24},  {"yxst", "Combo1(0)", "8", "100", 24},
+                          {"tydf", "Combo1(0)", "16", "32", 3},   {"tfdy", "Combo1(0)", "16", "32", 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.menu) + " " + c.key);
+        for (const auto& entry : fittingEntries()) {
+            if (entry.menuName != c.menu) continue;
+            std::unique_ptr<CalculatorWindow> window(entry.create());
+            QComboBox* combo = window->list(c.key);
+            ASSERT_NE(combo, nullptr);
+            EXPECT_FALSE(combo->isEditable());
+            const QStringList items = itemsOf(combo);
+            EXPECT_EQ(items.size(), c.count);
+            EXPECT_EQ(items.front(), c.first);
+            EXPECT_EQ(items.back(), c.last);
+        }
+    }
+    RoundTopWindow form8;
+    EXPECT_EQ(itemsOf(form8.list("Combo1(0)")), (QStringList{"16", "24", "32"}));
+    EXPECT_EQ(itemsOf(form8.list("Combo2")), (QStringList{"圆心向西向北偏移", "圆心向西向南偏移"}));
+}
+
+TEST_F(CalculatorWindowTest, RoundingChoiceGivesTheWindowsDigits) {
+    ElbowWindow elbow;
+    TeeWindow tee;
+    EXPECT_TRUE(qobject_cast<QRadioButton*>(elbow.control("Option1"))->isChecked());
+    EXPECT_EQ(qobject_cast<QRadioButton*>(elbow.control("Option1"))->text(), QStringLiteral("取整数"));
+    EXPECT_EQ(qobject_cast<QRadioButton*>(elbow.control("Option2"))->text(), QStringLiteral("留小数"));
+    EXPECT_EQ(elbow.readState().digits, 0);
+    EXPECT_EQ(tee.readState().digits, 0);
+    qobject_cast<QRadioButton*>(elbow.control("Option2"))->setChecked(true);
+    qobject_cast<QRadioButton*>(tee.control("Option1(1)"))->setChecked(true);
+    EXPECT_EQ(elbow.readState().digits, 2);
+    EXPECT_EQ(tee.readState().digits, 3);
+    EXPECT_TRUE(tee.readState().decimals);
+}
+
+TEST_F(CalculatorWindowTest, PanelsCarryCaptionsUnitsAndTheirPlace) {
+    TeeWindow tee;
+    EXPECT_EQ(tee.frame1()->pos(), QPoint(0, toPixels(40)));
+    EXPECT_EQ(tee.label("Label1(0)")->text(), QStringLiteral("输入主管外径："));
+    EXPECT_EQ(tee.label("Label1(8)")->text(), QStringLiteral("°"));
+    EXPECT_EQ(tee.label("Label1(11)")->text(), QStringLiteral("等份"));
+    EXPECT_EQ(tee.box("Text1(4)")->toolTip(), QStringLiteral("如果支管是骑在主管外圆上面焊接就必须输入支管壁厚"));
+    EXPECT_EQ(tee.control("Text1(2)")->property("index").toInt(), 2);
+    EXPECT_EQ(tee.control("Text1(2)")->objectName(), QStringLiteral("Text1"));
+    ElbowWindow elbow;
+    EXPECT_EQ(elbow.box("Text4")->toolTip(), QStringLiteral("如果需要计算弯头重量请输入管道壁厚"));
+    EXPECT_FALSE(elbow.control("Text1")->property("index").isValid());
+}
+
+TEST_F(CalculatorWindowTest, AnOutcomeIsAppliedInOrder) {
+    testing::RecordedDialogs dialogs;
+    TeeWindow tee;
+    Outcome outcome;
+    outcome.effect(ShowMessage{"请您正确输入两管之间夹角,程序执行默认数据！", MessageIcon::None, ""});
+    outcome.effect(SetBoxText{"Text1(2)", "45"});
+    outcome.effect(ClearListing{"Combo1(1)"});
+    outcome.effect(SetListingHeading{"Combo1(1)", "  支管展开实"});
+    outcome.effect(SetListingColour{"Combo1(1)", rgb(0, 0, 192)});
+    outcome.effect(AddListingLine{"Combo1(1)", "L0=200"});
+    outcome.effect(AddListingLine{"Combo1(1)", "L1=210"});
+    outcome.effect(SetCaption{"Label1(12)", "支管展开放样图"});
+    outcome.line(0, 0, 100, 100, rgb(0, 255, 255));
+    tee.box("Text1(2)")->setText(QStringLiteral("95"));
+    tee.apply(outcome);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "请您正确输入两管之间夹角,程序执行默认数据！");
+    EXPECT_EQ(tee.box("Text1(2)")->text(), QStringLiteral("45"));
+    ListingBox* left = tee.listing("Combo1(1)");
+    EXPECT_EQ(left->heading(), "  支管展开实");
+    EXPECT_EQ(left->lines(), (std::vector<std::string>{"L0=200", "L1=210"}));
+    EXPECT_EQ(left->textColour(), rgb(0, 0, 192));
+    EXPECT_EQ(tee.label("Label1(12)")->text(), QStringLiteral("支管展开放样图"));
+    EXPECT_EQ(tee.surface()->primitives().size(), 1u);
+}
+
+TEST_F(CalculatorWindowTest, WithoutAPrinterTheWindowOffersAPdfAndWritesIt) {
+    testing::RecordedDialogs dialogs;
+    QTemporaryDir dir;
+    TeeWindow tee;
+    tee.show();
+    QApplication::processEvents();
+    dialogs.answerYes = false;
+    tee.runCommand("打印");
+    ASSERT_EQ(dialogs.questions.size(), 1u) << "a missing printer is said, never a silent failure";
+    EXPECT_NE(dialogs.questions[0].find("打印机"), std::string::npos);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+
+    dialogs.answerYes = true;
+    dialogs.savePath = dir.filePath("tee.pdf");
+    tee.runCommand("打印");
+    ASSERT_TRUE(QFile::exists(dialogs.savePath));
+    EXPECT_TRUE(dialogs.messages.empty());
+    // Vector output: the captions are text in the PDF.
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {dialogs.savePath, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(20000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("输入主管外径"))) << text.toStdString();
+
+    dialogs.savePath = dir.filePath("no/such/folder/tee.pdf");
+    tee.runCommand("打印");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "错误：");
+}
+
+TEST_F(CalculatorWindowTest, ElbowTitleRunsTheClockAndTheFrameFollowsTheWindowHeight) {
+    EXPECT_EQ(ElbowWindow::clockTitle("2026年12月06日09时05分03秒（星期日）"),
+              QStringLiteral("任意角度弯头展开放样程序      2026年12月06日09时05分03秒（星期日）") +
+                  QString(73, ' ') + QStringLiteral("单位: mm"));
+    ElbowWindow elbow;
+    EXPECT_EQ(elbow.windowTitle(), QStringLiteral("任意角度弯头放样程序   单位:mm"));
+    elbow.show();
+    elbow.resize(1000, 700);
+    QApplication::processEvents();
+    const double height = toTwips(elbow.frameGeometry().height());
+    EXPECT_EQ(elbow.frame1()->height(), toPixels(height));
+    EXPECT_EQ(elbow.listing("Combo3")->height(), toPixels(height / 10 * 6.3));
+    EXPECT_EQ(elbow.listing("Combo4")->height(), toPixels(height / 10 * 6.3));
+}
+
+}  // namespace
+}  // namespace korvel
