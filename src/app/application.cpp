@@ -72,6 +72,12 @@ int takeScreenshots(const QString& directory) {
             ++failures;
             continue;
         }
+        // The window's first compute command, so the shot shows its listing and drawing.
+        for (const auto& command : entry.design().menu)
+            if (command.run) {
+                window->runCommand(command.name);
+                break;
+            }
         settle(700);
         const QString name = QString::fromStdString(entry.design().objectName);
         if (!window->isVisible()) {

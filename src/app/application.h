@@ -11,7 +11,7 @@ namespace korvel {
 void setUpApplication();
 
 // Opens the main window and every fitting window in turn through the menu,
-// saves a screenshot of each into `directory` (Form1.png ... Form10.png), and
+// runs the window's first compute command, saves a screenshot of each into `directory` (Form1.png ... Form10.png), and
 // closes each window with its return command. Returns 0 when every window
 // opened, showed its title and brought the main window back; 1 otherwise.
 int takeScreenshots(const QString& directory);

@@ -1,5 +1,7 @@
 #include "fittings/elbow/elbow_design.h"
 
+#include "fittings/elbow/elbow_commands.h"
+
 namespace korvel {
 
 const WindowDesign& elbowDesign() {
@@ -12,9 +14,9 @@ const WindowDesign& elbowDesign() {
         d.menu = {
             spacer(),
             {"打印", "      打印 (&P)     ", "", {}},
-            {"端节", "   计算端节展开 (&D)     ", "elbow-end", {}},
-            {"中节", "   计算中节展开 (&c)  ", "elbow-middle", {}},
-            {"等份", "    计算等份累加 (&Z)  ", "elbow-divisions", {}},
+            {"端节", "   计算端节展开 (&D)     ", "elbow-end", elbowEnd},
+            {"中节", "   计算中节展开 (&c)  ", "elbow-middle", elbowMiddle},
+            {"等份", "    计算等份累加 (&Z)  ", "elbow-divisions", elbowDivisions},
             {"cad", "   （CAD）展开 (&C)    ", "", {}},
             {"退出", "    退出 (&X)   ", "", {}},
         };
