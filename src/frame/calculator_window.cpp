@@ -207,6 +207,7 @@ FormState CalculatorWindow::readState() const {
 }
 
 void CalculatorWindow::runCommand(const std::string& name) {
+    if (handleCommand(name)) return;
     if (name == "打印") {
         printWindow();
         return;

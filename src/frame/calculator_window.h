@@ -71,6 +71,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A window's own handling of a menu command; true when it handled it.
+    virtual bool handleCommand(const std::string& name) {
+        (void)name;
+        return false;
+    }
 
 
     QGroupBox* inputFrame() const { return inputFrame_; }

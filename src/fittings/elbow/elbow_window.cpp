@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/clock_line.h"
+#include "fittings/elbow/elbow_cad_command.h"
 #include "fittings/elbow/elbow_design.h"
 #include "frame/listing_box.h"
 #include "frame/surface.h"
@@ -61,6 +62,14 @@ ElbowWindow::ElbowWindow() : CalculatorWindow(elbowDesign()), timer_(new QTimer(
 QString ElbowWindow::clockTitle(const std::string& dateTimeLine) {
     return QStringLiteral("任意角度弯头展开放样程序      ") + QString::fromStdString(dateTimeLine) +
            QString(73, QLatin1Char(' ')) + QStringLiteral("单位: mm");
+}
+
+bool ElbowWindow::handleCommand(const std::string& name) {
+    if (name == "cad") {
+        runElbowCadCommand(*this);
+        return true;
+    }
+    return false;
 }
 
 void ElbowWindow::resizeEvent(QResizeEvent* event) {

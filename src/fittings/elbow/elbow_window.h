@@ -16,6 +16,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool handleCommand(const std::string& name) override;
 
 private:
     QTimer* timer_;
