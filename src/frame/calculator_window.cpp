@@ -267,7 +267,8 @@ void CalculatorWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool CalculatorWindow::renderOn(QPrinter& printer) {
-    printer.setPageOrientation(QPageLayout::Landscape);
+    if (printer.outputFormat() == QPrinter::NativeFormat || printer.outputFileName().isEmpty())
+        printer.setPageOrientation(QPageLayout::Landscape);
     // Drawing at the screen's resolution keeps point-size fonts at the size
     // they have on screen; the output stays vector.
     printer.setResolution(static_cast<int>(screenDpi()));

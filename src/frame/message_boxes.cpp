@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace korvel {
 namespace {
@@ -28,6 +30,13 @@ bool askYesNo(QWidget* parent, const std::string& question) {
 QString askSavePath(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
     if (handlers.savePath) return handlers.savePath(suggested);
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+bool askPrinter(QWidget* parent, QPrinter& printer) {
+    if (handlers.printer) return handlers.printer(printer);
+    if (handlers.message) return false;  // dialogs are replaced: never block
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 DialogHandlers setDialogHandlers(DialogHandlers replacement) {

@@ -8,6 +8,7 @@
 
 #include "frame/outcome.h"
 
+class QPrinter;
 class QWidget;
 
 namespace korvel {
@@ -17,12 +18,17 @@ bool askYesNo(QWidget* parent, const std::string& question);
 // A file name to save to, empty when the user cancels.
 QString askSavePath(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter);
 
+// The printer-selection dialog; true when the user confirms a printer.
+bool askPrinter(QWidget* parent, QPrinter& printer);
+
 struct DialogHandlers {
     std::function<void(const ShowMessage&)> message;
     std::function<bool(const std::string&)> yesNo;
     std::function<QString(const QString& suggested)> savePath;
+    // Optional: without it the real printer dialog opens.
+    std::function<bool(QPrinter&)> printer;
 };
-// Replaces the modal dialogs (all three must be set); returns the previous ones.
+// Replaces the modal dialogs (the first three must be set); returns the previous ones.
 DialogHandlers setDialogHandlers(DialogHandlers handlers);
 
 // The title of the program's plain message boxes.

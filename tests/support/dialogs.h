@@ -1,6 +1,7 @@
 #pragma once
 // Replaces the modal dialogs for one test, recording what they were asked.
 
+#include <QPrinter>
 #include <QString>
 #include <string>
 #include <vector>
@@ -17,7 +18,15 @@ public:
                                            questions.push_back(q);
                                            return answerYes;
                                        },
-                                       [this](const QString&) { return savePath; }});
+                                       [this](const QString&) { return savePath; },
+                                       [this](QPrinter& printer) {
+                                           ++printerDialogs;
+                                           if (!printerFile.isEmpty()) {
+                                               printer.setOutputFormat(QPrinter::PdfFormat);
+                                               printer.setOutputFileName(printerFile);
+                                           }
+                                           return printerAccepted;
+                                       }});
     }
     ~RecordedDialogs() { setDialogHandlers(std::move(previous_)); }
     RecordedDialogs(const RecordedDialogs&) = delete;
@@ -27,6 +36,9 @@ public:
     std::vector<std::string> questions;
     bool answerYes = true;
     QString savePath;
+    int printerDialogs = 0;
+    bool printerAccepted = false;
+    QString printerFile;  // the "printer" the user picks: a PDF file
 
 private:
     DialogHandlers previous_;

@@ -86,7 +86,8 @@ bool checkInputs(const FormState& state, Outcome& out) {
         return reject(out, "请输入正确的弯曲半径，不得小于外径一半！\n", "Text2", "Text2");
     if (angle.empty()) return reject(out, "弯曲角度不能为空！\n", "", "Text3");
     if (tooLarge(angle)) return reject(out, kTooLarge, "Text3", "Text3");
-    if (val(angle) <= 0)
+    // The message names the range above 0 and below 359.9: both ends are held to it.
+    if (val(angle) <= 0 || val(angle) >= 359.9)
         return reject(out, "请输入正确的弯曲角度“>0-<359.9”之间!\n", "Text3", "Text3");
     if (tooLarge(state.text("Text4"))) return reject(out, kTooLarge, "Text4", "Text4");
     return true;
@@ -159,7 +160,13 @@ Outcome elbowDivisions(const FormState& state) {
         reject(out, kTooLarge, "Text1", "Text1");
         return out;
     }
-    const ElbowGeometry g = computeElbowDivisions(readInputs(state));
+    const ElbowInputs in = readInputs(state);
+    // No segment count below 2 reaches the listing, even though it is not used.
+    if (in.k < 2) {
+        rejectFault(out, ElbowFault::Segments);
+        return out;
+    }
+    const ElbowGeometry g = computeElbowDivisions(in);
     if (g.fault != ElbowFault::None) {
         rejectFault(out, g.fault);
         return out;

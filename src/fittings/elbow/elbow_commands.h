@@ -18,7 +18,7 @@
 //   4. D / 2 > R               "请输入正确的弯曲半径，不得小于外径一半！\n"  empty, focus Text2
 //   5. Text3 empty             "弯曲角度不能为空！\n"                  focus Text3
 //      Text3 too large to hold "输入的数值过大！"                     empty, focus Text3
-//   6. angle <= 0              "请输入正确的弯曲角度“>0-<359.9”之间!\n"   empty, focus Text3
+//   6. angle <= 0 or >= 359.9  "请输入正确的弯曲角度“>0-<359.9”之间!\n"   empty, focus Text3
 //      Text4 too large to hold "输入的数值过大！"                     empty, focus Text4
 // then what the geometry cannot compute (see elbow_geometry.h):
 //   k not a whole number >= 2  "弯头节数必须是2以上的整数！"            focus Combo2
@@ -28,10 +28,10 @@
 //   5 R T rounds to 0          "弯曲半径或弯曲角度过小，无法绘制展开图！" focus Text2
 //   a result beyond a double   "输入的数值过大，计算结果超出范围！"      no box
 // The wall thickness is otherwise unchecked: empty gives a weight of 0.
-// Larger bend angles pass as long as the end-section angle stays below 90°.
 //
-// 等份 checks nothing of the six; it rejects only a Text1 too large to hold, an
-// unusable n and an out-of-range circumference, with the messages above.
+// 等份 checks nothing of the six; it rejects only a Text1 too large to hold, a
+// segment count below 2, an unusable n and an out-of-range circumference, with
+// the messages above.
 
 #include "frame/outcome.h"
 #include "frame/window_design.h"

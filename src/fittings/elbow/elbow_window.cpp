@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPrinter>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -12,6 +13,7 @@
 #include "fittings/elbow/elbow_cad_command.h"
 #include "fittings/elbow/elbow_design.h"
 #include "frame/listing_box.h"
+#include "frame/message_boxes.h"
 #include "frame/surface.h"
 #include "frame/twips.h"
 
@@ -67,6 +69,22 @@ QString ElbowWindow::clockTitle(const std::string& dateTimeLine) {
 bool ElbowWindow::handleCommand(const std::string& name) {
     if (name == "cad") {
         runElbowCadCommand(*this);
+        return true;
+    }
+    if (name == "打印") {
+        // The printer dialog, and the window's image on the printer the user
+        // confirms (a PDF file where the dialog offers one); cancel prints nothing.
+        QPrinter printer(QPrinter::HighResolution);
+        if (!askPrinter(this, printer)) return true;
+        if (!renderOn(printer))
+            showMessage(this, {"打印失败：无法使用所选打印机。", MessageIcon::Error, "错误："});
+        return true;
+    }
+    if (name == "端节" || name == "中节") {
+        apply(design().command(name)->run(readState()));
+        // The left listing box is made 99 units of the surface's frame tall.
+        QWidget* left = listing("Combo3");
+        left->resize(left->width(), static_cast<int>(surface()->height() * 0.99));
         return true;
     }
     return false;

@@ -118,13 +118,18 @@ TEST(ElbowCommands, DivisionsListWithoutChecksOrDrawing) {
                                             "D13 = 2859", "D14 = 3079", "D15 = 3299", "D16 = 3519"};
     std::vector<Effect> expected = {Draw{ScaleOp{-100, -100, 0, 0}}, ClearListing{"Combo3"}, ClearListing{"Combo4"}};
     append(expected, listingEffects(kRed, "   圆周长每等", "份累加数据", left, right));
-    // Radius, angle and segments do not matter, and nothing of them is checked.
+    // Radius, angle and thickness do not matter, and nothing of them is checked.
     for (const auto& changes : std::vector<std::map<std::string, std::string>>{
-             {}, {{"Text2", ""}, {"Text3", "0"}, {"Combo2", "1"}, {"Text4", "1e999"}}}) {
+             {}, {{"Text2", ""}, {"Text3", "0"}, {"Combo2", "20"}, {"Text4", "1e999"}}}) {
         const Outcome out = elbowDivisions(state(changes));
         EXPECT_FALSE(out.stopped);
         EXPECT_EQ(out.effects, expected);
     }
+    // A segment count below 2 is rejected here too, though the listing does not use it.
+    const Outcome oneSegment = elbowDivisions(state({{"Combo2", "1"}}));
+    EXPECT_TRUE(oneSegment.stopped);
+    ASSERT_GE(oneSegment.effects.size(), 4u);
+    EXPECT_EQ(oneSegment.effects[3], Effect(ShowMessage{"弯头节数必须是2以上的整数！", MessageIcon::Error, "错误："}));
     // An empty diameter lists zeros.
     const Outcome empty = elbowDivisions(state({{"Text1", ""}}));
     EXPECT_FALSE(empty.stopped);
