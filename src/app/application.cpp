@@ -72,19 +72,26 @@ int takeScreenshots(const QString& directory) {
             ++failures;
             continue;
         }
-        // The window's first compute command, so the shot shows its listing and drawing.
-        for (const auto& command : entry.design().menu)
-            if (command.run) {
-                window->runCommand(command.name);
-                break;
-            }
-        settle(700);
+        // Every compute command in turn, a shot after each (FormN-FITTING.png);
+        // FormN.png shows the window after its first one.
         const QString name = QString::fromStdString(entry.design().objectName);
+        bool first = true;
+        for (const auto& command : entry.design().menu) {
+            if (!command.run) continue;
+            window->runCommand(command.name);
+            settle(500);
+            const std::string& shot = command.cliName.empty() ? command.name : command.cliName;
+            if (!saveShot(window, directory + "/" + name + "-" + QString::fromStdString(shot) + ".png"))
+                ++failures;
+            if (first && !saveShot(window, directory + "/" + name + ".png")) ++failures;
+            first = false;
+        }
+        settle(first ? 700 : 0);
         if (!window->isVisible()) {
             err << name << " is not visible\n";
             ++failures;
         }
-        if (!saveShot(window, directory + "/" + name + ".png")) ++failures;
+        if (first && !saveShot(window, directory + "/" + name + ".png")) ++failures;
         window->runCommand(entry.design().objectName == "Form4" ? "退出" : "返回");
         settle(300);
         if (!(main.windowState() & Qt::WindowMaximized)) {

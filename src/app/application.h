@@ -11,8 +11,10 @@ namespace korvel {
 void setUpApplication();
 
 // Opens the main window and every fitting window in turn through the menu,
-// runs the window's first compute command, saves a screenshot of each into `directory` (Form1.png ... Form10.png), and
-// closes each window with its return command. Returns 0 when every window
+// runs each of its compute commands with a screenshot after each
+// (Form4-elbow-end.png ...), saves a screenshot of each window after its first
+// command into `directory` (Form1.png ... Form10.png), and closes each window
+// with its return command. Returns 0 when every window
 // opened, showed its title and brought the main window back; 1 otherwise.
 int takeScreenshots(const QString& directory);
 
