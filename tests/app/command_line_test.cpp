@@ -3,13 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <sstream>
-#include <sys/wait.h>
 
 #include "app/catalogue.h"
 #include "app/command_line.h"
+#include "support/program.h"
 
 namespace korvel {
 namespace {
@@ -25,25 +23,6 @@ CliRun runInProcess(std::vector<std::string> args) {
     run.status = runCommandLine(args, out, err);
     run.out = out.str();
     run.err = err.str();
-    return run;
-}
-
-// Runs the built program; stderr goes to a temporary file.
-CliRun runBinary(const std::string& arguments) {
-    const std::string errFile = ::testing::TempDir() + "korvel_cli_err.txt";
-    const std::string command = std::string(KORVEL_BINARY) + " " + arguments + " 2>" + errFile;
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 4096> buffer{};
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    if (FILE* err = fopen(errFile.c_str(), "r")) {
-        while ((n = fread(buffer.data(), 1, buffer.size(), err)) > 0) run.err.append(buffer.data(), n);
-        fclose(err);
-    }
     return run;
 }
 
@@ -107,14 +86,14 @@ TEST(CommandLine, OutcomeLinesAreKeyTabText) {
 }
 
 TEST(CommandLine, TheProgramAnswersWithoutADisplay) {
-    const CliRun help = runBinary("--help");
+    const testing::ProgramRun help = testing::runKorvel("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("korvel list FITTING"), std::string::npos);
-    const CliRun unknown = runBinary("list no-such-fitting");
+    const testing::ProgramRun unknown = testing::runKorvel("list no-such-fitting");
     EXPECT_EQ(unknown.status, 1);
     EXPECT_TRUE(unknown.out.empty());
     EXPECT_EQ(unknown.err, "korvel: unknown FITTING 'no-such-fitting' (try korvel --help)\n");
-    const CliRun badName = runBinary("list tee-branch Q=1");
+    const testing::ProgramRun badName = testing::runKorvel("list tee-branch Q=1");
     EXPECT_EQ(badName.status, 1);
     EXPECT_EQ(badName.err, "korvel: unknown input name 'Q' for Form5\n");
 }

@@ -3,14 +3,12 @@
 // same commands through `korvel list`.
 
 #include "fittings/elbow/elbow_commands.h"
+#include "support/program.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <map>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include "fittings/elbow/elbow_design.h"
@@ -235,24 +233,6 @@ TEST(ElbowCommands, WiredIntoTheWindowsMenu) {
     EXPECT_EQ(design.command("等份")->run(s).effects, elbowDivisions(s).effects);
 }
 
-struct BinaryRun {
-    int status = -1;
-    std::string out;
-};
-
-BinaryRun runKorvel(const std::string& arguments) {
-    const std::string command = std::string(KORVEL_BINARY) + " " + arguments + " 2>/dev/null";
-    BinaryRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 4096> buffer{};
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
-
 TEST(ElbowCommandLine, EndSectionPrintsWhatTheWindowShows) {
     std::string expected =
         "Label1(10)\t\nLabel1(11)\t\nLabel1(12)\t\n"
@@ -262,13 +242,13 @@ TEST(ElbowCommandLine, EndSectionPrintsWhatTheWindowShows) {
     expected +=
         "Label1(11)\t管道周长 = 3519 mm   弯头重量 = 746 kg\n"
         "Label1(12)\t任意角度弯头端节展开数据\n";
-    const BinaryRun run = runKorvel("list elbow-end");
+    const testing::ProgramRun run = testing::runKorvel("list elbow-end");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, expected);
 }
 
 TEST(ElbowCommandLine, FailedCheckStopsWithStatus2) {
-    const BinaryRun run = runKorvel("list elbow-middle D=0");
+    const testing::ProgramRun run = testing::runKorvel("list elbow-middle D=0");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out,
               "Label1(10)\t\nLabel1(11)\t\nLabel1(12)\t\n"
