@@ -1,5 +1,7 @@
 #include "fittings/transition/transition_design.h"
 
+#include "fittings/transition/transition_commands.h"
+
 namespace korvel {
 
 const WindowDesign& roundTopDesign() {
@@ -11,8 +13,8 @@ const WindowDesign& roundTopDesign() {
         d.menu = {
             spacer("  空格"),
             {"打印", "      打印(&W)    ", "", {}},
-            {"计算", "      计算展开计算(&Z)    ", "transition-round-top", {}},
-            {"图例", "      展开图例(&D)    ", "", {}},
+            {"计算", "      计算展开计算(&Z)    ", "transition-round-top", roundTopCompute},
+            {"图例", "      展开图例(&D)    ", "", roundTopLegend},
             {"返回", "      返回(&F)    ", "", {}},
         };
         d.inputs = {
@@ -45,8 +47,8 @@ const WindowDesign& rectTopDesign() {
         d.menu = {
             spacer(),
             {"打印", "       打印(&W)     ", "", {}},
-            {"计算", "       计算展开(&Z)      ", "transition-rect-top", {}},
-            {"图例", "       展开图例(&D)     ", "", {}},
+            {"计算", "       计算展开(&Z)      ", "transition-rect-top", rectTopCompute},
+            {"图例", "       展开图例(&D)     ", "", rectTopLegend},
             {"返回", "       返回(&F)     ", "", {}},
         };
         d.inputs = {
