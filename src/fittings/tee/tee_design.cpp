@@ -1,5 +1,8 @@
 #include "fittings/tee/tee_design.h"
 
+#include "fittings/tee/tee_commands.h"
+#include "fittings/tee/ytee_commands.h"
+
 namespace korvel {
 
 const WindowDesign& teeDesign() {
@@ -11,9 +14,9 @@ const WindowDesign& teeDesign() {
         d.menu = {
             spacer(),
             {"打印", "         打印(&W)       ", "", {}},
-            {"支管", "    计算支管展开(&Z)     ", "tee-branch", {}},
-            {"主管", "    计算主管展开(&A)     ", "tee-opening", {}},
-            {"等份", "    计算等份累加数(&D)   ", "tee-divisions", {}},
+            {"支管", "    计算支管展开(&Z)     ", "tee-branch", teeBranch},
+            {"主管", "    计算主管展开(&A)     ", "tee-opening", teeOpening},
+            {"等份", "    计算等份累加数(&D)   ", "tee-divisions", teeDivisions},
             {"返回", "    返回(&F)     ", "", {}},
         };
         d.inputs = {
@@ -42,9 +45,9 @@ const WindowDesign& yTeeDesign() {
         d.menu = {
             spacer(),
             {"打印", "       打印(&W)     ", "", {}},
-            {"管Ⅰ", "       计算管Ⅰ展开(&A)     ", "ytee-vertical", {}},
-            {"管Ⅱ", "       计算管Ⅱ展开(&Z)     ", "ytee-slanted", {}},
-            {"等份", "       计算等份累加数(&D)     ", "ytee-divisions", {}},
+            {"管Ⅰ", "       计算管Ⅰ展开(&A)     ", "ytee-vertical", yTeeVertical},
+            {"管Ⅱ", "       计算管Ⅱ展开(&Z)     ", "ytee-slanted", yTeeSlanted},
+            {"等份", "       计算等份累加数(&D)     ", "ytee-divisions", yTeeDivisions},
             {"返回", "       返回(&F)     ", "", {}},
         };
         d.inputs = {
