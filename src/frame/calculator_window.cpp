@@ -42,6 +42,9 @@ constexpr double kListingHeight = 5600;
 QFont songFont(double points) {
     QFont font(QStringLiteral("宋体"));
     font.setPointSizeF(points);
+    // The Song face's thin strokes smear to grey when smoothed at panel sizes;
+    // drawn crisp they read black, as a Song face is meant to.
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
