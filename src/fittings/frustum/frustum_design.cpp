@@ -1,5 +1,8 @@
 #include "fittings/frustum/frustum_design.h"
 
+#include "fittings/frustum/cone_commands.h"
+#include "fittings/frustum/rect_frustum_commands.h"
+
 namespace korvel {
 
 const WindowDesign& rectFrustumDesign() {
@@ -11,7 +14,7 @@ const WindowDesign& rectFrustumDesign() {
         d.menu = {
             spacer(),
             {"打印", "       打印(&W)     ", "", {}},
-            {"计算", "       计算展开(&D)     ", "rect-frustum", {}},
+            {"计算", "       计算展开(&D)     ", "rect-frustum", rectFrustumCompute},
             {"返回", "       返回(&F)    ", "", {}},
         };
         d.inputs = {
@@ -42,7 +45,7 @@ const WindowDesign& coneDesign() {
         d.menu = {
             spacer(),
             {"打印", "       打印(&W)     ", "", {}},
-            {"计算", "       展开计算(&Z)     ", "cone", {}},
+            {"计算", "       展开计算(&Z)     ", "cone", coneCompute},
             {"返回", "       返回(&F)     ", "", {}},
         };
         d.inputs = {

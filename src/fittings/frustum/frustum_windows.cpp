@@ -1,9 +1,12 @@
 #include "fittings/frustum/frustum_windows.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 
+#include "fittings/frustum/cone_commands.h"
 #include "fittings/frustum/frustum_design.h"
+#include "fittings/frustum/rect_frustum_commands.h"
 #include "frame/line_control.h"
 #include "frame/surface.h"
 #include "frame/twips.h"
@@ -45,14 +48,20 @@ RectFrustumWindow::RectFrustumWindow() : CalculatorWindow(rectFrustumDesign()) {
         line->hide();
         y += i == 17 ? 540 : 390;  // a wider gap between the heights and the joints
     }
+    // The compass letters round the plan, whose big end spans some 7000 to
+    // 8000 twips about the fixed centre (9450, 5400).
     const char* compass[] = {"东", "南", "西", "北"};
+    const double letterPlaces[][2] = {{13800, 5250}, {9330, 9000}, {4900, 5250}, {9330, 1500}};
     for (int i = 0; i < 4; ++i) {
         QLabel* letter = addLabel(surface(), {"Label1", 22 + i}, compass[i]);
         letter->setFont(songFont(12));
+        place(letter, letterPlaces[i][0], letterPlaces[i][1]);
         letter->hide();
     }
     addLine(this, 1, rgb(255, 0, 0));
     addLine(this, 2, rgb(255, 0, 0));
+    connect(list("Combo1"), &QComboBox::currentIndexChanged, this,
+            [this] { apply(rectFrustumVariantSwitch(readState())); });
 }
 
 ConeWindow::ConeWindow() : CalculatorWindow(coneDesign()) {
@@ -75,6 +84,8 @@ ConeWindow::ConeWindow() : CalculatorWindow(coneDesign()) {
     QLabel* note = addLabel(surface(), {"Label1", 16}, "");
     place(note, 6000, 10200);
     for (int i = 1; i <= 4; ++i) addLine(this, i, kWhite);
+    connect(list("Combo1"), &QComboBox::currentIndexChanged, this,
+            [this] { apply(coneVariantSwitch(readState())); });
 }
 
 }  // namespace korvel
