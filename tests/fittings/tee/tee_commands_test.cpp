@@ -6,11 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <map>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include "fittings/tee/tee_design.h"
@@ -18,6 +15,7 @@
 #include "fittings/tee/ytee_commands.h"
 #include "fittings/tee/ytee_geometry.h"
 #include "frame/numbers.h"
+#include "support/program.h"
 
 namespace korvel {
 namespace {
@@ -345,24 +343,6 @@ TEST(TeeCommands, WiredIntoTheWindowsMenus) {
     EXPECT_EQ(yTeeDesign().command("等份")->run(y).effects, yTeeDivisions(y).effects);
 }
 
-struct BinaryRun {
-    int status = -1;
-    std::string out;
-};
-
-BinaryRun runKorvel(const std::string& arguments) {
-    const std::string command = std::string(KORVEL_BINARY) + " " + arguments + " 2>/dev/null";
-    BinaryRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 4096> buffer{};
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
-
 std::string boxLines(const std::string& box, const std::vector<std::string>& lines) {
     std::string out;
     for (const auto& line : lines) out += box + "\t" + line + "\n";
@@ -374,7 +354,7 @@ TEST(TeeCommandLine, BranchPrintsWhatTheWindowShows) {
     const std::string expected = "Label1(12)\t\nCombo1(1).text\t  支管展开实\nCombo1(2).text\t长过度线数据\n"
                                  "Label1(12)\t支管展开放样图\n" +
                                  boxLines("Combo1(1)", listing.left) + boxLines("Combo1(2)", listing.right);
-    const BinaryRun run = runKorvel("list tee-branch");
+    const testing::ProgramRun run = testing::runKorvel("list tee-branch");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, expected);
     EXPECT_NE(run.out.find("Combo1(1)\tL4=596\n"), std::string::npos);
@@ -382,7 +362,7 @@ TEST(TeeCommandLine, BranchPrintsWhatTheWindowShows) {
 }
 
 TEST(TeeCommandLine, OpeningWithBothChecksFailing) {
-    const BinaryRun run = runKorvel("list tee-opening d=1200 alpha=95 n=16");
+    const testing::ProgramRun run = testing::runKorvel("list tee-opening d=1200 alpha=95 n=16");
     EXPECT_EQ(run.status, 0);
     const std::string start = std::string("Label1(12)\t\n") + "message\t" + kDiameterMessage +
                               "\nText1(0).text\t1120\nText1(1).text\t1120\n" + "message\t" + kAngleMessage +
@@ -394,23 +374,23 @@ TEST(TeeCommandLine, OpeningWithBothChecksFailing) {
 }
 
 TEST(TeeCommandLine, DivisionsAndRejection) {
-    const BinaryRun run = runKorvel("list tee-divisions round=dec");
+    const testing::ProgramRun run = testing::runKorvel("list tee-divisions round=dec");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.starts_with("Combo1(1).text\t    支管圆周\nCombo1(2).text\t等份累加数\nCombo1(1)\tD0=0\n"))
         << run.out;
     EXPECT_NE(run.out.find("Combo1(1)\tD1=109.956\n"), std::string::npos);
     EXPECT_NE(run.out.find("Combo1(2)\tD32=3518.584\n"), std::string::npos);
 
-    const BinaryRun zero = runKorvel("list tee-branch alpha=0");
+    const testing::ProgramRun zero = testing::runKorvel("list tee-branch alpha=0");
     EXPECT_EQ(zero.status, 2);
     EXPECT_EQ(zero.out, "Label1(12)\t\nmessage\t两管夹角不得为零，请您正确输入两管之间夹角！\n");
-    const BinaryRun divisions = runKorvel("list tee-opening n=18");
+    const testing::ProgramRun divisions = testing::runKorvel("list tee-opening n=18");
     EXPECT_EQ(divisions.status, 2);
     EXPECT_EQ(divisions.out, "Label1(12)\t\nmessage\t等份数必须是4的倍数（4～1000）！\n");
 }
 
 TEST(TeeCommandLine, YTeeCommands) {
-    const BinaryRun vertical = runKorvel("list ytee-vertical");
+    const testing::ProgramRun vertical = testing::runKorvel("list ytee-vertical");
     EXPECT_EQ(vertical.status, 0);
     EXPECT_EQ(vertical.out,
               "Label1(8)\t\nCombo1(1).text\t   管Ⅰ实长过\nCombo1(2).text\t度线数据\nLabel1(8)\t竖管展开放样图 x 1 件\n" +
@@ -418,15 +398,15 @@ TEST(TeeCommandLine, YTeeCommands) {
                                          " L7=687", " L8=678"}) +
                   boxLines("Combo1(2)", {" L8=678", " L9=687", " L10=714", " L11=753", " L12=800", " L13=753",
                                          " L14=714", " L15=687", " L16=678"}));
-    const BinaryRun slanted = runKorvel("list ytee-slanted");
+    const testing::ProgramRun slanted = testing::runKorvel("list ytee-slanted");
     EXPECT_EQ(slanted.status, 0);
     EXPECT_NE(slanted.out.find("Combo1(1)\t L5=620\nCombo1(1)\t L6=468\nCombo1(1)\t L7=367\nCombo1(1)\t L8=331\n"),
               std::string::npos);
-    const BinaryRun divisions = runKorvel("list ytee-divisions");
+    const testing::ProgramRun divisions = testing::runKorvel("list ytee-divisions");
     EXPECT_EQ(divisions.status, 0);
     EXPECT_NE(divisions.out.find("Combo1(1)\t D1=141\n"), std::string::npos);
     EXPECT_NE(divisions.out.find("Combo1(2)\t D16=2262\n"), std::string::npos);
-    const BinaryRun beta = runKorvel("list ytee-slanted beta=0");
+    const testing::ProgramRun beta = testing::runKorvel("list ytee-slanted beta=0");
     EXPECT_EQ(beta.status, 2);
     EXPECT_EQ(beta.out, "Label1(8)\t\nmessage\t请您正确输入两管夹角，必须大于0°且不大于180°！\n");
 }
