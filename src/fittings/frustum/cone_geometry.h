@@ -92,7 +92,7 @@ struct ConeFrame {
 };
 
 inline constexpr const char* kConeFontName = "宋体";
-inline constexpr double kConeFontPoints = 9;
+inline constexpr double kConeFontPoints = 10.5;
 
 // The development sector with its arcs, the angle marker and the values beside
 // them, then the two mean diameters and the height; numbers drawn on their own

@@ -119,7 +119,7 @@ TEST(ConeGeometry, FrustumSchematicInFractionsOfTheWindow) {
     drawConeSchematic(g, {18000, 12000}, r);
     const auto& p = r.primitives();
     ASSERT_EQ(p.size(), 17u);
-    EXPECT_EQ(p[0], Primitive(FontOp{"宋体", 9}));
+    EXPECT_EQ(p[0], Primitive(FontOp{"宋体", 10.5}));
 
     const double a = g.frustum.theta / 180;
     const double start = kConePi * (1 - a / 2), end = kConePi * (1 + a / 2);
