@@ -39,6 +39,8 @@ struct InputDesign {
     std::string toolTip;
 };
 
+struct FormState;
+
 // A pick-only list (divisions, segments, variant or direction).
 struct ListDesign {
     ControlName box;
@@ -52,6 +54,9 @@ struct ListDesign {
     // Option values of `korvel list` for the items, in item order
     // (dir=north|south, variant=frustum|cone); empty for number lists.
     std::vector<std::string> optionValues;
+    // What picking an item does (reset boxes, relabel, clear); the state holds
+    // the picked item as the list's text. Empty: nothing.
+    std::function<Outcome(const FormState&)> onChange = {};
 };
 
 struct RoundingDesign {

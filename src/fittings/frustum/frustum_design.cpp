@@ -28,6 +28,7 @@ const WindowDesign& rectFrustumDesign() {
         };
         d.lists = {{{"Combo1", -1}, "dir", {"单双偏心向东向北偏移", "单双偏心向东向南偏移"},
                     "单双偏心向东向北偏移", {}, "", {}, "", {"north", "south"}}};
+        d.lists[0].onChange = rectFrustumVariantSwitch;
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
         d.inputFrameCaption = "选择（输入）数据";
         d.choiceFrameCaption = "选择偏心方位";
@@ -56,6 +57,7 @@ const WindowDesign& coneDesign() {
         };
         d.lists = {{{"Combo1", -1}, "variant", {"正心圆锥台展开放样", "正心圆锥体展开放样"},
                     "正心圆锥台展开放样", {}, "", {}, "", {"frustum", "cone"}}};
+        d.lists[0].onChange = coneVariantSwitch;
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
         return d;
     }();

@@ -33,6 +33,7 @@ const WindowDesign& roundTopDesign() {
              {}, "", {}, "", {"north", "south"}},
         };
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
+        d.lists[1].onChange = [](const FormState& s) { return roundTopDirectionChanged(s.text("Combo2")); };
         return d;
     }();
     return design;
@@ -66,6 +67,7 @@ const WindowDesign& rectTopDesign() {
              "矩方口向西向北偏移", {}, "", {}, "", {"north", "south"}},
         };
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
+        d.lists[1].onChange = [](const FormState& s) { return rectTopDirectionChanged(s.text("Combo2")); };
         d.choiceFrameCaption = "选择偏移方位和等份";
         return d;
     }();
