@@ -110,6 +110,8 @@ struct Replayer {
     void operator()(const FontOp& op) {
         font = QFont(QString::fromStdString(op.name));
         font.setPointSizeF(op.points > 0 ? op.points : 9);
+        // Crisp strokes: the Song face's thin lines smear to grey when smoothed.
+        font.setStyleStrategy(QFont::NoAntialias);
     }
     void operator()(const TextOp& op) {
         print(op.x, op.y, op.text);
@@ -131,7 +133,8 @@ struct Replayer {
 }  // namespace
 
 void replay(QPainter& painter, const std::vector<Primitive>& primitives, QSizeF size, Rgb foreground) {
-    Replayer r{painter, Mapping{size, false, {}}, foreground, LineStyle::Solid, QFont(QStringLiteral("宋体"), 9)};
+    Replayer r{painter, Mapping{size, false, {}}, foreground, LineStyle::Solid, QFont()};
+    r(FontOp{});
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const auto& p : primitives) std::visit(r, p);
