@@ -201,6 +201,8 @@ void finish(TransitionGeometry& g) {
         g.fault = TransitionFault::OutOfRange;
         return;
     }
+    g.exact.h1 = g.h1, g.exact.h2 = g.h2, g.exact.h3 = g.h3, g.exact.h4 = g.h4, g.exact.yn = g.yn;
+    g.exact.nw = g.nw, g.exact.ne = g.ne, g.exact.sw = g.sw, g.exact.se = g.se;
     const int digits = g.in.digits;
     for (double* v : {&g.h1, &g.h2, &g.h3, &g.h4, &g.yn}) *v = roundHalfEven(*v, digits);
     for (auto* list : {&g.nw, &g.ne, &g.sw, &g.se}) roundAll(*list, digits);
@@ -226,6 +228,7 @@ TransitionGeometry computeRoundTop(const TransitionInputs& in) {
     g.alpha = 90 / (in.n / 4);
     g.quarter = static_cast<int>(std::floor(in.n / 4));
 
+    g.exact.a = in.a;
     const double r = in.D / 2;
     // The circle's centre lies ew west and en north of the rectangle's.
     const double en = in.south ? -in.e : in.e;
@@ -266,6 +269,7 @@ TransitionGeometry computeRectTop(const TransitionInputs& in) {
     }
     // The horizontal side is taken a thousandth of a millimetre longer.
     const double a1 = in.a + 0.001;
+    g.exact.a = a1;
     g.s = chooseScale(in.D, in.previousScale, std::max(a1, in.b), rectTopScale);
     g.alpha = 360 / in.n;
     g.quarter = static_cast<int>(std::floor(in.n / 4));

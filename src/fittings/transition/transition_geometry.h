@@ -70,6 +70,15 @@ struct TransitionGeometry {
     // `quarter` (north or south point), rounded: NW "m", NE "j", SW "L", SE "k".
     std::vector<double> nw, ne, sw, se;
 
+    // The same values before rounding, for the true-size pattern, so that a
+    // length measured on it rounds to the listed value; `a` is the east-west
+    // side the numbers use (a + 0.001 on the rect top).
+    struct Exact {
+        double a = 0;
+        double h1 = 0, h2 = 0, h3 = 0, h4 = 0, yn = 0;
+        std::vector<double> nw, ne, sw, se;
+    } exact;
+
     // The plan in twips: circle centre and radius, rectangle sides.
     double cx = 0, cy = 0, radius = 0;
     double xW = 0, xE = 0, yN = 0, yS = 0;
