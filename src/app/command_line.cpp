@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "app/catalogue.h"
+#include "fittings/elbow/elbow_cad.h"
+#include "fittings/elbow/elbow_design.h"
 
 namespace korvel {
 namespace {
@@ -65,6 +67,55 @@ bool applyArgument(const WindowDesign& design, FormState& state, const std::stri
     return false;
 }
 
+// A message box's text on one line: its line breaks dropped.
+std::string oneLine(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        if (c != '\n' && c != '\r') out += c;
+    return out;
+}
+
+// korvel cad [name=value ...] -o FILE: the elbow window's cad command without
+// the window.
+int runCad(const std::vector<std::string>& args, std::ostream& err) {
+    const WindowDesign& design = elbowDesign();
+    FormState state = design.presetState();
+    std::string file;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "-o") {
+            if (i + 1 == args.size() || args[i + 1].empty()) {
+                err << "korvel: -o needs a FILE\n";
+                return kExitUsage;
+            }
+            file = args[++i];
+            continue;
+        }
+        std::string error;
+        if (!applyArgument(design, state, args[i], error)) {
+            err << "korvel: " << error << '\n';
+            return kExitUsage;
+        }
+    }
+    if (file.empty()) {
+        err << "korvel: cad needs -o FILE (try korvel --help)\n";
+        return kExitUsage;
+    }
+    const ElbowCadResult result = writeElbowCad(state, file);
+    switch (result.status) {
+        case ElbowCadResult::Status::Written:
+            return kExitOk;
+        case ElbowCadResult::Status::Rejected:
+            for (const auto& effect : result.rejection.effects)
+                if (const auto* message = std::get_if<ShowMessage>(&effect))
+                    err << "korvel: " << oneLine(message->text) << '\n';
+            return kExitStopped;
+        case ElbowCadResult::Status::Failed:
+            break;
+    }
+    err << "korvel: " << file << " not written: " << result.error << '\n';
+    return kExitNotWritten;
+}
+
 }  // namespace
 
 bool isCommandLine(const std::vector<std::string>& args) { return !args.empty() && args[0] != "--screenshots"; }
@@ -103,11 +154,14 @@ std::string helpText() {
            "  korvel list FITTING [name=value ...] run one compute command on the window's presets,\n"
            "                                       changed by the given box texts, and print what the\n"
            "                                       window shows as KEY<TAB>TEXT lines\n"
+           "  korvel cad [name=value ...] -o FILE  write the elbow window's CAD drawing (its cad\n"
+           "                                       command) as a DXF file; it takes Form4's inputs below\n"
            "  korvel --help                        this text\n\n"
            "Values are box texts, read exactly as the window reads its boxes.\n"
            "Options: round=int|dec (取整数 or 留小数), and where a window has one, its direction\n"
            "(dir=north|south) or variant (variant=frustum|cone) list.\n"
-           "Exit status: 0 the command ran to its end, 2 a check stopped it, 1 unknown FITTING or name.\n\n"
+           "Exit status: 0 the command ran to its end, 2 a check stopped it, 1 unknown FITTING or name,\n"
+           "3 the CAD drawing could not be written (FILE is left as it was).\n\n"
            "FITTINGs:\n";
     const WindowDesign* shown = nullptr;
     for (const auto& c : cliCommands()) {
@@ -137,6 +191,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << helpText();
         return kExitOk;
     }
+    if (args[0] == "cad") return runCad(args, err);
     if (args[0] != "list") {
         err << "korvel: unknown command '" << args[0] << "' (try korvel --help)\n";
         return kExitUsage;
