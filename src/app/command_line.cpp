@@ -27,6 +27,24 @@ const CliCommand* findCommand(const std::vector<CliCommand>& commands, const std
 }
 
 // Applies one name=value argument to the state; false with a message on error.
+bool applyArgument(const WindowDesign& design, FormState& state, const std::string& arg, std::string& error);
+
+// True when the argument picks an item of a variant or direction list.
+bool picksVariant(const WindowDesign& design, const std::string& arg) {
+    const ListDesign* list = design.list(arg.substr(0, arg.find('=')));
+    return list != nullptr && !list->optionValues.empty();
+}
+
+// Applies every name=value argument: the variant and direction picks first,
+// since a pick resets boxes, then the box texts and the rounding.
+bool applyArguments(const WindowDesign& design, FormState& state, const std::vector<std::string>& args,
+                    std::string& error) {
+    for (int pass = 0; pass < 2; ++pass)
+        for (const auto& arg : args)
+            if (picksVariant(design, arg) == (pass == 0) && !applyArgument(design, state, arg, error)) return false;
+    return true;
+}
+
 bool applyArgument(const WindowDesign& design, FormState& state, const std::string& arg, std::string& error) {
     const auto eq = arg.find('=');
     if (eq == std::string::npos || eq == 0) {
@@ -56,6 +74,11 @@ bool applyArgument(const WindowDesign& design, FormState& state, const std::stri
         for (size_t i = 0; i < list->optionValues.size(); ++i)
             if (list->optionValues[i] == value) {
                 state.texts[list->box.key()] = list->items[i];
+                // Picking the item does what it does in the window: a variant
+                // brings its own presets into the boxes.
+                if (list->onChange)
+                    for (const auto& effect : list->onChange(state).effects)
+                        if (const auto* set = std::get_if<SetBoxText>(&effect)) state.texts[set->key] = set->text;
                 return true;
             }
         std::string allowed;
@@ -207,12 +230,10 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitUsage;
     }
     FormState state = command->design->presetState();
-    for (size_t i = 2; i < args.size(); ++i) {
-        std::string error;
-        if (!applyArgument(*command->design, state, args[i], error)) {
-            err << "korvel: " << error << '\n';
-            return kExitUsage;
-        }
+    std::string error;
+    if (!applyArguments(*command->design, state, {args.begin() + 2, args.end()}, error)) {
+        err << "korvel: " << error << '\n';
+        return kExitUsage;
     }
     if (!command->command->run) return kExitOk;
     const Outcome outcome = command->command->run(state);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -309,6 +310,9 @@ void CalculatorWindow::printWindow() {
                                          QString::fromStdString(design_.objectName) + ".pdf",
                                          QStringLiteral("PDF 文件 (*.pdf)"));
         if (path.isEmpty()) return;
+        if (QFile::exists(path) &&
+            !askYesNo(this, "文件已存在：\n" + path.toStdString() + "\n是否替换？"))
+            return;
         if (!writePdf(path))
             showMessage(this, {"无法写入文件：\n" + path.toStdString(), MessageIcon::Error, "错误："});
         return;

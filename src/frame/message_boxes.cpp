@@ -29,7 +29,9 @@ bool askYesNo(QWidget* parent, const std::string& question) {
 
 QString askSavePath(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
     if (handlers.savePath) return handlers.savePath(suggested);
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    // The command asks itself before it replaces a file, once.
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 bool askPrinter(QWidget* parent, QPrinter& printer) {

@@ -60,6 +60,22 @@ TEST(CommandLine, EveryFittingIsReachable) {
     }
 }
 
+TEST(CommandLine, APickedVariantBringsItsPresetsBeforeTheBoxTexts) {
+    // Picking the cone sets the small end to 0, as the window's list does.
+    const CliRun cone = runInProcess({"list", "cone", "variant=cone"});
+    EXPECT_EQ(cone.status, kExitOk);
+    EXPECT_NE(cone.out.find("Label1(15)\t正心圆锥体展开放样\n"), std::string::npos) << cone.out;
+    // A box text given with the pick counts, whatever the order: the pick's
+    // reset of the offsets comes first.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"list", "transition-round-top", "e=150", "dir=south"},
+             {"list", "transition-round-top", "dir=south", "e=150"}}) {
+        const CliRun run = runInProcess(args);
+        EXPECT_EQ(run.status, kExitOk);
+        EXPECT_NE(run.out.find("Label1(16)\t南边三角面实高 h2=1031\n"), std::string::npos) << run.out;
+    }
+}
+
 TEST(CommandLine, OutcomeLinesAreKeyTabText) {
     Outcome outcome;
     outcome.effect(ShowMessage{"\n管道外径必须大于零！", MessageIcon::Error, "错误："});

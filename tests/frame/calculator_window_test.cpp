@@ -146,6 +146,20 @@ TEST_F(CalculatorWindowTest, WithoutAPrinterTheWindowOffersAPdfAndWritesIt) {
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     EXPECT_TRUE(text.contains(QStringLiteral("输入主管外径"))) << text.toStdString();
 
+    // An existing file is replaced only when the user says so.
+    const qint64 written = QFile(dialogs.savePath).size();
+    QFile::resize(dialogs.savePath, 10);
+    dialogs.questions.clear();
+    dialogs.answerYes = false;
+    tee.runCommand("打印");  // "no" to saving at all
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    dialogs.answerYes = true;
+    dialogs.questions.clear();
+    tee.runCommand("打印");  // "yes" to both questions
+    EXPECT_EQ(dialogs.questions.size(), 2u);
+    EXPECT_NE(dialogs.questions[1].find("是否替换"), std::string::npos);
+    EXPECT_EQ(QFile(dialogs.savePath).size(), written);
+
     dialogs.savePath = dir.filePath("no/such/folder/tee.pdf");
     tee.runCommand("打印");
     ASSERT_EQ(dialogs.messages.size(), 1u);
