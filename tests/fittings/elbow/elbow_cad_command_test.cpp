@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QString>
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <sys/wait.h>
 
 #include <array>
@@ -158,7 +159,7 @@ struct CliRun {
 };
 
 CliRun korvel(const std::string& shellArguments, const std::string& prefix = "") {
-    const std::string errFile = ::testing::TempDir() + "korvel_cad_err.txt";
+    const std::string errFile = ::testing::TempDir() + "korvel_cad_err_" + std::to_string(getpid()) + ".txt";
     const std::string command =
         prefix + std::string(KORVEL_BINARY) + " " + shellArguments + " >/dev/null 2>" + errFile;
     CliRun run;
