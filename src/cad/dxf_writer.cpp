@@ -2,15 +2,8 @@
 
 #include <dxflib/dl_dxf.h>
 #include <dxflib/dl_writer_ascii.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <memory>
 
 #include "cad/dxf_text.h"
 
@@ -21,7 +14,6 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kDegreesPerRadian = 180 / kPi;
 
 // Handles dxflib gives its fixed table objects.
-constexpr int kVportTableHandle = 0x8;
 constexpr int kDimStyleTableHandle = 0xA;
 constexpr int kModelSpaceRecordHandle = 0x1F;
 
@@ -132,46 +124,7 @@ private:
     // The active viewport, showing what zoomExtents left in view.
     void viewport() {
         const View view = doc_.view().value_or(View{{0, 0, 0}, 297, 420});
-        const double height = view.height > 0 ? view.height : 1;
-        const double aspect = view.width > 0 ? view.width / height : 1;
-        w_.table("VPORT", 1, kVportTableHandle);
-        w_.dxfString(0, "VPORT");
-        w_.handle();
-        w_.dxfHex(kOwner, kVportTableHandle);
-        w_.dxfString(100, "AcDbSymbolTableRecord");
-        w_.dxfString(100, "AcDbViewportTableRecord");
-        w_.dxfString(2, "*Active");
-        w_.dxfInt(70, 0);
-        w_.dxfReal(10, 0);
-        w_.dxfReal(20, 0);
-        w_.dxfReal(11, 1);
-        w_.dxfReal(21, 1);
-        w_.dxfReal(12, view.centre.x);
-        w_.dxfReal(22, view.centre.y);
-        w_.dxfReal(13, 0);
-        w_.dxfReal(23, 0);
-        w_.dxfReal(14, 10);
-        w_.dxfReal(24, 10);
-        w_.dxfReal(15, 10);
-        w_.dxfReal(25, 10);
-        w_.coord(16, 0, 0, 1);  // view direction
-        w_.coord(17, 0, 0, 0);  // view target
-        w_.dxfReal(40, height);
-        w_.dxfReal(41, aspect);
-        w_.dxfReal(42, 50);
-        w_.dxfReal(43, 0);
-        w_.dxfReal(44, 0);
-        w_.dxfReal(50, 0);
-        w_.dxfReal(51, 0);
-        w_.dxfInt(71, 0);
-        w_.dxfInt(72, 1000);
-        w_.dxfInt(73, 1);
-        w_.dxfInt(74, 3);
-        w_.dxfInt(75, 0);
-        w_.dxfInt(76, 0);
-        w_.dxfInt(77, 0);
-        w_.dxfInt(78, 0);
-        w_.tableEnd();
+        writeActiveViewport(w_, view.centre, view.width, view.height);
     }
 
     void dimensionStyles() {
@@ -325,88 +278,10 @@ private:
     std::vector<unsigned long> blockRecords_;
 };
 
-std::string directoryOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string fileNameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-[[noreturn]] void fail(const std::string& what, int code) {
-    throw SaveError(what + ": " + std::strerror(code), code);
-}
-
-// The permissions a new file gets, or those of the file it replaces.
-mode_t fileMode(const std::string& path) {
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) return existing.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// True when the file ends with the DXF end-of-file marker: nothing was cut off.
-bool endsComplete(int fd) {
-    static const char kEnd[] = "EOF\n";
-    const off_t size = ::lseek(fd, 0, SEEK_END);
-    const auto length = static_cast<off_t>(sizeof kEnd - 1);
-    if (size < length) return false;
-    char tail[sizeof kEnd] = {};
-    if (::pread(fd, tail, static_cast<std::size_t>(length), size - length) != length) return false;
-    return std::memcmp(tail, kEnd, static_cast<std::size_t>(length)) == 0;
-}
-
-// Writes the whole file at `path`; `shown` names it in errors.
-void writeFile(const DxfDocument& document, const std::string& path, const std::string& shown) {
-    DL_Dxf dxf;
-    errno = 0;
-    std::unique_ptr<DL_WriterA> w(dxf.out(path.c_str(), DL_VERSION_2000));
-    if (!w) fail("cannot write " + shown, errno != 0 ? errno : EIO);
-    Writer(document, dxf, *w).write();
-    w->close();
-}
-
 }  // namespace
 
 void saveDxf(const DxfDocument& document, const std::string& path) {
-    if (path.empty()) throw SaveError("no file name", ENOENT);
-    const std::string folder = directoryOf(path);
-    std::string temporary = folder + "/." + fileNameOf(path) + ".XXXXXX";
-    const int created = ::mkstemp(temporary.data());
-    if (created < 0) fail("cannot create a file in " + folder, errno);
-    const auto discard = [&temporary](const std::string& what, int code) {
-        ::unlink(temporary.c_str());
-        fail(what, code);
-    };
-    const int chmodResult = ::fchmod(created, fileMode(path));
-    const int chmodError = errno;
-    ::close(created);
-    if (chmodResult != 0) discard("cannot write " + path, chmodError);
-
-    try {
-        writeFile(document, temporary, path);
-    } catch (...) {
-        ::unlink(temporary.c_str());
-        throw;
-    }
-
-    // The writer keeps write errors to itself: a full disk shows as a file
-    // that stops short of its end marker. fsync reports what only reaching the
-    // disk reveals.
-    const int fd = ::open(temporary.c_str(), O_RDONLY);
-    if (fd < 0) discard("cannot read back what was written for " + path, errno);
-    const bool complete = endsComplete(fd);
-    const int synced = ::fsync(fd);
-    const int syncError = errno;
-    ::close(fd);
-    if (!complete) discard("cannot write " + path + " to its end", ENOSPC);
-    if (synced != 0) discard("cannot write " + path, syncError);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) discard("cannot replace " + path, errno);
+    saveDxfFile(path, [&document](DL_Dxf& dxf, DL_WriterA& w) { Writer(document, dxf, w).write(); });
 }
 
 }  // namespace korvel::cad

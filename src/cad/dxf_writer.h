@@ -13,18 +13,9 @@
 #include <string>
 
 #include "cad/dxf_document.h"
+#include "cad/dxf_file.h"
 
 namespace korvel::cad {
-
-// The file could not be written; `code` is the errno value of the cause.
-class SaveError : public Error {
-public:
-    SaveError(const std::string& what, int code) : Error(what), code_(code) {}
-    int code() const { return code_; }
-
-private:
-    int code_;
-};
 
 // Writes the document to a temporary file beside `path`, checks that it is
 // complete and on the disk, and renames it to `path`, replacing what was
