@@ -1,5 +1,7 @@
 #include "frame/window_design.h"
 
+#include <algorithm>
+
 namespace korvel {
 
 std::string ControlName::key() const {
@@ -60,5 +62,42 @@ InputDesign arrayInput(int i, std::string symbol, std::string caption, int capti
 }
 
 MenuCommand spacer(std::string caption) { return {"空格", std::move(caption), "", {}}; }
+
+namespace {
+
+std::string trimmed(std::string text) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+std::vector<TypedInput> typedInputs(const WindowDesign& design, const FormState& state) {
+    std::vector<TypedInput> typed;
+    for (const auto& in : design.inputs)
+        typed.push_back({in.symbol, trimmed(in.captionText), state.text(in.box.key()), in.unitText});
+    for (const auto& l : design.lists)
+        typed.push_back({l.symbol, trimmed(l.captionText), state.text(l.box.key()), l.unitText});
+    return typed;
+}
+
+std::string roundingText(const WindowDesign& design, const FormState& state) {
+    if (!state.decimals) return "取整数";
+    return "留小数（" + std::to_string(design.rounding.decimalDigits) + "位）";
+}
+
+Outcome rejectionOf(const Outcome& command) {
+    Outcome out;
+    for (const Effect& e : command.effects)
+        if (std::holds_alternative<ShowMessage>(e) || std::holds_alternative<SetBoxText>(e) ||
+            std::holds_alternative<FocusBox>(e))
+            out.effect(e);
+    const bool showedMessage = std::any_of(command.effects.begin(), command.effects.end(), [](const Effect& e) {
+        return std::holds_alternative<ShowMessage>(e);
+    });
+    out.stopped = command.stopped || showedMessage;
+    if (!out.stopped) out.effects.clear();
+    return out;
+}
 
 }  // namespace korvel

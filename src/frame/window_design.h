@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/flat_pattern.h"
 #include "frame/outcome.h"
 
 namespace korvel {
@@ -79,6 +80,35 @@ struct FormState {
 
 using CommandFunction = std::function<Outcome(const FormState&)>;
 
+// One input as the title block of an exported pattern names it: the caption
+// the window shows beside it, the text as typed and its unit.
+struct TypedInput {
+    std::string symbol;
+    std::string caption;
+    std::string text;
+    std::string unit;
+};
+
+// The true-size flat pattern of the window's current inputs with what its
+// title block says, or, when the inputs give none, what the window shows
+// instead (its own messages, the offending box emptied or focused) in
+// `rejection`, stopped.
+struct PatternExport {
+    Outcome rejection;
+    FlatPattern pattern;
+    std::vector<TypedInput> inputs;  // every input, in the panel's order
+    std::string rounding;            // the rounding choice, as the window names it
+    std::string surface;             // the surface the pattern is developed on
+    // Plate thickness of each piece, mm, in the pattern's order; 0 where none
+    // is known (then no weight is given).
+    std::vector<double> thickness;
+    std::string fileName;            // the name a save dialog suggests, ".dxf"
+
+    bool rejected() const { return rejection.stopped; }
+};
+
+using PatternFunction = std::function<PatternExport(const FormState&)>;
+
 struct MenuCommand {
     std::string name;     // design name: 打印, 端节, 计算, 返回, cad, 空格 ...
     std::string caption;  // exact, with access key and blanks
@@ -99,6 +129,10 @@ struct WindowDesign {
     std::vector<ControlName> listingBoxes;  // left, right
     std::string inputFrameCaption = "选择（输入）基本数据";
     std::string choiceFrameCaption = "请您选择";
+    // The flat pattern of the current inputs, behind the window's 导出展开图
+    // command and `korvel dxf`; empty: the window exports none.
+    PatternFunction pattern;
+    std::string patternName;  // FITTING of `korvel dxf`
 
     const InputDesign* input(const std::string& symbol) const;
     const ListDesign* list(const std::string& symbol) const;
@@ -117,5 +151,16 @@ InputDesign arrayInput(int i, std::string symbol, std::string caption, int capti
 
 // The menu every calculator window begins with: the inert spacer 空格.
 MenuCommand spacer(std::string caption = "");
+
+// The window's inputs as typed: its boxes with their captions and units, then
+// its lists (a variant or direction list as the picked item). Captions lose
+// their trailing blanks; a list without a caption label has an empty caption.
+std::vector<TypedInput> typedInputs(const WindowDesign& design, const FormState& state);
+// "取整数", or "留小数（3位）" with the window's decimal digits.
+std::string roundingText(const WindowDesign& design, const FormState& state);
+// What a command showed when it refused the inputs: its messages, box texts
+// and focus, stopped; the listings and the surface stay as they are. A
+// command that ran to its end without a message gives an outcome not stopped.
+Outcome rejectionOf(const Outcome& command);
 
 }  // namespace korvel

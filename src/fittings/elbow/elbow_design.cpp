@@ -1,6 +1,7 @@
 #include "fittings/elbow/elbow_design.h"
 
 #include "fittings/elbow/elbow_commands.h"
+#include "fittings/elbow/elbow_export.h"
 
 namespace korvel {
 
@@ -41,6 +42,8 @@ const WindowDesign& elbowDesign() {
         };
         d.rounding = {{"Option1", -1}, {"Option2", -1}, 2};
         d.listingBoxes = {{"Combo3", -1}, {"Combo4", -1}};
+        d.pattern = elbowPatternExport;
+        d.patternName = "elbow";
         return d;
     }();
     return design;

@@ -1,6 +1,7 @@
 #include "fittings/frustum/frustum_design.h"
 
 #include "fittings/frustum/cone_commands.h"
+#include "fittings/frustum/frustum_export.h"
 #include "fittings/frustum/rect_frustum_commands.h"
 
 namespace korvel {
@@ -32,6 +33,8 @@ const WindowDesign& rectFrustumDesign() {
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
         d.inputFrameCaption = "选择（输入）数据";
         d.choiceFrameCaption = "选择偏心方位";
+        d.pattern = rectFrustumPatternExport;
+        d.patternName = "rect-frustum";
         return d;
     }();
     return design;
@@ -59,6 +62,8 @@ const WindowDesign& coneDesign() {
                     "正心圆锥台展开放样", {}, "", {}, "", {"frustum", "cone"}}};
         d.lists[0].onChange = coneVariantSwitch;
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
+        d.pattern = conePatternExport;
+        d.patternName = "cone";
         return d;
     }();
     return design;

@@ -1,6 +1,7 @@
 #include "fittings/tee/tee_design.h"
 
 #include "fittings/tee/tee_commands.h"
+#include "fittings/tee/tee_export.h"
 #include "fittings/tee/ytee_commands.h"
 
 namespace korvel {
@@ -31,6 +32,8 @@ const WindowDesign& teeDesign() {
                     "选择圆周等份：", {"Label1", 11}, "等份", {}}};
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
         d.listingBoxes = {{"Combo1", 1}, {"Combo1", 2}};
+        d.pattern = teePatternExport;
+        d.patternName = "tee";
         return d;
     }();
     return design;
@@ -59,6 +62,8 @@ const WindowDesign& yTeeDesign() {
                     "选择圆周等份", {"Label1", 7}, "等份", {}}};
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
         d.listingBoxes = {{"Combo1", 1}, {"Combo1", 2}};
+        d.pattern = yTeePatternExport;
+        d.patternName = "ytee";
         return d;
     }();
     return design;

@@ -1,6 +1,7 @@
 #include "fittings/transition/transition_design.h"
 
 #include "fittings/transition/transition_commands.h"
+#include "fittings/transition/transition_export.h"
 
 namespace korvel {
 
@@ -34,6 +35,8 @@ const WindowDesign& roundTopDesign() {
         };
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
         d.lists[1].onChange = [](const FormState& s) { return roundTopDirectionChanged(s.text("Combo2")); };
+        d.pattern = roundTopPatternExport;
+        d.patternName = "transition-round-top";
         return d;
     }();
     return design;
@@ -69,6 +72,8 @@ const WindowDesign& rectTopDesign() {
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
         d.lists[1].onChange = [](const FormState& s) { return rectTopDirectionChanged(s.text("Combo2")); };
         d.choiceFrameCaption = "选择偏移方位和等份";
+        d.pattern = rectTopPatternExport;
+        d.patternName = "transition-rect-top";
         return d;
     }();
     return design;
