@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +16,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <exception>
 
+#include "cad/dxf_file.h"
+#include "cad/pattern_dxf.h"
 #include "frame/line_control.h"
 #include "frame/listing_box.h"
 #include "frame/message_boxes.h"
@@ -24,6 +30,14 @@
 
 namespace korvel {
 namespace {
+
+// Where a save dialog starts: the user's documents folder where it exists,
+// else the home folder.
+QString exportFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+    return QDir::homePath();
+}
 
 // Panel grid, twips.
 constexpr double kCaptionLeft = 120;
@@ -71,6 +85,12 @@ void CalculatorWindow::buildMenu() {
         actions_[command.name] = action;
         const std::string name = command.name;
         connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
+    }
+    if (design_.pattern) {
+        QAction* action = menuBar()->addAction(QString::fromUtf8(kExportCaption));
+        action->setObjectName(QString::fromUtf8(kExportCommand));
+        actions_[kExportCommand] = action;
+        connect(action, &QAction::triggered, this, [this] { runCommand(kExportCommand); });
     }
 }
 
@@ -220,6 +240,10 @@ void CalculatorWindow::runCommand(const std::string& name) {
         close();
         return;
     }
+    if (name == kExportCommand && design_.pattern) {
+        exportPattern();
+        return;
+    }
     const MenuCommand* command = design_.command(name);
     if (command == nullptr || !command->run) return;
     apply(command->run(readState()));
@@ -293,6 +317,34 @@ bool CalculatorWindow::renderOn(QPrinter& printer) {
     recorder.end();
     painter.drawPicture(0, 0, picture);
     return painter.end();
+}
+
+void CalculatorWindow::exportPattern() {
+    try {
+        const PatternExport e = design_.pattern(readState());
+        if (e.rejected()) {
+            apply(e.rejection);
+            return;
+        }
+        const QString suggested = QDir(exportFolder()).filePath(QString::fromStdString(e.fileName));
+        QString path = askSavePath(this, QStringLiteral("保存展开图"), suggested, QStringLiteral("DXF 图形文件 (*.dxf)"));
+        if (path.isEmpty()) return;
+        if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".dxf");
+        const std::string shown = QDir::toNativeSeparators(path).toStdString();
+        const bool existed = QFileInfo::exists(path);
+        if (existed && !askYesNo(this, "文件“" + shown + "”已经存在。\n要替换它吗？")) return;
+        try {
+            cad::savePatternDxf(e, QFile::encodeName(path).toStdString());
+        } catch (const cad::SaveError& error) {
+            std::string text = cad::patternSaveFailureText(shown, error.code(), error.what());
+            if (existed) text += "\n原有的文件没有改动。";
+            showMessage(this, {text, MessageIcon::Error, "错误："});
+            return;
+        }
+        showMessage(this, {"展开图已保存到：\n" + shown, MessageIcon::None, ""});
+    } catch (const std::exception& error) {
+        showMessage(this, {std::string("无法保存展开图：\n") + error.what(), MessageIcon::Error, "错误："});
+    }
 }
 
 bool CalculatorWindow::writePdf(const QString& path) {

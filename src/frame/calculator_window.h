@@ -51,6 +51,11 @@ public:
     // Prints the window's image: on the default printer without a dialog, or,
     // where no printer is installed, offers to save it as a PDF file.
     virtual void printWindow();
+    // Exports the flat pattern of the current inputs as a DXF file: the
+    // window's own messages and no file for inputs that give none, else a save
+    // dialog, a question before replacing a file, the file written through a
+    // temporary one renamed into place, and a report of where it went.
+    void exportPattern();
     // Writes the window's image to a PDF file; false when it cannot be written.
     bool writePdf(const QString& path);
     // Draws the surface with its panel on a printer, fitted to the page.
@@ -100,6 +105,11 @@ private:
     std::map<std::string, QWidget*> controls_;
     std::map<std::string, QAction*> actions_;
 };
+
+// The design name and caption of the export command every window with a flat
+// pattern has after its own menu.
+inline constexpr const char* kExportCommand = "导出";
+inline constexpr const char* kExportCaption = "导出展开图(&E)";
 
 // The font of panels and texts, "宋体" at the given size.
 QFont songFont(double points);

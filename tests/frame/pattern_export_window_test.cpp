@@ -1,0 +1,203 @@
+// The 导出展开图 command every calculator window adds after its own menu: the
+// save dialog with a suggested name, replacing only after a yes, the report,
+// the window's own messages for refused inputs, and a failed save.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "app/catalogue.h"
+#include "frame/calculator_window.h"
+#include "frame/message_boxes.h"
+
+namespace korvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class PatternExportCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::path(::testing::TempDir()) /
+               ("korvel_export_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        DialogHandlers recorded;
+        recorded.message = [this](const ShowMessage& m) { messages.push_back(m); };
+        recorded.yesNo = [this](const std::string& q) {
+            questions.push_back(q);
+            return answerYes;
+        };
+        recorded.savePath = [this](const QString& suggested) {
+            suggestions.push_back(suggested);
+            return savePath;
+        };
+        previous_ = setDialogHandlers(std::move(recorded));
+    }
+    void TearDown() override {
+        window.reset();
+        QApplication::processEvents();
+        setDialogHandlers(std::move(previous_));
+        fs::remove_all(dir_);
+    }
+    // Opens the window of the main menu's item (wtfy, stfy, ...).
+    void open(const std::string& item) {
+        window.reset();
+        for (const auto& entry : fittingEntries())
+            if (entry.menuName == item) window.reset(entry.create());
+        ASSERT_TRUE(window);
+        window->show();
+        QApplication::processEvents();
+    }
+    void saveTo(const fs::path& path) { savePath = QString::fromStdString(path.string()); }
+    void exportNow() { window->menuAction("导出")->trigger(); }
+
+    fs::path dir_;
+    std::unique_ptr<CalculatorWindow> window;
+    std::vector<ShowMessage> messages;
+    std::vector<std::string> questions;
+    std::vector<QString> suggestions;
+    bool answerYes = true;
+    QString savePath;
+
+private:
+    DialogHandlers previous_;
+};
+
+TEST_F(PatternExportCommand, EveryWindowHasItLastAndSuggestsANameFromItsInputs) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"wtfy", "弯头展开图_D1120_R1680_90度.dxf"},
+        {"stfy", "三通展开图_D1120_d1120_45度.dxf"},
+        {"yxst", "丫形三通展开图_D720_L800_75度.dxf"},
+        {"zfxjt", "矩方锥台展开图_2200x1500_1200x500_H1000.dxf"},
+        {"tydf", "天圆地方展开图_1600x1600_D800_H1000.dxf"},
+        {"tfdy", "天方地圆展开图_900x900_D1800_H1200.dxf"},
+        {"yztt", "圆锥台展开图_D1000_d500_H500.dxf"},
+    };
+    for (const auto& [item, name] : cases) {
+        SCOPED_TRACE(item);
+        open(item);
+        const QList<QAction*> menu = window->menuBar()->actions();
+        ASSERT_FALSE(menu.isEmpty());
+        EXPECT_EQ(menu.back()->objectName(), QStringLiteral("导出"));
+        EXPECT_EQ(menu.back()->text(), QStringLiteral("导出展开图(&E)"));
+        EXPECT_NE(window->design().menu.back().name, "导出") << "the design's own menu stays as it was";
+
+        suggestions.clear();
+        messages.clear();
+        const fs::path path = dir_ / (item + ".dxf");
+        saveTo(path);
+        exportNow();
+        ASSERT_EQ(suggestions.size(), 1u);
+        EXPECT_TRUE(suggestions[0].endsWith("/" + QString::fromStdString(name))) << suggestions[0].toStdString();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "展开图已保存到：\n" + path.string());
+        EXPECT_EQ(messages[0].icon, MessageIcon::None);
+        EXPECT_EQ(readAll(path).substr(readAll(path).size() - 4), "EOF\n");
+    }
+    EXPECT_TRUE(questions.empty());
+}
+
+TEST_F(PatternExportCommand, ReplacesAnExistingFileOnlyAfterAYes) {
+    open("yztt");
+    const fs::path path = dir_ / "cone.dxf";
+    std::ofstream(path) << "the user's drawing";
+    saveTo(path);
+    answerYes = false;
+    exportNow();
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "文件“" + path.string() + "”已经存在。\n要替换它吗？");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(readAll(path), "the user's drawing");
+
+    answerYes = true;
+    exportNow();
+    EXPECT_EQ(questions.size(), 2u);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(readAll(path).find("LWPOLYLINE"), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary file left";
+}
+
+TEST_F(PatternExportCommand, CancellingTheDialogDoesNothingAndANameGetsItsSuffix) {
+    open("tydf");
+    savePath.clear();
+    exportNow();
+    EXPECT_EQ(suggestions.size(), 1u);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(fs::is_empty(dir_));
+    saveTo(dir_ / "transition");
+    exportNow();
+    EXPECT_TRUE(fs::exists(dir_ / "transition.dxf"));
+}
+
+TEST_F(PatternExportCommand, RefusedInputsGetTheWindowsOwnMessagesAndNoDialog) {
+    saveTo(dir_ / "x.dxf");
+    // The elbow's check: its error box, the box emptied and focused.
+    open("wtfy");
+    window->box("Text1")->setText("0");
+    exportNow();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "\n管道外径必须大于零！");
+    EXPECT_EQ(messages[0].title, "错误：");
+    EXPECT_TRUE(window->box("Text1")->text().isEmpty());
+    EXPECT_EQ(window->focusWidget(), window->box("Text1"));
+
+    // The tee's checks reset the boxes to their presets, as in the window;
+    // the export stops there.
+    messages.clear();
+    open("stfy");
+    window->box("Text1(1)")->setText("2000");
+    window->box("Text1(2)")->setText("100");
+    exportNow();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "请您正确输入支管外径，不得大于主管外径和小于,程序执行默认数据！");
+    EXPECT_EQ(messages[1].text, "请您正确输入两管之间夹角,程序执行默认数据！");
+    EXPECT_EQ(window->box("Text1(1)")->text(), QStringLiteral("1120"));
+    EXPECT_EQ(window->box("Text1(2)")->text(), QStringLiteral("45"));
+
+    // An uncuttable pattern: a plain message in the tee's style, focus on the box.
+    messages.clear();
+    window->box("Text1(3)")->setText("0");
+    exportNow();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "请您正确输入支管短边，支管短边必须大于零，否则展开图无法下料！");
+    EXPECT_EQ(messages[0].icon, MessageIcon::None);
+    EXPECT_EQ(window->focusWidget(), window->box("Text1(3)"));
+
+    EXPECT_TRUE(suggestions.empty());
+    EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+TEST_F(PatternExportCommand, AFailedSaveIsReportedAndTheOldFileSaid) {
+    open("zfxjt");
+    const fs::path path = dir_ / "no such folder" / "frustum.dxf";
+    saveTo(path);
+    exportNow();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "错误：");
+    EXPECT_EQ(messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(messages[0].text.rfind("无法保存展开图：\n" + path.string() + "\n\n文件夹不存在。\n（", 0), 0u)
+        << messages[0].text;
+    EXPECT_TRUE(fs::is_empty(dir_));
+
+    // Still working afterwards.
+    saveTo(dir_ / "frustum.dxf");
+    exportNow();
+    EXPECT_TRUE(fs::exists(dir_ / "frustum.dxf"));
+}
+
+}  // namespace
+}  // namespace korvel
