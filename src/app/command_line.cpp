@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "app/catalogue.h"
+#include "cad/dxf_file.h"
+#include "cad/pattern_dxf.h"
 #include "fittings/elbow/elbow_cad.h"
 #include "fittings/elbow/elbow_design.h"
 
@@ -139,6 +141,66 @@ int runCad(const std::vector<std::string>& args, std::ostream& err) {
     return kExitNotWritten;
 }
 
+// The window whose flat pattern `korvel dxf` writes under this FITTING name.
+const WindowDesign* patternDesign(const std::string& fitting) {
+    for (const auto& entry : fittingEntries()) {
+        const WindowDesign& design = entry.design();
+        if (design.pattern && design.patternName == fitting) return &design;
+    }
+    return nullptr;
+}
+
+// korvel dxf FITTING [name=value ...] -o FILE: the window's 导出展开图
+// command without the window.
+int runDxf(const std::vector<std::string>& args, std::ostream& err) {
+    if (args.size() < 2) {
+        err << "korvel: dxf needs a FITTING (try korvel --help)\n";
+        return kExitUsage;
+    }
+    const WindowDesign* design = patternDesign(args[1]);
+    if (design == nullptr) {
+        err << "korvel: unknown FITTING '" << args[1] << "' for dxf (try korvel --help)\n";
+        return kExitUsage;
+    }
+    std::string file;
+    std::vector<std::string> settings;
+    for (size_t i = 2; i < args.size(); ++i) {
+        if (args[i] != "-o") {
+            settings.push_back(args[i]);
+            continue;
+        }
+        if (i + 1 == args.size() || args[i + 1].empty()) {
+            err << "korvel: -o needs a FILE\n";
+            return kExitUsage;
+        }
+        file = args[++i];
+    }
+    FormState state = design->presetState();
+    std::string error;
+    if (!applyArguments(*design, state, settings, error)) {
+        err << "korvel: " << error << '\n';
+        return kExitUsage;
+    }
+    if (file.empty()) {
+        err << "korvel: dxf needs -o FILE (try korvel --help)\n";
+        return kExitUsage;
+    }
+    const PatternExport pattern = design->pattern(state);
+    if (pattern.rejected()) {
+        for (const auto& effect : pattern.rejection.effects)
+            if (const auto* message = std::get_if<ShowMessage>(&effect))
+                err << "korvel: " << oneLine(message->text) << '\n';
+        return kExitStopped;
+    }
+    try {
+        cad::savePatternDxf(pattern, file);
+    } catch (const cad::SaveError& e) {
+        err << "korvel: " << file << " not written: " << e.what() << '\n';
+        return kExitNotWritten;
+    }
+    return kExitOk;
+}
+
 }  // namespace
 
 bool isCommandLine(const std::vector<std::string>& args) { return !args.empty() && args[0] != "--screenshots"; }
@@ -179,12 +241,19 @@ std::string helpText() {
            "                                       window shows as KEY<TAB>TEXT lines\n"
            "  korvel cad [name=value ...] -o FILE  write the elbow window's CAD drawing (its cad\n"
            "                                       command) as a DXF file; it takes Form4's inputs below\n"
+           "  korvel dxf FITTING [name=value ...] -o FILE\n"
+           "                                       write the window's true-size flat pattern (its\n"
+           "                                       导出展开图 command) as a DXF file for the cutting\n"
+           "                                       table; FITTING is elbow (Form4), tee (Form5), ytee\n"
+           "                                       (Form6), rect-frustum, transition-round-top,\n"
+           "                                       transition-rect-top or cone, with its window's inputs\n"
            "  korvel --help                        this text\n\n"
            "Values are box texts, read exactly as the window reads its boxes.\n"
            "Options: round=int|dec (取整数 or 留小数), and where a window has one, its direction\n"
            "(dir=north|south) or variant (variant=frustum|cone) list.\n"
            "Exit status: 0 the command ran to its end, 2 a check stopped it, 1 unknown FITTING or name,\n"
-           "3 the CAD drawing could not be written (FILE is left as it was).\n\n"
+           "3 the CAD drawing or the pattern could not be written (FILE is left as it was). A check\n"
+           "that refuses the inputs of korvel dxf prints its message and writes nothing.\n\n"
            "FITTINGs:\n";
     const WindowDesign* shown = nullptr;
     for (const auto& c : cliCommands()) {
@@ -203,6 +272,7 @@ std::string helpText() {
                 }
             }
             out << "  round=int|dec\n";
+            if (c.design->pattern) out << "    dxf " << c.design->patternName << "  (导出展开图)\n";
         }
         out << "    " << c.fitting << "  (" << c.command->name << ")\n";
     }
@@ -215,6 +285,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitOk;
     }
     if (args[0] == "cad") return runCad(args, err);
+    if (args[0] == "dxf") return runDxf(args, err);
     if (args[0] != "list") {
         err << "korvel: unknown command '" << args[0] << "' (try korvel --help)\n";
         return kExitUsage;

@@ -1,0 +1,148 @@
+// `korvel dxf FITTING [name=value ...] -o FILE`: every fitting's pattern
+// written, refused inputs leaving no file, usage errors, and the real binary.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/command_line.h"
+#include "support/program.h"
+
+namespace korvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct DxfRun {
+    int status = -1;
+    std::string out, err;
+};
+
+DxfRun dxf(std::vector<std::string> args) {
+    args.insert(args.begin(), "dxf");
+    std::ostringstream out, err;
+    DxfRun run;
+    run.status = runCommandLine(args, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+class DxfCommandLine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::path(::testing::TempDir()) /
+               ("korvel_dxf_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string file(const std::string& name) const { return (dir_ / name).string(); }
+    fs::path dir_;
+};
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST_F(DxfCommandLine, EveryFittingWritesItsPresetPattern) {
+    for (const char* fitting :
+         {"elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone"}) {
+        const std::string path = file(std::string(fitting) + ".dxf");
+        const DxfRun run = dxf({fitting, "-o", path});
+        EXPECT_EQ(run.status, kExitOk) << fitting << ": " << run.err;
+        EXPECT_TRUE(run.out.empty() && run.err.empty()) << fitting;
+        const std::string text = readAll(path);
+        EXPECT_NE(text.find("  0\nSECTION\n  2\nHEADER\n"), std::string::npos) << fitting;
+        EXPECT_NE(text.find("LWPOLYLINE"), std::string::npos) << fitting;
+    }
+}
+
+TEST_F(DxfCommandLine, TakesTheListCommandsInputsAndOptions) {
+    // A variant pick brings its presets first, whatever the order.
+    const std::string cone = file("cone.dxf");
+    ASSERT_EQ(dxf({"cone", "big=1200", "variant=cone", "-o", cone}).status, kExitOk);
+    const std::string text = readAll(cone);
+    // "正心圆锥体" as the title names the cone; the typed big end as typed.
+    EXPECT_NE(text.find("\\U+6B63\\U+5FC3\\U+5706\\U+9525\\U+4F53"), std::string::npos);
+    EXPECT_NE(text.find("1200 mm"), std::string::npos);
+    EXPECT_EQ(dxf({"transition-rect-top", "dir=south", "e=100", "round=dec", "-o", file("t.dxf")}).status, kExitOk);
+}
+
+TEST_F(DxfCommandLine, ARefusedInputPrintsTheWindowsMessageExitsTwoAndWritesNothing) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"elbow", "D=0"}, "korvel: 管道外径必须大于零！\n"},
+        {{"elbow", "R=560"}, "korvel: 弯曲半径等于外径一半，弯头内侧素线长度为零，展开图在内侧收成一点，不能整张下料！"
+                             "请加大弯曲半径。\n"},
+        // The tee's check goes on in the window; the export stops at its message.
+        {{"tee", "d=2000"}, "korvel: 请您正确输入支管外径，不得大于主管外径和小于,程序执行默认数据！\n"},
+        {{"tee", "Ls=0"}, "korvel: 请您正确输入支管短边，支管短边必须大于零，否则展开图无法下料！\n"},
+        {{"ytee", "L=100"}, "korvel: 请您正确输入管道长度，管道长度必须大于斜接口到中心点的距离，否则展开图无法下料！\n"},
+        {{"rect-frustum", "H=0"}, "korvel: 上下端口垂直高为0，各面展开后首尾重合，不能生成展开图！\n"},
+        {{"transition-round-top", "N=18"}, "korvel: 展开图的等份数必须是4的整数倍！\n"},
+        {{"cone", "t=500"}, "korvel: 钢板厚度不小于小端口外径，小端口没有中径，不能生成展开图！\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        const std::string path = file("refused.dxf");
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"-o", path});
+        const DxfRun run = dxf(args);
+        EXPECT_EQ(run.status, kExitStopped);
+        EXPECT_EQ(run.err, c.message);
+        EXPECT_FALSE(fs::exists(path));
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 0) << "no temporary file";
+    }
+    // A file already there stays as it was.
+    const std::string kept = file("kept.dxf");
+    { std::ofstream(kept) << "kept"; }
+    EXPECT_EQ(dxf({"elbow", "D=0", "-o", kept}).status, kExitStopped);
+    EXPECT_EQ(readAll(kept), "kept");
+}
+
+TEST_F(DxfCommandLine, UsageErrorsAndAnUnwritableFile) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"pipe", "-o", file("x.dxf")},
+                                                                  {"elbow-end", "-o", file("x.dxf")},
+                                                                  {"elbow"},
+                                                                  {"elbow", "-o"},
+                                                                  {"elbow", "X=1", "-o", file("x.dxf")},
+                                                                  {"cone", "variant=round", "-o", file("x.dxf")}}) {
+        const DxfRun run = dxf(args);
+        EXPECT_EQ(run.status, kExitUsage) << (args.empty() ? "" : args[0]);
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+    }
+    EXPECT_FALSE(fs::exists(file("x.dxf")));
+    const DxfRun run = dxf({"elbow", "-o", file("missing/x.dxf")});
+    EXPECT_EQ(run.status, kExitNotWritten);
+    EXPECT_NE(run.err.find("not written"), std::string::npos) << run.err;
+}
+
+TEST_F(DxfCommandLine, TheProgramWritesWithoutADisplayAndHelpDocumentsIt) {
+    const std::string path = file("ytee.dxf");
+    const auto run = testing::runKorvel("dxf ytee D=500 -o '" + path + "'");
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_TRUE(fs::exists(path));
+    const auto refused = testing::runKorvel("dxf ytee beta=0 -o '" + file("no.dxf") + "'");
+    EXPECT_EQ(refused.status, kExitStopped);
+    EXPECT_EQ(refused.err, "korvel: 请您正确输入两管夹角，必须大于0°且不大于180°！\n");
+
+    std::ostringstream out, err;
+    runCommandLine({"--help"}, out, err);
+    EXPECT_NE(out.str().find("korvel dxf FITTING [name=value ...] -o FILE"), std::string::npos);
+    for (const char* fitting :
+         {"elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone"})
+        EXPECT_NE(out.str().find(std::string("    dxf ") + fitting + "  (导出展开图)"), std::string::npos) << fitting;
+}
+
+}  // namespace
+}  // namespace korvel
