@@ -18,24 +18,6 @@ constexpr int kDimensionTextColour = 120;
 // Vertical rotation of the generatrix dimensions and texts.
 double quarterTurn(const ElbowGeometry& g) { return g.pi * 90 / 180; }
 
-// A list's number as a whole number, as the pattern commands read it.
-int wholeNumber(const std::string& text) {
-    const LeadingNumber v = readLeadingNumber(text);
-    if (v.tooLarge || v.value != std::floor(v.value) || std::fabs(v.value) > 1e9) return 0;
-    return static_cast<int>(v.value);
-}
-
-ElbowInputs readInputs(const FormState& state) {
-    ElbowInputs in;
-    in.D = val(state.text("Text1"));
-    in.R = val(state.text("Text2"));
-    in.alpha = val(state.text("Text3"));
-    in.t = val(state.text("Text4"));
-    in.k = wholeNumber(state.text("Combo2"));
-    in.n = wholeNumber(state.text("Combo1"));
-    in.digits = state.digits;
-    return in;
-}
 
 // Height of the end section's outline above the base line at division j.
 double endHeight(const ElbowGeometry& g, int j) { return g.E((j - g.in.n / 4) * g.delta); }
@@ -175,7 +157,7 @@ std::optional<Outcome> checkElbowCad(const FormState& state) {
 }
 
 void drawElbowCad(const FormState& state, cad::Application& app) {
-    drawElbowCad(computeElbow(readInputs(state)),
+    drawElbowCad(computeElbow(readElbowInputs(state)),
                  {state.text("Text1"), state.text("Text2"), state.text("Text3"), state.text("Combo2")}, app);
 }
 

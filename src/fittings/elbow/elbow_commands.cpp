@@ -58,17 +58,6 @@ int wholeNumber(const std::string& text) {
     return static_cast<int>(v.value);
 }
 
-ElbowInputs readInputs(const FormState& state) {
-    ElbowInputs in;
-    in.D = val(state.text("Text1"));
-    in.R = val(state.text("Text2"));
-    in.alpha = val(state.text("Text3"));
-    in.t = val(state.text("Text4"));
-    in.k = wholeNumber(state.text("Combo2"));
-    in.n = wholeNumber(state.text("Combo1"));
-    in.digits = state.digits;
-    return in;
-}
 
 // The six checks of both pattern commands, with a number too large to hold
 // caught in each box before its value is compared. False once one has failed.
@@ -123,7 +112,7 @@ Outcome patternCommand(const FormState& state, Section section) {
     for (const char* label : {"Label1(10)", "Label1(11)", "Label1(12)"}) out.effect(SetCaption{label, ""});
 
     if (!checkInputs(state, out)) return out;
-    const ElbowGeometry g = computeElbow(readInputs(state));
+    const ElbowGeometry g = computeElbow(readElbowInputs(state));
     if (g.fault != ElbowFault::None) {
         rejectFault(out, g.fault);
         return out;
@@ -147,6 +136,18 @@ Outcome patternCommand(const FormState& state, Section section) {
 
 }  // namespace
 
+ElbowInputs readElbowInputs(const FormState& state) {
+    ElbowInputs in;
+    in.D = val(state.text("Text1"));
+    in.R = val(state.text("Text2"));
+    in.alpha = val(state.text("Text3"));
+    in.t = val(state.text("Text4"));
+    in.k = wholeNumber(state.text("Combo2"));
+    in.n = wholeNumber(state.text("Combo1"));
+    in.digits = state.digits;
+    return in;
+}
+
 Outcome elbowEnd(const FormState& state) { return patternCommand(state, Section::End); }
 
 Outcome elbowMiddle(const FormState& state) { return patternCommand(state, Section::Middle); }
@@ -160,7 +161,7 @@ Outcome elbowDivisions(const FormState& state) {
         reject(out, kTooLarge, "Text1", "Text1");
         return out;
     }
-    const ElbowInputs in = readInputs(state);
+    const ElbowInputs in = readElbowInputs(state);
     // No segment count below 2 reaches the listing, even though it is not used.
     if (in.k < 2) {
         rejectFault(out, ElbowFault::Segments);

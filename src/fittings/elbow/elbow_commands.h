@@ -33,10 +33,15 @@
 // segment count below 2, an unusable n and an out-of-range circumference, with
 // the messages above.
 
+#include "fittings/elbow/elbow_geometry.h"
 #include "frame/outcome.h"
 #include "frame/window_design.h"
 
 namespace korvel {
+
+// The boxes and lists as the commands read them: texts leniently, the lists
+// as whole numbers (anything else reads as 0, which the geometry rejects).
+ElbowInputs readElbowInputs(const FormState& state);
 
 Outcome elbowEnd(const FormState& state);
 Outcome elbowMiddle(const FormState& state);

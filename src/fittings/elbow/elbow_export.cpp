@@ -10,24 +10,6 @@
 namespace korvel {
 namespace {
 
-// A list's number as a whole number, as the pattern commands read it.
-int wholeNumber(const std::string& text) {
-    const LeadingNumber v = readLeadingNumber(text);
-    if (v.tooLarge || v.value != std::floor(v.value) || std::fabs(v.value) > 1e9) return 0;
-    return static_cast<int>(v.value);
-}
-
-ElbowInputs readInputs(const FormState& state) {
-    ElbowInputs in;
-    in.D = val(state.text("Text1"));
-    in.R = val(state.text("Text2"));
-    in.alpha = val(state.text("Text3"));
-    in.t = val(state.text("Text4"));
-    in.k = wholeNumber(state.text("Combo2"));
-    in.n = wholeNumber(state.text("Combo1"));
-    in.digits = state.digits;
-    return in;
-}
 
 }  // namespace
 
@@ -36,7 +18,7 @@ PatternExport elbowPatternExport(const FormState& state) {
     e.rejection = rejectionOf(elbowEnd(state));
     if (e.rejected()) return e;
 
-    const ElbowGeometry g = computeElbow(readInputs(state));
+    const ElbowGeometry g = computeElbow(readElbowInputs(state));
     e.pattern = elbowPattern(g);
     for (const Piece& piece : e.pattern.pieces)
         if (selfIntersects(piece.outline)) {
