@@ -1,0 +1,132 @@
+#pragma once
+// Randomized input records for the calculator windows' commands: box texts a
+// plater might type or paste, list picks, rounding, window sizes and the
+// remembered scale, drawn from a seeded generator so that every run sees the
+// same records. Each record goes through a design's own `run` (or a list's
+// `onChange`) and what comes back is held to what the window can show:
+// either the command was stopped with a message, or every text it lists is
+// well formed (no "nan", "inf", "溢出", a number after every "=") and every
+// coordinate it draws or places is finite.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "frame/outcome.h"
+#include "frame/window_design.h"
+
+namespace korvel::hardening {
+
+// What is wrong with one outcome, one line each; empty when nothing is.
+// `stopped` outcomes must carry a ShowMessage; everything else is checked on
+// every outcome, stopped or not.
+std::vector<std::string> problemsOf(const Outcome& out);
+
+// What is wrong with the scale a command remembers for the next one: it must
+// be finite and positive, unless it is the value the command was handed.
+std::vector<std::string> memoryProblems(const Outcome& out, const FormState& state);
+
+// What is wrong with one text the window shows.
+std::vector<std::string> textProblems(const std::string& text);
+
+// A text as a C string literal, control characters escaped.
+std::string quoted(const std::string& text);
+
+// The record's texts, rounding, sizes and memory, one per line: enough to
+// build the same FormState again by hand.
+std::string describe(const FormState& state);
+
+// Box texts and list picks for one window.
+class RecordMaker {
+public:
+    RecordMaker(const WindowDesign& design, std::uint64_t seed);
+
+    // Texts a box may be given on top of the generic ones (boundary values of
+    // this fitting: "359.9" for a bend angle, ...).
+    void addBoxTexts(const std::string& key, std::vector<std::string> texts);
+
+    // A state made from the window's presets with box texts, list picks,
+    // rounding, outer size and remembered scale replaced at random. `kept` is
+    // a scale an earlier command of the same window remembered, if any.
+    FormState next(const std::map<std::string, double>& kept = {});
+
+    // One box text, generic: plausible values around `preset`, zeros,
+    // negatives, huge and tiny values, and texts that are not numbers.
+    std::string boxText(double preset, bool angle);
+    // A pick from a number list: mostly its real items, sometimes counts no
+    // window offers ("0", "3", "-8", "1e9", ...). A division list's items
+    // come mostly from its short end.
+    std::string countText(const std::vector<std::string>& items, bool division);
+    // A pick from a variant or direction list: its items, rarely other text.
+    std::string choiceText(const std::vector<std::string>& items);
+
+    std::mt19937_64& rng() { return rng_; }
+
+private:
+    double uniform(double from, double to);
+    bool chance(double p);
+    template <class T>
+    const T& pick(const std::vector<T>& from);
+
+    const WindowDesign& design_;
+    std::mt19937_64 rng_;
+    std::map<std::string, std::vector<std::string>> extra_;
+};
+
+// How one fitting's run went.
+struct RunSummary {
+    int records = 0;
+    int stopped = 0;
+    int drawn = 0;     // not stopped and something drawn
+    int replayed = 0;  // drawings replayed on an image
+    int failures = 0;
+    // Failing records by kind of problem; the first of each kind is printed.
+    std::map<std::string, int> failureKinds;
+    // Outcomes that showed a message and went on (a check that resets the
+    // boxes and lets the command finish).
+    int wentOnAfterMessage = 0;
+    std::map<std::string, int> byCommand;  // records per command
+    std::map<std::string, int> completed;  // of those, not stopped
+    double seconds = 0;
+    // The slowest record: how long its command took and its number.
+    double slowestSeconds = 0;
+    int slowestRecord = -1;
+
+    int completedOf(const std::string& command) const {
+        const auto it = completed.find(command);
+        return it == completed.end() ? 0 : it->second;
+    }
+};
+
+struct RunPlan {
+    const WindowDesign* design = nullptr;
+    std::uint64_t seed = 0;
+    int records = 100000;
+    // Box texts on top of the generic ones, by box key.
+    std::map<std::string, std::vector<std::string>> boxTexts;
+    // Relative share of records by menu command name (1 when not named): the
+    // legend commands draw no input and need few.
+    std::map<std::string, double> weights;
+    // Every how many drawn records the drawing is replayed with QPainter on
+    // an image (0: never); drawings reaching far beyond any window are
+    // replayed besides, up to a few hundred.
+    int replayEvery = 0;
+};
+
+// Runs `plan.records` records, each through one of the design's menu
+// commands that has a `run` (picked at random), and reports the first failing
+// record of each kind of problem with its texts through ADD_FAILURE. The
+// scale a command remembers is handed to later records of the same window,
+// as the window would. For longer runs by hand, KORVEL_RANDOM_RECORDS in the
+// environment sets the number of records and KORVEL_RANDOM_SEED is added to
+// the seed.
+RunSummary runCommands(const RunPlan& plan);
+
+// Runs `records` random states through every list's `onChange` of the design
+// (the variant and direction lists), checking the outcomes the same way.
+RunSummary runListChanges(const WindowDesign& design, std::uint64_t seed, int records);
+
+}  // namespace korvel::hardening
