@@ -99,9 +99,13 @@ struct Replayer {
             painter.drawEllipse(box);
             return;
         }
-        double span = *op.end - *op.start;
-        while (span < 0) span += 2 * M_PI;
-        const int start16 = static_cast<int>(std::lround(*op.start * 180 / M_PI * 16));
+        // Counter-clockwise from start to end, within one turn, whatever the
+        // angles' size.
+        double span = std::fmod(*op.end - *op.start, 2 * M_PI);
+        if (span < 0) span += 2 * M_PI;
+        const double start = std::fmod(*op.start, 2 * M_PI);
+        if (!std::isfinite(span) || !std::isfinite(start)) return;
+        const int start16 = static_cast<int>(std::lround(start * 180 / M_PI * 16));
         const int span16 = static_cast<int>(std::lround(span * 180 / M_PI * 16));
         painter.drawArc(box, start16, span16);
     }

@@ -55,6 +55,19 @@ TEST_F(SurfaceTest, AUserScaleMapsItsFrameOntoTheWholeSurface) {
     EXPECT_EQ(image.pixelColor(100, 20), QColor(Qt::black));
 }
 
+TEST_F(SurfaceTest, ArcsOfAnySizeOfAngleAreDrawnWithinOneTurn) {
+    // A quarter arc of radius 750 twips (50 px) round (1500, 750) twips, given
+    // once plainly and once with its angles many turns away: the same pixels.
+    const double quarter = M_PI / 2;
+    const QImage plain = paint({ArcOp{1500, 750, 750, kWhite, 0.0, quarter}});
+    const QImage far = paint({ArcOp{1500, 750, 750, kWhite, -2000 * M_PI, -2000 * M_PI + quarter}});
+    EXPECT_EQ(plain, far);
+    EXPECT_EQ(plain.pixelColor(150, 50), QColor(Qt::white));  // the arc's start, to the right
+    // Angles far beyond any turn are drawn at once, never looped over.
+    const QImage huge = paint({ArcOp{1500, 750, 750, kWhite, -1e300, 1e300}});
+    EXPECT_FALSE(huge.isNull());
+}
+
 TEST_F(SurfaceTest, TextIsPrintedBelowItsTopLeftCorner) {
     const QImage image = paint({FontOp{"宋体", 14.25}, TextOp{1500, 300, "西北角实线"}});
     bool inked = false, aboveClean = true;
