@@ -73,7 +73,8 @@ TEST(ElbowPattern, StationHeightsAreTheListedLengthsUnrounded) {
 
 TEST(ElbowPattern, LabelsNameEveryStationAsTheListingDoes) {
     const ElbowGeometry g = presets();
-    const Piece& end = elbowPattern(g).pieces[0];
+    const FlatPattern pattern = elbowPattern(g);
+    const Piece& end = pattern.pieces[0];
     int named = 0;
     for (const auto& label : end.labels)
         if (label.text == "L12") {

@@ -233,7 +233,8 @@ TEST(TeePattern, OpeningWidthIsHalfTheMainGirthForAnEqualTee) {
     // of the axis line; a reducing one less.
     auto width = [](const TeeInputs& in) {
         double low = 0, high = 0;
-        for (const auto& v : teePattern(geometry(in)).pieces[1].outline.vertices) {
+        const FlatPattern pattern = teePattern(geometry(in));
+        for (const auto& v : pattern.pieces[1].outline.vertices) {
             low = std::min(low, v.y);
             high = std::max(high, v.y);
         }

@@ -113,7 +113,8 @@ TEST(YTeePattern, StationsAreTheListedLengthsAtTheListedArcs) {
         }
     }
     // The listing's named values with whole numbers.
-    const Piece& slanted = pattern(presets()).pieces[1];
+    const FlatPattern presetPattern = pattern(presets());
+    const Piece& slanted = presetPattern.pieces[1];
     EXPECT_EQ(roundedText(label(slanted, "L5")->at.y, 0), "620");
     EXPECT_EQ(roundedText(label(slanted, "L8")->at.y, 0), "331");
     EXPECT_EQ(roundedText(label(slanted, "L12")->at.y, 0), "800");
