@@ -96,23 +96,6 @@ bool rejectFault(Outcome& out, TransitionFault fault) {
     return true;
 }
 
-TransitionInputs readInputs(const FormState& state, const char* southText) {
-    TransitionInputs in;
-    in.a = val(state.text("Text1(0)"));
-    in.b = val(state.text("Text1(1)"));
-    in.D = val(state.text("Text1(2)"));
-    in.H = val(state.text("Text1(3)"));
-    in.t = val(state.text("Text1(4)"));
-    in.ew = val(state.text("Text1(5)"));
-    in.e = val(state.text("Text1(6)"));
-    in.south = state.text("Combo2") == southText;
-    // A count too large to hold reads as 0 and is refused with the others.
-    in.n = val(state.text(kDivisionsBox));
-    in.digits = state.digits;
-    if (const auto it = state.memory.find(kTransitionScaleMemory); it != state.memory.end())
-        in.previousScale = it->second;
-    return in;
-}
 
 void showResults(Outcome& out, const TransitionGeometry& g) {
     for (const auto& [key, text] : transitionCaptions(g)) out.effect(SetCaption{key, text});
@@ -140,10 +123,28 @@ Outcome directionChanged(const char* sketch, const std::string& westCaption, con
 
 }  // namespace
 
+TransitionInputs readTransitionInputs(const FormState& state, bool rectTop) {
+    TransitionInputs in;
+    in.a = val(state.text("Text1(0)"));
+    in.b = val(state.text("Text1(1)"));
+    in.D = val(state.text("Text1(2)"));
+    in.H = val(state.text("Text1(3)"));
+    in.t = val(state.text("Text1(4)"));
+    in.ew = val(state.text("Text1(5)"));
+    in.e = val(state.text("Text1(6)"));
+    in.south = state.text("Combo2") == (rectTop ? kRectTopSouth : kRoundTopSouth);
+    // A count too large to hold reads as 0 and is refused with the others.
+    in.n = val(state.text(kDivisionsBox));
+    in.digits = state.digits;
+    if (const auto it = state.memory.find(kTransitionScaleMemory); it != state.memory.end())
+        in.previousScale = it->second;
+    return in;
+}
+
 Outcome roundTopCompute(const FormState& state) {
     Outcome out;
     if (!checkInputs(state, out, kRoundTopScaleBox)) return out;
-    const TransitionGeometry g = computeRoundTop(readInputs(state, kRoundTopSouth));
+    const TransitionGeometry g = computeRoundTop(readTransitionInputs(state, false));
     if (!rejectFault(out, g.fault)) return out;
     out.clear();
     out.effect(SetVisible{"Image1", false});
@@ -158,7 +159,7 @@ Outcome roundTopCompute(const FormState& state) {
 Outcome rectTopCompute(const FormState& state) {
     Outcome out;
     if (!checkInputs(state, out, kRectTopScaleBox)) return out;
-    const TransitionGeometry g = computeRectTop(readInputs(state, kRectTopSouth));
+    const TransitionGeometry g = computeRectTop(readTransitionInputs(state, true));
     if (!rejectFault(out, g.fault)) return out;
     out.effect(SetVisible{"Image1", false});
     out.effect(SetVisible{"Image2", false});

@@ -24,6 +24,7 @@
 
 #include <string>
 
+#include "fittings/transition/transition_geometry.h"
 #include "frame/outcome.h"
 #include "frame/window_design.h"
 
@@ -31,6 +32,10 @@ namespace korvel {
 
 // The key under which the windows remember their plan's scale.
 inline constexpr const char* kTransitionScaleMemory = "scale";
+
+// The boxes and lists as the computations read them (Form9 when rectTop),
+// with the scale the window remembers.
+TransitionInputs readTransitionInputs(const FormState& state, bool rectTop);
 
 Outcome roundTopCompute(const FormState& state);
 Outcome rectTopCompute(const FormState& state);

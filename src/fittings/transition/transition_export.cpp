@@ -8,24 +8,6 @@
 namespace korvel {
 namespace {
 
-constexpr const char* kRoundTopSouth = "圆心向西向南偏移";
-constexpr const char* kRectTopSouth = "矩方口向西向南偏移";
-
-TransitionInputs readInputs(const FormState& state, const char* southText) {
-    TransitionInputs in;
-    in.a = val(state.text("Text1(0)"));
-    in.b = val(state.text("Text1(1)"));
-    in.D = val(state.text("Text1(2)"));
-    in.H = val(state.text("Text1(3)"));
-    in.t = val(state.text("Text1(4)"));
-    in.ew = val(state.text("Text1(5)"));
-    in.e = val(state.text("Text1(6)"));
-    in.south = state.text("Combo2") == southText;
-    in.n = val(state.text("Combo1(0)"));
-    in.digits = state.digits;
-    return in;
-}
-
 // The box to mend for a fault, empty where no one box is to blame.
 std::string faultBox(TransitionPatternFault fault, const TransitionInputs& in) {
     switch (fault) {
@@ -53,7 +35,7 @@ PatternExport transitionExport(const FormState& state, bool rectTop) {
     e.rejection = rejectionOf(rectTop ? rectTopCompute(state) : roundTopCompute(state));
     if (e.rejected()) return e;
 
-    const TransitionInputs in = readInputs(state, rectTop ? kRectTopSouth : kRoundTopSouth);
+    const TransitionInputs in = readTransitionInputs(state, rectTop);
     TransitionPattern developed = rectTop ? rectTopPattern(computeRectTop(in)) : roundTopPattern(computeRoundTop(in));
     if (developed.fault != TransitionPatternFault::None) {
         e.rejection.effect(ShowMessage{transitionPatternMessage(developed.fault), MessageIcon::Error, "错误："});
