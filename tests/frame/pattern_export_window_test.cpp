@@ -15,6 +15,7 @@
 #include "app/catalogue.h"
 #include "frame/calculator_window.h"
 #include "frame/message_boxes.h"
+#include "support/dialogs.h"
 
 namespace korvel {
 namespace {
@@ -35,22 +36,10 @@ protected:
                ("korvel_export_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
-        DialogHandlers recorded;
-        recorded.message = [this](const ShowMessage& m) { messages.push_back(m); };
-        recorded.yesNo = [this](const std::string& q) {
-            questions.push_back(q);
-            return answerYes;
-        };
-        recorded.savePath = [this](const QString& suggested) {
-            suggestions.push_back(suggested);
-            return savePath;
-        };
-        previous_ = setDialogHandlers(std::move(recorded));
     }
     void TearDown() override {
         window.reset();
         QApplication::processEvents();
-        setDialogHandlers(std::move(previous_));
         fs::remove_all(dir_);
     }
     // Opens the window of the main menu's item (wtfy, stfy, ...).
@@ -67,14 +56,14 @@ protected:
 
     fs::path dir_;
     std::unique_ptr<CalculatorWindow> window;
-    std::vector<ShowMessage> messages;
-    std::vector<std::string> questions;
-    std::vector<QString> suggestions;
-    bool answerYes = true;
-    QString savePath;
+    testing::RecordedDialogs dialogs_;
+    std::vector<ShowMessage>& messages = dialogs_.messages;
+    std::vector<std::string>& questions = dialogs_.questions;
+    std::vector<QString>& suggestions = dialogs_.suggestions;
+    bool& answerYes = dialogs_.answerYes;
+    QString& savePath = dialogs_.savePath;
 
 private:
-    DialogHandlers previous_;
 };
 
 TEST_F(PatternExportCommand, EveryWindowHasItLastAndSuggestsANameFromItsInputs) {

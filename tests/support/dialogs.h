@@ -18,7 +18,10 @@ public:
                                            questions.push_back(q);
                                            return answerYes;
                                        },
-                                       [this](const QString&) { return savePath; },
+                                       [this](const QString& suggested) {
+                                           suggestions.push_back(suggested);
+                                           return savePath;
+                                       },
                                        [this](QPrinter& printer) {
                                            ++printerDialogs;
                                            if (!printerFile.isEmpty()) {
@@ -36,6 +39,7 @@ public:
     std::vector<std::string> questions;
     bool answerYes = true;
     QString savePath;
+    std::vector<QString> suggestions;  // the file names the save dialogs offered
     int printerDialogs = 0;
     bool printerAccepted = false;
     QString printerFile;  // the "printer" the user picks: a PDF file

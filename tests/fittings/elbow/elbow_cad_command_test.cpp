@@ -17,6 +17,7 @@
 
 #include "fittings/elbow/elbow_window.h"
 #include "frame/message_boxes.h"
+#include "support/dialogs.h"
 
 namespace korvel {
 namespace {
@@ -37,38 +38,26 @@ protected:
                ("korvel_cad_cmd_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
-        DialogHandlers recorded;
-        recorded.message = [this](const ShowMessage& m) { messages.push_back(m); };
-        recorded.yesNo = [this](const std::string& q) {
-            questions.push_back(q);
-            return answerYes;
-        };
-        recorded.savePath = [this](const QString& suggested) {
-            suggestions.push_back(suggested);
-            return savePath;
-        };
-        previous_ = setDialogHandlers(std::move(recorded));
         window = std::make_unique<ElbowWindow>();
         window->show();
         QApplication::processEvents();
     }
     void TearDown() override {
         window.reset();
-        setDialogHandlers(std::move(previous_));
         fs::remove_all(dir_);
     }
     void saveTo(const fs::path& path) { savePath = QString::fromStdString(path.string()); }
 
     fs::path dir_;
     std::unique_ptr<ElbowWindow> window;
-    std::vector<ShowMessage> messages;
-    std::vector<std::string> questions;
-    std::vector<QString> suggestions;
-    bool answerYes = true;
-    QString savePath;
+    testing::RecordedDialogs dialogs_;
+    std::vector<ShowMessage>& messages = dialogs_.messages;
+    std::vector<std::string>& questions = dialogs_.questions;
+    std::vector<QString>& suggestions = dialogs_.suggestions;
+    bool& answerYes = dialogs_.answerYes;
+    QString& savePath = dialogs_.savePath;
 
 private:
-    DialogHandlers previous_;
 };
 
 TEST_F(ElbowCadCommand, AsksWhereSuggestingANameWritesAndSaysWhere) {
