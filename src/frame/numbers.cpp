@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -129,10 +130,17 @@ Digits15 digits15(double x) {
     return out;
 }
 
-// Reads "[-]digits e exponent" back; the text is always well formed and in range.
+// Reads "[-]digits e exponent" back; the text is always well formed. Fifteen
+// digits of a value next to the largest double can lie above it
+// (1.7976931348623157e308 reads as 1.79769313486232e308): the largest double
+// is then the nearest value there is, with the text's sign.
 double parseDouble(const std::string& text) {
     double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (res.ec == std::errc::result_out_of_range && text.find("e-") == std::string::npos) {
+        const double largest = std::numeric_limits<double>::max();
+        return text.front() == '-' ? -largest : largest;
+    }
     return value;
 }
 
