@@ -1,0 +1,54 @@
+#pragma once
+// One fuzz input as one state of a calculator window, run through every
+// command the window computes with and held to what the window can show: the
+// same checks as the randomized tests (a message when a command stops,
+// well-formed listed texts, finite drawn and placed coordinates, a usable
+// remembered scale). A violated check prints the state and aborts, which
+// libFuzzer reports as a crash and saves the input.
+//
+// An input is text, fields separated by '|':
+//
+//   CONTROL|BOX 1|BOX 2|...|LIST 1|LIST 2|...
+//
+// CONTROL is up to five characters, each read as a choice counted from '0'
+// (wrapping around its table): the window of the family, the rounding (odd:
+// decimals), the outer width, the outer height and the remembered scale; a
+// missing character or '0' is the window as it opens (first window, whole
+// numbers, opening size, nothing remembered). The boxes follow in the order
+// of the window's panel, then its lists; a missing field keeps the preset.
+// A list field "#k" picks the list's item k (wrapping), anything else is
+// taken as the list's text as it stands. Box texts are made valid UTF-8 the
+// way a text box would receive them (a bad byte becomes U+FFFD).
+//
+//   "00"                the presets, every command
+//   "01|1e999"          the first box too large, listed with decimals
+//   "1|1120|#3"         the family's second window, first box 1120, first
+//                       list's fourth item
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frame/window_design.h"
+
+namespace korvel::fuzz {
+
+// The input's fields split at '|'; the first is the control field.
+std::vector<std::string_view> fieldsOf(std::string_view input);
+
+// `text` with every byte that does not begin a valid UTF-8 sequence (no
+// overlong forms, no surrogates) replaced by U+FFFD.
+std::string validUtf8(std::string_view text);
+
+// The state of `design` the fields stand for.
+FormState stateOf(const WindowDesign& design, const std::vector<std::string_view>& fields);
+
+// Picks the window from `windows` by the control field, runs every list's
+// change and every menu command with a `run` on the state in menu order,
+// handing the remembered scale on as the window does, and aborts on the
+// first outcome that fails the checks.
+void runInput(const std::uint8_t* data, std::size_t size, const std::vector<const WindowDesign*>& windows);
+
+}  // namespace korvel::fuzz
