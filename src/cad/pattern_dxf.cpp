@@ -126,7 +126,7 @@ std::string checkLine(const PatternCheck& check) {
     // A check that states a largest difference has nothing to stand against.
     if (check.expected == 0 && check.what.find("差") != std::string::npos)
         return "  " + check.what + "：" + lengthText(check.actual) + " mm";
-    return "  " + check.what + "：" + lengthText(check.actual) + " mm，应为 " + lengthText(check.expected) +
+    return "  " + check.what + "：" + lengthText(check.actual) + " mm，" + check.against + " " + lengthText(check.expected) +
            " mm，相差 " + lengthText(check.actual - check.expected) + " mm";
 }
 

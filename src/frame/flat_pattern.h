@@ -49,10 +49,14 @@ struct Piece {
 };
 
 // One check shown with the pattern: what it compares, and the two numbers.
+// `against` names the second number in the check's line: what the developed
+// length should be ("应为"), or, for a figure shown for comparison only, what
+// that figure is.
 struct PatternCheck {
     std::string what;
     double expected = 0;
     double actual = 0;
+    std::string against = "应为";
 };
 
 struct FlatPattern {

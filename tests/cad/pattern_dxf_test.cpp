@@ -60,6 +60,7 @@ PatternExport halfDisc() {
     e.pattern.pieces[1].count = 1;
     e.pattern.checks.push_back({"展开长度 / πD", 100 * M_PI, 100 * M_PI + 0.0004});
     e.pattern.checks.push_back({"三角形各边与实长最大差", 0, 0.00123});
+    e.pattern.checks.push_back({"展开后相邻等分点直线距离", 105.7255, 105.9731, "弦长yn为"});
     e.inputs = {{"D", "输入外径：", "1120mm", "mm"}, {"alpha", "两管夹角：", "45", "°"}, {"dir", "", "向北", ""}};
     e.rounding = "留小数（3位）";
     e.surface = "外壁";
@@ -145,6 +146,7 @@ TEST(PatternDxf, TitleBlockNamesEverythingAPlaterNeeds) {
         "校核：",
         "  展开长度 / πD：314.16 mm，应为 314.159 mm，相差 0 mm",
         "  三角形各边与实长最大差：0.001 mm",
+        "  展开后相邻等分点直线距离：105.973 mm，弦长yn为 105.726 mm，相差 0.248 mm",
         "面积和重量（每件）：",
         "  半圆板：面积 " + roundedText(area / 1e6, 4) + " m²，重量 " + roundedText(plateWeight(area, 10), 2) +
             " kg（板厚 10 mm，钢 7.85 g/cm³）",

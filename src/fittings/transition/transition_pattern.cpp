@@ -19,6 +19,10 @@ Point2 operator*(Point2 p, double k) { return {p.x * k, p.y * k}; }
 double distance(Point2 p, Point2 q) { return std::hypot(q.x - p.x, q.y - p.y); }
 double cross(Point2 u, Point2 v) { return u.x * v.y - u.y * v.x; }
 
+struct FanLine {
+    double length = 0, rate = 0;
+};
+
 // The fitting in space, x east, y north, z up, millimetres: the rectangle's
 // corners and the circle's centre and radius in plan, and the height between
 // the two openings. Only the plan positions and H enter a true length.
@@ -34,8 +38,15 @@ struct Model {
         const double dx = radius * std::cos(radians(theta)), dy = radius * std::sin(radians(theta));
         return {east ? centre.x + dx : centre.x - dx, north ? centre.y + dy : centre.y - dy};
     }
-    double trueLength(Point2 corner, Point2 onCircle) const {
-        return std::sqrt(std::pow(distance(corner, onCircle), 2) + H * H);
+    // The corner line from the corner at `plan` to the quarter's point at
+    // theta: its true length, and how fast that changes per radian of theta.
+    FanLine fanLine(Point2 plan, bool east, bool north, double theta) const {
+        const Point2 c = circlePoint(east, north, theta);
+        const double sine = std::sin(radians(theta)), cosine = std::cos(radians(theta));
+        const Point2 tangent{east ? -radius * sine : radius * sine, north ? radius * cosine : -radius * cosine};
+        const Point2 plain = c - plan;
+        const double length = std::sqrt(plain.x * plain.x + plain.y * plain.y + H * H);
+        return {length, (plain.x * tangent.x + plain.y * tangent.y) / length};
     }
 };
 
@@ -57,6 +68,12 @@ Model model(const TransitionGeometry& g, bool rectTop) {
     m.H = in.H;
     return m;
 }
+
+// A point of the developed round edge and the point halfway along the edge
+// from the point before it: the three give the arc the cutting table follows.
+struct EdgePoint {
+    Point2 p, mid;
+};
 
 // A length laid out on the pattern and the length it stands for.
 struct Measure {
@@ -98,32 +115,73 @@ public:
 
     // One fan about its corner (developed at `corner`, in plan at `plan`,
     // reaching the quarter on the `east` and `north` sides), from station
-    // `from`, placed at `start`, to station `to`, one division at a time;
-    // `away` is the vertex across the corner line of `from`. Appends the
-    // round edge's points after `start` to `edge`, returns the stations'
-    // positions by index and leaves in `away` the vertex across the corner
-    // line of `to`.
+    // `from`, placed at `start`, to station `to`; `away` is the vertex across
+    // the corner line of `from`. Appends the round edge's points after
+    // `start` to `edge`, returns the stations' positions by index and leaves
+    // in `away` the vertex across the corner line of `to`.
+    //
+    // A fan is a cone with its apex at the corner: it is developed as one,
+    // each point of the round edge at its corner line's true length from the
+    // corner, and the corner line turning as the edge runs along the mean
+    // circle (an edge element ds = (D + t)/2 dtheta turns the line by
+    // sqrt(ds^2 - drho^2) / rho). So the round edge develops to the mean
+    // circle's length, and the stations lie a little more than the straight
+    // chord yn apart: yn cuts across the rolled plate.
     std::vector<Point2> fan(Point2 corner, Point2 plan, bool east, bool north, const std::vector<double>& lines,
-                            int from, int to, Point2 start, Point2& away, std::vector<Point2>& edge) {
+                            int from, int to, Point2 start, Point2& away, std::vector<EdgePoint>& edge) {
         std::vector<Point2> stations(static_cast<size_t>(g_.quarter) + 1);
         stations[static_cast<size_t>(from)] = start;
         const int step = to > from ? 1 : -1;
-        const double meanDiameter = g_.in.D + g_.in.t;
+        const double meanRadius = (g_.in.D + g_.in.t) / 2;
+        const Point2 first = start - corner;
+        const double firstLength = std::hypot(first.x, first.y);
+        if (!(firstLength > 0)) {
+            failed_ = true;
+            return stations;
+        }
+        const Point2 u = first * (1 / firstLength);
+        // Turn away from the triangle already laid on the first corner line.
+        const double turn = cross(u, away - corner) > 0 ? -1 : 1;
+        auto at = [&](double phi, double length) {
+            const double c = std::cos(phi), s = std::sin(turn * phi);
+            return corner + Point2{u.x * c - u.y * s, u.x * s + u.y * c} * length;
+        };
+        // The corner line's turning rate at theta (degrees), per radian of the circle.
+        auto rate = [&](double theta) {
+            const FanLine line = m_.fanLine(plan, east, north, theta);
+            const double square = meanRadius * meanRadius - line.rate * line.rate;
+            if (square < -1e-9 * meanRadius * meanRadius) failed_ = true;
+            return std::sqrt(std::max(0.0, square)) / line.length;
+        };
+        // Five-point Gauss-Legendre over [t0, t1] degrees.
+        auto turning = [&](double t0, double t1) {
+            static constexpr double x[] = {0, 0.5384693101056831, -0.5384693101056831, 0.9061798459386640,
+                                           -0.9061798459386640};
+            static constexpr double w[] = {0.5688888888888889, 0.4786286704993665, 0.4786286704993665,
+                                           0.2369268850561891, 0.2369268850561891};
+            const double half = (t1 - t0) / 2, middle = (t0 + t1) / 2;
+            double sum = 0;
+            for (int k = 0; k < 5; ++k) sum += w[k] * rate(middle + half * x[k]);
+            return sum * std::fabs(radians(half));
+        };
+        double phi = 0;
         for (int i = from; i != to; i += step) {
             const Point2 here = stations[static_cast<size_t>(i)];
             const int next = i + step;
-            const Point2 there = apex(corner, here, lines[static_cast<size_t>(next)], g_.exact.yn, away);
-            // The points between the two stations, each from its own corner
-            // line and its mean-circle chord from station i.
-            for (int j = 1; j < kTransitionCurvePoints; ++j) {
-                const double dTheta = g_.alpha * j / kTransitionCurvePoints;
-                const double theta = i * g_.alpha + step * dTheta;
-                const double toCorner = m_.trueLength(plan, m_.circlePoint(east, north, theta));
-                const double chord = meanDiameter * std::sin(radians(dTheta) / 2);
-                edge.push_back(apex(corner, here, toCorner, chord, away));
+            for (int j = 1; j <= kTransitionCurvePoints; ++j) {
+                const double t0 = (i + step * (j - 1.0) / kTransitionCurvePoints) * g_.alpha;
+                const double t1 = (i + step * double(j) / kTransitionCurvePoints) * g_.alpha;
+                const double tm = (t0 + t1) / 2;
+                const double phiMid = phi + turning(t0, tm);
+                phi = phiMid + turning(tm, t1);
+                const Point2 mid = at(phiMid, m_.fanLine(plan, east, north, tm).length);
+                const double length = j == kTransitionCurvePoints ? lines[static_cast<size_t>(next)]
+                                                                  : m_.fanLine(plan, east, north, t1).length;
+                const Point2 p = at(phi, length);
+                measure(corner, p, length);
+                edge.push_back({p, mid});
             }
-            edge.push_back(there);
-            stations[static_cast<size_t>(next)] = there;
+            stations[static_cast<size_t>(next)] = edge.back().p;
             away = here;
         }
         return stations;
@@ -162,14 +220,36 @@ void markHeight(Piece& piece, Layout& layout, Point2 apex, Point2 p, Point2 q, d
 }
 
 void flipUpDown(Piece& piece) {
-    for (Vertex& v : piece.outline.vertices) v.y = -v.y;
+    for (Vertex& v : piece.outline.vertices) v.y = -v.y, v.bulge = -v.bulge;
     for (MarkLine& mark : piece.marks) mark.from.y = -mark.from.y, mark.to.y = -mark.to.y;
     for (StationLabel& label : piece.labels) label.at.y = -label.at.y;
 }
 
+// The same closed outline run the other way: each arc now starts at the
+// vertex that ended it and turns the other way.
+void reverse(Polyline& line) {
+    std::vector<Vertex>& v = line.vertices;
+    const size_t n = v.size();
+    std::vector<Vertex> turned(n);
+    for (size_t k = 0; k < n; ++k) {
+        const Vertex& to = v[(k + 1) % n];
+        turned[n - 1 - k] = {to.x, to.y, -v[k].bulge};
+    }
+    v = std::move(turned);
+}
+
+// The bulge of the arc from p0 through `mid` to p1: tan of a quarter of its
+// included angle, positive counter-clockwise.
+double bulge(Point2 p0, Point2 mid, Point2 p1) {
+    const Point2 u = p0 - mid, v = p1 - mid;
+    const double inscribed = std::atan2(std::fabs(cross(u, v)), u.x * v.x + u.y * v.y);
+    const double b = std::tan((std::numbers::pi - inscribed) / 2);
+    return cross(p1 - p0, mid - p0) < 0 ? b : -b;
+}
+
 bool finite(const Piece& piece) {
     for (const Vertex& v : piece.outline.vertices)
-        if (!std::isfinite(v.x) || !std::isfinite(v.y)) return false;
+        if (!std::isfinite(v.x) || !std::isfinite(v.y) || !std::isfinite(v.bulge)) return false;
     for (const MarkLine& mark : piece.marks)
         if (!std::isfinite(mark.from.x) || !std::isfinite(mark.from.y) || !std::isfinite(mark.to.x) ||
             !std::isfinite(mark.to.y))
@@ -214,7 +294,7 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
 
     // West of it: the south-west fan, the west triangle, the north-west fan and
     // the north triangle's west half.
-    std::vector<Point2> westEdge, eastEdge;
+    std::vector<EdgePoint> westEdge, eastEdge;
     Point2 away = se;
     const auto swStations = layout.fan(sw, m.sw, false, false, x.sw, q, 0, s, away, westEdge);
     const Point2 w = swStations[0];
@@ -239,17 +319,25 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
         return result;
     }
 
+    // The round edge from the east end to the west end, and each segment's
+    // midpoint on the developed curve.
+    std::vector<Point2> round, mids;
+    for (auto it = eastEdge.rbegin(); it != eastEdge.rend(); ++it) round.push_back(it->p), mids.push_back(it->mid);
+    round.push_back(s);
+    for (const EdgePoint& point : westEdge) round.push_back(point.p), mids.push_back(point.mid);
+
     Piece piece;
     piece.name = rectTop ? "天方地圆" : "天圆地方";
     piece.count = 1;
     piece.outline.closed = true;
-    auto add = [&piece](Point2 p) { piece.outline.vertices.push_back({p.x, p.y, 0}); };
     // The straight edge from the west end to the east end, up the east seam,
-    // and the round edge back from the east end to the west end.
-    for (Point2 p : {seamFootWest, nw, sw, se, ne, seamFootEast}) add(p);
-    for (auto it = eastEdge.rbegin(); it != eastEdge.rend(); ++it) add(*it);
-    add(s);
-    for (Point2 p : westEdge) add(p);
+    // and the round edge back from the east end to the west end in arcs, each
+    // through its two points and the developed curve's point between them.
+    for (Point2 p : {seamFootWest, nw, sw, se, ne, seamFootEast}) piece.outline.vertices.push_back({p.x, p.y, 0});
+    Polyline roundEdge;
+    for (size_t k = 0; k < round.size(); ++k)
+        roundEdge.vertices.push_back({round[k].x, round[k].y, k + 1 < round.size() ? bulge(round[k], mids[k], round[k + 1]) : 0});
+    piece.outline.vertices.insert(piece.outline.vertices.end(), roundEdge.vertices.begin(), roundEdge.vertices.end());
 
     markFan(piece, sw, swStations, "L");
     markFan(piece, se, seStations, "k");
@@ -266,8 +354,7 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     // The rect top's circle is the bottom: turned over, the pattern keeps the
     // fitting's top up.
     if (rectTop) flipUpDown(piece);
-    if (polylineArea(piece.outline) < 0)
-        std::reverse(piece.outline.vertices.begin(), piece.outline.vertices.end());
+    if (polylineArea(piece.outline) < 0) reverse(piece.outline);
     if (!finite(piece)) {
         result.fault = TransitionPatternFault::Geometry;
         return result;
@@ -280,12 +367,13 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     double largest = 0;
     for (const Measure& measure : layout.measures())
         largest = std::max(largest, std::fabs(distance(measure.from, measure.to) - measure.stands));
-    double roundEdge = 0;
-    Point2 previous = nEast;
-    for (auto it = eastEdge.rbegin() + 1; it != eastEdge.rend(); ++it) roundEdge += distance(previous, *it), previous = *it;
-    roundEdge += distance(previous, s);
-    previous = s;
-    for (Point2 p : westEdge) roundEdge += distance(previous, p), previous = p;
+    // The stations of each division, one after the other round the edge.
+    double chord = g.exact.yn;
+    for (const auto* stations : {&swStations, &nwStations, &seStations, &neStations})
+        for (size_t i = 1; i < stations->size(); ++i) {
+            const double d = distance((*stations)[i - 1], (*stations)[i]);
+            if (std::fabs(d - g.exact.yn) > std::fabs(chord - g.exact.yn)) chord = d;
+        }
     const double straightEdge = distance(seamFootWest, nw) + distance(nw, sw) + distance(sw, se) + distance(se, ne) +
                                 distance(ne, seamFootEast);
 
@@ -293,8 +381,9 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     pattern.fitting = rectTop ? "矩方形天方地圆" : "矩方形天圆地方";
     pattern.pieces.push_back(std::move(piece));
     pattern.checks.push_back({"三角形各边与实长最大差", 0, largest});
-    pattern.checks.push_back({"圆口展开长度 / π(D+t)", std::numbers::pi * (g.in.D + g.in.t), roundEdge});
+    pattern.checks.push_back({"圆口展开长度 / π(D+t)", std::numbers::pi * (g.in.D + g.in.t), polylineLength(roundEdge)});
     pattern.checks.push_back({"矩方口直边总长 / 2(a+b)", 2 * g.in.a + 2 * g.in.b, straightEdge});
+    pattern.checks.push_back({"展开后相邻等分点直线距离", g.exact.yn, chord, "弦长yn为"});
     return result;
 }
 

@@ -13,25 +13,28 @@
 // along its height line, the seam, so both ends of the pattern are its height
 // h4.
 //
-// Every triangle is placed from its three sides on the far side of the edge it
-// shares with the triangle laid before it:
-//   fan triangles      corner line i, corner line i + 1 (the listing's m, j, L,
-//                      k, unrounded) and the chord of one division yn;
+// The flat triangles are placed from their three sides, each on the far side
+// of the edge it shares with the part laid before it:
 //   side triangles     the rectangle's side (a or b; a + 0.001 on the rect top,
 //                      the side every listed number uses) and the two fans'
 //                      end lines;
 //   north halves       the corner's end line, the height h4 and the part of
 //                      the north side from the corner to the height's foot.
-// The corner lines and heights are true lengths on the inner dimensions, as
-// listed. The round edge is developed on the mean diameter D + t, as the
-// listed chord yn = (D + t) sin(180 / N) is measured: rolled up, the plate's
-// middle layer then has the circumference of the mean circle and the opening
-// its inner diameter D.
+// The fans are cones with their apex at the rectangle's corner and are
+// developed as cones: every point of the round edge lies at its corner line's
+// true length from the corner (the listing's m, j, L, k at the stations,
+// unrounded), and the corner line turns as the edge runs along the mean
+// circle. The corner lines and heights are true lengths on the inner
+// dimensions, as listed; the round edge is developed on the mean diameter
+// D + t, on which the listed chord yn = (D + t) sin(180 / N) is measured:
+// rolled up, the plate's middle layer has the circumference of the mean circle
+// and the opening its inner diameter D. The stations then lie a little more
+// than yn apart in a straight line on the pattern (the straight chord cuts
+// across the rolled plate; stepped off with yn, the round edge comes out short
+// of pi (D + t) by the sum of those differences).
 //
-// Between two stations the round edge runs through intermediate points set
-// out the same way: a point at angle theta of the division lies at its true
-// corner-line length from the corner and at the mean-circle chord over
-// (theta - theta_i) from station i; the last one is station i + 1 itself.
+// The round edge is cut in arcs, kTransitionCurvePoints to a division, each
+// through two developed points and the developed point halfway between them.
 //
 // Marks: every corner line from its corner to its station (the fans' end lines
 // are the bends between the flat triangles and the rolled fans; the lines
@@ -42,9 +45,11 @@
 // both seam edges.
 //
 // Checks: the largest difference between a developed length (every triangle
-// side, height line and seam half) and the length it stands for; the
-// developed round edge against pi (D + t); the straight edges' total against
-// the rectangle's perimeter 2a + 2b as typed.
+// side, corner line, height line and seam half) and the length it stands for;
+// the developed round edge (along its arcs) against pi (D + t); the straight
+// edges' total against the rectangle's perimeter 2a + 2b as typed; the
+// straight distance between neighbouring stations that differs most from yn,
+// against yn.
 
 #include <string>
 
@@ -53,8 +58,7 @@
 
 namespace korvel {
 
-// Points per division along the round edge: the station and the points set
-// out between it and the next.
+// Arcs per division along the round edge.
 inline constexpr int kTransitionCurvePoints = 8;
 
 // What keeps a geometry from being developed in one piece; decided before the
@@ -64,8 +68,9 @@ inline constexpr int kTransitionCurvePoints = 8;
 //                quarters must end at the circle's axis points.
 //   Dimensions   a side, the diameter, the height or the mean diameter D + t
 //                is not above 0.
-//   Triangle     three sides that close no triangle (a corner line shorter
-//                than the chord allows).
+//   Triangle     three sides that close no triangle, or a fan whose corner
+//                line grows or shrinks faster than the mean circle runs (a
+//                plate thickness far below 0): no surface has those lengths.
 //   SeamOffSide  the north triangle's height line meets the north side at or
 //                beyond a corner: no seam along it.
 //   Overlaps     the laid-out development overlaps itself.
