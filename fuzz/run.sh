@@ -6,9 +6,9 @@
 # Crash inputs go to BUILD_DIR/fuzz-crashes/; run one again with
 #   BUILD_DIR/fuzz/fuzz_TARGET BUILD_DIR/fuzz-crashes/TARGET-crash-...
 set -euo pipefail
-cd "$(dirname "$0")/.."
 
-build=${1:?usage: fuzz/run.sh BUILD_DIR [SECONDS_PER_TARGET] [TARGET ...]}
+build=$(realpath "${1:?usage: fuzz/run.sh BUILD_DIR [SECONDS_PER_TARGET] [TARGET ...]}")
+cd "$(dirname "$0")/.."
 seconds=${2:-20}
 shift $(($# < 2 ? $# : 2))
 targets=("$@")

@@ -3,7 +3,9 @@
 #   tools/korvel.sh start   install what is missing, build, start Korvel
 #   tools/korvel.sh test    install what is missing, build, run every test twice:
 #                           from the normal build and from a build with
-#                           AddressSanitizer and UndefinedBehaviorSanitizer
+#                           AddressSanitizer and UndefinedBehaviorSanitizer;
+#                           then build the fuzz targets with clang and run each
+#                           for KORVEL_FUZZ_SECONDS (20) on its seed corpus
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -42,6 +44,11 @@ case "${1:-}" in
         build build-sanitize -DKORVEL_SANITIZE=ON
         ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+        # The fuzz targets, built with clang, each run briefly on its seed corpus.
+        CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            -DKORVEL_FUZZ=ON -DKORVEL_TESTS=OFF -DKORVEL_BENCH=OFF
+        cmake --build build-fuzz --target korvel_fuzz -j "$(nproc)"
+        fuzz/run.sh build-fuzz "${KORVEL_FUZZ_SECONDS:-20}"
         ;;
     *)
         echo "usage: $0 start|test" >&2
