@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "cad/dxf_style.h"
 #include "cad/dxf_text.h"
 
 namespace korvel::cad {
@@ -104,7 +105,7 @@ private:
         w_.tableEnd();
         w_.tableStyle(1);
         textStyleHandle_ = w_.getNextHandle();
-        dxf_.writeStyle(w_, DL_StyleData(kTextStyle, 0, 0.0, 1.0, 0.0, 0, 2.5, kTextFont, kBigFont));
+        writeTextStyle(w_, kTextStyle, kTextFont, kBigFont);
         w_.tableEnd();
         dxf_.writeView(w_);
         dxf_.writeUcs(w_);

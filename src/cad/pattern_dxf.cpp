@@ -9,6 +9,7 @@
 #include <map>
 
 #include "cad/dxf_file.h"
+#include "cad/dxf_style.h"
 #include "cad/dxf_text.h"
 #include "frame/numbers.h"
 
@@ -210,7 +211,7 @@ private:
             dxf_.writeLayer(w_, DL_LayerData(layer.name, 0), DL_Attributes("", layer.colour, 0, -3, "CONTINUOUS"));
         w_.tableEnd();
         w_.tableStyle(1);
-        dxf_.writeStyle(w_, DL_StyleData(kStyle, 0, 0.0, 1.0, 0.0, 0, 2.5, kFont, kBigFont));
+        writeTextStyle(w_, kStyle, kFont, kBigFont);
         w_.tableEnd();
         dxf_.writeView(w_);
         dxf_.writeUcs(w_);

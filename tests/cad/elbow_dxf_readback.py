@@ -128,6 +128,9 @@ def check_document(doc, decimals):
     check(end.dxf.color == 0 and upper.dxf.color == 0, f"{label}: outlines take the block's colour")
     check(entities[0].dxf.color == 256, f"{label}: base line colour")
 
+    text_style = doc.styles.get("Standard")
+    check(text_style.dxf.font == "txt" and text_style.dxf.bigfont == "gbcbig.shx", f"{label}: text style fonts")
+
     style = doc.dimstyles.get("dimStyle")
     check(style is not None and style.dxf.dimtxt == 24, f"{label}: dimStyle DIMTXT 24")
     check(style.dxf.dimclrt == 120 and style.dxf.dimdec == digits, f"{label}: dimStyle DIMCLRT, DIMDEC")

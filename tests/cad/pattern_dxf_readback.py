@@ -74,6 +74,8 @@ def check_document(doc, label, fitting_name, pieces, typed_line):
     check(doc.header.get("$INSUNITS") == 4, f"{label}: $INSUNITS {doc.header.get('$INSUNITS')}")
     for layer in ("CUT", "MARK", "TEXT"):
         check(doc.layers.has_entry(layer), f"{label}: layer {layer} missing")
+    style = doc.styles.get("Standard")
+    check(style.dxf.font == "txt" and style.dxf.bigfont == "gbcbig.shx", f"{label}: text style fonts")
     check(not doc.query("SPLINE") and all(not b.query("SPLINE") for b in doc.blocks), f"{label}: a SPLINE")
 
     msp = doc.modelspace()
@@ -127,6 +129,13 @@ def main():
             check(sum(1 for p in sector.get_points("xyseb") if p[4] != 0) == 8, f"{label}: 8 bulged edges")
         if fitting == "cone" and "variant=cone" in options:
             check(not any(t.startswith("  输入小端口外径") for t in texts), f"{label}: the hidden small end quoted")
+        if fitting.startswith("transition"):
+            # The round edge develops to the mean circle: D = 800 or 1800, t = 10.
+            (piece,) = outlines
+            diameter = 810 if fitting == "transition-round-top" else 1810
+            arcs = [p for p in piece.get_points("xyseb")]
+            round_edge = sum(edge_length(p, q) for p, q in zip(arcs, arcs[1:]) if p[4] != 0)
+            check(abs(round_edge - math.pi * diameter) < 0.01, f"{label}: round edge {round_edge}")
 
     # Decimals are named as the window names them.
     doc = export(korvel, os.path.join(out, "elbow_decimals.dxf"), "elbow", ["round=dec"])
