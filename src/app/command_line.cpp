@@ -1,13 +1,19 @@
 #include "app/command_line.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <memory>
 #include <ostream>
 #include <sstream>
 
+#include "app/application.h"
 #include "app/catalogue.h"
 #include "cad/dxf_file.h"
 #include "cad/pattern_dxf.h"
 #include "fittings/elbow/elbow_cad.h"
 #include "fittings/elbow/elbow_design.h"
+#include "frame/template_pdf.h"
 
 namespace korvel {
 namespace {
@@ -201,6 +207,103 @@ int runDxf(const std::vector<std::string>& args, std::ostream& err) {
     return kExitOk;
 }
 
+// The paper sizes as --help and the messages name them: "A4|A3|A2|A1|A0|Letter".
+std::string paperNames() {
+    std::string names;
+    for (const PaperSize& size : paperSizes()) names += (names.empty() ? "" : "|") + size.name;
+    return names;
+}
+
+// korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE: the window's
+// 打印1:1样板 command without the window, saved to a file.
+int runPdf(const std::vector<std::string>& args, std::ostream& err) {
+    if (args.size() < 2) {
+        err << "korvel: pdf needs a FITTING (try korvel --help)\n";
+        return kExitUsage;
+    }
+    const WindowDesign* design = patternDesign(args[1]);
+    if (design == nullptr) {
+        err << "korvel: unknown FITTING '" << args[1] << "' for pdf (try korvel --help)\n";
+        return kExitUsage;
+    }
+    std::string file;
+    PaperSize paper = paperSizes().front();
+    std::vector<std::string> settings;
+    for (size_t i = 2; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg != "-o" && arg != "--page" && !arg.starts_with("--page=")) {
+            settings.push_back(arg);
+            continue;
+        }
+        std::string value;
+        if (arg.starts_with("--page=")) {
+            value = arg.substr(7);
+        } else if (i + 1 == args.size() || args[i + 1].empty()) {
+            err << "korvel: " << arg << (arg == "-o" ? " needs a FILE\n" : " needs a paper size (" + paperNames() + ")\n");
+            return kExitUsage;
+        } else {
+            value = args[++i];
+        }
+        if (arg == "-o") {
+            file = value;
+            continue;
+        }
+        const std::optional<PaperSize> size = paperSize(value);
+        if (!size) {
+            err << "korvel: --page takes " << paperNames() << ", got '" << value << "'\n";
+            return kExitUsage;
+        }
+        paper = *size;
+    }
+    FormState state = design->presetState();
+    std::string error;
+    if (!applyArguments(*design, state, settings, error)) {
+        err << "korvel: " << error << '\n';
+        return kExitUsage;
+    }
+    if (file.empty()) {
+        err << "korvel: pdf needs -o FILE (try korvel --help)\n";
+        return kExitUsage;
+    }
+    const PrintedTemplate printed = makeTemplate(*design, state, paper);
+    if (printed.rejected()) {
+        for (const auto& effect : printed.rejection.effects)
+            if (const auto* message = std::get_if<ShowMessage>(&effect))
+                err << "korvel: " << oneLine(message->text) << '\n';
+        return kExitStopped;
+    }
+    // The pages are painted with Qt's fonts: that needs an application object,
+    // without a screen. Its start-up notes on the desktop session are no news
+    // on the command line.
+    std::unique_ptr<QGuiApplication> app;
+    QtMessageHandler previous = nullptr;
+    if (QCoreApplication::instance() == nullptr) {
+        previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type != QtDebugMsg && type != QtInfoMsg && !text.startsWith(QLatin1String("QStandardPaths:")))
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+        });
+        static int argc = 3;
+        static char program[] = "korvel", option[] = "-platform", platform[] = "offscreen";
+        static char* argv[] = {program, option, platform, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        setUpApplication();
+    }
+    struct Restore {
+        bool installed;
+        QtMessageHandler previous;
+        ~Restore() {
+            if (installed) qInstallMessageHandler(previous);
+        }
+    } restore{app != nullptr, previous};
+    try {
+        saveTemplatePdf(printed, file);
+    } catch (const cad::SaveError& e) {
+        err << "korvel: " << file << " not written: " << e.what() << '\n';
+        return kExitNotWritten;
+    }
+    return kExitOk;
+}
+
 }  // namespace
 
 bool isCommandLine(const std::vector<std::string>& args) { return !args.empty() && args[0] != "--screenshots"; }
@@ -286,6 +389,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     if (args[0] == "cad") return runCad(args, err);
     if (args[0] == "dxf") return runDxf(args, err);
+    if (args[0] == "pdf") return runPdf(args, err);
     if (args[0] != "list") {
         err << "korvel: unknown command '" << args[0] << "' (try korvel --help)\n";
         return kExitUsage;

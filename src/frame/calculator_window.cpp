@@ -26,6 +26,8 @@
 #include "frame/message_boxes.h"
 #include "frame/picture.h"
 #include "frame/surface.h"
+#include "frame/template_dialog.h"
+#include "frame/template_pdf.h"
 #include "frame/twips.h"
 
 namespace korvel {
@@ -91,6 +93,10 @@ void CalculatorWindow::buildMenu() {
         action->setObjectName(QString::fromUtf8(kExportCommand));
         actions_[kExportCommand] = action;
         connect(action, &QAction::triggered, this, [this] { runCommand(kExportCommand); });
+        QAction* print = menuBar()->addAction(QString::fromUtf8(kTemplateCaption));
+        print->setObjectName(QString::fromUtf8(kTemplateCommand));
+        actions_[kTemplateCommand] = print;
+        connect(print, &QAction::triggered, this, [this] { runCommand(kTemplateCommand); });
     }
 }
 
@@ -244,6 +250,10 @@ void CalculatorWindow::runCommand(const std::string& name) {
         exportPattern();
         return;
     }
+    if (name == kTemplateCommand && design_.pattern) {
+        printTemplate();
+        return;
+    }
     const MenuCommand* command = design_.command(name);
     if (command == nullptr || !command->run) return;
     apply(command->run(readState()));
@@ -344,6 +354,64 @@ void CalculatorWindow::exportPattern() {
         showMessage(this, {"展开图已保存到：\n" + shown, MessageIcon::None, ""});
     } catch (const std::exception& error) {
         showMessage(this, {std::string("无法保存展开图：\n") + error.what(), MessageIcon::Error, "错误："});
+    }
+}
+
+void CalculatorWindow::printTemplate() {
+    try {
+        const FormState state = readState();
+        const PatternExport check = design_.pattern(state);
+        if (check.rejected()) {
+            apply(check.rejection);
+            return;
+        }
+        const std::optional<TemplateChoice> choice = askTemplateChoice(this, templatePaper_);
+        if (!choice) return;
+        const std::optional<PaperSize> paper = paperSize(choice->paper);
+        if (!paper) return;
+        templatePaper_ = paper->name;
+        const PrintedTemplate t = makeTemplate(design_, state, *paper);
+        if (t.rejected()) {
+            apply(t.rejection);
+            return;
+        }
+        if (choice->printer) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setFullPage(true);
+            printer.setDocName(QString::fromStdString(t.pattern.pattern.fitting + " 1:1 样板"));
+            if (!askPrinter(this, printer)) return;
+            // The tiles are cut for this paper: whatever the dialog offered, the
+            // pages go out at this size, unscaled.
+            printer.setPageLayout(QPageLayout(QPageSize(QSizeF(t.tiles.paper.width, t.tiles.paper.height),
+                                                        QPageSize::Millimeter, QString::fromStdString(paper->name)),
+                                              t.tiles.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                              QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+            printer.setFullPage(true);
+            if (!paintTemplate(t, printer))
+                showMessage(this, {"打印失败：无法使用打印机 " + printer.printerName().toStdString(),
+                                   MessageIcon::Error, "错误："});
+            return;
+        }
+        const QString suggested = QDir(exportFolder()).filePath(QString::fromStdString(t.fileName));
+        QString path = askSavePath(this, QStringLiteral("保存1:1样板"), suggested, QStringLiteral("PDF 文件 (*.pdf)"));
+        if (path.isEmpty()) return;
+        if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+        const std::string shown = QDir::toNativeSeparators(path).toStdString();
+        const bool existed = QFileInfo::exists(path);
+        if (existed && !askYesNo(this, "文件“" + shown + "”已经存在。\n要替换它吗？")) return;
+        try {
+            saveTemplatePdf(t, QFile::encodeName(path).toStdString());
+        } catch (const cad::SaveError& error) {
+            std::string text = templateSaveFailureText(shown, error.code(), error.what());
+            if (existed) text += "\n原有的文件没有改动。";
+            showMessage(this, {text, MessageIcon::Error, "错误："});
+            return;
+        }
+        showMessage(this, {"1:1 样板（" + paper->name + "，共 " + std::to_string(t.pageCount()) + " 页）已保存到：\n" +
+                               shown,
+                           MessageIcon::None, ""});
+    } catch (const std::exception& error) {
+        showMessage(this, {std::string("无法保存 1:1 样板：\n") + error.what(), MessageIcon::Error, "错误："});
     }
 }
 

@@ -56,6 +56,11 @@ public:
     // dialog, a question before replacing a file, the file written through a
     // temporary one renamed into place, and a report of where it went.
     void exportPattern();
+    // Prints the flat pattern of the current inputs at full size, tiled over
+    // pages: the window's own messages and no file for inputs that give none,
+    // else a question for the paper (and file or printer), then a save dialog
+    // with a question before replacing a file, or the print dialog.
+    void printTemplate();
     // Writes the window's image to a PDF file; false when it cannot be written.
     bool writePdf(const QString& path);
     // Draws the surface with its panel on a printer, fitted to the page.
@@ -104,12 +109,16 @@ private:
     QRadioButton* decimal_ = nullptr;
     std::map<std::string, QWidget*> controls_;
     std::map<std::string, QAction*> actions_;
+    std::string templatePaper_ = "A4";  // the paper the last template was printed on
 };
 
 // The design name and caption of the export command every window with a flat
 // pattern has after its own menu.
 inline constexpr const char* kExportCommand = "导出";
 inline constexpr const char* kExportCaption = "导出展开图(&E)";
+// The full-size template command that follows it.
+inline constexpr const char* kTemplateCommand = "样板";
+inline constexpr const char* kTemplateCaption = "打印1:1样板(&T)";
 
 // The font of panels and texts, "宋体" at the given size.
 QFont songFont(double points);
