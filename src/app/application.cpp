@@ -9,6 +9,10 @@
 #include <QScreen>
 #include <QTextStream>
 #include <QThread>
+#include <QTimer>
+#include <cstdio>
+#include <fstream>
+#include <string>
 
 #include "app/catalogue.h"
 #include "app/main_window.h"
@@ -41,7 +45,83 @@ bool saveShot(QWidget* window, const QString& path) {
     return shot.save(path);
 }
 
+// Reports the first paint of the main window, then of each fitting window
+// after its menu item, then the peak memory; see probeStartup.
+class StartupProbe : public QObject {
+public:
+    StartupProbe(MainWindow& main, double launchedAgoMs, std::chrono::steady_clock::time_point entered)
+        : QObject(&main), main_(main), target_(&main), started_(entered), offsetMs_(launchedAgoMs) {
+        qApp->installEventFilter(this);
+        QTimer::singleShot(10000, this, [] {
+            std::fputs("first-paint timeout\n", stdout);
+            std::fflush(stdout);
+            QCoreApplication::exit(1);
+        });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint || !watched->isWidgetType()) return false;
+        QWidget* target = target_ != nullptr ? target_ : main_.openWindow(pending_);
+        if (target == nullptr || static_cast<QWidget*>(watched)->window() != target) return false;
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
+        const std::string name = target_ == &main_ ? "main" : target->objectName().toStdString();
+        std::printf("first-paint %s %.1f ms\n", name.c_str(), ms + offsetMs_);
+        std::fflush(stdout);
+        target_ = nullptr;
+        pending_.clear();
+        QTimer::singleShot(0, this, [this] { next(); });
+        return false;
+    }
+
+private:
+    void next() {
+        const auto& entries = fittingEntries();
+        if (opened_ == entries.size()) {
+            // Let the last window finish painting before the memory is read.
+            QTimer::singleShot(200, this, [] {
+                std::ifstream status("/proc/self/status");
+                for (std::string line; std::getline(status, line);)
+                    if (line.rfind("VmHWM:", 0) == 0)
+                        std::printf("memory VmHWM %ld kB\n", std::atol(line.c_str() + 6));
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+            return;
+        }
+        pending_ = entries[opened_++].menuName;
+        offsetMs_ = 0;
+        started_ = std::chrono::steady_clock::now();
+        main_.menuAction(pending_)->trigger();
+    }
+
+    MainWindow& main_;
+    QWidget* target_;      // the main window until it paints
+    std::string pending_;  // then the fitting whose window is awaited
+    std::size_t opened_ = 0;
+    std::chrono::steady_clock::time_point started_;
+    double offsetMs_;  // launch to `started_`
+};
+
 }  // namespace
+
+bool probeStartup(MainWindow& window, std::chrono::steady_clock::time_point entered) {
+    const QByteArray value = qgetenv("KORVEL_STARTUP_PROBE");
+    if (value.isEmpty()) return false;
+    // The launch time, when given, in seconds since the epoch; the decimal
+    // separator of $EPOCHREALTIME follows the locale.
+    bool given = false;
+    const double launched = QString::fromLatin1(value).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&given);
+    double launchedAgoMs = 0;
+    if (given) {
+        const double now = std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
+        const double sinceEntered =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - entered).count();
+        launchedAgoMs = (now - sinceEntered - launched) * 1000.0;
+    }
+    new StartupProbe(window, launchedAgoMs, entered);
+    return true;
+}
 
 void setUpApplication() {
     initResources();

@@ -1,0 +1,74 @@
+// The yardstick of the start-up measurement: a bare Qt application that shows
+// one empty widget and reports its first paint as Korvel's probe does
+// (KORVEL_STARTUP_PROBE, see probeStartup in src/app/application.h):
+//   first-paint main 120.3 ms
+//   memory VmHWM 40123 kB
+// then quits.
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget& window, double offsetMs, std::chrono::steady_clock::time_point entered)
+        : window_(window), offsetMs_(offsetMs), entered_(entered) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (done_ || watched != &window_ || event->type() != QEvent::Paint) return false;
+        done_ = true;
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - entered_).count();
+        std::printf("first-paint main %.1f ms\n", ms + offsetMs_);
+        std::fflush(stdout);
+        QTimer::singleShot(200, [] {
+            std::ifstream status("/proc/self/status");
+            for (std::string line; std::getline(status, line);)
+                if (line.rfind("VmHWM:", 0) == 0) std::printf("memory VmHWM %ld kB\n", std::atol(line.c_str() + 6));
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    double offsetMs_;
+    std::chrono::steady_clock::time_point entered_;
+    bool done_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const auto entered = std::chrono::steady_clock::now();
+    QApplication app(argc, argv);
+    // Launch to main, when the launcher gave its time in seconds since the epoch.
+    double offsetMs = 0;
+    bool given = false;
+    const double launched =
+        QString::fromLatin1(qgetenv("KORVEL_STARTUP_PROBE")).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&given);
+    if (given) {
+        const double now = std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
+        const double sinceEntered = std::chrono::duration<double>(std::chrono::steady_clock::now() - entered).count();
+        offsetMs = (now - sinceEntered - launched) * 1000.0;
+    }
+    QWidget window;
+    window.resize(400, 300);
+    FirstPaint probe(window, offsetMs, entered);
+    QTimer::singleShot(10000, [] {
+        std::fputs("first-paint timeout\n", stdout);
+        QCoreApplication::exit(1);
+    });
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,174 @@
+// Korvel's benchmarks: every compute command of every window from its input
+// record to listing lines and primitives, the replay of each command's drawing
+// into an image of the window's size, and the elbow's two DXF files.
+//
+//   compute/Form4/端节/n100   the command at 100 divisions (and n16 at 16);
+//                             commands without a division count have no suffix
+//   replay/Form4/端节/n100    the drawing that command leaves on the surface,
+//                             painted into a QImage of the window's size
+//   dxf/elbow-cad/n100        the elbow's CAD drawing written to a file
+//   dxf/elbow-pattern/n100    the elbow's flat pattern written to a file
+//
+// Runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/catalogue.h"
+#include "cad/pattern_dxf.h"
+#include "fittings/elbow/elbow_cad.h"
+#include "fittings/elbow/elbow_design.h"
+#include "frame/surface.h"
+#include "frame/twips.h"
+
+namespace korvel {
+namespace {
+
+// The window's division-count list ("n" in the elbow and tees, "N" in the
+// transitions), or nullptr when its commands have none.
+const ListDesign* divisionList(const WindowDesign& design) {
+    for (const char* symbol : {"n", "N"})
+        if (const ListDesign* list = design.list(symbol); list != nullptr && list->optionValues.empty())
+            return list;
+    return nullptr;
+}
+
+// The window's preset record with `divisions` in its division list (0: as preset).
+FormState stateFor(const WindowDesign& design, int divisions) {
+    FormState state = design.presetState();
+    if (const ListDesign* list = divisionList(design); list != nullptr && divisions > 0)
+        state.texts[list->box.key()] = std::to_string(divisions);
+    return state;
+}
+
+// What the window's surface holds after applying the outcome: the surface's
+// own bookkeeping (a clear keeps the scale, colour, font and line style).
+std::vector<Primitive> surfaceAfter(const Outcome& outcome) {
+    Surface surface;
+    for (const auto& effect : outcome.effects)
+        if (const auto* draw = std::get_if<Draw>(&effect)) surface.add(draw->primitive);
+    return surface.primitives();
+}
+
+QSize windowPixels(const WindowDesign& design) {
+    return {toPixels(design.openWidth), toPixels(design.openHeight)};
+}
+
+void computeBenchmark(benchmark::State& bench, const MenuCommand* command, const FormState& state) {
+    for (auto _ : bench) {
+        Outcome outcome = command->run(state);
+        benchmark::DoNotOptimize(outcome.effects.data());
+        benchmark::ClobberMemory();
+    }
+    const Outcome sample = command->run(state);
+    if (sample.stopped) bench.SkipWithError("the command refused its inputs");
+    bench.counters["effects"] = static_cast<double>(sample.effects.size());
+}
+
+void replayBenchmark(benchmark::State& bench, std::shared_ptr<const std::vector<Primitive>> primitives,
+                     QSize size, bool dark) {
+    QImage image(size, QImage::Format_RGB32);
+    const Rgb background = dark ? kBlack : kWhite;
+    const Rgb foreground = dark ? kWhite : kBlack;
+    const QColor fill((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF);
+    for (auto _ : bench) {
+        QPainter painter(&image);
+        painter.fillRect(image.rect(), fill);
+        replay(painter, *primitives, QSizeF(size), foreground);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    bench.counters["primitives"] = static_cast<double>(primitives->size());
+}
+
+std::string benchName(const std::string& kind, const WindowDesign& design, const MenuCommand& command,
+                      int divisions) {
+    std::string name = kind + "/" + design.objectName + "/" + command.name;
+    if (divisions > 0) name += "/n" + std::to_string(divisions);
+    return name;
+}
+
+void registerWindowBenchmarks() {
+    for (const auto& entry : fittingEntries()) {
+        const WindowDesign& design = entry.design();
+        const std::vector<int> counts = divisionList(design) != nullptr ? std::vector<int>{100, 16}
+                                                                        : std::vector<int>{0};
+        for (const auto& command : design.menu) {
+            if (!command.run) continue;
+            for (int n : counts) {
+                const FormState state = stateFor(design, n);
+                benchmark::RegisterBenchmark(benchName("compute", design, command, n).c_str(),
+                                             computeBenchmark, &command, state)
+                    ->Unit(benchmark::kMicrosecond);
+                auto primitives = std::make_shared<const std::vector<Primitive>>(surfaceAfter(command.run(state)));
+                benchmark::RegisterBenchmark(benchName("replay", design, command, n).c_str(), replayBenchmark,
+                                             primitives, windowPixels(design), design.darkSurface)
+                    ->Unit(benchmark::kMicrosecond);
+            }
+        }
+    }
+}
+
+void elbowCadBenchmark(benchmark::State& bench, const std::string& directory) {
+    const FormState state = stateFor(elbowDesign(), 100);
+    const std::string path = directory + "/elbow-cad.dxf";
+    for (auto _ : bench) {
+        const ElbowCadResult result = writeElbowCad(state, path);
+        if (result.status != ElbowCadResult::Status::Written) {
+            bench.SkipWithError(("not written: " + result.error).c_str());
+            break;
+        }
+    }
+}
+
+void elbowPatternBenchmark(benchmark::State& bench, const std::string& directory) {
+    const WindowDesign& design = elbowDesign();
+    const FormState state = stateFor(design, 100);
+    const std::string path = directory + "/elbow-pattern.dxf";
+    for (auto _ : bench) {
+        const PatternExport pattern = design.pattern(state);
+        if (pattern.rejected()) {
+            bench.SkipWithError("the pattern refused its inputs");
+            break;
+        }
+        cad::savePatternDxf(pattern, path);
+    }
+}
+
+}  // namespace
+}  // namespace korvel
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    korvel::setUpApplication();
+
+    QTemporaryDir directory;
+    if (!directory.isValid()) {
+        std::cerr << "korvel_bench: no temporary directory\n";
+        return 1;
+    }
+    const std::string dir = directory.path().toStdString();
+
+    korvel::registerWindowBenchmarks();
+    benchmark::RegisterBenchmark("dxf/elbow-cad/n100", korvel::elbowCadBenchmark, dir)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("dxf/elbow-pattern/n100", korvel::elbowPatternBenchmark, dir)
+        ->Unit(benchmark::kMicrosecond);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
