@@ -20,10 +20,10 @@
 // taken as the list's text as it stands. Box texts are made valid UTF-8 the
 // way a text box would receive them (a bad byte becomes U+FFFD).
 //
-//   "00"                the presets, every command
-//   "01|1e999"          the first box too large, listed with decimals
-//   "1|1120|#3"         the family's second window, first box 1120, first
-//                       list's fourth item
+//   "0"                         the presets
+//   "01|1e999"                  the first box too large, listed with decimals
+//   "0|1120|560|90|10|#0|#3"    the elbow with R = D / 2, its first list's
+//                               first item and its second list's fourth
 
 #include <cstddef>
 #include <cstdint>
