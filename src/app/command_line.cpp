@@ -350,13 +350,22 @@ std::string helpText() {
            "                                       table; FITTING is elbow (Form4), tee (Form5), ytee\n"
            "                                       (Form6), rect-frustum, transition-round-top,\n"
            "                                       transition-rect-top or cone, with its window's inputs\n"
+           "  korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE\n"
+           "                                       write the same pattern as a full-size (1:1) template\n"
+           "                                       tiled over printer pages (its 打印1:1样板 command):\n"
+           "                                       SIZE is A4 (unless given), A3, A2, A1, A0 or Letter;\n"
+           "                                       the first page(s) hold the title block, the window's\n"
+           "                                       listing and the page map, every page a 100 mm check\n"
+           "                                       square. Print it at actual size (100 %).\n"
            "  korvel --help                        this text\n\n"
            "Values are box texts, read exactly as the window reads its boxes.\n"
            "Options: round=int|dec (取整数 or 留小数), and where a window has one, its direction\n"
-           "(dir=north|south) or variant (variant=frustum|cone) list.\n"
+           "(dir=north|south) or variant (variant=frustum|cone) list; korvel pdf also takes\n"
+           "--page A4|A3|A2|A1|A0|Letter (or --page=SIZE), the paper the template is tiled on.\n"
            "Exit status: 0 the command ran to its end, 2 a check stopped it, 1 unknown FITTING or name,\n"
-           "3 the CAD drawing or the pattern could not be written (FILE is left as it was). A check\n"
-           "that refuses the inputs of korvel dxf prints its message and writes nothing.\n\n"
+           "3 the CAD drawing, the pattern or the template could not be written (FILE is left as it\n"
+           "was). A check that refuses the inputs of korvel dxf or pdf prints its message and writes\n"
+           "nothing; so does a template of more than 1000 pages.\n\n"
            "FITTINGs:\n";
     const WindowDesign* shown = nullptr;
     for (const auto& c : cliCommands()) {
@@ -375,7 +384,10 @@ std::string helpText() {
                 }
             }
             out << "  round=int|dec\n";
-            if (c.design->pattern) out << "    dxf " << c.design->patternName << "  (导出展开图)\n";
+            if (c.design->pattern) {
+                out << "    dxf " << c.design->patternName << "  (导出展开图)\n";
+                out << "    pdf " << c.design->patternName << "  (打印1:1样板)\n";
+            }
         }
         out << "    " << c.fitting << "  (" << c.command->name << ")\n";
     }

@@ -3,7 +3,9 @@
 // compute command of one window on its presets and prints what the window
 // would show; `korvel cad [name=value ...] -o FILE` writes the elbow's CAD
 // drawing; `korvel dxf FITTING [name=value ...] -o FILE` writes a window's
-// true-size flat pattern; `korvel --help` lists the fittings and their inputs.
+// true-size flat pattern; `korvel pdf FITTING [name=value ...] [--page SIZE]
+// -o FILE` the same pattern as a full-size template tiled over printer pages;
+// `korvel --help` lists the fittings and their inputs.
 
 #include <iosfwd>
 #include <string>
@@ -16,7 +18,7 @@ namespace korvel {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;    // unknown FITTING, input name or option
 inline constexpr int kExitStopped = 2;  // a check stopped the command
-inline constexpr int kExitNotWritten = 3;  // korvel cad or dxf could not write its file
+inline constexpr int kExitNotWritten = 3;  // korvel cad, dxf or pdf could not write its file
 
 // Runs the command line (arguments without the program name). Returns the
 // exit status.

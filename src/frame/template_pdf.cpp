@@ -6,7 +6,9 @@
 
 #include <QBuffer>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHashSeed>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -40,6 +42,16 @@ constexpr double kColumnWidth = 0.5;
 constexpr double kBoxColumn = 62;  // a listing box's width on the page, mm
 
 const char* kFontName = "宋体";
+
+// The installed face "宋体" stands for (the application's substitution), named
+// directly, so that Latin text is set in it too; another face fills in only
+// for a character it lacks (the minus sign).
+QString templateFamily() {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : QFont::substitutes(QString::fromUtf8(kFontName)))
+        if (installed.contains(family)) return family;
+    return QString::fromUtf8(kFontName);
+}
 
 std::string trimmedCaption(const std::string& caption) {
     std::string text;
@@ -186,7 +198,7 @@ bool meets(const QRectF& a, const PatternExtent& w) {
 class TemplatePainter {
 public:
     TemplatePainter(const PrintedTemplate& t, QPagedPaintDevice& device, QPainter& painter)
-        : t_(t), device_(device), p_(painter), dotsPerMm_(device.logicalDpiX() / 25.4) {
+        : t_(t), device_(device), p_(painter), dotsPerMm_(device.logicalDpiX() / 25.4), family_(templateFamily()) {
         for (const Polyline& line : t.sheet.outlines) {
             QPainterPath path = outlinePath(line);
             bounds_.push_back(path.boundingRect());
@@ -224,7 +236,7 @@ private:
     }
 
     QFont font(double heightMm) const {
-        QFont f(QString::fromUtf8(kFontName));
+        QFont f(family_);
         f.setPixelSize(std::max(1, static_cast<int>(std::lround(heightMm * dotsPerMm_))));
         f.setHintingPreference(QFont::PreferNoHinting);
         return f;
@@ -498,6 +510,7 @@ private:
     QPagedPaintDevice& device_;
     QPainter& p_;
     double dotsPerMm_;
+    QString family_;
     std::vector<QPainterPath> outlines_;
     std::vector<QRectF> bounds_;
 };
@@ -682,6 +695,14 @@ bool paintTemplate(const PrintedTemplate& t, QPagedPaintDevice& device) {
 }
 
 QByteArray templatePdf(const PrintedTemplate& t) {
+    // The faces go into the file in the order of a hash table: with the
+    // process's random seed that order, and so the bytes, would change from
+    // run to run. The fixed seed holds for the tables made while the file is
+    // written.
+    QHashSeed::setDeterministicGlobalSeed();
+    struct Reseed {
+        ~Reseed() { QHashSeed::resetRandomGlobalSeed(); }
+    } reseed;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {

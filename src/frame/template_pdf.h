@@ -103,9 +103,10 @@ MmRect checkSquareRect(const TiledTemplate& tiles);
 // not be painted on.
 bool paintTemplate(const PrintedTemplate& t, QPagedPaintDevice& device);
 
-// The whole PDF file. The same template gives the same bytes: the creation
-// date Qt writes is set to a fixed one (2000-01-01) in place, and the document
-// metadata carries no date or random identifier.
+// The whole PDF file. The same template gives the same bytes, in any run of
+// the program: the creation date Qt writes is set to a fixed one (2000-01-01)
+// in place, the document metadata carries no date or random identifier, and
+// the embedded faces come in a fixed order.
 QByteArray templatePdf(const PrintedTemplate& t);
 
 // Writes templatePdf(t) to `path` through a temporary file beside it renamed

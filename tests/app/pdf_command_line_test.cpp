@@ -1,0 +1,205 @@
+// `korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE`: the same file
+// the window's 打印1:1样板 command writes for the same inputs, refused inputs
+// leaving no file, usage errors, an unwritable file, and --help.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "app/catalogue.h"
+#include "app/command_line.h"
+#include "frame/calculator_window.h"
+#include "frame/pdf_tools.h"
+#include "frame/template_dialog.h"
+#include "support/dialogs.h"
+#include "support/program.h"
+
+namespace korvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct PdfRun {
+    int status = -1;
+    std::string out, err;
+};
+
+PdfRun pdf(std::vector<std::string> args) {
+    args.insert(args.begin(), "pdf");
+    std::ostringstream out, err;
+    PdfRun run;
+    run.status = runCommandLine(args, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class PdfCommandLine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::path(::testing::TempDir()) /
+               ("korvel_pdf_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string file(const std::string& name) const { return (dir_ / name).string(); }
+    fs::path dir_;
+};
+
+// The window's command writes the same bytes as the program run on its own,
+// for each fitting, the window's boxes changed as the arguments change them.
+TEST_F(PdfCommandLine, EveryFittingWritesWhatItsWindowWrites) {
+    struct Case {
+        std::string item, fitting;
+        std::vector<std::pair<std::string, std::string>> inputs;  // symbol, box text
+        std::string paper;
+    };
+    const std::vector<Case> cases = {
+        {"wtfy", "elbow", {{"D", "300"}, {"R", "450"}}, "A3"},
+        {"stfy", "tee", {{"D", "400"}, {"d", "250"}}, "A2"},
+        {"yxst", "ytee", {}, "A1"},
+        {"zfxjt", "rect-frustum", {}, "A0"},
+        {"tydf", "transition-round-top", {}, "A0"},
+        {"tfdy", "transition-rect-top", {}, "A0"},
+        {"yztt", "cone", {{"big", "600"}, {"small", "300"}}, "Letter"},
+    };
+    testing::RecordedDialogs dialogs;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fitting);
+        const std::string fromWindow = file(c.fitting + "-window.pdf");
+        const std::string fromProgram = file(c.fitting + "-program.pdf");
+        {
+            std::unique_ptr<CalculatorWindow> window;
+            for (const auto& entry : fittingEntries())
+                if (entry.menuName == c.item) window.reset(entry.create());
+            ASSERT_TRUE(window);
+            window->show();
+            QApplication::processEvents();
+            for (const auto& [symbol, text] : c.inputs)
+                window->box(window->design().input(symbol)->box.key())->setText(QString::fromStdString(text));
+            const auto previous = setTemplateChoiceHandler(
+                [&c](const std::string&) { return std::optional<TemplateChoice>(TemplateChoice{c.paper, false}); });
+            dialogs.savePath = QString::fromStdString(fromWindow);
+            window->menuAction("样板")->trigger();
+            setTemplateChoiceHandler(previous);
+        }
+        std::string args = "pdf " + c.fitting;
+        for (const auto& [symbol, text] : c.inputs) args += " " + symbol + "=" + text;
+        const auto run = testing::runKorvel(args + " --page " + c.paper + " -o '" + fromProgram + "'");
+        EXPECT_EQ(run.status, kExitOk) << run.err;
+        EXPECT_EQ(run.err, "");
+        const std::string window = readAll(fromWindow), program = readAll(fromProgram);
+        EXPECT_GT(window.size(), 1000u);
+        EXPECT_TRUE(window == program) << "the window's file and korvel pdf's differ";
+    }
+}
+
+TEST_F(PdfCommandLine, TakesTheDxfCommandsInputsOptionsAndPaper) {
+    const std::string cone = file("cone.pdf");
+    ASSERT_EQ(pdf({"cone", "big=1200", "variant=cone", "-o", cone, "--page", "a2"}).status, kExitOk);
+    const std::string text = testing::pdfText(cone, 1, 1);
+    EXPECT_NE(text.find("正心圆锥体"), std::string::npos);
+    EXPECT_NE(text.find("1200 mm"), std::string::npos);
+    EXPECT_NE(text.find("纸张 A2"), std::string::npos);
+    const std::string a4 = file("a4.pdf");
+    ASSERT_EQ(pdf({"transition-rect-top", "dir=south", "e=100", "round=dec", "-o", a4}).status, kExitOk);
+    EXPECT_EQ(testing::pdfInfo(a4, "Page size"), "595 x 842 pts (A4)") << "A4 unless told";
+    ASSERT_EQ(pdf({"ytee", "--page=Letter", "-o", file("l.pdf")}).status, kExitOk);
+    EXPECT_NE(testing::pdfInfo(file("l.pdf"), "Page size").find("(letter)"), std::string::npos);
+}
+
+TEST_F(PdfCommandLine, ARefusedInputPrintsTheWindowsMessageExitsTwoAndWritesNothing) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"elbow", "D=0"}, "korvel: 管道外径必须大于零！\n"},
+        {{"tee", "Ls=0"}, "korvel: 请您正确输入支管短边，支管短边必须大于零，否则展开图无法下料！\n"},
+        {{"cone", "t=500"}, "korvel: 钢板厚度不小于小端口外径，小端口没有中径，不能生成展开图！\n"},
+        {{"cone", "small=20000", "big=30000"},
+         "korvel: 1:1 样板要 202 行 × 173 列的 A4 纸，超过 1000 页。请选更大的纸张，或导出展开图（DXF）。\n"},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(args[1]);
+        std::vector<std::string> all = args;
+        all.insert(all.end(), {"-o", file("refused.pdf")});
+        const PdfRun run = pdf(all);
+        EXPECT_EQ(run.status, kExitStopped);
+        EXPECT_EQ(run.err, message);
+        EXPECT_TRUE(fs::is_empty(dir_)) << "no file, no temporary file";
+    }
+    const std::string kept = file("kept.pdf");
+    { std::ofstream(kept) << "kept"; }
+    EXPECT_EQ(pdf({"elbow", "D=0", "-o", kept}).status, kExitStopped);
+    EXPECT_EQ(readAll(kept), "kept");
+    // The program on its own says the same.
+    const auto run = testing::runKorvel("pdf ytee beta=0 -o '" + file("no.pdf") + "'");
+    EXPECT_EQ(run.status, kExitStopped);
+    EXPECT_EQ(run.err, "korvel: 请您正确输入两管夹角，必须大于0°且不大于180°！\n");
+    EXPECT_FALSE(fs::exists(file("no.pdf")));
+}
+
+TEST_F(PdfCommandLine, UsageErrorsAndAnUnwritableFile) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"pipe", "-o", file("x.pdf")},
+                                                                  {"elbow-end", "-o", file("x.pdf")},
+                                                                  {"elbow"},
+                                                                  {"elbow", "-o"},
+                                                                  {"elbow", "--page"},
+                                                                  {"elbow", "--page", "A5", "-o", file("x.pdf")},
+                                                                  {"elbow", "X=1", "-o", file("x.pdf")},
+                                                                  {"cone", "variant=round", "-o", file("x.pdf")}}) {
+        const PdfRun run = pdf(args);
+        EXPECT_EQ(run.status, kExitUsage) << (args.empty() ? "" : args[0]);
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+    }
+    EXPECT_EQ(pdf({"elbow", "--page", "A5", "-o", file("x.pdf")}).err,
+              "korvel: --page takes A4|A3|A2|A1|A0|Letter, got 'A5'\n");
+    EXPECT_TRUE(fs::is_empty(dir_));
+    const PdfRun run = pdf({"cone", "--page", "A0", "-o", file("missing/x.pdf")});
+    EXPECT_EQ(run.status, kExitNotWritten);
+    EXPECT_NE(run.err.find("not written"), std::string::npos) << run.err;
+}
+
+TEST_F(PdfCommandLine, SeparateRunsWriteTheSameBytesWithTheFacesEmbedded) {
+    // Each run hashes differently: nothing in the file may depend on it. The
+    // tee's title block has a minus sign the Song face lacks: a second face.
+    std::vector<std::string> files;
+    for (int i = 0; i < 4; ++i) {
+        files.push_back(file("tee" + std::to_string(i) + ".pdf"));
+        ASSERT_EQ(testing::runKorvel("pdf tee D=400 d=250 --page A2 -o '" + files.back() + "'").status, kExitOk);
+    }
+    for (size_t i = 1; i < files.size(); ++i) EXPECT_TRUE(readAll(files[0]) == readAll(files[i])) << i;
+    std::istringstream fonts(testing::shellOutput("pdffonts '" + files[0] + "'"));
+    std::string line;
+    int faces = 0;
+    for (int n = 0; std::getline(fonts, line); ++n) {
+        if (n < 2) continue;  // the heading
+        ++faces;
+        EXPECT_NE(line.find("Identity-H       yes"), std::string::npos) << "embedded: " << line;
+    }
+    EXPECT_GE(faces, 1);
+}
+
+TEST_F(PdfCommandLine, HelpDocumentsIt) {
+    std::ostringstream out, err;
+    runCommandLine({"--help"}, out, err);
+    EXPECT_NE(out.str().find("korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE"), std::string::npos);
+    EXPECT_NE(out.str().find("A4|A3|A2|A1|A0|Letter"), std::string::npos);
+    for (const char* fitting :
+         {"elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone"})
+        EXPECT_NE(out.str().find(std::string("    pdf ") + fitting + "  (打印1:1样板)"), std::string::npos) << fitting;
+}
+
+}  // namespace
+}  // namespace korvel

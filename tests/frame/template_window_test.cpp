@@ -1,0 +1,211 @@
+// The 打印1:1样板 command every calculator window with a flat pattern adds
+// after 导出展开图: the paper question, the save dialog with a suggested name,
+// replacing only after a yes, the report, the printer, the window's own
+// messages for refused inputs, and a failed save.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "app/catalogue.h"
+#include "frame/calculator_window.h"
+#include "frame/pdf_tools.h"
+#include "frame/template_dialog.h"
+#include "frame/template_pdf.h"
+#include "support/dialogs.h"
+
+namespace korvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class TemplateCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::path(::testing::TempDir()) /
+               ("korvel_template_window_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        previous_ = setTemplateChoiceHandler([this](const std::string& preset) -> std::optional<TemplateChoice> {
+            presets.push_back(preset);
+            return choice;
+        });
+    }
+    void TearDown() override {
+        setTemplateChoiceHandler(std::move(previous_));
+        window.reset();
+        QApplication::processEvents();
+        fs::remove_all(dir_);
+    }
+    void open(const std::string& item) {
+        window.reset();
+        for (const auto& entry : fittingEntries())
+            if (entry.menuName == item) window.reset(entry.create());
+        ASSERT_TRUE(window);
+        window->show();
+        QApplication::processEvents();
+    }
+    void saveTo(const fs::path& path) { dialogs_.savePath = QString::fromStdString(path.string()); }
+    void print() { window->menuAction("样板")->trigger(); }
+
+    fs::path dir_;
+    std::unique_ptr<CalculatorWindow> window;
+    std::optional<TemplateChoice> choice = TemplateChoice{"A1", false};
+    std::vector<std::string> presets;  // the paper the question offered
+    testing::RecordedDialogs dialogs_;
+
+private:
+    TemplateChoiceHandler previous_;
+};
+
+TEST_F(TemplateCommand, EveryWindowHasItAfterTheExportAndSavesThePdf) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"wtfy", "弯头样板_D1120_R1680_90度_A1.pdf"},
+        {"stfy", "三通样板_D1120_d1120_45度_A1.pdf"},
+        {"yxst", "丫形三通样板_D720_L800_75度_A1.pdf"},
+        {"zfxjt", "矩方锥台样板_2200x1500_1200x500_H1000_A1.pdf"},
+        {"tydf", "天圆地方样板_1600x1600_D800_H1000_A1.pdf"},
+        {"tfdy", "天方地圆样板_900x900_D1800_H1200_A1.pdf"},
+        {"yztt", "圆锥台样板_D1000_d500_H500_A1.pdf"},
+    };
+    for (const auto& [item, name] : cases) {
+        SCOPED_TRACE(item);
+        open(item);
+        const QList<QAction*> menu = window->menuBar()->actions();
+        ASSERT_GE(menu.size(), 2);
+        EXPECT_EQ(menu.back()->objectName(), QStringLiteral("样板"));
+        EXPECT_EQ(menu.back()->text(), QStringLiteral("打印1:1样板(&T)"));
+        EXPECT_EQ(menu[menu.size() - 2]->text(), QStringLiteral("导出展开图(&E)"));
+
+        dialogs_.suggestions.clear();
+        dialogs_.messages.clear();
+        const fs::path path = dir_ / (item + ".pdf");
+        saveTo(path);
+        print();
+        ASSERT_EQ(dialogs_.suggestions.size(), 1u);
+        EXPECT_TRUE(dialogs_.suggestions[0].endsWith("/" + QString::fromStdString(name)))
+            << dialogs_.suggestions[0].toStdString();
+        const PrintedTemplate t = makeTemplate(window->design(), window->readState(), *paperSize("A1"));
+        ASSERT_EQ(dialogs_.messages.size(), 1u);
+        EXPECT_EQ(dialogs_.messages[0].text,
+                  "1:1 样板（A1，共 " + std::to_string(t.pageCount()) + " 页）已保存到：\n" + path.string());
+        EXPECT_EQ(readAll(path), templatePdf(t).toStdString());
+    }
+    EXPECT_TRUE(dialogs_.questions.empty());
+    EXPECT_EQ(dialogs_.printerDialogs, 0);
+}
+
+TEST_F(TemplateCommand, AsksForThePaperFirstRemembersItAndStopsWhenCancelled) {
+    open("yztt");
+    choice = std::nullopt;
+    print();
+    EXPECT_EQ(presets, (std::vector<std::string>{"A4"}));
+    EXPECT_TRUE(dialogs_.suggestions.empty()) << "no save dialog after a cancelled question";
+
+    choice = TemplateChoice{"A2", false};
+    dialogs_.savePath.clear();  // the save dialog cancelled
+    print();
+    ASSERT_EQ(dialogs_.suggestions.size(), 1u);
+    EXPECT_TRUE(dialogs_.suggestions[0].endsWith("_A2.pdf"));
+    EXPECT_TRUE(dialogs_.messages.empty());
+    print();
+    EXPECT_EQ(presets.back(), "A2") << "the paper picked last time is offered again";
+    EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+TEST_F(TemplateCommand, ReplacesAnExistingFileOnlyAfterAYesAndAddsPdfToANameWithout) {
+    open("yztt");
+    const fs::path path = dir_ / "cone.pdf";
+    std::ofstream(path) << "the user's drawing";
+    saveTo(path);
+    dialogs_.answerYes = false;
+    print();
+    ASSERT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_EQ(dialogs_.questions[0], "文件“" + path.string() + "”已经存在。\n要替换它吗？");
+    EXPECT_EQ(readAll(path), "the user's drawing");
+    EXPECT_TRUE(dialogs_.messages.empty());
+
+    dialogs_.answerYes = true;
+    print();
+    EXPECT_EQ(readAll(path).substr(0, 5), "%PDF-");
+
+    saveTo(dir_ / "bare");
+    print();
+    EXPECT_TRUE(fs::exists(dir_ / "bare.pdf"));
+}
+
+TEST_F(TemplateCommand, RefusedInputsGetTheWindowsOwnMessagesAndNoQuestions) {
+    open("yztt");
+    window->box("Text1(3)")->setText("500");
+    saveTo(dir_ / "refused.pdf");
+    print();
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].text, "钢板厚度不小于小端口外径，小端口没有中径，不能生成展开图！");
+    EXPECT_TRUE(presets.empty()) << "no paper question for inputs that give no pattern";
+    EXPECT_TRUE(dialogs_.suggestions.empty());
+    EXPECT_TRUE(fs::is_empty(dir_));
+
+    // Too many pages for the paper: said, nothing asked or written.
+    window->box("Text1(3)")->setText("0");
+    window->box("Text1(0)")->setText("20000");
+    window->box("Text1(1)")->setText("30000");
+    dialogs_.messages.clear();
+    choice = TemplateChoice{"A4", false};
+    print();
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].icon, MessageIcon::Error);
+    EXPECT_NE(dialogs_.messages[0].text.find("超过 1000 页"), std::string::npos);
+    EXPECT_TRUE(dialogs_.suggestions.empty());
+    EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+TEST_F(TemplateCommand, AFailedSaveSaysWhyAndTheOldFileStays) {
+    open("yztt");
+    saveTo(dir_ / "missing" / "x.pdf");
+    print();
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(dialogs_.messages[0].text.substr(0, dialogs_.messages[0].text.find("（")),
+              "无法保存 1:1 样板：\n" + (dir_ / "missing" / "x.pdf").string() + "\n\n文件夹不存在。\n");
+}
+
+TEST_F(TemplateCommand, GoesToThePrinterPickedInThePrintDialogUnscaled) {
+    open("yztt");
+    choice = TemplateChoice{"A3", true};
+    const fs::path printed = dir_ / "printer.pdf";
+    dialogs_.printerFile = QString::fromStdString(printed.string());
+    dialogs_.printerAccepted = false;
+    print();
+    EXPECT_EQ(dialogs_.printerDialogs, 1);
+    EXPECT_FALSE(fs::exists(printed)) << "the print dialog was cancelled";
+
+    dialogs_.printerAccepted = true;
+    print();
+    EXPECT_EQ(dialogs_.printerDialogs, 2);
+    EXPECT_TRUE(dialogs_.suggestions.empty()) << "no save dialog for the printer";
+    EXPECT_TRUE(dialogs_.messages.empty());
+    const PrintedTemplate t = makeTemplate(window->design(), window->readState(), *paperSize("A3"));
+    const std::string path = printed.string();
+    EXPECT_EQ(testing::pdfInfo(path, "Pages"), std::to_string(t.pageCount()));
+    EXPECT_EQ(testing::pdfInfo(path, "Page size"), t.tiles.landscape ? "1191 x 842 pts (A3)" : "842 x 1191 pts (A3)");
+    const auto squares = testing::strokedRects(path, 2, "0.3");
+    ASSERT_EQ(squares.size(), 1u);
+    EXPECT_NEAR(squares[0].width * 25.4 / 72, 100, 0.05);
+}
+
+}  // namespace
+}  // namespace korvel
