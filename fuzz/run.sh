@@ -33,7 +33,9 @@ for target in "${targets[@]}"; do
     cp -r "fuzz/corpus/$target" "$scratch/$target"
     log="$scratch/$target.log"
     status=0
-    "$binary" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+    dict=fuzz/fittings.dict
+    [[ "$target" == numbers ]] && dict=fuzz/numbers.dict
+    "$binary" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 -dict="$dict" \
         -artifact_prefix="$crashes/$target-" "$scratch/$target" >"$log" 2>&1 || status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
