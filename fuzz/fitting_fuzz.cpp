@@ -1,5 +1,6 @@
 #include "fitting_fuzz.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -9,14 +10,16 @@
 namespace korvel::fuzz {
 namespace {
 
-// Outer sizes in twips; NaN stands for the size the window opens with.
-constexpr double kOpening = std::numeric_limits<double>::quiet_NaN();
-const std::vector<double> kOuterSizes = {kOpening, 0,    1,    15,      0.5,   1e-300, 120,  600, 1500,
-                                         4000,     9000, 40000, 1e5,    1e6,   1e9,    1e12, 1e300};
+// The first entry of each table: the window as it opens.
+constexpr double kAsOpened = std::numeric_limits<double>::quiet_NaN();
 
-// Remembered scales the window could hold (NaN: none) and values no command
-// gives, which a command must not trust.
-const std::vector<double> kScales = {kOpening, 1, 0.5, 12, 120, 0, -5, 1e-300, 1e300, 1e9, 0.001, 4.9e-324};
+// Outer sizes in twips, from none to absurd.
+const std::vector<double> kOuterSizes = {kAsOpened, 0,    1,     15,  0.5, 1e-300, 120,  600,  1500,
+                                         4000,      9000, 40000, 1e5, 1e6, 1e9,    1e12, 1e300};
+
+// Remembered scales (the first: nothing remembered): ones a command could
+// have left, and values no command gives, which a command must not trust.
+const std::vector<double> kScales = {kAsOpened, 1, 0.5, 12, 120, 0, -5, 1e-300, 1e300, 1e9, 0.001, 4.9e-324};
 
 // The choice the control field's character `i` makes among `count`.
 std::size_t choice(std::string_view control, std::size_t i, std::size_t count) {
@@ -96,10 +99,10 @@ FormState stateOf(const WindowDesign& design, const std::vector<std::string_view
     state.digits = state.decimals ? design.rounding.decimalDigits : 0;
     const double width = kOuterSizes[choice(control, 2, kOuterSizes.size())];
     const double height = kOuterSizes[choice(control, 3, kOuterSizes.size())];
-    state.outerWidth = width == width ? width : design.openWidth;
-    state.outerHeight = height == height ? height : design.openHeight;
+    state.outerWidth = std::isnan(width) ? design.openWidth : width;
+    state.outerHeight = std::isnan(height) ? design.openHeight : height;
     const double scale = kScales[choice(control, 4, kScales.size())];
-    if (scale == scale) state.memory["scale"] = scale;
+    if (!std::isnan(scale)) state.memory["scale"] = scale;
 
     std::size_t field = 1;
     for (const auto& input : design.inputs) {
