@@ -3,6 +3,7 @@
 // (KORVEL_STARTUP_PROBE, see probeStartup in src/app/application.h):
 //   first-paint main 120.3 ms
 //   memory VmHWM 40123 kB
+//   memory VmRSS ... kB (and RssAnon, RssFile, RssShmem)
 // then quits.
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -27,13 +29,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (done_ || watched != &window_ || event->type() != QEvent::Paint) return false;
         done_ = true;
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - entered_).count();
-        std::printf("first-paint main %.1f ms\n", ms + offsetMs_);
-        std::fflush(stdout);
+        // As in Korvel: the time is taken once the first paint pass is over.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                const double ms =
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - entered_).count();
+                std::printf("first-paint main %.1f ms\n", ms + offsetMs_);
+                std::fflush(stdout);
+            },
+            Qt::QueuedConnection);
         QTimer::singleShot(200, [] {
             std::ifstream status("/proc/self/status");
             for (std::string line; std::getline(status, line);)
-                if (line.rfind("VmHWM:", 0) == 0) std::printf("memory VmHWM %ld kB\n", std::atol(line.c_str() + 6));
+                for (const char* key : {"VmHWM:", "VmRSS:", "RssAnon:", "RssFile:", "RssShmem:"})
+                    if (line.rfind(key, 0) == 0)
+                        std::printf("memory %.*s %ld kB\n", static_cast<int>(std::strlen(key) - 1), key,
+                                    std::atol(line.c_str() + std::strlen(key)));
             std::fflush(stdout);
             QCoreApplication::exit(0);
         });
@@ -52,12 +64,13 @@ private:
 int main(int argc, char* argv[]) {
     const auto entered = std::chrono::steady_clock::now();
     QApplication app(argc, argv);
-    // Launch to main, when the launcher gave its time in seconds since the epoch.
+    // Launch to main, when the launcher gave its time in seconds since the epoch;
+    // any other value counts from main.
     double offsetMs = 0;
     bool given = false;
     const double launched =
         QString::fromLatin1(qgetenv("KORVEL_STARTUP_PROBE")).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&given);
-    if (given) {
+    if (given && launched > 1e9) {
         const double now = std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
         const double sinceEntered = std::chrono::duration<double>(std::chrono::steady_clock::now() - entered).count();
         offsetMs = (now - sinceEntered - launched) * 1000.0;

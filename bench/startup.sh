@@ -17,10 +17,12 @@ for program in "$korvel" "$bare"; do
     [[ -x $program ]] || { echo "startup.sh: $program is not built" >&2; exit 1; }
 done
 
-# One X server for every run: start Xvfb unless this already runs under one.
+# One X server for every run. Its display number is looked for from 140 up,
+# away from the other tests' servers (xvfb-run -a starts at 99), so that
+# parallel test runs do not race for the same one.
 if [[ -z ${KORVEL_STARTUP_XVFB:-} ]]; then
     export KORVEL_STARTUP_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" "$@"
+    exec xvfb-run -a -n 140 -s "-screen 0 1600x1000x24" bash "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb
 export LC_ALL=C  # a decimal point in $EPOCHREALTIME and in the figures
@@ -67,5 +69,9 @@ for form in $(awk '$1 == "korvel" && $2 == "first-paint" && $3 != "main" { print
 done
 printf '  %-44s %8.1f MiB (target under 60 MB)\n' "Korvel peak memory, seven windows open" \
     "$(awk -v k="$(median korvel memory VmHWM)" 'BEGIN { print k / 1024 }')"
+for part in RssAnon RssFile RssShmem; do
+    printf '  %-44s %8.1f MiB\n' "  resident at the end: $part" \
+        "$(awk -v k="$(median korvel memory "$part")" 'BEGIN { print k / 1024 }')"
+done
 printf '  %-44s %8.1f MiB\n' "bare Qt window peak memory" \
     "$(awk -v k="$(median bare memory VmHWM)" 'BEGIN { print k / 1024 }')"

@@ -11,6 +11,8 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -64,13 +66,21 @@ protected:
         if (event->type() != QEvent::Paint || !watched->isWidgetType()) return false;
         QWidget* target = target_ != nullptr ? target_ : main_.openWindow(pending_);
         if (target == nullptr || static_cast<QWidget*>(watched)->window() != target) return false;
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
         const std::string name = target_ == &main_ ? "main" : target->objectName().toStdString();
-        std::printf("first-paint %s %.1f ms\n", name.c_str(), ms + offsetMs_);
-        std::fflush(stdout);
         target_ = nullptr;
         pending_.clear();
-        QTimer::singleShot(0, this, [this] { next(); });
+        // The window's first paint event starts a pass that paints all of its
+        // widgets; the time is taken once that pass is over.
+        QMetaObject::invokeMethod(
+            this,
+            [this, name] {
+                const double ms =
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
+                std::printf("first-paint %s %.1f ms\n", name.c_str(), ms + offsetMs_);
+                std::fflush(stdout);
+                next();
+            },
+            Qt::QueuedConnection);
         return false;
     }
 
@@ -82,8 +92,10 @@ private:
             QTimer::singleShot(200, this, [] {
                 std::ifstream status("/proc/self/status");
                 for (std::string line; std::getline(status, line);)
-                    if (line.rfind("VmHWM:", 0) == 0)
-                        std::printf("memory VmHWM %ld kB\n", std::atol(line.c_str() + 6));
+                    for (const char* key : {"VmHWM:", "VmRSS:", "RssAnon:", "RssFile:", "RssShmem:"})
+                        if (line.rfind(key, 0) == 0)
+                            std::printf("memory %.*s %ld kB\n", static_cast<int>(std::strlen(key) - 1), key,
+                                        std::atol(line.c_str() + std::strlen(key)));
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
@@ -113,7 +125,7 @@ bool probeStartup(MainWindow& window, std::chrono::steady_clock::time_point ente
     bool given = false;
     const double launched = QString::fromLatin1(value).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&given);
     double launchedAgoMs = 0;
-    if (given) {
+    if (given && launched > 1e9) {
         const double now = std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
         const double sinceEntered =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - entered).count();

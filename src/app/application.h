@@ -24,13 +24,17 @@ int takeScreenshots(const QString& directory);
 // The start-up measurement behind bench/startup.sh, inert unless the
 // environment variable KORVEL_STARTUP_PROBE is set. Its value is the launch
 // time in seconds since the epoch (bash's $EPOCHREALTIME); any other value
-// counts from `entered`, the moment main was entered. Once `window` is shown
-// the probe prints to standard output, one line each:
+// ("1") counts from `entered`, the moment main was entered. A window's first
+// paint is over when the paint pass its first paint event starts is done.
+// Once `window` is shown the probe prints to standard output, one line each:
 //   first-paint main 182.4 ms       launch to the main window's first paint
 //   first-paint Form4 21.7 ms       menu item triggered to the window's first
 //   ...                             paint, every fitting in menu order, each
 //                                   left open
-//   memory VmHWM 51234 kB           peak memory with all seven windows open
+//   memory VmHWM 51234 kB           peak memory with all seven windows open,
+//   memory VmRSS ... kB             then the resident memory at that moment
+//                                   and its anonymous, file and shared parts
+//                                   (RssAnon, RssFile, RssShmem)
 // and quits (exit status 1 when a window did not paint within 10 s).
 // Returns true when the probe runs.
 bool probeStartup(MainWindow& window, std::chrono::steady_clock::time_point entered);

@@ -92,8 +92,16 @@ struct Outcome : Canvas {
     // Values the window keeps for its next command (the scale of its plan).
     std::map<std::string, double> memory;
 
-    void add(Primitive primitive) override { effects.push_back(Draw{std::move(primitive)}); }
+    // A drawing runs to hundreds of operations: room for them comes at once,
+    // not through a dozen regrowths that move every effect, and each
+    // operation is built in place.
+    void add(Primitive primitive) override {
+        if (effects.capacity() < kDrawingCapacity) effects.reserve(kDrawingCapacity);
+        effects.emplace_back(std::in_place_type<Draw>, std::move(primitive));
+    }
     void effect(Effect e) { effects.push_back(std::move(e)); }
+
+    static constexpr std::size_t kDrawingCapacity = 512;
 };
 
 }  // namespace korvel
