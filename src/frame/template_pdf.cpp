@@ -106,7 +106,8 @@ std::vector<InfoRow> infoRows(const PrintedTemplate& t) {
     heading("打印与拼接");
     text("1. 打印时选“实际大小”（100%），不要选“适合页面”或“缩小”。");
     text("2. 打印后先量每页下方的检验方框：应为 100 mm × 100 mm，不对就是缩放了。");
-    text("3. 按拼接图排好各页：行字母 A、B … 自上而下，列号 1、2 … 自左向右。");
+    text("3. 按拼接图排好各页：行字母 A、B … 自上而下，列号 1、2 … 自左向右；");
+    text("   拼接图上虚线无名的格子是空白页，不印。");
     text("4. 剪去每页左边和上边的白边（第 1 列不剪左边，A 行不剪上边），");
     text("   叠在左邻页、上邻页的灰色重叠区（" + numberText(t.tiles.margins.overlap) +
          " mm）上，对准圆圈十字对位标记后粘牢。");
@@ -215,6 +216,7 @@ public:
             infoPage(i, number, total);
         }
         for (const TemplatePage& page : t_.tiles.pages) {
+            if (!page.printed) continue;
             if (number > 1) device_.newPage();
             startPage();
             tilePage(page, number, total);
@@ -302,11 +304,15 @@ private:
         const double oy = region.top;
         const auto at = [&](double x, double y) { return QPointF(ox + (x - left) * s, oy + (top - y) * s); };
 
-        p_.setPen(pen(0.2, QColor(120, 120, 120)));
-        for (const TemplatePage& page : tiles.pages) {
-            const QRectF cell(at(page.window.minX, page.window.maxY), at(page.window.maxX, page.window.minY));
-            p_.setBrush(current == &page ? QBrush(QColor(255, 236, 150)) : QBrush(Qt::NoBrush));
-            p_.drawRect(cell);
+        // Printed pages framed, the left-out ones only dotted.
+        for (bool printed : {false, true}) {
+            p_.setPen(printed ? pen(0.2, QColor(120, 120, 120)) : pen(0.1, QColor(170, 170, 170), Qt::DotLine));
+            for (const TemplatePage& page : tiles.pages) {
+                if (page.printed != printed) continue;
+                const QRectF cell(at(page.window.minX, page.window.maxY), at(page.window.maxX, page.window.minY));
+                p_.setBrush(current == &page ? QBrush(QColor(255, 236, 150)) : QBrush(Qt::NoBrush));
+                p_.drawRect(cell);
+            }
         }
         p_.setBrush(Qt::NoBrush);
         // The pieces' outlines.
@@ -323,6 +329,7 @@ private:
         const double h = std::min({4.0, cellHeight * 0.4, cellWidth / 3});
         if (h < 1.2) return;
         for (const TemplatePage& page : tiles.pages) {
+            if (!page.printed) continue;
             const QPointF corner = at(page.window.minX, page.window.maxY);
             const double w = page.right.empty() ? cellWidth + overlap : cellWidth;
             const double hh = page.below.empty() ? cellHeight + overlap : cellHeight;
@@ -338,11 +345,13 @@ private:
         text({left, top + 7}, t_.pattern.pattern.fitting + "  1:1 样板", 7);
         const std::string pageText = "第 " + std::to_string(number) + " 页，共 " + std::to_string(total) + " 页";
         text({tiles.content.right() - textWidth(pageText, 3.5), top + 7}, pageText, 3.5);
-        const std::string last = tiles.pages.empty() ? "" : tiles.pages.back().name;
+        const int printed = tiles.printedPages();
+        const int left_out = static_cast<int>(tiles.pages.size()) - printed;
         text({left, top + 14},
              "纸张 " + tiles.paper.name + " " + orientationText(tiles) + "：说明 " + std::to_string(t_.infoPages) +
-                 " 页，样板 " + std::to_string(tiles.rows) + " 行 × " + std::to_string(tiles.columns) + " 列 = " +
-                 std::to_string(tiles.pages.size()) + " 页（A1 至 " + last + "），相邻页重叠 " +
+                 " 页，样板 " + std::to_string(tiles.rows) + " 行 × " + std::to_string(tiles.columns) + " 列共 " +
+                 std::to_string(printed) + " 页" +
+                 (left_out > 0 ? "（" + std::to_string(left_out) + " 页空白，不印）" : "") + "，相邻页重叠 " +
                  numberText(tiles.margins.overlap) + " mm",
              3.5);
         const PatternExtent& e = tiles.extent;
@@ -556,6 +565,75 @@ mode_t fileMode(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// ---- what a window holds ------------------------------------------------------
+
+// True when the segment from a to b meets the window (Liang and Barsky's clip).
+bool segmentMeets(Point2 a, Point2 b, const PatternExtent& w) {
+    double t0 = 0, t1 = 1;
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x - w.minX, w.maxX - a.x, a.y - w.minY, w.maxY - a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0) t0 = std::max(t0, r);
+        else t1 = std::min(t1, r);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+// The outline as points, each arc in steps of at most two degrees.
+std::vector<Point2> outlinePoints(const Polyline& line) {
+    std::vector<Point2> points;
+    const size_t n = line.vertices.size();
+    for (size_t i = 0; i < n; ++i) {
+        const Vertex& a = line.vertices[i];
+        points.push_back({a.x, a.y});
+        if (i + 1 == n && !line.closed) break;
+        const Vertex& b = line.vertices[(i + 1) % n];
+        const double cx = b.x - a.x, cy = b.y - a.y;
+        const double chord = std::hypot(cx, cy);
+        if (a.bulge == 0 || chord == 0) continue;
+        const double rightX = cy / chord, rightY = -cx / chord;
+        const double sagitta = a.bulge * chord / 2;
+        const double radius = chord * (1 + a.bulge * a.bulge) / (4 * std::fabs(a.bulge));
+        const double midX = (a.x + b.x) / 2 + rightX * sagitta, midY = (a.y + b.y) / 2 + rightY * sagitta;
+        const double sign = a.bulge > 0 ? 1 : -1;
+        const double centreX = midX - rightX * radius * sign, centreY = midY - rightY * radius * sign;
+        const double start = std::atan2(a.y - centreY, a.x - centreX);
+        const double sweep = 4 * std::atan(a.bulge);
+        const int steps = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) / (2 * kPi / 180))), 1, 720);
+        for (int k = 1; k < steps; ++k) {
+            const double angle = start + sweep * k / steps;
+            points.push_back({centreX + radius * std::cos(angle), centreY + radius * std::sin(angle)});
+        }
+    }
+    if (line.closed && !points.empty()) points.push_back(points.front());
+    return points;
+}
+
+// True when a cutting line, a marking line, a label or a name meets the window.
+bool windowHoldsPattern(const PrintedTemplate& t, const std::vector<std::vector<Point2>>& outlines,
+                        const PatternExtent& w) {
+    for (const auto& points : outlines)
+        for (size_t i = 0; i + 1 < points.size(); ++i)
+            if (segmentMeets(points[i], points[i + 1], w)) return true;
+    for (const MarkLine& m : t.sheet.marks)
+        if (segmentMeets(m.from, m.to, w)) return true;
+    for (size_t i = 0; i < t.pieceTexts && i < t.sheet.texts.size(); ++i) {
+        const cad::SheetText& s = t.sheet.texts[i];
+        // About as wide as the text is high per character: enough to keep its page.
+        const double width = s.height * static_cast<double>(s.text.size()) * 0.7;
+        if (s.at.x <= w.maxX && s.at.x + width >= w.minX && s.at.y <= w.maxY && s.at.y + s.height >= w.minY)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::vector<std::string> templateListingCommands(const WindowDesign& design) {
@@ -677,6 +755,9 @@ PrintedTemplate makeTemplate(const WindowDesign& design, const FormState& state,
         t.rejection.stopped = true;
         return t;
     }
+    std::vector<std::vector<Point2>> outlines;
+    for (const Polyline& line : t.sheet.outlines) outlines.push_back(outlinePoints(line));
+    leaveOutEmptyPages(t.tiles, [&](const PatternExtent& w) { return windowHoldsPattern(t, outlines, w); });
     t.listing = templateListing(design, state);
     t.infoRows = infoRows(t);
     const double frame = t.tiles.content.height - kHeaderHeight;

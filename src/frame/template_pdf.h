@@ -9,7 +9,8 @@
 //     the pages, the title block (the DXF's title block lines), the window's
 //     listing for the same inputs, and on the first of them the page map;
 //   the template pages, row by row: "A1", "A2", ..., "B1", ... (see
-//     tiled_template.h for what the letter and the number mean).
+//     tiled_template.h for what the letter and the number mean); a page whose
+//     window meets no line, label or name of the pattern is left out.
 // Every page has at its foot the 100 mm x 100 mm check square with its size
 // written beside it, so that a scaled print is caught before the plate is
 // marked. A template page shows the pattern's outlines (arcs as true arcs),
@@ -83,7 +84,7 @@ struct PrintedTemplate {
     std::string fileName;     // what a save dialog suggests: "弯头样板_D1120_R1680_90度_A4.pdf"
 
     bool rejected() const { return rejection.stopped; }
-    int pageCount() const { return infoPages + static_cast<int>(tiles.pages.size()); }
+    int pageCount() const { return infoPages + tiles.printedPages(); }
 };
 
 // The information pages' text: its size and line pitch, mm.

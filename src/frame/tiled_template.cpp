@@ -75,6 +75,32 @@ const TemplatePage* TiledTemplate::page(const std::string& name) const {
     return nullptr;
 }
 
+int TiledTemplate::printedPages() const {
+    int n = 0;
+    for (const TemplatePage& p : pages) n += p.printed ? 1 : 0;
+    return n;
+}
+
+void leaveOutEmptyPages(TiledTemplate& t, const std::function<bool(const PatternExtent& window)>& holdsPattern) {
+    bool any = false;
+    for (TemplatePage& p : t.pages) {
+        p.printed = holdsPattern(p.window);
+        any = any || p.printed;
+    }
+    if (!any)
+        for (TemplatePage& p : t.pages) p.printed = true;
+    const auto printedName = [&t](int row, int column) {
+        const TemplatePage* n = t.page(row, column);
+        return n != nullptr && n->printed ? n->name : std::string();
+    };
+    for (TemplatePage& p : t.pages) {
+        p.above = printedName(p.row - 1, p.column);
+        p.below = printedName(p.row + 1, p.column);
+        p.left = printedName(p.row, p.column - 1);
+        p.right = printedName(p.row, p.column + 1);
+    }
+}
+
 TiledTemplate tileTemplate(const PatternExtent& given, const PaperSize& paper, const TemplateMargins& margins) {
     PatternExtent e = given;
     const bool finite = std::isfinite(e.minX) && std::isfinite(e.minY) && std::isfinite(e.maxX) &&

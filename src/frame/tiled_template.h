@@ -18,6 +18,7 @@
 // taped. The pages are cut from the same orientation (portrait or landscape),
 // whichever needs fewer pages.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -67,8 +68,11 @@ struct TemplatePage {
     // The part of the pattern the page shows, pattern millimetres, y upwards:
     // minX..maxX, minY..maxY.
     PatternExtent window;
-    // The neighbours' names, empty where there is none.
+    // The neighbours' names, empty where there is none (or none printed).
     std::string above, below, left, right;
+    // False for a page whose window holds nothing of the pattern: it is left
+    // out, keeping the names of the others.
+    bool printed = true;
 };
 
 struct TiledTemplate {
@@ -84,6 +88,7 @@ struct TiledTemplate {
 
     const TemplatePage* page(int row, int column) const;
     const TemplatePage* page(const std::string& name) const;
+    int printedPages() const;
 };
 
 // "A1", "B12", "AA3": row and column from 0.
@@ -93,5 +98,10 @@ std::string templatePageName(int row, int column);
 // orientation (portrait when equal), the windows centred on the pattern, each
 // `overlap` into its right and lower neighbour. An empty extent gets one page.
 TiledTemplate tileTemplate(const PatternExtent& extent, const PaperSize& paper, const TemplateMargins& margins = {});
+
+// Leaves out the pages whose window `holdsPattern` says holds nothing (a
+// cone's sector leaves its corners empty) and names as neighbours only the
+// pages printed. When no page holds anything, every page stays.
+void leaveOutEmptyPages(TiledTemplate& t, const std::function<bool(const PatternExtent& window)>& holdsPattern);
 
 }  // namespace korvel

@@ -69,15 +69,44 @@ TEST_F(TemplatePdf, PageCountAndPageSizeForPatternAndPaper) {
         SCOPED_TRACE(c.fitting + " " + c.paper);
         const PrintedTemplate t = presetTemplate(c.fitting, c.paper);
         ASSERT_FALSE(t.rejected());
-        EXPECT_EQ(t.pageCount(), t.infoPages + t.tiles.rows * t.tiles.columns);
+        EXPECT_EQ(t.pageCount(), t.infoPages + t.tiles.printedPages());
         const std::string path = save(t, c.fitting + ".pdf");
         EXPECT_EQ(pdfInfo(path, "Pages"), std::to_string(t.pageCount()));
         EXPECT_EQ(pdfInfo(path, "Page size"), t.tiles.landscape ? c.landscapeSize : c.size);
     }
-    // The cone's preset (frustum 1000/500, 500 high) on A3: its sector 1330 x 760 mm.
+    // The cone's preset (frustum 1000/500, 500 high) on A3: its sector,
+    // 1186 x 2238 mm, on 9 rows of 5 A3 pages; the corners its arcs leave
+    // empty are not printed.
     const PrintedTemplate cone = presetTemplate("cone", "A3");
     EXPECT_EQ(cone.infoPages, 1);
-    EXPECT_EQ(cone.tiles.rows * cone.tiles.columns, cone.pageCount() - 1);
+    EXPECT_EQ(cone.tiles.rows, 9);
+    EXPECT_EQ(cone.tiles.columns, 5);
+    EXPECT_EQ(cone.pageCount(), 1 + 37);
+    EXPECT_FALSE(cone.tiles.page("B1")->printed);
+    EXPECT_TRUE(cone.tiles.page("B2")->printed);
+    EXPECT_EQ(cone.tiles.page("B2")->left, "") << "no neighbour that is not printed";
+}
+
+TEST_F(TemplatePdf, OnlyPagesThatHoldNothingAreLeftOut) {
+    const PrintedTemplate t = presetTemplate("cone", "A3");
+    // Every outline vertex and every marking line's end lies on a printed page.
+    const auto onPrinted = [&t](double x, double y) {
+        for (const TemplatePage& p : t.tiles.pages)
+            if (p.printed && x >= p.window.minX && x <= p.window.maxX && y >= p.window.minY && y <= p.window.maxY)
+                return true;
+        return false;
+    };
+    for (const Polyline& line : t.sheet.outlines)
+        for (const Vertex& v : line.vertices) EXPECT_TRUE(onPrinted(v.x, v.y)) << v.x << ", " << v.y;
+    for (const MarkLine& m : t.sheet.marks) {
+        EXPECT_TRUE(onPrinted(m.from.x, m.from.y));
+        EXPECT_TRUE(onPrinted(m.to.x, m.to.y));
+    }
+    int leftOut = 0;
+    for (const TemplatePage& p : t.tiles.pages) leftOut += p.printed ? 0 : 1;
+    EXPECT_EQ(leftOut, 8);
+    const std::string text = pdfText(save(t, "cone.pdf"), 1, 1);
+    EXPECT_NE(text.find("9 行 × 5 列共 37 页（8 页空白，不印）"), std::string::npos);
 }
 
 TEST_F(TemplatePdf, TheCheckSquareMeasures100MillimetresInThePdfOnEveryKindOfPage) {
@@ -160,11 +189,17 @@ TEST_F(TemplatePdf, OnSmallPaperTheListingRunsOnToFurtherInformationPages) {
             EXPECT_NE(text.find(s.substr(s.find_first_not_of(' '))), std::string::npos) << line;
         }
     // The first template page follows them, with its name and neighbours.
+    const TemplatePage* page = nullptr;
+    for (const TemplatePage& p : t.tiles.pages)
+        if (page == nullptr && p.printed) page = &p;
+    ASSERT_NE(page, nullptr);
     const std::string first = pdfText(path, t.infoPages + 1, t.infoPages + 1);
-    EXPECT_NE(first.find("A1"), std::string::npos);
-    EXPECT_NE(first.find("右接 A2"), std::string::npos);
-    EXPECT_NE(first.find("下接 B1"), std::string::npos);
-    EXPECT_EQ(first.find("上接"), std::string::npos);
+    EXPECT_NE(first.find(page->name), std::string::npos);
+    for (const auto& [side, name] : std::vector<std::pair<std::string, std::string>>{
+             {"上接 ", page->above}, {"下接 ", page->below}, {"左接 ", page->left}, {"右接 ", page->right}}) {
+        if (name.empty()) EXPECT_EQ(first.find(side), std::string::npos) << side;
+        else EXPECT_NE(first.find(side + name), std::string::npos) << side << name;
+    }
 }
 
 TEST_F(TemplatePdf, TheSameInputsGiveTheSameBytes) {

@@ -141,6 +141,30 @@ TEST(TileTemplate, NamesRunRowByRowFromTheTopLeftWithTheirNeighbours) {
     EXPECT_EQ(t.page("D1"), nullptr);
 }
 
+TEST(TileTemplate, EmptyPagesAreLeftOutAndNoLongerNamedAsNeighbours) {
+    TiledTemplate t = tileTemplate({0, 0, 500, 400}, a4());
+    ASSERT_EQ(t.pages.size(), 9u);
+    // Only the pages of the diagonal hold anything.
+    leaveOutEmptyPages(t, [&t](const PatternExtent& w) {
+        for (const char* name : {"A1", "B2", "C3"})
+            if (t.page(name)->window.minX == w.minX && t.page(name)->window.maxY == w.maxY) return true;
+        return false;
+    });
+    EXPECT_EQ(t.printedPages(), 3);
+    EXPECT_TRUE(t.page("B2")->printed);
+    EXPECT_FALSE(t.page("B1")->printed);
+    EXPECT_EQ(t.page("B2")->left, "");
+    EXPECT_EQ(t.page("B2")->above, "");
+    EXPECT_EQ(t.page("A1")->right, "");
+    EXPECT_EQ(t.page("C3")->name, "C3") << "the names stay those of the grid";
+
+    // Nothing anywhere: every page stays.
+    TiledTemplate all = tileTemplate({0, 0, 500, 400}, a4());
+    leaveOutEmptyPages(all, [](const PatternExtent&) { return false; });
+    EXPECT_EQ(all.printedPages(), 9);
+    EXPECT_EQ(all.page("B2")->left, "B1");
+}
+
 TEST(TileTemplate, EmptyOrBrokenExtentGetsOnePageAndHugeOnesAreNotLaidOut) {
     EXPECT_EQ(tileTemplate({}, a4()).pages.size(), 1u);
     EXPECT_EQ(tileTemplate({0, 0, std::nan(""), 5}, a4()).pages.size(), 1u);
