@@ -261,6 +261,20 @@ private:
         p_.restore();
     }
 
+    // Text no wider than `width`: a longer line is narrowed to fit.
+    void fittedText(QPointF at, const std::string& s, double heightMm, double width) {
+        const double natural = textWidth(s, heightMm);
+        if (natural <= width || natural <= 0) {
+            text(at, s, heightMm);
+            return;
+        }
+        p_.save();
+        p_.translate(at);
+        p_.scale(width / natural, 1);
+        text({0, 0}, s, heightMm);
+        p_.restore();
+    }
+
     void centredText(QPointF centre, const std::string& s, double heightMm, QColor colour = Qt::black) {
         text({centre.x() - textWidth(s, heightMm) / 2, centre.y() + 0.35 * heightMm}, s, heightMm, colour);
     }
@@ -379,23 +393,21 @@ private:
     void infoRow(const InfoRow& row, double left, double y) {
         switch (row.kind) {
             case InfoRow::Kind::Heading:
-                text({left, y}, row.text, kInfoTextHeight * 1.2);
+                fittedText({left, y}, row.text, kInfoTextHeight * 1.2, t_.tiles.content.width);
                 break;
             case InfoRow::Kind::Text:
-                text({left, y}, row.text, kInfoTextHeight);
+                fittedText({left, y}, row.text, kInfoTextHeight, t_.tiles.content.width);
                 break;
             case InfoRow::Kind::Cells:
                 for (size_t i = 0; i < row.cells.size(); ++i)
                     text({left + 4 + static_cast<double>(i) * kBoxColumn, y}, row.cells[i], kInfoTextHeight);
                 break;
             case InfoRow::Kind::Columns: {
+                // At the window's text columns, as on its surface.
                 const double column = kColumnWidth * kInfoTextHeight;
-                int first = 1;
-                for (const TextItem& item : row.items)
-                    if (item.column > 0) first = std::min(first == 1 ? item.column : first, item.column);
-                double x = left + 4;
+                double x = left;
                 for (const TextItem& item : row.items) {
-                    if (item.column > 0) x = left + 4 + (item.column - first) * column;
+                    if (item.column > 0) x = left + (item.column - 1) * column;
                     text({x, y}, item.text, kInfoTextHeight);
                     x += textWidth(item.text, kInfoTextHeight);
                 }

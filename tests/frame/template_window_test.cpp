@@ -127,6 +127,12 @@ TEST_F(TemplateCommand, AsksForThePaperFirstRemembersItAndStopsWhenCancelled) {
     EXPECT_TRUE(fs::is_empty(dir_));
 }
 
+TEST(TemplateChoiceDialog, WithoutAScreenItAnswersNoneRatherThanBlock) {
+    const auto previous = setTemplateChoiceHandler({});
+    EXPECT_FALSE(askTemplateChoice(nullptr, "A3"));
+    setTemplateChoiceHandler(previous);
+}
+
 TEST_F(TemplateCommand, ReplacesAnExistingFileOnlyAfterAYesAndAddsPdfToANameWithout) {
     open("yztt");
     const fs::path path = dir_ / "cone.pdf";
