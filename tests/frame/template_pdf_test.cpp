@@ -65,9 +65,12 @@ TEST_F(TemplatePdf, PageCountAndPageSizeForPatternAndPaper) {
         {"rect-frustum", "A0", "2384 x 3370 pts (A0)", "3370 x 2384 pts (A0)"},
         {"elbow", "Letter", "612 x 792 pts (letter)", "792 x 612 pts (letter)"},
     };
+    // The elbow smaller than its preset: fewer pages to write.
+    const std::map<std::string, std::string> smallElbow = {{"Text1", "300"}, {"Text2", "450"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fitting + " " + c.paper);
-        const PrintedTemplate t = presetTemplate(c.fitting, c.paper);
+        const PrintedTemplate t =
+            presetTemplate(c.fitting, c.paper, c.fitting == "elbow" ? smallElbow : std::map<std::string, std::string>{});
         ASSERT_FALSE(t.rejected());
         EXPECT_EQ(t.pageCount(), t.infoPages + t.tiles.printedPages());
         const std::string path = save(t, c.fitting + ".pdf");
@@ -177,7 +180,7 @@ TEST_F(TemplatePdf, PageOneHoldsTheTitleBlockAndTheWindowsListing) {
 }
 
 TEST_F(TemplatePdf, OnSmallPaperTheListingRunsOnToFurtherInformationPages) {
-    const PrintedTemplate t = presetTemplate("tee", "A4");
+    const PrintedTemplate t = presetTemplate("tee", "A4", {{"Text1(0)", "400"}, {"Text1(1)", "250"}});
     ASSERT_GT(t.infoPages, 1);
     EXPECT_EQ(static_cast<size_t>(t.infoPages),
               (t.infoRows.size() + static_cast<size_t>(t.rowsPerInfoPage) - 1) / static_cast<size_t>(t.rowsPerInfoPage));
