@@ -114,10 +114,13 @@ TEST_F(PdfCommandLine, TakesTheDxfCommandsInputsOptionsAndPaper) {
     EXPECT_NE(text.find("正心圆锥体"), std::string::npos);
     EXPECT_NE(text.find("1200 mm"), std::string::npos);
     EXPECT_NE(text.find("纸张 A2"), std::string::npos);
+    ASSERT_EQ(pdf({"transition-rect-top", "dir=south", "e=100", "round=dec", "--page", "A1", "-o", file("t.pdf")})
+                  .status,
+              kExitOk);
     const std::string a4 = file("a4.pdf");
-    ASSERT_EQ(pdf({"transition-rect-top", "dir=south", "e=100", "round=dec", "-o", a4}).status, kExitOk);
+    ASSERT_EQ(pdf({"cone", "big=600", "small=300", "-o", a4}).status, kExitOk);
     EXPECT_EQ(testing::pdfInfo(a4, "Page size"), "595 x 842 pts (A4)") << "A4 unless told";
-    ASSERT_EQ(pdf({"ytee", "--page=Letter", "-o", file("l.pdf")}).status, kExitOk);
+    ASSERT_EQ(pdf({"ytee", "D=300", "--page=Letter", "-o", file("l.pdf")}).status, kExitOk);
     EXPECT_NE(testing::pdfInfo(file("l.pdf"), "Page size").find("(letter)"), std::string::npos);
 }
 
