@@ -756,26 +756,40 @@ PrintedTemplate makeTemplate(const WindowDesign& design, const FormState& state,
     }
     t.sheet = cad::layOutPattern(t.pattern);
     t.pieceTexts = t.sheet.texts.size() - std::min(t.sheet.texts.size(), cad::titleBlockLines(t.pattern).size());
-    t.tiles = tileTemplate(piecesExtent(t.sheet), paper);
-    const long long pages = static_cast<long long>(t.tiles.rows) * t.tiles.columns;
-    if (pages > kMaxTemplatePages) {
-        t.rejection.effects.push_back(ShowMessage{"1:1 样板要 " + std::to_string(t.tiles.rows) + " 行 × " +
-                                                      std::to_string(t.tiles.columns) + " 列的 " + paper.name +
+    const PatternExtent extent = piecesExtent(t.sheet);
+    std::vector<std::vector<Point2>> outlines;
+    for (const Polyline& line : t.sheet.outlines) outlines.push_back(outlinePoints(line));
+    t.listing = templateListing(design, state);
+    t.infoRows = infoRows(t);
+
+    // Of portrait and landscape the one with fewer pages in all, the
+    // information pages counted too (their text wants height): portrait when
+    // equal.
+    bool chosen = false;
+    for (bool landscape : {false, true}) {
+        TiledTemplate tiles = tileTemplateIn(extent, paper, landscape);
+        if (static_cast<long long>(tiles.rows) * tiles.columns > kMaxTemplatePages) continue;
+        leaveOutEmptyPages(tiles, [&](const PatternExtent& w) { return windowHoldsPattern(t, outlines, w); });
+        const double frame = tiles.content.height - kHeaderHeight;
+        const int perPage = std::max(1, static_cast<int>(std::floor(frame / kInfoLinePitch)));
+        const int info = std::max<int>(
+            1, static_cast<int>((t.infoRows.size() + static_cast<size_t>(perPage) - 1) / static_cast<size_t>(perPage)));
+        if (chosen && info + tiles.printedPages() >= t.pageCount()) continue;
+        t.tiles = std::move(tiles);
+        t.rowsPerInfoPage = perPage;
+        t.infoPages = info;
+        chosen = true;
+    }
+    if (!chosen) {
+        const TiledTemplate fewest = tileTemplate(extent, paper);
+        t.rejection.effects.push_back(ShowMessage{"1:1 样板要 " + std::to_string(fewest.rows) + " 行 × " +
+                                                      std::to_string(fewest.columns) + " 列的 " + paper.name +
                                                       " 纸，超过 " + std::to_string(kMaxTemplatePages) +
                                                       " 页。\n请选更大的纸张，或导出展开图（DXF）。",
                                                   MessageIcon::Error, "错误："});
         t.rejection.stopped = true;
         return t;
     }
-    std::vector<std::vector<Point2>> outlines;
-    for (const Polyline& line : t.sheet.outlines) outlines.push_back(outlinePoints(line));
-    leaveOutEmptyPages(t.tiles, [&](const PatternExtent& w) { return windowHoldsPattern(t, outlines, w); });
-    t.listing = templateListing(design, state);
-    t.infoRows = infoRows(t);
-    const double frame = t.tiles.content.height - kHeaderHeight;
-    t.rowsPerInfoPage = std::max(1, static_cast<int>(std::floor(frame / kInfoLinePitch)));
-    t.infoPages = std::max<int>(1, static_cast<int>((t.infoRows.size() + static_cast<size_t>(t.rowsPerInfoPage) - 1) /
-                                                    static_cast<size_t>(t.rowsPerInfoPage)));
     t.fileName = suggestedName(t.pattern.fileName, paper.name);
     return t;
 }

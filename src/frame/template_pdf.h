@@ -93,7 +93,8 @@ inline constexpr double kInfoLinePitch = 4.4;
 // The check square's side, mm.
 inline constexpr double kCheckSquare = 100.0;
 
-// The template of the window's current inputs on `paper`.
+// The template of the window's current inputs on `paper`, portrait or
+// landscape, whichever needs fewer pages in all (information pages included).
 PrintedTemplate makeTemplate(const WindowDesign& design, const FormState& state, const PaperSize& paper);
 
 // The check square on a page, page mm (y downwards).

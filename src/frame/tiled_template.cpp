@@ -101,17 +101,37 @@ void leaveOutEmptyPages(TiledTemplate& t, const std::function<bool(const Pattern
     }
 }
 
-TiledTemplate tileTemplate(const PatternExtent& given, const PaperSize& paper, const TemplateMargins& margins) {
-    PatternExtent e = given;
+namespace {
+
+PatternExtent finiteExtent(const PatternExtent& e) {
     const bool finite = std::isfinite(e.minX) && std::isfinite(e.minY) && std::isfinite(e.maxX) &&
                         std::isfinite(e.maxY) && e.maxX >= e.minX && e.maxY >= e.minY;
-    if (!finite) e = {};
+    return finite ? e : PatternExtent{};
+}
 
+TiledTemplate tiled(const PatternExtent& e, const PaperSize& paper, const Fit& f, const TemplateMargins& margins);
+
+}  // namespace
+
+TiledTemplate tileTemplate(const PatternExtent& given, const PaperSize& paper, const TemplateMargins& margins) {
+    const PatternExtent e = finiteExtent(given);
     const Fit portrait = fitOn(e, paper.width, paper.height, margins);
     Fit landscape = fitOn(e, paper.height, paper.width, margins);
     landscape.landscape = true;
-    const Fit& f = landscape.pages() < portrait.pages() ? landscape : portrait;
+    return tiled(e, paper, landscape.pages() < portrait.pages() ? landscape : portrait, margins);
+}
 
+TiledTemplate tileTemplateIn(const PatternExtent& given, const PaperSize& paper, bool landscape,
+                             const TemplateMargins& margins) {
+    const PatternExtent e = finiteExtent(given);
+    Fit f = landscape ? fitOn(e, paper.height, paper.width, margins) : fitOn(e, paper.width, paper.height, margins);
+    f.landscape = landscape;
+    return tiled(e, paper, f, margins);
+}
+
+namespace {
+
+TiledTemplate tiled(const PatternExtent& e, const PaperSize& paper, const Fit& f, const TemplateMargins& margins) {
     TiledTemplate t;
     t.paper = paper;
     t.landscape = f.landscape;
@@ -152,5 +172,7 @@ TiledTemplate tileTemplate(const PatternExtent& given, const PaperSize& paper, c
     }
     return t;
 }
+
+}  // namespace
 
 }  // namespace korvel

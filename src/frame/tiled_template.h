@@ -99,6 +99,10 @@ std::string templatePageName(int row, int column);
 // `overlap` into its right and lower neighbour. An empty extent gets one page.
 TiledTemplate tileTemplate(const PatternExtent& extent, const PaperSize& paper, const TemplateMargins& margins = {});
 
+// The same on pages of the given orientation.
+TiledTemplate tileTemplateIn(const PatternExtent& extent, const PaperSize& paper, bool landscape,
+                             const TemplateMargins& margins = {});
+
 // Leaves out the pages whose window `holdsPattern` says holds nothing (a
 // cone's sector leaves its corners empty) and names as neighbours only the
 // pages printed. When no page holds anything, every page stays.

@@ -90,6 +90,17 @@ TEST_F(TemplatePdf, PageCountAndPageSizeForPatternAndPaper) {
     EXPECT_EQ(cone.tiles.page("B2")->left, "") << "no neighbour that is not printed";
 }
 
+TEST_F(TemplatePdf, TheOrientationWithFewerPagesInAllInformationPagesCounted) {
+    // A small, long elbow: its pattern alone goes on fewer landscape pages,
+    // but landscape pages hold too few lines of the listing.
+    const PrintedTemplate t = presetTemplate("elbow", "A4", {{"Text1", "60"}, {"Text2", "90"}, {"Text3", "30"}});
+    ASSERT_FALSE(t.rejected());
+    EXPECT_TRUE(tileTemplate(t.tiles.extent, *paperSize("A4")).landscape);
+    EXPECT_FALSE(t.tiles.landscape);
+    EXPECT_EQ(t.infoPages, 2);
+    EXPECT_EQ(t.pageCount(), 5) << "7 in landscape";
+}
+
 TEST_F(TemplatePdf, OnlyPagesThatHoldNothingAreLeftOut) {
     const PrintedTemplate t = presetTemplate("cone", "A3");
     // Every outline vertex and every marking line's end lies on a printed page.
