@@ -117,6 +117,12 @@ TEST(RoundHalfEven, LargeAndNonFiniteValues) {
     EXPECT_EQ(roundHalfEven(inf, 2), inf);
     EXPECT_EQ(roundHalfEven(-inf, 2), -inf);
     EXPECT_TRUE(std::isnan(roundHalfEven(std::nan(""), 2)));
+    // The largest double read in 15 digits lies beyond it: it stays itself,
+    // never 0.
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(roundHalfEven(largest, 2), largest);
+    EXPECT_EQ(roundHalfEven(-largest, 0), -largest);
+    EXPECT_NE(roundedText(largest, 2), "0");
 }
 
 struct TextCase {
