@@ -283,6 +283,8 @@ std::string numberText(double x) {
     // inputs; should one slip through it shows as "overflow" rather than garbage.
     if (!std::isfinite(x)) return "溢出";
     if (x == 0.0) return "0";
+    // A whole number below 1e15 has at most fifteen digits: they are its text.
+    if (std::fabs(x) < 1e15 && x == std::trunc(x)) return std::to_string(static_cast<long long>(x));
 
     const Digits15 d = digits15(x);
     std::string digits = d.digits;

@@ -95,12 +95,12 @@ struct Outcome : Canvas {
     // A drawing runs to hundreds of operations (the elbow's middle section at
     // 100 divisions to about 1 250 with its listing): room for them comes at
     // once, not through a dozen regrowths that move every effect, and each
-    // operation is built in place. The room stays below the allocator's
+    // operation is moved in once. The room stays below the allocator's
     // 128 KiB threshold for mapping fresh pages, so that a command does not
     // map, fault in and unmap its effects every time it runs.
     void add(Primitive primitive) override {
         if (effects.capacity() < kDrawingCapacity) effects.reserve(kDrawingCapacity);
-        effects.emplace_back(std::in_place_type<Draw>, std::move(primitive));
+        effects.emplace_back(Draw{std::move(primitive)});
     }
     void effect(Effect e) { effects.push_back(std::move(e)); }
 
