@@ -638,8 +638,12 @@ bool windowHoldsPattern(const PrintedTemplate& t, const std::vector<std::vector<
         if (segmentMeets(m.from, m.to, w)) return true;
     for (size_t i = 0; i < t.pieceTexts && i < t.sheet.texts.size(); ++i) {
         const cad::SheetText& s = t.sheet.texts[i];
-        // About as wide as the text is high per character: enough to keep its page.
-        const double width = s.height * static_cast<double>(s.text.size()) * 0.7;
+        // A Chinese character about as wide as the text is high, any other
+        // seven tenths of it (as the DXF's boxes reckon).
+        double width = 0;
+        for (unsigned char c : s.text)
+            if (c < 0x80) width += 0.7 * s.height;
+            else if (c >= 0xC0) width += c >= 0xE0 ? s.height : 0.7 * s.height;
         if (s.at.x <= w.maxX && s.at.x + width >= w.minX && s.at.y <= w.maxY && s.at.y + s.height >= w.minY)
             return true;
     }
