@@ -103,7 +103,11 @@ TEST_F(PdfCommandLine, EveryFittingWritesWhatItsWindowWrites) {
         EXPECT_EQ(run.err, "");
         const std::string window = readAll(fromWindow), program = readAll(fromProgram);
         EXPECT_GT(window.size(), 1000u);
-        EXPECT_TRUE(window == program) << "the window's file and korvel pdf's differ";
+        size_t at = 0;
+        while (at < window.size() && at < program.size() && window[at] == program[at]) ++at;
+        EXPECT_TRUE(window == program) << "the window's file (" << window.size() << " bytes) and korvel pdf's ("
+                                       << program.size() << ") differ from byte " << at << ": "
+                                       << window.substr(at >= 200 ? at - 200 : 0, 260);
     }
 }
 
