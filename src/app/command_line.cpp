@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <sstream>
 
@@ -156,57 +157,6 @@ const WindowDesign* patternDesign(const std::string& fitting) {
     return nullptr;
 }
 
-// korvel dxf FITTING [name=value ...] -o FILE: the window's 导出展开图
-// command without the window.
-int runDxf(const std::vector<std::string>& args, std::ostream& err) {
-    if (args.size() < 2) {
-        err << "korvel: dxf needs a FITTING (try korvel --help)\n";
-        return kExitUsage;
-    }
-    const WindowDesign* design = patternDesign(args[1]);
-    if (design == nullptr) {
-        err << "korvel: unknown FITTING '" << args[1] << "' for dxf (try korvel --help)\n";
-        return kExitUsage;
-    }
-    std::string file;
-    std::vector<std::string> settings;
-    for (size_t i = 2; i < args.size(); ++i) {
-        if (args[i] != "-o") {
-            settings.push_back(args[i]);
-            continue;
-        }
-        if (i + 1 == args.size() || args[i + 1].empty()) {
-            err << "korvel: -o needs a FILE\n";
-            return kExitUsage;
-        }
-        file = args[++i];
-    }
-    FormState state = design->presetState();
-    std::string error;
-    if (!applyArguments(*design, state, settings, error)) {
-        err << "korvel: " << error << '\n';
-        return kExitUsage;
-    }
-    if (file.empty()) {
-        err << "korvel: dxf needs -o FILE (try korvel --help)\n";
-        return kExitUsage;
-    }
-    const PatternExport pattern = design->pattern(state);
-    if (pattern.rejected()) {
-        for (const auto& effect : pattern.rejection.effects)
-            if (const auto* message = std::get_if<ShowMessage>(&effect))
-                err << "korvel: " << oneLine(message->text) << '\n';
-        return kExitStopped;
-    }
-    try {
-        cad::savePatternDxf(pattern, file);
-    } catch (const cad::SaveError& e) {
-        err << "korvel: " << file << " not written: " << e.what() << '\n';
-        return kExitNotWritten;
-    }
-    return kExitOk;
-}
-
 // The paper sizes as --help and the messages name them: "A4|A3|A2|A1|A0|Letter".
 std::string paperNames() {
     std::string names;
@@ -214,24 +164,36 @@ std::string paperNames() {
     return names;
 }
 
-// korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE: the window's
-// 打印1:1样板 command without the window, saved to a file.
-int runPdf(const std::vector<std::string>& args, std::ostream& err) {
-    if (args.size() < 2) {
-        err << "korvel: pdf needs a FITTING (try korvel --help)\n";
-        return kExitUsage;
-    }
-    const WindowDesign* design = patternDesign(args[1]);
-    if (design == nullptr) {
-        err << "korvel: unknown FITTING '" << args[1] << "' for pdf (try korvel --help)\n";
-        return kExitUsage;
-    }
+// What `korvel dxf` and `korvel pdf` are asked for: the window, its state after
+// the name=value settings, the file and (pdf only) the paper.
+struct PatternRequest {
+    const WindowDesign* design = nullptr;
+    FormState state;
     std::string file;
     PaperSize paper = paperSizes().front();
+};
+
+// Reads VERB FITTING [name=value ...] -o FILE, and --page SIZE or
+// --page=SIZE where `paperAllowed`. On a usage error says why and returns
+// nothing.
+std::optional<PatternRequest> readPatternRequest(const std::vector<std::string>& args, bool paperAllowed,
+                                                 std::ostream& err) {
+    const std::string& verb = args[0];
+    if (args.size() < 2) {
+        err << "korvel: " << verb << " needs a FITTING (try korvel --help)\n";
+        return std::nullopt;
+    }
+    PatternRequest request;
+    request.design = patternDesign(args[1]);
+    if (request.design == nullptr) {
+        err << "korvel: unknown FITTING '" << args[1] << "' for " << verb << " (try korvel --help)\n";
+        return std::nullopt;
+    }
     std::vector<std::string> settings;
     for (size_t i = 2; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg != "-o" && arg != "--page" && !arg.starts_with("--page=")) {
+        const bool page = paperAllowed && (arg == "--page" || arg.starts_with("--page="));
+        if (arg != "-o" && !page) {
             settings.push_back(arg);
             continue;
         }
@@ -240,36 +202,68 @@ int runPdf(const std::vector<std::string>& args, std::ostream& err) {
             value = arg.substr(7);
         } else if (i + 1 == args.size() || args[i + 1].empty()) {
             err << "korvel: " << arg << (arg == "-o" ? " needs a FILE\n" : " needs a paper size (" + paperNames() + ")\n");
-            return kExitUsage;
+            return std::nullopt;
         } else {
             value = args[++i];
         }
         if (arg == "-o") {
-            file = value;
+            request.file = value;
             continue;
         }
         const std::optional<PaperSize> size = paperSize(value);
         if (!size) {
             err << "korvel: --page takes " << paperNames() << ", got '" << value << "'\n";
-            return kExitUsage;
+            return std::nullopt;
         }
-        paper = *size;
+        request.paper = *size;
     }
-    FormState state = design->presetState();
+    request.state = request.design->presetState();
     std::string error;
-    if (!applyArguments(*design, state, settings, error)) {
+    if (!applyArguments(*request.design, request.state, settings, error)) {
         err << "korvel: " << error << '\n';
-        return kExitUsage;
+        return std::nullopt;
     }
-    if (file.empty()) {
-        err << "korvel: pdf needs -o FILE (try korvel --help)\n";
-        return kExitUsage;
+    if (request.file.empty()) {
+        err << "korvel: " << verb << " needs -o FILE (try korvel --help)\n";
+        return std::nullopt;
     }
-    const PrintedTemplate printed = makeTemplate(*design, state, paper);
+    return request;
+}
+
+// The messages of a window's refusal, one line each.
+void printRefusal(const Outcome& rejection, std::ostream& err) {
+    for (const auto& effect : rejection.effects)
+        if (const auto* message = std::get_if<ShowMessage>(&effect)) err << "korvel: " << oneLine(message->text) << '\n';
+}
+
+// korvel dxf FITTING [name=value ...] -o FILE: the window's 导出展开图
+// command without the window.
+int runDxf(const std::vector<std::string>& args, std::ostream& err) {
+    const std::optional<PatternRequest> request = readPatternRequest(args, false, err);
+    if (!request) return kExitUsage;
+    const PatternExport pattern = request->design->pattern(request->state);
+    if (pattern.rejected()) {
+        printRefusal(pattern.rejection, err);
+        return kExitStopped;
+    }
+    try {
+        cad::savePatternDxf(pattern, request->file);
+    } catch (const cad::SaveError& e) {
+        err << "korvel: " << request->file << " not written: " << e.what() << '\n';
+        return kExitNotWritten;
+    }
+    return kExitOk;
+}
+
+// korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE: the window's
+// 打印1:1样板 command without the window, saved to a file.
+int runPdf(const std::vector<std::string>& args, std::ostream& err) {
+    const std::optional<PatternRequest> request = readPatternRequest(args, true, err);
+    if (!request) return kExitUsage;
+    const std::string& file = request->file;
+    const PrintedTemplate printed = makeTemplate(*request->design, request->state, request->paper);
     if (printed.rejected()) {
-        for (const auto& effect : printed.rejection.effects)
-            if (const auto* message = std::get_if<ShowMessage>(&effect))
-                err << "korvel: " << oneLine(message->text) << '\n';
+        printRefusal(printed.rejection, err);
         return kExitStopped;
     }
     // The pages are painted with Qt's fonts: that needs an application object,
