@@ -69,20 +69,10 @@ private:
 void addEdge(Bounds& bounds, const Vertex& a, const Vertex& b) {
     bounds.add(a.x, a.y);
     bounds.add(b.x, b.y);
-    if (a.bulge == 0) return;
-    const double cx = b.x - a.x, cy = b.y - a.y;
-    const double chord = std::hypot(cx, cy);
-    if (chord == 0) return;
-    // The arc's middle lies the sagitta to the right of the chord for a
-    // counter-clockwise (positive) bulge; the centre a radius back from it.
-    const double rightX = cy / chord, rightY = -cx / chord;
-    const double sagitta = a.bulge * chord / 2;
-    const double radius = chord * (1 + a.bulge * a.bulge) / (4 * std::fabs(a.bulge));
-    const double midX = (a.x + b.x) / 2 + rightX * sagitta, midY = (a.y + b.y) / 2 + rightY * sagitta;
-    const double sign = a.bulge > 0 ? 1 : -1;
-    const double centreX = midX - rightX * radius * sign, centreY = midY - rightY * radius * sign;
-    const double start = std::atan2(a.y - centreY, a.x - centreX);
-    const double sweep = 4 * std::atan(a.bulge);
+    const std::optional<BulgeArc> arc = bulgeArc(a, b);
+    if (!arc) return;
+    const double radius = arc->radius, start = arc->start, sweep = arc->sweep;
+    const double centreX = arc->centre.x, centreY = arc->centre.y;
     for (int i = 1; i < kArcSamples; ++i) {
         const double angle = start + sweep * i / kArcSamples;
         bounds.add(centreX + radius * std::cos(angle), centreY + radius * std::sin(angle));

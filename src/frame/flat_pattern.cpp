@@ -30,6 +30,25 @@ bool segmentsMeet(const Vertex& p1, const Vertex& p2, const Vertex& p3, const Ve
 
 }  // namespace
 
+std::optional<BulgeArc> bulgeArc(const Vertex& a, const Vertex& b) {
+    const double cx = b.x - a.x, cy = b.y - a.y;
+    const double chord = std::hypot(cx, cy);
+    if (a.bulge == 0 || chord == 0) return std::nullopt;
+    // The arc's middle lies the sagitta to the right of the chord for a
+    // counter-clockwise (positive) bulge; the centre a radius back from it.
+    const double rightX = cy / chord, rightY = -cx / chord;
+    const double sagitta = a.bulge * chord / 2;
+    const double radius = chord * (1 + a.bulge * a.bulge) / (4 * std::fabs(a.bulge));
+    const double midX = (a.x + b.x) / 2 + rightX * sagitta, midY = (a.y + b.y) / 2 + rightY * sagitta;
+    const double sign = a.bulge > 0 ? 1 : -1;
+    BulgeArc arc;
+    arc.centre = {midX - rightX * radius * sign, midY - rightY * radius * sign};
+    arc.radius = radius;
+    arc.start = std::atan2(a.y - arc.centre.y, a.x - arc.centre.x);
+    arc.sweep = 4 * std::atan(a.bulge);
+    return arc;
+}
+
 double polylineLength(const Polyline& line) {
     double total = 0;
     const size_t n = line.vertices.size();

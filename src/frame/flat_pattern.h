@@ -3,6 +3,7 @@
 // its closed cutting outline in millimetres, its marking lines, its station
 // labels and how many of it to cut. Pure C++: no Qt.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,18 @@ struct FlatPattern {
     std::vector<Piece> pieces;
     std::vector<PatternCheck> checks;
 };
+
+// The circle of the arc from `a` to `b` that a's bulge describes: its centre,
+// radius, the angle of `a` about the centre (radians, counter-clockwise from
+// +x) and the signed angle swept to `b`. Nothing for a straight edge or two
+// vertices at one point.
+struct BulgeArc {
+    Point2 centre;
+    double radius = 0;
+    double start = 0;
+    double sweep = 0;
+};
+std::optional<BulgeArc> bulgeArc(const Vertex& a, const Vertex& b);
 
 // Length of a polyline, arcs measured along the arc.
 double polylineLength(const Polyline& line);

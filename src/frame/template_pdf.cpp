@@ -164,17 +164,10 @@ void addEdge(QPainterPath& path, const Vertex& a, const Vertex& b) {
         path.lineTo(b.x, b.y);
         return;
     }
-    const double cx = b.x - a.x, cy = b.y - a.y;
-    const double chord = std::hypot(cx, cy);
-    if (chord == 0) return;
-    const double rightX = cy / chord, rightY = -cx / chord;
-    const double sagitta = a.bulge * chord / 2;
-    const double radius = chord * (1 + a.bulge * a.bulge) / (4 * std::fabs(a.bulge));
-    const double midX = (a.x + b.x) / 2 + rightX * sagitta, midY = (a.y + b.y) / 2 + rightY * sagitta;
-    const double sign = a.bulge > 0 ? 1 : -1;
-    const double centreX = midX - rightX * radius * sign, centreY = midY - rightY * radius * sign;
-    const double start = std::atan2(a.y - centreY, a.x - centreX);
-    const double sweep = 4 * std::atan(a.bulge);
+    const std::optional<BulgeArc> arc = bulgeArc(a, b);
+    if (!arc) return;
+    const double radius = arc->radius, start = arc->start, sweep = arc->sweep;
+    const double centreX = arc->centre.x, centreY = arc->centre.y;
     // Qt measures arc angles with y downwards; the path's y is upwards.
     path.arcTo(QRectF(centreX - radius, centreY - radius, 2 * radius, 2 * radius), -start * 180 / kPi,
                -sweep * 180 / kPi);
@@ -607,17 +600,10 @@ std::vector<Point2> outlinePoints(const Polyline& line) {
         points.push_back({a.x, a.y});
         if (i + 1 == n && !line.closed) break;
         const Vertex& b = line.vertices[(i + 1) % n];
-        const double cx = b.x - a.x, cy = b.y - a.y;
-        const double chord = std::hypot(cx, cy);
-        if (a.bulge == 0 || chord == 0) continue;
-        const double rightX = cy / chord, rightY = -cx / chord;
-        const double sagitta = a.bulge * chord / 2;
-        const double radius = chord * (1 + a.bulge * a.bulge) / (4 * std::fabs(a.bulge));
-        const double midX = (a.x + b.x) / 2 + rightX * sagitta, midY = (a.y + b.y) / 2 + rightY * sagitta;
-        const double sign = a.bulge > 0 ? 1 : -1;
-        const double centreX = midX - rightX * radius * sign, centreY = midY - rightY * radius * sign;
-        const double start = std::atan2(a.y - centreY, a.x - centreX);
-        const double sweep = 4 * std::atan(a.bulge);
+        const std::optional<BulgeArc> arc = bulgeArc(a, b);
+        if (!arc) continue;
+        const double radius = arc->radius, start = arc->start, sweep = arc->sweep;
+        const double centreX = arc->centre.x, centreY = arc->centre.y;
         const int steps = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) / (2 * kPi / 180))), 1, 720);
         for (int k = 1; k < steps; ++k) {
             const double angle = start + sweep * k / steps;
