@@ -67,7 +67,8 @@ void writeFile(const std::string& path, const std::string& shown,
 
 }  // namespace
 
-void saveDxfFile(const std::string& path, const std::function<void(DL_Dxf&, DL_WriterA&)>& write) {
+void replaceFile(const std::string& path, const std::function<void(const std::string&)>& fill,
+                 const std::function<bool(int)>& complete) {
     if (path.empty()) throw SaveError("no file name", ENOENT);
     const std::string folder = directoryOf(path);
     std::string temporary = folder + "/." + fileNameOf(path) + ".XXXXXX";
@@ -83,24 +84,49 @@ void saveDxfFile(const std::string& path, const std::function<void(DL_Dxf&, DL_W
     if (chmodResult != 0) discard("cannot write " + path, chmodError);
 
     try {
-        writeFile(temporary, path, write);
+        fill(temporary);
     } catch (...) {
         ::unlink(temporary.c_str());
         throw;
     }
 
-    // The writer keeps write errors to itself: a full disk shows as a file
-    // that stops short of its end marker. fsync reports what only reaching the
-    // disk reveals.
+    // fsync reports what only reaching the disk reveals.
     const int fd = ::open(temporary.c_str(), O_RDONLY);
     if (fd < 0) discard("cannot read back what was written for " + path, errno);
-    const bool complete = endsComplete(fd);
+    const bool whole = !complete || complete(fd);
     const int synced = ::fsync(fd);
     const int syncError = errno;
     ::close(fd);
-    if (!complete) discard("cannot write " + path + " to its end", ENOSPC);
+    if (!whole) discard("cannot write " + path + " to its end", ENOSPC);
     if (synced != 0) discard("cannot write " + path, syncError);
     if (::rename(temporary.c_str(), path.c_str()) != 0) discard("cannot replace " + path, errno);
+}
+
+void saveFileBytes(const std::string& path, std::string_view bytes) {
+    replaceFile(path, [&](const std::string& temporary) {
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_TRUNC);
+        if (fd < 0) fail("cannot write " + path, errno);
+        const char* data = bytes.data();
+        size_t left = bytes.size();
+        while (left > 0) {
+            const ssize_t written = ::write(fd, data, left);
+            if (written < 0) {
+                if (errno == EINTR) continue;
+                const int code = errno;
+                ::close(fd);
+                fail("cannot write " + path, code);
+            }
+            data += written;
+            left -= static_cast<size_t>(written);
+        }
+        if (::close(fd) != 0) fail("cannot write " + path, errno);
+    });
+}
+
+void saveDxfFile(const std::string& path, const std::function<void(DL_Dxf&, DL_WriterA&)>& write) {
+    // The writer keeps write errors to itself: a full disk shows as a file
+    // that stops short of its end marker.
+    replaceFile(path, [&](const std::string& temporary) { writeFile(temporary, path, write); }, endsComplete);
 }
 
 void writeActiveViewport(DL_WriterA& w, const Point& centre, double width, double height) {

@@ -1,10 +1,11 @@
 #pragma once
-// What every DXF file Korvel writes shares: the save through a temporary file
-// renamed into place, the active viewport, and what the windows say when a
-// file could not be written.
+// The save through a temporary file renamed into place that every file Korvel
+// writes goes through, what the windows say when a file could not be written,
+// and what every DXF file shares: the active viewport.
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "cad/cad.h"
 
@@ -22,6 +23,18 @@ public:
 private:
     int code_;
 };
+
+// Creates a temporary file beside `path`, lets `fill` write it (by its name),
+// checks with `complete` (when given) that what was written is whole, makes
+// sure it is on the disk, and renames it to `path`, replacing what was there.
+// On any failure throws SaveError (or lets what `fill` threw pass), removes
+// the temporary file and leaves `path` as it was. A new file gets the
+// permissions the umask allows, a replaced one keeps its own.
+void replaceFile(const std::string& path, const std::function<void(const std::string& temporary)>& fill,
+                 const std::function<bool(int fd)>& complete = {});
+
+// The bytes saved at `path` the same way.
+void saveFileBytes(const std::string& path, std::string_view bytes);
 
 // Opens a temporary file beside `path` as an AutoCAD 2000 DXF file and lets
 // `write` write the whole drawing into it, end of file included; then checks

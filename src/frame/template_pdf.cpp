@@ -1,8 +1,5 @@
 #include "frame/template_pdf.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QBuffer>
 #include <QFont>
@@ -18,7 +15,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 
 #include "cad/dxf_file.h"
 #include "frame/numbers.h"
@@ -558,18 +554,6 @@ void fixCreationDate(QByteArray& pdf) {
     }
 }
 
-[[noreturn]] void fail(const std::string& what, int code) {
-    throw cad::SaveError(what + ": " + std::strerror(code), code);
-}
-
-mode_t fileMode(const std::string& path) {
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) return existing.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 // ---- what a window holds ------------------------------------------------------
 
 // True when the segment from a to b meets the window (Liang and Barsky's clip).
@@ -831,40 +815,7 @@ QByteArray templatePdf(const PrintedTemplate& t) {
 void saveTemplatePdf(const PrintedTemplate& t, const std::string& path) {
     if (path.empty()) throw cad::SaveError("no file name", ENOENT);
     const QByteArray pdf = templatePdf(t);
-    const auto slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temporary = folder + "/." + name + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) fail("cannot create a file in " + folder, errno);
-    const auto discard = [&](const std::string& what, int code) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        fail(what, code);
-    };
-    if (::fchmod(fd, fileMode(path)) != 0) discard("cannot write " + path, errno);
-    const char* data = pdf.constData();
-    size_t left = static_cast<size_t>(pdf.size());
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            discard("cannot write " + path, errno);
-        }
-        data += written;
-        left -= static_cast<size_t>(written);
-    }
-    if (::fsync(fd) != 0) discard("cannot write " + path, errno);
-    if (::close(fd) != 0) {
-        const int code = errno;
-        ::unlink(temporary.c_str());
-        fail("cannot write " + path, code);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int code = errno;
-        ::unlink(temporary.c_str());
-        fail("cannot replace " + path, code);
-    }
+    cad::saveFileBytes(path, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
 }
 
 std::string templateSaveFailureText(const std::string& path, int code, const std::string& error) {
