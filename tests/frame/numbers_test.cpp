@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace korvel {
@@ -182,6 +183,28 @@ TEST(NumberText, RoundedText) {
     EXPECT_EQ(roundedText(1119.996, 2), "1120");
     EXPECT_EQ(roundedText(3.14159, 3), "3.142");
     EXPECT_EQ(roundedText(2.5, 0), "2");
+    EXPECT_EQ(roundedText(-0.0004, 3), "0");
+    EXPECT_EQ(roundedText(-1.0005, 3), "-1");
+    EXPECT_EQ(roundedText(0.00015, 4), "0.0002");
+    EXPECT_EQ(roundedText(0.000049, 5), "5E-05");
+    EXPECT_EQ(roundedText(0.000049, 6), "4.9E-05");
+    EXPECT_EQ(roundedText(99999999999.9995, 3), "100000000000");
+    EXPECT_EQ(roundedText(123456789012.3456, 3), "123456789012.346");
+    EXPECT_EQ(roundedText(1234567890123.4567, 3), "1234567890123.46");
+}
+
+// The rounded text is written straight from the rounded digits; it must be
+// exactly what writing the rounded value gives, whatever the value.
+TEST(NumberText, RoundedTextIsTheRoundedValuesText) {
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-8, 17), decimals(0, 6);
+    for (int i = 0; i < 200000; ++i) {
+        const double x = i % 7 == 0 ? std::round(mantissa(random) * 1e4) / 8e3
+                                    : mantissa(random) * std::pow(10.0, exponent(random));
+        const int digits = decimals(random);
+        ASSERT_EQ(roundedText(x, digits), numberText(roundHalfEven(x, digits))) << x << " at " << digits;
+    }
 }
 
 }  // namespace
