@@ -3,7 +3,8 @@
 // into an image of the window's size, and the elbow's two DXF files.
 //
 //   compute/Form4/端节/n100   the command at 100 divisions (and n16 at 16);
-//                             commands without a division count have no suffix
+//                             commands without a division count have no suffix;
+//                             .../dec the same with 留小数 (every value with decimals)
 //   replay/Form4/端节/n100    the drawing that command leaves on the surface,
 //                             painted into a QImage of the window's size
 //   dxf/elbow-cad/n100        the elbow's CAD drawing written to a file
@@ -109,6 +110,12 @@ void registerWindowBenchmarks() {
                 const FormState state = stateFor(design, n);
                 benchmark::RegisterBenchmark(benchName("compute", design, command, n).c_str(),
                                              computeBenchmark, &command, state)
+                    ->Unit(benchmark::kMicrosecond);
+                FormState decimals = state;
+                decimals.decimals = true;
+                decimals.digits = design.rounding.decimalDigits;
+                benchmark::RegisterBenchmark((benchName("compute", design, command, n) + "/dec").c_str(),
+                                             computeBenchmark, &command, decimals)
                     ->Unit(benchmark::kMicrosecond);
                 auto primitives = std::make_shared<const std::vector<Primitive>>(surfaceAfter(command.run(state)));
                 benchmark::RegisterBenchmark(benchName("replay", design, command, n).c_str(), replayBenchmark,
