@@ -8,10 +8,13 @@
 #include <sstream>
 
 #include "app/command_line.h"
+#include "support/files.h"
 #include "support/program.h"
 
 namespace korvel {
 namespace {
+
+using testing::readAll;
 
 namespace fs = std::filesystem;
 
@@ -33,22 +36,12 @@ DxfRun dxf(std::vector<std::string> args) {
 class DxfCommandLine : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("korvel_dxf_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = testing::freshTestDir("korvel_dxf_cli_");
     }
     void TearDown() override { fs::remove_all(dir_); }
     std::string file(const std::string& name) const { return (dir_ / name).string(); }
     fs::path dir_;
 };
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 TEST_F(DxfCommandLine, EveryFittingWritesItsPresetPattern) {
     for (const char* fitting :

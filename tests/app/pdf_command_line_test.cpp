@@ -16,11 +16,14 @@
 #include "frame/calculator_window.h"
 #include "frame/pdf_tools.h"
 #include "frame/template_dialog.h"
+#include "support/files.h"
 #include "support/dialogs.h"
 #include "support/program.h"
 
 namespace korvel {
 namespace {
+
+using testing::readAll;
 
 namespace fs = std::filesystem;
 
@@ -39,20 +42,10 @@ PdfRun pdf(std::vector<std::string> args) {
     return run;
 }
 
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 class PdfCommandLine : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("korvel_pdf_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = testing::freshTestDir("korvel_pdf_cli_");
     }
     void TearDown() override { fs::remove_all(dir_); }
     std::string file(const std::string& name) const { return (dir_ / name).string(); }

@@ -3,6 +3,7 @@
 // without touching what was at the path.
 
 #include "cad/dxf_writer.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -18,6 +19,8 @@
 namespace korvel::cad {
 namespace {
 
+using testing::readAll;
+
 namespace fs = std::filesystem;
 constexpr double kQuarter = 3.14159265358979323846 / 2;
 
@@ -25,13 +28,6 @@ struct Group {
     int code;
     std::string value;
 };
-
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::vector<Group> groups(const std::string& text) {
     std::vector<Group> out;
@@ -77,10 +73,7 @@ std::string value(const std::vector<Group>& one, int code) {
 class DxfWriter : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("korvel_dxf_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = testing::freshTestDir("korvel_dxf_");
     }
     void TearDown() override { fs::remove_all(dir_); }
     std::vector<std::string> filesInDir() const {

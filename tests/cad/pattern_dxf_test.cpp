@@ -15,18 +15,14 @@
 #include "cad/dxf_file.h"
 #include "cad/pattern_dxf.h"
 #include "frame/numbers.h"
+#include "support/files.h"
 
 namespace korvel {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::readAll;
 
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+namespace fs = std::filesystem;
 
 // The file as (group code, value) pairs.
 std::vector<std::pair<int, std::string>> groups(const std::string& dxf) {

@@ -15,27 +15,20 @@
 #include "app/catalogue.h"
 #include "frame/calculator_window.h"
 #include "frame/message_boxes.h"
+#include "support/files.h"
 #include "support/dialogs.h"
 
 namespace korvel {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::readAll;
 
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+namespace fs = std::filesystem;
 
 class PatternExportCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("korvel_export_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = testing::freshTestDir("korvel_export_");
     }
     void TearDown() override {
         window.reset();

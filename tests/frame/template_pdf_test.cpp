@@ -14,6 +14,7 @@
 #include "cad/dxf_file.h"
 #include "frame/pdf_tools.h"
 #include "frame/template_pdf.h"
+#include "support/files.h"
 
 namespace korvel {
 namespace {
@@ -40,10 +41,7 @@ PrintedTemplate presetTemplate(const std::string& fitting, const std::string& pa
 class TemplatePdf : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("korvel_template_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = testing::freshTestDir("korvel_template_");
     }
     void TearDown() override { fs::remove_all(dir_); }
     std::string save(const PrintedTemplate& t, const std::string& name) {

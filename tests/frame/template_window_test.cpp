@@ -18,28 +18,20 @@
 #include "frame/pdf_tools.h"
 #include "frame/template_dialog.h"
 #include "frame/template_pdf.h"
+#include "support/files.h"
 #include "support/dialogs.h"
 
 namespace korvel {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::readAll;
 
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+namespace fs = std::filesystem;
 
 class TemplateCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("korvel_template_window_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = testing::freshTestDir("korvel_template_window_");
         previous_ = setTemplateChoiceHandler([this](const std::string& preset) -> std::optional<TemplateChoice> {
             presets.push_back(preset);
             return choice;

@@ -17,27 +17,20 @@
 
 #include "fittings/elbow/elbow_window.h"
 #include "frame/message_boxes.h"
+#include "support/files.h"
 #include "support/dialogs.h"
 
 namespace korvel {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::readAll;
 
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+namespace fs = std::filesystem;
 
 class ElbowCadCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("korvel_cad_cmd_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = testing::freshTestDir("korvel_cad_cmd_");
         window = std::make_unique<ElbowWindow>();
         window->show();
         QApplication::processEvents();

@@ -13,6 +13,7 @@
 
 #include "fittings/elbow/elbow_commands.h"
 #include "fittings/elbow/elbow_design.h"
+#include "support/files.h"
 
 namespace korvel {
 namespace {
@@ -276,10 +277,7 @@ TEST(ElbowCad, ChecksAreThePatternCommandsOwn) {
 class ElbowCadFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("korvel_elbow_cad_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = testing::freshTestDir("korvel_elbow_cad_");
     }
     void TearDown() override { fs::remove_all(dir_); }
     fs::path dir_;
