@@ -15,6 +15,7 @@ class QTimer;
 namespace korvel {
 
 class CalculatorWindow;
+class Picture;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -29,7 +30,7 @@ public:
 
     QAction* menuAction(const std::string& name) const;
     QMenu* fittingMenu() const { return fittingMenu_; }
-    QWidget* picture() const { return picture_; }
+    Picture* picture() const { return picture_; }
     QTextEdit* notes() const { return notes_; }
     bool dragging() const { return dragging_; }
 
@@ -45,7 +46,7 @@ private:
     void showNotes(bool shown);
 
     QWidget* client_;
-    QWidget* picture_;
+    Picture* picture_;
     QTextEdit* notes_;
     QTimer* timer_;
     QMenu* fittingMenu_;

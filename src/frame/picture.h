@@ -1,6 +1,7 @@
 #pragma once
 // A picture control showing one of the program's drawings, scaled to its size.
 
+#include <QImage>
 #include <QWidget>
 
 class QSvgRenderer;
@@ -17,6 +18,9 @@ public:
     // Keeps the picture at the bottom-right corner of its parent, `margin`
     // pixels from both edges, whenever the parent is resized.
     void anchorBottomRight(int margin);
+    // True once the SVG has been read: a picture with pixels rendered at build
+    // time reads it only when it is painted at another size.
+    bool svgLoaded() const { return renderer_ != nullptr; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,8 +28,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QSvgRenderer* renderer() const;
+
     QString resource_;
-    QSvgRenderer* renderer_;
+    QImage prerendered_;  // the build's pixels for one size, or null
+    mutable QSvgRenderer* renderer_ = nullptr;
     int anchorMargin_ = -1;
 };
 
