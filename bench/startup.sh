@@ -59,8 +59,10 @@ median() {
 bare_paint=$(median bare first-paint main)
 korvel_paint=$(median korvel first-paint main)
 echo "Start-up, medians of $runs runs under Xvfb (xcb), $(nproc) cores"
-printf '  %-44s %8.1f ms\n' "bare Qt window: launch to first paint" "$bare_paint"
-printf '  %-44s %8.1f ms\n' "Korvel main window: launch to first paint" "$korvel_paint"
+# size PROGRAM: its main window's size at the first paint, "640x480".
+size() { awk -v p="$1" '$1 == p && $2 == "window" && $3 == "main" { print $4; exit }' "$figures"; }
+printf '  %-44s %8.1f ms (%s)\n' "bare Qt window: launch to first paint" "$bare_paint" "$(size bare)"
+printf '  %-44s %8.1f ms (%s)\n' "Korvel main window: launch to first paint" "$korvel_paint" "$(size korvel)"
 printf '  %-44s %8.2f    (target at most 1.30)\n' "ratio Korvel / bare" \
     "$(awk -v a="$korvel_paint" -v b="$bare_paint" 'BEGIN { print a / b }')"
 for form in $(awk '$1 == "korvel" && $2 == "first-paint" && $3 != "main" { print $3 }' "$figures" | awk '!seen[$0]++'); do

@@ -77,6 +77,7 @@ protected:
                 const double ms =
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
                 std::printf("first-paint %s %.1f ms\n", name.c_str(), ms + offsetMs_);
+                if (name == "main") std::printf("window main %dx%d\n", main_.width(), main_.height());
                 std::fflush(stdout);
                 next();
             },
