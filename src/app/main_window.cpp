@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QBackingStore>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTextEdit>
@@ -138,6 +139,16 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
                         toPixels(toTwips(outer.width()) - 300), toPixels(toTwips(outer.height()) / 10 * 8));
     picture_->move(toPixels(200), toPixels(100));
     layOutWidgetWindow(this);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Minimised while a calculator is open: the window's pixels (a few MB
+    // shared with the display server) are given back; the first paint after
+    // it is restored makes them again at the window's size.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        if (QBackingStore* store = backingStore(); store != nullptr && store->size().width() > 1)
+            store->resize(QSize(1, 1));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBackingStore>
+#include <QScreen>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -255,6 +257,37 @@ TEST_F(MainWindowTest, AnOpenCalculatorIsNotLoadedTwice) {
     EXPECT_EQ(first->box("Text1(0)")->text(), QStringLiteral("900"));
     first->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
+}  // namespace korvel
+
+namespace korvel {
+namespace {
+
+TEST_F(MainWindowTest, MinimisedItGivesBackItsPixelsAndPaintsWholeWhenBack) {
+    main->picture()->grab();
+    QApplication::processEvents();
+    QBackingStore* store = main->backingStore();
+    ASSERT_NE(store, nullptr);
+    main->menuAction("yztt")->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(main->windowState() & Qt::WindowMinimized);
+    EXPECT_EQ(store->size(), QSize(1, 1));
+
+    CalculatorWindow* window = main->openWindow("yztt");
+    ASSERT_NE(window, nullptr);
+    window->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    EXPECT_TRUE(main->windowState() & Qt::WindowMaximized);
+    // Painted again at the window's size, picture included.
+    main->repaint();
+    EXPECT_EQ(store->size(), main->size());
+    const QImage shown = main->screen()->grabWindow(main->winId()).toImage();
+    ASSERT_FALSE(shown.isNull());
+    const QPoint inPicture = main->picture()->mapTo(main.get(), main->picture()->rect().center());
+    EXPECT_NE(shown.pixelColor(inPicture), shown.pixelColor(QPoint(main->width() - 2, main->height() - 2)));
 }
 
 }  // namespace
