@@ -78,8 +78,11 @@ int main(int argc, char* argv[]) {
         offsetMs = (now - sinceEntered - launched) * 1000.0;
     }
     // Shown as a bare application shows it, at the size Qt gives an empty
-    // top-level widget (640 x 480; Korvel's main window opens at 1024 x 720).
+    // top-level widget (640 x 480; Korvel's main window opens at 1024 x 720),
+    // or at KORVEL_BARE_SIZE ("1024x720") to compare window for window.
     QWidget window;
+    const QStringList size = QString::fromLatin1(qgetenv("KORVEL_BARE_SIZE")).split(QLatin1Char('x'));
+    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0) window.resize(size[0].toInt(), size[1].toInt());
     FirstPaint probe(window, offsetMs, entered);
     QTimer::singleShot(10000, [] {
         std::fputs("first-paint timeout\n", stdout);
