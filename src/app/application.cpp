@@ -13,8 +13,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fontconfig/fontconfig.h>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "app/catalogue.h"
 #include "app/main_window.h"
@@ -134,6 +136,20 @@ bool probeStartup(MainWindow& window, std::chrono::steady_clock::time_point ente
     }
     new StartupProbe(window, launchedAgoMs, entered);
     return true;
+}
+
+FontConfigWarmUp::FontConfigWarmUp() {
+    try {
+        thread_ = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the font library reads it when first asked.
+    }
+}
+
+FontConfigWarmUp::~FontConfigWarmUp() { join(); }
+
+void FontConfigWarmUp::join() {
+    if (thread_.joinable()) thread_.join();
 }
 
 void setUpApplication() {

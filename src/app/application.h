@@ -3,10 +3,29 @@
 
 #include <QString>
 #include <chrono>
+#include <thread>
 
 namespace korvel {
 
 class MainWindow;
+
+// Reads the system's font configuration on a thread of its own while the
+// program connects to the display: the reading takes several milliseconds
+// that the first window would otherwise wait for. Made before the
+// QApplication; join() before the first window (the destructor joins too).
+// When the font library is asked first, it reads the configuration itself;
+// nothing is lost but time.
+class FontConfigWarmUp {
+public:
+    FontConfigWarmUp();
+    ~FontConfigWarmUp();
+    FontConfigWarmUp(const FontConfigWarmUp&) = delete;
+    FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
+    void join();
+
+private:
+    std::thread thread_;
+};
 
 // Loads the program's pictures and makes "宋体" resolve to the installed
 // Song/Ming-style CJK font, so that every caption and drawn text in Chinese

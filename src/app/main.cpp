@@ -15,8 +15,10 @@ int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (korvel::isCommandLine(args)) return korvel::runCommandLine(args, std::cout, std::cerr);
 
+    korvel::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     korvel::setUpApplication();
+    fonts.join();
     if (!args.empty() && args[0] == "--screenshots")
         return korvel::takeScreenshots(args.size() > 1 ? QString::fromStdString(args[1]) : QStringLiteral("."));
     korvel::MainWindow window;
