@@ -15,7 +15,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <string>
+#include <vector>
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +51,16 @@ protected:
                     if (line.rfind(key, 0) == 0)
                         std::printf("memory %.*s %ld kB\n", static_cast<int>(std::strlen(key) - 1), key,
                                     std::atol(line.c_str() + std::strlen(key)));
+            // Of the resident pages: this process's share of each (shared pages
+            // divided among the processes mapping them) and those it alone maps.
+            std::ifstream rollup("/proc/self/smaps_rollup");
+            long pss = -1, own = 0;
+            for (std::string line; std::getline(rollup, line);) {
+                if (line.rfind("Pss:", 0) == 0) pss = std::atol(line.c_str() + 4);
+                if (line.rfind("Private_Clean:", 0) == 0) own += std::atol(line.c_str() + 14);
+                if (line.rfind("Private_Dirty:", 0) == 0) own += std::atol(line.c_str() + 14);
+            }
+            if (pss >= 0) std::printf("memory Pss %ld kB\nmemory Private %ld kB\n", pss, own);
             std::fflush(stdout);
             QCoreApplication::exit(0);
         });
@@ -83,6 +96,16 @@ int main(int argc, char* argv[]) {
     QWidget window;
     const QStringList size = QString::fromLatin1(qgetenv("KORVEL_BARE_SIZE")).split(QLatin1Char('x'));
     if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0) window.resize(size[0].toInt(), size[1].toInt());
+    // KORVEL_BARE_EXTRA ("7x1200x800") shows that many more empty windows of
+    // that size, for the memory that many windows take by their size alone.
+    std::vector<std::unique_ptr<QWidget>> extra;
+    const QStringList more = QString::fromLatin1(qgetenv("KORVEL_BARE_EXTRA")).split(QLatin1Char('x'));
+    if (more.size() == 3 && more[1].toInt() > 0 && more[2].toInt() > 0)
+        for (int i = 0; i < std::min(more[0].toInt(), 20); ++i) {
+            extra.push_back(std::make_unique<QWidget>());
+            extra.back()->resize(more[1].toInt(), more[2].toInt());
+            extra.back()->show();
+        }
     FirstPaint probe(window, offsetMs, entered);
     QTimer::singleShot(10000, [] {
         std::fputs("first-paint timeout\n", stdout);

@@ -77,6 +77,10 @@ for form in $(awk '$1 == "korvel" && $2 == "first-paint" && $3 != "main" { print
 done
 printf '  %-44s %8.1f MiB (target under 60 MB)\n' "Korvel peak memory, seven windows open" \
     "$(awk -v k="$(median korvel memory VmHWM)" 'BEGIN { print k / 1024 }')"
+printf '  %-44s %8.1f MiB\n' "  its share of shared pages included (Pss)" \
+    "$(awk -v k="$(median korvel memory Pss)" 'BEGIN { print k / 1024 }')"
+printf '  %-44s %8.1f MiB\n' "  pages it alone maps (private)" \
+    "$(awk -v k="$(median korvel memory Private)" 'BEGIN { print k / 1024 }')"
 for part in RssAnon RssFile RssShmem; do
     printf '  %-44s %8.1f MiB\n' "  resident at the end: $part" \
         "$(awk -v k="$(median korvel memory "$part")" 'BEGIN { print k / 1024 }')"

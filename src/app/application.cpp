@@ -99,6 +99,16 @@ private:
                         if (line.rfind(key, 0) == 0)
                             std::printf("memory %.*s %ld kB\n", static_cast<int>(std::strlen(key) - 1), key,
                                         std::atol(line.c_str() + std::strlen(key)));
+                // Of the resident pages: this process's share of each (shared pages
+                // divided among the processes mapping them) and those it alone maps.
+                std::ifstream rollup("/proc/self/smaps_rollup");
+                long pss = -1, own = 0;
+                for (std::string line; std::getline(rollup, line);) {
+                    if (line.rfind("Pss:", 0) == 0) pss = std::atol(line.c_str() + 4);
+                    if (line.rfind("Private_Clean:", 0) == 0) own += std::atol(line.c_str() + 14);
+                    if (line.rfind("Private_Dirty:", 0) == 0) own += std::atol(line.c_str() + 14);
+                }
+                if (pss >= 0) std::printf("memory Pss %ld kB\nmemory Private %ld kB\n", pss, own);
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
