@@ -1,7 +1,9 @@
 #include "fittings/elbow/elbow_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 #include "frame/numbers.h"
 
@@ -34,25 +36,37 @@ std::string listingLine(const char* name, int index, double value, int digits) {
 double step(const ElbowGeometry& g) { return 80.0 / g.in.n; }
 double xEnd(const ElbowGeometry& g, int j) { return j * step(g) - 61.8; }
 double xMiddle(const ElbowGeometry& g, int j) { return j * step(g) - 101.8; }
-// Drawn height of the end-section generatrix at division j.
-double height(const ElbowGeometry& g, int j) { return g.E(j * g.delta) * g.s; }
+// Drawn heights of the end-section generatrices at divisions first ... last,
+// each worked out once: a drawing asks for most of them three or four times.
+class Heights {
+public:
+    Heights(const ElbowGeometry& g, int first, int last) : first_(first) {
+        values_.reserve(static_cast<std::size_t>(std::max(0, last - first + 1)));
+        for (int j = first; j <= last; ++j) values_.push_back(g.E(j * g.delta) * g.s);
+    }
+    double operator()(int j) const { return values_.at(static_cast<std::size_t>(j - first_)); }
+
+private:
+    int first_;
+    std::vector<double> values_;
+};
 
 void baseLine(Canvas& canvas) { canvas.line(kLeft, kEndBase, kRight, kEndBase, kBlack); }
 
 // The end section's generatrices stand on the base line, j = -n/4 ... 3n/4,
 // so that the inner side (j = 0) lies a quarter of the width from the left.
-void endGeneratrices(const ElbowGeometry& g, Canvas& canvas) {
+void endGeneratrices(const ElbowGeometry& g, const Heights& height, Canvas& canvas) {
     const int n = g.in.n;
     for (int j = -n / 4; j <= 3 * n / 4; ++j)
-        canvas.line(xEnd(g, j), kEndBase, xEnd(g, j), kEndBase - height(g, j), kBlack);
+        canvas.line(xEnd(g, j), kEndBase, xEnd(g, j), kEndBase - height(j), kBlack);
 }
 
 // The cut curve joins the tops of neighbouring generatrices.
-void endOutline(const ElbowGeometry& g, Canvas& canvas, LineStyle style, Rgb colour) {
+void endOutline(const ElbowGeometry& g, const Heights& height, Canvas& canvas, LineStyle style, Rgb colour) {
     const int n = g.in.n;
     for (int j = -n / 4; j <= 3 * n / 4 - 1; ++j) {
         canvas.lineStyle(style);
-        canvas.line(xEnd(g, j + 1), kEndBase - height(g, j + 1), xEnd(g, j), kEndBase - height(g, j), colour);
+        canvas.line(xEnd(g, j + 1), kEndBase - height(j + 1), xEnd(g, j), kEndBase - height(j), colour);
         canvas.lineStyle(LineStyle::Solid);
     }
 }
@@ -177,20 +191,22 @@ double elbowFontPoints(int n) {
 
 void drawEndPattern(const ElbowGeometry& g, Canvas& canvas) {
     const int n = g.in.n;
+    const Heights height(g, -n / 4, 3 * n / 4);
     baseLine(canvas);
-    endGeneratrices(g, canvas);
-    endOutline(g, canvas, LineStyle::Dashed, kBlack);
+    endGeneratrices(g, height, canvas);
+    endOutline(g, height, canvas, LineStyle::Dashed, kBlack);
     // L0, L2, ... Ln above every second generatrix, just left of it.
     for (int j = -n / 4; j <= 3 * n / 4; j += 2)
-        canvas.text(j * step(g) - 63, -11.5 - height(g, j), "L" + numberText(n / 4 + j));
+        canvas.text(j * step(g) - 63, -11.5 - height(j), "L" + numberText(n / 4 + j));
     divisionNames(g, canvas);
 }
 
 void drawMiddlePattern(const ElbowGeometry& g, Canvas& canvas, Rgb defaultColour) {
     const int n = g.in.n;
+    const Heights height(g, -n / 4, 5 * n / 4);
     baseLine(canvas);
-    endGeneratrices(g, canvas);
-    endOutline(g, canvas, LineStyle::Dotted, kBlue);
+    endGeneratrices(g, height, canvas);
+    endOutline(g, height, canvas, LineStyle::Dotted, kBlue);
 
     canvas.lineStyle(LineStyle::Dashed);
     canvas.line(kLeft, kMiddleCentre, kRight, kMiddleCentre, kRed);
@@ -199,21 +215,21 @@ void drawMiddlePattern(const ElbowGeometry& g, Canvas& canvas, Rgb defaultColour
     // A middle section is the end section mirrored about its centre line; it
     // starts a half turn on (j = n/4), so its outer side comes first.
     for (int j = n / 4; j <= 5 * n / 4; ++j) {
-        canvas.line(xMiddle(g, j), kMiddleCentre, xMiddle(g, j), kMiddleCentre - height(g, j), kBlue);
-        canvas.line(xMiddle(g, j), kMiddleCentre, xMiddle(g, j), kMiddleCentre + height(g, j), kBlue);
+        canvas.line(xMiddle(g, j), kMiddleCentre, xMiddle(g, j), kMiddleCentre - height(j), kBlue);
+        canvas.line(xMiddle(g, j), kMiddleCentre, xMiddle(g, j), kMiddleCentre + height(j), kBlue);
     }
 
     for (int j = -n / 4; j <= 3 * n / 4; j += 2) {
         canvas.foreColour(kRed);
-        canvas.text(j * step(g) - 62.8, -11.5 - height(g, j), "L" + numberText(n / 4 + j));
+        canvas.text(j * step(g) - 62.8, -11.5 - height(j), "L" + numberText(n / 4 + j));
         canvas.foreColour(defaultColour);
     }
 
     // Only the upper cut is outlined; the lower ends of the generatrices stay open.
     for (int j = n / 4; j <= 5 * n / 4 - 1; ++j) {
         canvas.lineStyle(LineStyle::Dotted);
-        canvas.line(xMiddle(g, j + 1), kMiddleCentre - height(g, j + 1), xMiddle(g, j),
-                    kMiddleCentre - height(g, j), kBlue);
+        canvas.line(xMiddle(g, j + 1), kMiddleCentre - height(j + 1), xMiddle(g, j),
+                    kMiddleCentre - height(j), kBlue);
         canvas.lineStyle(LineStyle::Solid);
     }
 
