@@ -241,6 +241,33 @@ double roundHalfEven(double x, int digits) {
     if (digits < 0) digits = 0;
     if (digits > 15) digits = 15;
 
+    // The short way. y = |x| * 10^digits below 9e13 keeps fewer than fifteen
+    // digits. Reading x in 15 digits moves it by at most 5e-15 of itself and
+    // the product adds at most 2^-53: when y lies farther than 1e-14 of itself
+    // from a half, its nearest whole number k is the rounded 15-digit value's,
+    // and k / 10^digits (both exact, one division) is the double nearest to
+    // the decimal the text way reads back.
+    static constexpr double kPow10[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double scale = kPow10[digits];
+    const double y = std::fabs(x) * scale;
+    if (y < 9e13) {
+        const double whole = std::floor(y);
+        const double fraction = y - whole;
+        if (std::fabs(fraction - 0.5) > y * 1e-14) {
+            const double k = fraction > 0.5 ? whole + 1 : whole;
+            if (k == 0) return 0.0;
+            return std::signbit(x) ? -(k / scale) : k / scale;
+        }
+    }
+    return roundHalfEvenThroughText(x, digits);
+}
+
+double roundHalfEvenThroughText(double x, int digits) {
+    if (!std::isfinite(x)) return x;
+    if (x == 0.0) return 0.0;
+    if (digits < 0) digits = 0;
+    if (digits > 15) digits = 15;
+
     const Digits15 d = digits15(x);
     // Digits kept: those in front of the point plus the wanted decimals.
     const int keep = d.exponent + 1 + digits;

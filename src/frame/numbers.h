@@ -31,6 +31,9 @@ double val(std::string_view text);
 // significant digits, so a typed 2.675 is a tie (-> 2.68) even though its
 // binary neighbour lies a hair below. NaN and infinities come back unchanged.
 double roundHalfEven(double x, int digits);
+// The same rounding worked through the 15-digit text every time; roundHalfEven
+// takes a shorter way when the value lies clear of a tie. Kept to check it by.
+double roundHalfEvenThroughText(double x, int digits);
 
 // Shortest general form with up to 15 significant digits: no thousands
 // separator, no trailing zeros, no leading blank, a minus sign only for

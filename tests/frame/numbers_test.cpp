@@ -1,6 +1,7 @@
 #include "frame/numbers.h"
 
 #include <gtest/gtest.h>
+#include <iomanip>
 
 #include <cmath>
 #include <limits>
@@ -191,6 +192,36 @@ TEST(NumberText, RoundedText) {
     EXPECT_EQ(roundedText(99999999999.9995, 3), "100000000000");
     EXPECT_EQ(roundedText(123456789012.3456, 3), "123456789012.346");
     EXPECT_EQ(roundedText(1234567890123.4567, 3), "1234567890123.46");
+}
+
+// The short way of rounding gives the very double the 15-digit text way
+// gives: over every magnitude that keeps fewer than fifteen digits and beyond,
+// and on values a hair either side of a tie, where it must step aside.
+TEST(RoundHalfEven, ShortWayIsTheTextWay) {
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> mantissa(-10, 10), hair(-4e-15, 4e-15);
+    std::uniform_int_distribution<int> exponent(-18, 17), decimals(0, 15);
+    std::uniform_int_distribution<long long> whole(0, 99999999);
+    for (int i = 0; i < 300000; ++i) {
+        const int digits = decimals(random);
+        double x = 0;
+        switch (i % 4) {
+            case 0:
+            case 1:
+                x = mantissa(random) * std::pow(10.0, exponent(random));
+                break;
+            case 2:  // a tie as typed: k + 0.5 at the last decimal
+                x = (static_cast<double>(whole(random)) + 0.5) / std::pow(10.0, digits);
+                break;
+            case 3:  // a tie moved by a few parts in 1e15
+                x = (static_cast<double>(whole(random)) + 0.5) / std::pow(10.0, digits) * (1 + hair(random));
+                break;
+        }
+        if (i % 2) x = -x;
+        const double shortWay = roundHalfEven(x, digits), textWay = roundHalfEvenThroughText(x, digits);
+        ASSERT_EQ(shortWay, textWay) << std::setprecision(17) << x << " at " << digits;
+        ASSERT_EQ(std::signbit(shortWay), std::signbit(textWay)) << x << " at " << digits;
+    }
 }
 
 // The rounded text is written straight from the rounded digits; it must be
