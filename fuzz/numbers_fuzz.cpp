@@ -5,7 +5,8 @@
 // of the same number written plainly (blanks taken out, D for E), which reads
 // the documented grammar independently. The value read, and the input's first
 // eight bytes taken as a double, then go through numberText, printedNumber,
-// roundHalfEven and roundedText at a number of decimals picked by the first
+// roundHalfEven (the very double its 15-digit text way gives) and
+// roundedText at a number of decimals picked by the first
 // byte (-1 to 16, beyond 0..15 on purpose), which must give well-formed texts
 // that read back to the value, and rounding that stays within half a unit of
 // the last kept decimal. Any broken rule prints the case and aborts.
@@ -190,6 +191,8 @@ void checkText(std::string_view input, double x, int digits) {
         fail(input, rounding + ": more than half a unit away");
     if (korvel::roundHalfEven(r, digits) != r) fail(input, rounding + ": rounds again to " +
                                                           shortest(korvel::roundHalfEven(r, digits)));
+    if (const double textWay = korvel::roundHalfEvenThroughText(x, digits); textWay != r)
+        fail(input, rounding + ", the 15-digit text way " + shortest(textWay));
     if (korvel::roundHalfEven(-x, digits) != -r)
         fail(input, rounding + ", but of the negated value " + shortest(korvel::roundHalfEven(-x, digits)));
     if (korvel::roundedText(x, digits) != korvel::numberText(r))
