@@ -47,6 +47,7 @@ int takeScreenshots(const QString& directory);
 // paint is over when the paint pass its first paint event starts is done.
 // Once `window` is shown the probe prints to standard output, one line each:
 //   first-paint main 182.4 ms       launch to the main window's first paint
+//   window main 1024x720            the main window's size at that paint
 //   first-paint Form4 21.7 ms       menu item triggered to the window's first
 //   ...                             paint, every fitting in menu order, each
 //                                   left open
@@ -54,6 +55,8 @@ int takeScreenshots(const QString& directory);
 //   memory VmRSS ... kB             then the resident memory at that moment
 //                                   and its anonymous, file and shared parts
 //                                   (RssAnon, RssFile, RssShmem)
+//   memory Pss ... kB               its share of shared pages counted in, and
+//   memory Private ... kB           the pages it alone maps
 // and quits (exit status 1 when a window did not paint within 10 s).
 // Returns true when the probe runs.
 bool probeStartup(MainWindow& window, std::chrono::steady_clock::time_point entered);
