@@ -4,21 +4,19 @@
 //   first-paint main 120.3 ms
 //   window main 640x480
 //   memory VmHWM 40123 kB
-//   memory VmRSS ... kB (and RssAnon, RssFile, RssShmem)
+//   memory VmRSS ... kB (and the rest of printMemoryReport's lines)
 // then quits.
 
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <memory>
-#include <string>
 #include <vector>
-#include <algorithm>
+
+#include "app/memory_report.h"
 
 namespace {
 
@@ -45,23 +43,7 @@ protected:
             },
             Qt::QueuedConnection);
         QTimer::singleShot(200, [] {
-            std::ifstream status("/proc/self/status");
-            for (std::string line; std::getline(status, line);)
-                for (const char* key : {"VmHWM:", "VmRSS:", "RssAnon:", "RssFile:", "RssShmem:"})
-                    if (line.rfind(key, 0) == 0)
-                        std::printf("memory %.*s %ld kB\n", static_cast<int>(std::strlen(key) - 1), key,
-                                    std::atol(line.c_str() + std::strlen(key)));
-            // Of the resident pages: this process's share of each (shared pages
-            // divided among the processes mapping them) and those it alone maps.
-            std::ifstream rollup("/proc/self/smaps_rollup");
-            long pss = -1, own = 0;
-            for (std::string line; std::getline(rollup, line);) {
-                if (line.rfind("Pss:", 0) == 0) pss = std::atol(line.c_str() + 4);
-                if (line.rfind("Private_Clean:", 0) == 0) own += std::atol(line.c_str() + 14);
-                if (line.rfind("Private_Dirty:", 0) == 0) own += std::atol(line.c_str() + 14);
-            }
-            if (pss >= 0) std::printf("memory Pss %ld kB\nmemory Private %ld kB\n", pss, own);
-            std::fflush(stdout);
+            korvel::printMemoryReport();
             QCoreApplication::exit(0);
         });
         return false;

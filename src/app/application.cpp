@@ -11,15 +11,13 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <fontconfig/fontconfig.h>
-#include <fstream>
 #include <string>
 #include <system_error>
 
 #include "app/catalogue.h"
 #include "app/main_window.h"
+#include "app/memory_report.h"
 #include "frame/calculator_window.h"
 
 // The pictures live in the static core library; their initialiser is only
@@ -93,23 +91,7 @@ private:
         if (opened_ == entries.size()) {
             // Let the last window finish painting before the memory is read.
             QTimer::singleShot(200, this, [] {
-                std::ifstream status("/proc/self/status");
-                for (std::string line; std::getline(status, line);)
-                    for (const char* key : {"VmHWM:", "VmRSS:", "RssAnon:", "RssFile:", "RssShmem:"})
-                        if (line.rfind(key, 0) == 0)
-                            std::printf("memory %.*s %ld kB\n", static_cast<int>(std::strlen(key) - 1), key,
-                                        std::atol(line.c_str() + std::strlen(key)));
-                // Of the resident pages: this process's share of each (shared pages
-                // divided among the processes mapping them) and those it alone maps.
-                std::ifstream rollup("/proc/self/smaps_rollup");
-                long pss = -1, own = 0;
-                for (std::string line; std::getline(rollup, line);) {
-                    if (line.rfind("Pss:", 0) == 0) pss = std::atol(line.c_str() + 4);
-                    if (line.rfind("Private_Clean:", 0) == 0) own += std::atol(line.c_str() + 14);
-                    if (line.rfind("Private_Dirty:", 0) == 0) own += std::atol(line.c_str() + 14);
-                }
-                if (pss >= 0) std::printf("memory Pss %ld kB\nmemory Private %ld kB\n", pss, own);
-                std::fflush(stdout);
+                printMemoryReport();
                 QCoreApplication::exit(0);
             });
             return;

@@ -52,11 +52,8 @@ int takeScreenshots(const QString& directory);
 //   ...                             paint, every fitting in menu order, each
 //                                   left open
 //   memory VmHWM 51234 kB           peak memory with all seven windows open,
-//   memory VmRSS ... kB             then the resident memory at that moment
-//                                   and its anonymous, file and shared parts
-//                                   (RssAnon, RssFile, RssShmem)
-//   memory Pss ... kB               its share of shared pages counted in, and
-//   memory Private ... kB           the pages it alone maps
+//   ...                             then the rest of printMemoryReport's lines
+//                                   (app/memory_report.h)
 // and quits (exit status 1 when a window did not paint within 10 s).
 // Returns true when the probe runs.
 bool probeStartup(MainWindow& window, std::chrono::steady_clock::time_point entered);
