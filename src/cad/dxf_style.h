@@ -11,7 +11,13 @@ class DL_WriterA;
 namespace korvel::cad {
 
 // Writes one STYLE record with its font and big font, owned by the style table
-// dxflib's tableStyle writes (handle 3).
-void writeTextStyle(DL_WriterA& writer, const std::string& name, const std::string& font, const std::string& bigFont);
+// dxflib's tableStyle writes (handle 3). Returns the record's handle.
+unsigned long writeTextStyle(DL_WriterA& writer, const std::string& name, const std::string& font,
+                             const std::string& bigFont);
+
+// Writes the DIMSTYLE table with its one record, Standard, whose text style is
+// the record `textStyle`. (dxflib's own writer names the handle of a style only
+// its own style writer records; with ours it wrote whatever the memory held.)
+void writeStandardDimStyle(DL_WriterA& writer, unsigned long textStyle);
 
 }  // namespace korvel::cad

@@ -201,14 +201,14 @@ private:
             dxf_.writeLayer(w_, DL_LayerData(layer.name, 0), DL_Attributes("", layer.colour, 0, -3, "CONTINUOUS"));
         w_.tableEnd();
         w_.tableStyle(1);
-        writeTextStyle(w_, kStyle, kFont, kBigFont);
+        const unsigned long textStyle = writeTextStyle(w_, kStyle, kFont, kBigFont);
         w_.tableEnd();
         dxf_.writeView(w_);
         dxf_.writeUcs(w_);
         w_.tableAppid(1);
         dxf_.writeAppid(w_, "ACAD");
         w_.tableEnd();
-        dxf_.writeDimStyle(w_, 2.5, 0.625, 0.625, 0.625, 2.5);
+        writeStandardDimStyle(w_, textStyle);
         dxf_.writeBlockRecord(w_);
         w_.tableEnd();
         w_.sectionEnd();
