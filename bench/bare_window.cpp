@@ -16,7 +16,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/memory_report.h"
+#include "ui/memory_report.h"
 
 namespace {
 

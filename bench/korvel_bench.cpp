@@ -24,13 +24,13 @@
 #include <string>
 #include <vector>
 
-#include "app/application.h"
-#include "app/catalogue.h"
-#include "cad/pattern_dxf.h"
-#include "fittings/elbow/elbow_cad.h"
-#include "fittings/elbow/elbow_design.h"
-#include "frame/surface.h"
-#include "frame/twips.h"
+#include "ui/application.h"
+#include "core/catalogue.h"
+#include "output/pattern_dxf.h"
+#include "output/dxf_writer.h"
+#include "core/fittings/elbow/elbow_design.h"
+#include "ui/surface.h"
+#include "ui/twips.h"
 
 namespace korvel {
 namespace {
@@ -130,9 +130,10 @@ void elbowCadBenchmark(benchmark::State& bench, const std::string& directory) {
     const FormState state = stateFor(elbowDesign(), 100);
     const std::string path = directory + "/elbow-cad.dxf";
     for (auto _ : bench) {
-        const ElbowCadResult result = writeElbowCad(state, path);
-        if (result.status != ElbowCadResult::Status::Written) {
-            bench.SkipWithError(("not written: " + result.error).c_str());
+        try {
+            cad::saveCadDrawing(elbowDesign().cad, state, path);
+        } catch (const cad::SaveError& e) {
+            bench.SkipWithError((std::string("not written: ") + e.what()).c_str());
             break;
         }
     }

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "fitting_fuzz.h"
-#include "fittings/elbow/elbow_design.h"
+#include "core/fittings/elbow/elbow_design.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::vector<const korvel::WindowDesign*> windows = {&korvel::elbowDesign()};

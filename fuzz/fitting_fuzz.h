@@ -31,7 +31,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/window_design.h"
+#include "core/window_design.h"
 
 namespace korvel::fuzz {
 

@@ -22,7 +22,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/numbers.h"
+#include "core/numbers.h"
 
 namespace {
 

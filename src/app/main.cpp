@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/application.h"
-#include "app/command_line.h"
-#include "app/main_window.h"
+#include "ui/application.h"
+#include "ui/command_line.h"
+#include "ui/main_window.h"
 
 int main(int argc, char* argv[]) {
     const auto entered = std::chrono::steady_clock::now();

@@ -1,4 +1,4 @@
-#include "app/clock_line.h"
+#include "core/clock_line.h"
 
 #include <gtest/gtest.h>
 

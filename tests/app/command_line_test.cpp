@@ -5,8 +5,8 @@
 
 #include <sstream>
 
-#include "app/catalogue.h"
-#include "app/command_line.h"
+#include "core/catalogue.h"
+#include "ui/command_line.h"
 #include "support/program.h"
 
 namespace korvel {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/command_line.h"
+#include "ui/command_line.h"
 #include "support/files.h"
 #include "support/program.h"
 

@@ -5,7 +5,7 @@
 #include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
-#include "app/application.h"
+#include "ui/application.h"
 
 namespace korvel {
 namespace {

@@ -14,10 +14,10 @@
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
-#include "frame/calculator_window.h"
-#include "frame/picture.h"
-#include "frame/twips.h"
+#include "ui/main_window.h"
+#include "ui/calculator_window.h"
+#include "ui/picture.h"
+#include "ui/twips.h"
 
 namespace korvel {
 namespace {

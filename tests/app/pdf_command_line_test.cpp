@@ -11,11 +11,12 @@
 #include <memory>
 #include <sstream>
 
-#include "app/catalogue.h"
-#include "app/command_line.h"
-#include "frame/calculator_window.h"
+#include "core/catalogue.h"
+#include "ui/fitting_windows.h"
+#include "ui/command_line.h"
+#include "ui/calculator_window.h"
 #include "frame/pdf_tools.h"
-#include "frame/template_dialog.h"
+#include "ui/template_dialog.h"
 #include "support/files.h"
 #include "support/dialogs.h"
 #include "support/program.h"
@@ -77,7 +78,7 @@ TEST_F(PdfCommandLine, EveryFittingWritesWhatItsWindowWrites) {
         {
             std::unique_ptr<CalculatorWindow> window;
             for (const auto& entry : fittingEntries())
-                if (entry.menuName == c.item) window.reset(entry.create());
+                if (entry.menuName == c.item) window.reset(createWindow(entry));
             ASSERT_TRUE(window);
             window->show();
             QApplication::processEvents();

@@ -1,4 +1,4 @@
-#include "app/proportional_layout.h"
+#include "core/proportional_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/widget_layout.h"
-#include "frame/line_control.h"
-#include "frame/twips.h"
+#include "ui/widget_layout.h"
+#include "ui/line_control.h"
+#include "ui/twips.h"
 
 namespace korvel {
 namespace {

@@ -1,7 +1,7 @@
 // What a rotated dimension shows: its measured value, where its text stands,
 // and which lines and arrows the dimension variables leave.
 
-#include "cad/dimension_graphics.h"
+#include "core/cad/dimension_graphics.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // copy-from, what a dimension keeps of them, entity colour and rotation,
 // rejected calls and zooming to the extents.
 
-#include "cad/dxf_document.h"
+#include "core/cad/dxf_document.h"
 
 #include <gtest/gtest.h>
 

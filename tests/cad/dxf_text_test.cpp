@@ -1,7 +1,7 @@
 // Texts as the DXF file holds them: printable ASCII on one line, every other
 // character escaped so that a CAD program shows what the user typed.
 
-#include "cad/dxf_text.h"
+#include "output/dxf_text.h"
 
 #include <gtest/gtest.h>
 

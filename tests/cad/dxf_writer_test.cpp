@@ -2,7 +2,7 @@
 // the dimensions with their blocks and overrides, and how saving fails
 // without touching what was at the path.
 
-#include "cad/dxf_writer.h"
+#include "output/dxf_writer.h"
 #include "support/files.h"
 
 #include <gtest/gtest.h>

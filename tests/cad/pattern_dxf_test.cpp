@@ -11,10 +11,10 @@
 #include <map>
 #include <sstream>
 
-#include "app/catalogue.h"
-#include "cad/dxf_file.h"
-#include "cad/pattern_dxf.h"
-#include "frame/numbers.h"
+#include "core/catalogue.h"
+#include "output/dxf_file.h"
+#include "output/pattern_dxf.h"
+#include "core/numbers.h"
 #include "support/files.h"
 
 namespace korvel {

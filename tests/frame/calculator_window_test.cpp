@@ -13,14 +13,15 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/catalogue.h"
-#include "fittings/elbow/elbow_window.h"
-#include "fittings/tee/tee_windows.h"
-#include "fittings/transition/transition_windows.h"
-#include "frame/calculator_window.h"
-#include "frame/listing_box.h"
-#include "frame/surface.h"
-#include "frame/twips.h"
+#include "core/catalogue.h"
+#include "ui/fitting_windows.h"
+#include "ui/fittings/elbow/elbow_window.h"
+#include "ui/fittings/tee/tee_windows.h"
+#include "ui/fittings/transition/transition_windows.h"
+#include "ui/calculator_window.h"
+#include "ui/listing_box.h"
+#include "ui/surface.h"
+#include "ui/twips.h"
 #include "support/dialogs.h"
 
 namespace korvel {
@@ -52,7 +53,7 @@ TEST_F(CalculatorWindowTest, DivisionAndSegmentListsArePickOnly) {
         SCOPED_TRACE(std::string(c.menu) + " " + c.key);
         for (const auto& entry : fittingEntries()) {
             if (entry.menuName != c.menu) continue;
-            std::unique_ptr<CalculatorWindow> window(entry.create());
+            std::unique_ptr<CalculatorWindow> window(createWindow(entry));
             QComboBox* combo = window->list(c.key);
             ASSERT_NE(combo, nullptr);
             EXPECT_FALSE(combo->isEditable());

@@ -1,7 +1,7 @@
 // The arc a polyline's bulge stands for, as the DXF writer, the template and
 // the measures take it.
 
-#include "frame/flat_pattern.h"
+#include "core/flat_pattern.h"
 
 #include <gtest/gtest.h>
 

@@ -12,9 +12,10 @@
 #include <memory>
 #include <sstream>
 
-#include "app/catalogue.h"
-#include "frame/calculator_window.h"
-#include "frame/message_boxes.h"
+#include "core/catalogue.h"
+#include "ui/fitting_windows.h"
+#include "ui/calculator_window.h"
+#include "ui/message_boxes.h"
 #include "support/files.h"
 #include "support/dialogs.h"
 
@@ -39,7 +40,7 @@ protected:
     void open(const std::string& item) {
         window.reset();
         for (const auto& entry : fittingEntries())
-            if (entry.menuName == item) window.reset(entry.create());
+            if (entry.menuName == item) window.reset(createWindow(entry));
         ASSERT_TRUE(window);
         window->show();
         QApplication::processEvents();

@@ -7,8 +7,8 @@
 #include <QSvgRenderer>
 #include <gtest/gtest.h>
 
-#include "frame/picture.h"
-#include "frame/prerendered_pictures.h"
+#include "ui/picture.h"
+#include "ui/prerendered_pictures.h"
 
 namespace korvel {
 namespace {

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include "frame/surface.h"
-#include "frame/twips.h"
+#include "ui/surface.h"
+#include "ui/twips.h"
 
 namespace korvel {
 namespace {

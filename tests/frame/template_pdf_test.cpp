@@ -10,10 +10,10 @@
 
 #include <unistd.h>
 
-#include "app/catalogue.h"
-#include "cad/dxf_file.h"
+#include "core/catalogue.h"
+#include "output/dxf_file.h"
 #include "frame/pdf_tools.h"
-#include "frame/template_pdf.h"
+#include "output/template_pdf.h"
 #include "support/files.h"
 
 namespace korvel {

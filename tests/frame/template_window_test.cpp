@@ -13,11 +13,12 @@
 #include <memory>
 #include <sstream>
 
-#include "app/catalogue.h"
-#include "frame/calculator_window.h"
+#include "core/catalogue.h"
+#include "ui/fitting_windows.h"
+#include "ui/calculator_window.h"
 #include "frame/pdf_tools.h"
-#include "frame/template_dialog.h"
-#include "frame/template_pdf.h"
+#include "ui/template_dialog.h"
+#include "output/template_pdf.h"
 #include "support/files.h"
 #include "support/dialogs.h"
 
@@ -46,7 +47,7 @@ protected:
     void open(const std::string& item) {
         window.reset();
         for (const auto& entry : fittingEntries())
-            if (entry.menuName == item) window.reset(entry.create());
+            if (entry.menuName == item) window.reset(createWindow(entry));
         ASSERT_TRUE(window);
         window->show();
         QApplication::processEvents();

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "frame/tiled_template.h"
+#include "core/tiled_template.h"
 
 namespace korvel {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "fittings/elbow/elbow_design.h"
+#include "core/fittings/elbow/elbow_design.h"
 #include "hardening/random_inputs.h"
 
 namespace korvel::hardening {

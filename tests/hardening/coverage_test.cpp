@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "app/catalogue.h"
+#include "core/catalogue.h"
 
 namespace korvel {
 namespace {

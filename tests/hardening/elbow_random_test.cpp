@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fittings/elbow/elbow_design.h"
+#include "core/fittings/elbow/elbow_design.h"
 #include "hardening/random_inputs.h"
 
 namespace korvel::hardening {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fittings/frustum/frustum_design.h"
+#include "core/fittings/frustum/frustum_design.h"
 #include "hardening/random_inputs.h"
 
 namespace korvel::hardening {

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <sstream>
 
-#include "frame/numbers.h"
-#include "frame/surface.h"
+#include "core/numbers.h"
+#include "ui/surface.h"
 
 namespace korvel::hardening {
 namespace {

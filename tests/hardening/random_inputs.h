@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/outcome.h"
-#include "frame/window_design.h"
+#include "core/outcome.h"
+#include "core/window_design.h"
 
 namespace korvel::hardening {
 

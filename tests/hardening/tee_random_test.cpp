@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fittings/tee/tee_design.h"
+#include "core/fittings/tee/tee_design.h"
 #include "hardening/random_inputs.h"
 
 namespace korvel::hardening {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fittings/transition/transition_design.h"
+#include "core/fittings/transition/transition_design.h"
 #include "hardening/random_inputs.h"
 
 namespace korvel::hardening {

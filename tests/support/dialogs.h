@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/message_boxes.h"
+#include "ui/message_boxes.h"
 
 namespace korvel::testing {
 

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "app/application.h"
+#include "ui/application.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -15,8 +15,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "fittings/elbow/elbow_window.h"
-#include "frame/message_boxes.h"
+#include "ui/fittings/elbow/elbow_window.h"
+#include "ui/message_boxes.h"
 #include "support/files.h"
 #include "support/dialogs.h"
 

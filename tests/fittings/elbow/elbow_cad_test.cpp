@@ -2,7 +2,7 @@
 // (dimension style and variables, pattern, dimensions, texts, zoom), the size
 // ladder, its checks, the file it writes and the name it suggests.
 
-#include "fittings/elbow/elbow_cad.h"
+#include "core/fittings/elbow/elbow_cad.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,9 @@
 #include <filesystem>
 #include <map>
 
-#include "fittings/elbow/elbow_commands.h"
-#include "fittings/elbow/elbow_design.h"
+#include "core/fittings/elbow/elbow_commands.h"
+#include "core/fittings/elbow/elbow_design.h"
+#include "output/dxf_writer.h"
 #include "support/files.h"
 
 namespace korvel {
@@ -285,26 +286,28 @@ protected:
 
 TEST_F(ElbowCadFile, InvalidInputWritesNoFile) {
     const fs::path path = dir_ / "elbow.dxf";
-    const ElbowCadResult result = writeElbowCad(state({{"Combo2", "1"}}), path.string());
-    EXPECT_EQ(result.status, ElbowCadResult::Status::Rejected);
-    EXPECT_EQ(std::get<ShowMessage>(result.rejection.effects.at(0)).text, "弯头节数必须是2以上的整数！");
+    const auto refusal = cad::saveCadDrawing(elbowDesign().cad, state({{"Combo2", "1"}}), path.string());
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(std::get<ShowMessage>(refusal->effects.at(0)).text, "弯头节数必须是2以上的整数！");
     EXPECT_TRUE(fs::is_empty(dir_));
 }
 
 TEST_F(ElbowCadFile, ValidInputWritesTheDrawing) {
     const fs::path path = dir_ / "elbow.dxf";
-    const ElbowCadResult result = writeElbowCad(state(), path.string());
-    EXPECT_EQ(result.status, ElbowCadResult::Status::Written) << result.error;
+    EXPECT_FALSE(cad::saveCadDrawing(elbowDesign().cad, state(), path.string()).has_value());
     EXPECT_GT(fs::file_size(path), 10000u);
 }
 
 TEST_F(ElbowCadFile, AMissingFolderFailsWithAClearReason) {
     const std::string path = (dir_ / "gone" / "elbow.dxf").string();
-    const ElbowCadResult result = writeElbowCad(state(), path);
-    EXPECT_EQ(result.status, ElbowCadResult::Status::Failed);
-    EXPECT_EQ(result.errorCode, ENOENT);
-    const std::string text = elbowCadFailureText(path, result);
-    EXPECT_EQ(text.rfind("无法保存CAD展开图：\n" + path + "\n\n文件夹不存在。\n（", 0), 0u) << text;
+    try {
+        cad::saveCadDrawing(elbowDesign().cad, state(), path);
+        FAIL() << "written";
+    } catch (const cad::SaveError& e) {
+        EXPECT_EQ(e.code(), ENOENT);
+        const std::string text = cad::saveFailureText("无法保存CAD展开图：", path, e.code(), e.what());
+        EXPECT_EQ(text.rfind("无法保存CAD展开图：\n" + path + "\n\n文件夹不存在。\n（", 0), 0u) << text;
+    }
 }
 
 TEST(ElbowCad, SuggestedFileNameNamesDiameterRadiusAndAngle) {

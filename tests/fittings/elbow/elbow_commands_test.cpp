@@ -2,7 +2,7 @@
 // messages, listing, drawing and result labels, in the window's order; and the
 // same commands through `korvel list`.
 
-#include "fittings/elbow/elbow_commands.h"
+#include "core/fittings/elbow/elbow_commands.h"
 #include "support/program.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "fittings/elbow/elbow_design.h"
-#include "fittings/elbow/elbow_geometry.h"
+#include "core/fittings/elbow/elbow_design.h"
+#include "core/fittings/elbow/elbow_geometry.h"
 
 namespace korvel {
 namespace {

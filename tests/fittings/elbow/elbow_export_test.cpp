@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fittings/elbow/elbow_design.h"
-#include "fittings/elbow/elbow_export.h"
+#include "core/fittings/elbow/elbow_design.h"
+#include "core/fittings/elbow/elbow_export.h"
 
 namespace korvel {
 namespace {

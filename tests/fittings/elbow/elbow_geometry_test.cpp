@@ -1,6 +1,6 @@
 // The elbow's numbers, listings and pattern primitives, from the inputs record.
 
-#include "fittings/elbow/elbow_geometry.h"
+#include "core/fittings/elbow/elbow_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "fittings/elbow/elbow_pattern.h"
+#include "core/fittings/elbow/elbow_pattern.h"
 
 namespace korvel {
 namespace {

@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "fittings/elbow/elbow_window.h"
-#include "frame/listing_box.h"
-#include "frame/surface.h"
-#include "frame/twips.h"
+#include "ui/fittings/elbow/elbow_window.h"
+#include "ui/listing_box.h"
+#include "ui/surface.h"
+#include "ui/twips.h"
 #include "support/dialogs.h"
 
 namespace korvel {

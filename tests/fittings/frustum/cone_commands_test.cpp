@@ -2,7 +2,7 @@
 // their messages, icons, titles and boxes; the listing, drawing and line
 // controls in the window's order; and 计算 through `korvel list cone`.
 
-#include "fittings/frustum/cone_commands.h"
+#include "core/fittings/frustum/cone_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "fittings/frustum/cone_geometry.h"
-#include "fittings/frustum/frustum_design.h"
+#include "core/fittings/frustum/cone_geometry.h"
+#include "core/fittings/frustum/frustum_design.h"
 #include "fittings/frustum/frustum_test_support.h"
 
 namespace korvel {

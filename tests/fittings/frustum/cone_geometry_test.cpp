@@ -1,7 +1,7 @@
 // Cone and cone frustum geometry: the listed records to the digit, the faults
 // decided before any arithmetic, and the schematic's primitives.
 
-#include "fittings/frustum/cone_geometry.h"
+#include "core/fittings/frustum/cone_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // their lengths the circumferences of the ends, the seam edges the slant
 // length.
 
-#include "fittings/frustum/cone_pattern.h"
+#include "core/fittings/frustum/cone_pattern.h"
 
 #include <gtest/gtest.h>
 

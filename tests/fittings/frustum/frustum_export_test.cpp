@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "fittings/frustum/cone_commands.h"
-#include "fittings/frustum/frustum_design.h"
-#include "fittings/frustum/frustum_export.h"
-#include "fittings/frustum/rect_frustum_commands.h"
+#include "core/fittings/frustum/cone_commands.h"
+#include "core/fittings/frustum/frustum_design.h"
+#include "core/fittings/frustum/frustum_export.h"
+#include "core/fittings/frustum/rect_frustum_commands.h"
 
 namespace korvel {
 namespace {

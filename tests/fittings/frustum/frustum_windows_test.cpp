@@ -2,7 +2,7 @@
 // offscreen platform: variant switches, checks with their boxes, listings,
 // line controls and the plan's scale kept by the window.
 
-#include "fittings/frustum/frustum_windows.h"
+#include "ui/fittings/frustum/frustum_windows.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,9 +10,9 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
-#include "frame/line_control.h"
-#include "frame/surface.h"
-#include "frame/twips.h"
+#include "ui/line_control.h"
+#include "ui/surface.h"
+#include "ui/twips.h"
 #include "support/dialogs.h"
 
 namespace korvel {

@@ -2,7 +2,7 @@
 // the window's order of effects, the scale kept between computations, what is
 // refused, and 计算 through `korvel list rect-frustum`.
 
-#include "fittings/frustum/rect_frustum_commands.h"
+#include "core/fittings/frustum/rect_frustum_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "fittings/frustum/frustum_design.h"
+#include "core/fittings/frustum/frustum_design.h"
 #include "fittings/frustum/frustum_test_support.h"
-#include "fittings/frustum/rect_frustum_geometry.h"
+#include "core/fittings/frustum/rect_frustum_geometry.h"
 
 namespace korvel {
 namespace {

@@ -2,7 +2,7 @@
 // directions to the digit, the scale bands and the plan view's points and
 // primitives.
 
-#include "fittings/frustum/rect_frustum_geometry.h"
+#include "core/fittings/frustum/rect_frustum_geometry.h"
 
 #include <gtest/gtest.h>
 

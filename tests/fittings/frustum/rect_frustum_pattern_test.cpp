@@ -3,7 +3,7 @@
 // moved along by the face's run, neighbours meeting along corner lines of the
 // listed joint lengths.
 
-#include "fittings/frustum/rect_frustum_pattern.h"
+#include "core/fittings/frustum/rect_frustum_pattern.h"
 
 #include <gtest/gtest.h>
 

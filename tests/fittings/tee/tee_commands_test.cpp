@@ -2,7 +2,7 @@
 // 管Ⅱ and 等份: checks, resets and messages, the order of what the window
 // does, and the same commands through `korvel list`.
 
-#include "fittings/tee/tee_commands.h"
+#include "core/fittings/tee/tee_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "fittings/tee/tee_design.h"
-#include "fittings/tee/tee_geometry.h"
-#include "fittings/tee/ytee_commands.h"
-#include "fittings/tee/ytee_geometry.h"
-#include "frame/numbers.h"
+#include "core/fittings/tee/tee_design.h"
+#include "core/fittings/tee/tee_geometry.h"
+#include "core/fittings/tee/ytee_commands.h"
+#include "core/fittings/tee/ytee_geometry.h"
+#include "core/numbers.h"
 #include "support/program.h"
 
 namespace korvel {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fittings/tee/tee_design.h"
-#include "fittings/tee/tee_export.h"
+#include "core/fittings/tee/tee_design.h"
+#include "core/fittings/tee/tee_export.h"
 
 namespace korvel {
 namespace {

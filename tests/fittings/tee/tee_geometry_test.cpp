@@ -2,7 +2,7 @@
 // generators, opening coordinates, division arcs, the opening's scale bands
 // and the primitives of both drawings.
 
-#include "fittings/tee/tee_geometry.h"
+#include "core/fittings/tee/tee_geometry.h"
 
 #include <gtest/gtest.h>
 

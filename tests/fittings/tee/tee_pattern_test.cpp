@@ -2,7 +2,7 @@
 // plater checks them on the plate: closed outlines, the developed girth, the
 // stations at the listed distances, and the symmetry of both pieces.
 
-#include "fittings/tee/tee_pattern.h"
+#include "core/fittings/tee/tee_pattern.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/numbers.h"
+#include "core/numbers.h"
 
 namespace korvel {
 namespace {

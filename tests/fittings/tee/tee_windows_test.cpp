@@ -9,11 +9,11 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
-#include "fittings/tee/tee_windows.h"
-#include "frame/listing_box.h"
-#include "frame/numbers.h"
-#include "frame/surface.h"
-#include "frame/twips.h"
+#include "ui/fittings/tee/tee_windows.h"
+#include "ui/listing_box.h"
+#include "core/numbers.h"
+#include "ui/surface.h"
+#include "ui/twips.h"
 #include "support/dialogs.h"
 
 namespace korvel {

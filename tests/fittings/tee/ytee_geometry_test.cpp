@@ -1,6 +1,6 @@
 // The Y-tee's generators, listings, layout and pattern primitives.
 
-#include "fittings/tee/ytee_geometry.h"
+#include "core/fittings/tee/ytee_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // closed outlines, the developed girth, the stations at the listed lengths,
 // the sharp corners where the mitre planes change, and the symmetry.
 
-#include "fittings/tee/ytee_pattern.h"
+#include "core/fittings/tee/ytee_pattern.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/numbers.h"
+#include "core/numbers.h"
 
 namespace korvel {
 namespace {

@@ -2,7 +2,7 @@
 // checks and messages, the order of what the window does, the remembered
 // scale; the windows themselves; and 计算 through `korvel list`.
 
-#include "fittings/transition/transition_commands.h"
+#include "core/fittings/transition/transition_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "fittings/transition/transition_design.h"
-#include "fittings/transition/transition_geometry.h"
-#include "fittings/transition/transition_windows.h"
-#include "frame/surface.h"
-#include "frame/twips.h"
+#include "core/fittings/transition/transition_design.h"
+#include "core/fittings/transition/transition_geometry.h"
+#include "ui/fittings/transition/transition_windows.h"
+#include "ui/surface.h"
+#include "ui/twips.h"
 #include "support/program.h"
 
 namespace korvel {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fittings/transition/transition_design.h"
-#include "fittings/transition/transition_export.h"
+#include "core/fittings/transition/transition_design.h"
+#include "core/fittings/transition/transition_export.h"
 
 namespace korvel {
 namespace {

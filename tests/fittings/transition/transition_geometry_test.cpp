@@ -1,6 +1,6 @@
 // The transitions' numbers, listings and plans, from the inputs record.
 
-#include "fittings/transition/transition_geometry.h"
+#include "core/fittings/transition/transition_geometry.h"
 
 #include <gtest/gtest.h>
 

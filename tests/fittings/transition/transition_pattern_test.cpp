@@ -1,7 +1,7 @@
 // The transitions' flat patterns, checked the way a plater checks a pattern
 // laid out on the plate: every line measured against the listing.
 
-#include "fittings/transition/transition_pattern.h"
+#include "core/fittings/transition/transition_pattern.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,31 @@
+#pragma once
+// Every fitting the program has, in the main menu's order: its menu item and
+// its window design. The windows, the command line, the files, the tests and
+// the fuzz targets all find the fittings here and nowhere else.
+
+#include <string>
+#include <vector>
+
+#include "core/window_design.h"
+
+namespace korvel {
+
+struct FittingEntry {
+    std::string menuName;  // wtfy, stfy, ...
+    std::string caption;   // exact menu caption
+    std::string shortcut;  // "Ctrl+Y"
+    const WindowDesign& (*design)();
+};
+
+// In menu order: Form4 to Form10.
+const std::vector<FittingEntry>& fittingEntries();
+
+// A compute command reachable from the command line, by its FITTING name.
+struct CliCommand {
+    std::string fitting;  // elbow-end, tee-branch, ...
+    const WindowDesign* design;
+    const MenuCommand* command;
+};
+std::vector<CliCommand> cliCommands();
+
+}  // namespace korvel

@@ -1,0 +1,56 @@
+#include "core/fittings/elbow/elbow_design.h"
+
+#include "core/fittings/elbow/elbow_cad.h"
+#include "core/fittings/elbow/elbow_commands.h"
+#include "core/fittings/elbow/elbow_export.h"
+
+namespace korvel {
+
+const WindowDesign& elbowDesign() {
+    static const WindowDesign design = [] {
+        WindowDesign d;
+        d.objectName = "Form4";
+        d.title = "任意角度弯头放样程序   单位:mm";
+        d.fitting = "segmented elbow of any bend angle";
+        d.darkSurface = false;
+        d.menu = {
+            spacer(),
+            {"打印", "      打印 (&P)     ", "", {}},
+            {"端节", "   计算端节展开 (&D)     ", "elbow-end", elbowEnd},
+            {"中节", "   计算中节展开 (&c)  ", "elbow-middle", elbowMiddle},
+            {"等份", "    计算等份累加 (&Z)  ", "elbow-divisions", elbowDivisions},
+            {"cad", "   （CAD）展开 (&C)    ", "", {}},
+            {"退出", "    退出 (&X)   ", "", {}},
+        };
+        // The elbow's boxes are four separately named controls, not an array.
+        auto box = [](int i, std::string symbol, std::string caption, std::string unit,
+                      std::string preset) {
+            InputDesign in = arrayInput(0, std::move(symbol), std::move(caption), i - 1,
+                                        std::move(unit), i + 3, std::move(preset));
+            in.box = {"Text" + std::to_string(i), -1};
+            return in;
+        };
+        d.inputs = {
+            box(1, "D", "输入管道外径：", "mm", "1120"),
+            box(2, "R", "输入弯曲半径：", "mm", "1680"),
+            box(3, "alpha", "输入弯曲角度：", "°", "90"),
+            box(4, "t", "输入管道壁厚：", "mm", "10"),
+        };
+        d.inputs[3].toolTip = "如果需要计算弯头重量请输入管道壁厚";
+        d.lists = {
+            {{"Combo2", -1}, "k", divisionItems(2, 20, 1), "4", {}, "", {"Label1", 8}, "节", {}},
+            {{"Combo1", -1}, "n", divisionItems(8, 100, 4), "16", {}, "", {"Label1", 9}, "等份", {}},
+        };
+        d.rounding = {{"Option1", -1}, {"Option2", -1}, 2};
+        d.listingBoxes = {{"Combo3", -1}, {"Combo4", -1}};
+        d.pattern = elbowPatternExport;
+        d.patternName = "elbow";
+        d.cad = {checkElbowCad,
+                 [](const FormState& state, cad::Application& app) { drawElbowCad(state, app); },
+                 elbowCadFileName};
+        return d;
+    }();
+    return design;
+}
+
+}  // namespace korvel

@@ -1,0 +1,73 @@
+#pragma once
+// The true-size flat pattern of the concentric cone frustum and the complete
+// cone: one piece, the annular sector (frustum) or the plain sector (cone),
+// developed on the plate's mid-surface from the same unrounded radii and angle
+// the listing rounds (d and D are the outer diameters less the thickness).
+//
+// Layout, as the window's schematic draws it: the sector opens to the left of
+// its centre, the apex, and is symmetric about the horizontal through it. The
+// midpoint of the big arc stands at (0, 0) and the apex at (R, 0), R the big
+// arc's radius (Rb; the cone's S), so the sector's centre line runs along
+// y = 0 from (0, 0) towards the apex.
+//
+// Outline, counter-clockwise, one closed polyline: the big arc from the upper
+// seam end round to the lower one, the lower seam edge in to the small arc,
+// the small arc back (clockwise) and the upper seam edge out again; a cone has
+// the apex instead of the small arc, both seam edges meeting there. Arcs are
+// true arcs, each in 4 bulged edges split at the quarter lines and the centre
+// line (every bulge below 1).
+//
+// Marks: the sector's 8 equal divisions, the fitting's circumference in 8
+// parts from the seam, as generators from the small arc (the apex) to the big
+// arc: the 4th is the centre line opposite the seam, the 2nd and 6th the
+// quarter lines, the others plain generators; both seam edges as seam lines.
+//
+// Labels, the listing's names: the big arc's radius ("大圆弧展开半径"; the
+// cone's "圆弧展开半径") at the big arc's midpoint, the small arc's
+// ("小圆弧展开半径") at the small arc's midpoint, the slant length
+// ("展开斜边实长") at the middle of both seam edges and the sector angle
+// ("展开扇形夹角") at the apex, the centre both arcs are swung from (off the
+// plate for a frustum).
+//
+// A full turn: with no height the sector angle is 360 degrees and the two seam
+// edges would lie on one another. The seam is then cut with a slit
+// kConeSeamGap wide: at any radius r the sector stops where it comes within
+// half that of the seam line, and the seam edges join those points. The same
+// holds whenever the sector comes that close to closing. Each arc then runs
+// short of pi times its diameter by about the gap, far below any kerf.
+//
+// Checks: the developed big arc against pi (D - t), the small arc against
+// pi (d - t) (D, d the outer diameters as typed), and both seam edges against
+// the slant length.
+
+#include <string>
+
+#include "core/fittings/frustum/cone_geometry.h"
+#include "core/flat_pattern.h"
+
+namespace korvel {
+
+// The width of the seam's slit when the sector closes a full turn, mm.
+inline constexpr double kConeSeamGap = 0.001;
+// Generators mark the sector in this many equal parts.
+inline constexpr int kConeDivisions = 8;
+
+// What keeps a geometry from being developed:
+//   Geometry    the geometry itself has a fault.
+//   NoSmallEnd  a frustum whose small end has no mean diameter: the plate is
+//               as thick as the small end's outer diameter or thicker
+//               (d <= 0; the small arc would have no radius), or all but as
+//               thick (d no more than the seam gap, too small to slit).
+enum class ConePatternFault { None, Geometry, NoSmallEnd };
+
+struct ConePattern {
+    ConePatternFault fault = ConePatternFault::None;
+    FlatPattern pattern;  // empty unless fault is None
+};
+
+ConePattern conePattern(const ConeGeometry& g);
+
+// The message that reports a fault to the user; empty for None.
+std::string conePatternMessage(ConePatternFault fault);
+
+}  // namespace korvel

@@ -1,0 +1,200 @@
+#include "core/fittings/tee/tee_geometry.h"
+
+#include <cmath>
+
+#include "core/numbers.h"
+
+namespace korvel {
+namespace {
+
+// Largest scale of the opening table: every drawn opening coordinate is at
+// most this many twips per millimetre.
+constexpr double kLargestScale = 23;
+
+bool divisionsUsable(int n) { return n > 0 && n % 4 == 0 && n <= kTeeMaxDivisions; }
+
+bool finite(const std::vector<double>& values, double factor) {
+    for (double v : values)
+        if (!std::isfinite(v) || !std::isfinite(v * factor)) return false;
+    return true;
+}
+
+// "L16=1320": a name, the index and the rounded value joined without blanks.
+std::string listingLine(const char* name, int index, double value, int digits) {
+    return name + numberText(index) + "=" + roundedText(value, digits);
+}
+
+double theta(const TeeGeometry& g, int i) { return i * g.delta * kTeePi / 180; }
+
+// Sine of the angle about the main-pipe axis at which generator i meets the
+// main pipe.
+double meetingSine(const TeeGeometry& g, int i) { return g.r * std::sin(theta(g, i)) / g.R; }
+
+// That angle itself, signed; 0 for generator 0.
+double meetingAngle(const TeeGeometry& g, int i) {
+    const double s = meetingSine(g, i);
+    return std::atan(s / std::sqrt(1 - s * s));
+}
+
+struct ScaleBand {
+    double from, to, s;
+};
+
+// Both ends of a band belong to it; the bands are tried in this order.
+constexpr ScaleBand kScaleBands[] = {
+    {0, 120, 23},       {121, 220, 12.5},   {221, 320, 8.5},    {321, 420, 6.5},    {421, 520, 5.2},
+    {521, 620, 4.3},    {621, 720, 3.8},    {721, 820, 3.3},    {821, 920, 3.0},    {921, 1020, 2.7},
+    {1021, 1120, 2.5},  {1121, 1220, 2.3},  {1221, 1320, 2.1},  {1321, 1420, 1.9},  {1421, 1520, 1.8},
+    {1521, 1620, 1.7},  {1621, 1720, 1.6},  {1721, 1820, 1.5},  {1821, 1920, 1.4},  {1921, 2020, 1.3},
+    {2021, 2120, 1.2},  {2121, 2220, 1.1},  {2221, 2320, 1.1},  {2321, 2920, 0.9},  {2921, 3520, 0.8},
+    {3521, 4020, 0.7},  {4021, 4520, 0.6},
+};
+constexpr double kOtherScale = 0.5;
+
+}  // namespace
+
+TeeGeometry computeTee(const TeeInputs& in) {
+    TeeGeometry g;
+    g.in = in;
+    if (!(in.D > 0)) {
+        g.fault = TeeFault::MainDiameter;
+        return g;
+    }
+    if (!(in.alpha > 0 && in.alpha <= 90)) {
+        g.fault = TeeFault::Angle;
+        return g;
+    }
+    if (!divisionsUsable(in.n)) {
+        g.fault = TeeFault::Divisions;
+        return g;
+    }
+    g.R = in.D / 2;
+    g.r = in.d / 2 - in.t;
+    g.delta = 360.0 / in.n;
+    g.A = in.alpha * kTeePi / 180;
+    for (int i = 0; i <= in.n; ++i) {
+        const double s = meetingSine(g, i);
+        if (!std::isfinite(s) || 1 - s * s < 0) {
+            g.fault = std::isfinite(g.r) ? TeeFault::Wall : TeeFault::OutOfRange;
+            return g;
+        }
+    }
+
+    const double tanA = std::tan(g.A);
+    const double sinA = std::sin(g.A);
+    g.L.reserve(static_cast<size_t>(in.n) + 1);
+    for (int i = 0; i <= in.n; ++i) {
+        const double phi = meetingAngle(g, i);
+        g.L.push_back(in.Ls + g.r * (1 - std::cos(theta(g, i))) / tanA + g.R * (1 - std::cos(phi)) / sinA);
+    }
+    // The opening: the generator's length beyond the shortest one and its
+    // offset across the branch, both projected on the main-pipe axis; round
+    // the main pipe, the arc of the meeting angle.
+    const double cosA = std::cos(g.A);
+    for (int i = 0; i <= in.n / 2 + 1; ++i) {
+        g.x.push_back((g.L[static_cast<size_t>(i)] - g.L[0]) * cosA + g.r * (1 - std::cos(theta(g, i))) * sinA);
+        g.y.push_back(g.R * meetingAngle(g, i));
+    }
+    // Branch heights are drawn at 2 twips per millimetre.
+    if (!finite(g.L, 2) || !finite(g.x, kLargestScale) || !finite(g.y, kLargestScale))
+        g.fault = TeeFault::OutOfRange;
+    return g;
+}
+
+TeeDivisions computeTeeDivisions(double d, int n, int digits) {
+    TeeDivisions v;
+    v.n = n;
+    v.digits = digits;
+    if (!divisionsUsable(n)) {
+        v.fault = TeeFault::Divisions;
+        return v;
+    }
+    v.a = d * kTeePi / n;
+    if (!std::isfinite(v.a) || !std::isfinite(n * v.a)) v.fault = TeeFault::OutOfRange;
+    return v;
+}
+
+TeeListing branchListing(const TeeGeometry& g) {
+    const int n = g.in.n;
+    TeeListing listing{"  支管展开实", "长过度线数据", {}, {}};
+    for (int i = 0; i <= n; ++i) {
+        const std::string line = listingLine("L", i, g.L[static_cast<size_t>(i)], g.in.digits);
+        if (i <= n / 2) listing.left.push_back(line);
+        if (i >= n / 2) listing.right.push_back(line);
+    }
+    return listing;
+}
+
+TeeListing openingListing(const TeeGeometry& g) {
+    TeeListing listing{"主管开孔横向", "主管开孔竖向", {}, {}};
+    for (int i = 0; i <= g.in.n / 2; ++i) {
+        listing.left.push_back(listingLine("x", i, g.x[static_cast<size_t>(i)], g.in.digits));
+        listing.right.push_back(listingLine("y", i, g.y[static_cast<size_t>(i)], g.in.digits));
+    }
+    return listing;
+}
+
+TeeListing teeDivisionListing(const TeeDivisions& v) {
+    TeeListing listing{"    支管圆周", "等份累加数", {}, {}};
+    for (int i = 0; i <= v.n; ++i) {
+        const std::string line = listingLine("D", i, i * v.a, v.digits);
+        if (i <= v.n / 2) listing.left.push_back(line);
+        if (i >= v.n / 2) listing.right.push_back(line);
+    }
+    return listing;
+}
+
+BranchLayout branchLayout(double W, double H, int n) {
+    BranchLayout layout;
+    layout.xL = W / 10 * 2.3;
+    layout.xR = W / 10 * 9.7;
+    layout.p = (W / 10 * 7.4) / n;
+    layout.y0 = H / 10 * 8.7;
+    return layout;
+}
+
+void drawBranch(const TeeGeometry& g, const BranchLayout& layout, Canvas& canvas) {
+    const int n = g.in.n;
+    const double y0 = layout.y0;
+    auto top = [&](int i) { return y0 - 2 * g.L[static_cast<size_t>(i)]; };
+
+    for (int i = 0; i <= n; ++i) canvas.line(layout.x(i), y0, layout.x(i), top(i), kTeeCyan);
+    canvas.line(layout.xL, y0, layout.xR, y0, kTeeCyan);
+    // The cutting curve through the tops.
+    for (int i = 0; i < n; ++i) canvas.line(layout.x(i), top(i), layout.x(i + 1), top(i + 1), kTeeCyan);
+    // The generator on the obtuse side, where the pattern is joined.
+    canvas.line(layout.x(n / 2), y0, layout.x(n / 2), top(n / 2), kWhite);
+    for (int i = 0; i <= n; i += 2) canvas.text(layout.x(i) - 150, y0 + 120, "D" + numberText(i));
+    for (int i = 0; i <= n; i += 2) canvas.text(layout.x(i) - 150, top(i) - 300, "L" + numberText(i));
+}
+
+double openingScale(double dTyped) {
+    for (const auto& band : kScaleBands)
+        if (dTyped >= band.from && dTyped <= band.to) return band.s;
+    return kOtherScale;
+}
+
+void drawOpening(const TeeGeometry& g, double s, Canvas& canvas) {
+    const int half = g.in.n / 2;
+    auto X = [&](int i) { return kOpeningX + g.x[static_cast<size_t>(i)] * s; };
+    auto up = [&](int i) { return kOpeningY - g.y[static_cast<size_t>(i)] * s; };
+    auto down = [&](int i) { return kOpeningY + g.y[static_cast<size_t>(i)] * s; };
+
+    // The main-pipe generator in the plane of both axes, with the division
+    // numbers printed on it as numbers.
+    for (int i = 0; i <= half; ++i) {
+        canvas.line(kOpeningX, kOpeningY, X(i), kOpeningY, kOpeningColour);
+        canvas.text(X(i) - 180, 5190, printedNumber(i));
+    }
+    // Point half + 1 lies beyond the far end (its y is negative), so the last
+    // pair of outline segments falls on segments already drawn.
+    for (int i = 0; i <= half; ++i) {
+        canvas.line(X(i), kOpeningY, X(i), up(i), kOpeningColour);
+        canvas.line(X(i), kOpeningY, X(i), down(i), kOpeningColour);
+        canvas.line(X(i + 1), up(i + 1), X(i), up(i), kOpeningColour);
+        canvas.line(X(i + 1), down(i + 1), X(i), down(i), kOpeningColour);
+    }
+    for (int i = 1; i <= half - 1; ++i) canvas.text(X(i) - 100, up(i) - 300, "y" + numberText(i));
+}
+
+}  // namespace korvel

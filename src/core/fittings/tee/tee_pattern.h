@@ -1,0 +1,39 @@
+#pragma once
+// The tee's true-size flat pattern: the branch pipe (one to cut) and the
+// opening to cut in the main pipe (one), from the same unrounded lengths and
+// coordinates the listings round.
+
+#include "core/fittings/tee/tee_geometry.h"
+#include "core/flat_pattern.h"
+
+namespace korvel {
+
+// Points per division along a cut curve: the station and evenly spaced points
+// between it and the next, each computed by the station formulas at its own
+// division angle.
+inline constexpr int kTeeCurvePoints = 8;
+
+// Whether the pattern can be cut from plate: the branch meets the main pipe
+// with a radius (d/2 > t) and its shortest generator, the short side Ls, has
+// a length. Otherwise the geometry still computes, but the opening has no
+// area or the cut falls onto or below the square-cut end and the outline
+// crosses itself. `g` must be a geometry without fault.
+bool teePatternCuttable(const TeeGeometry& g);
+
+// `g` must be a geometry without fault; the pattern is a plate's only when
+// teePatternCuttable(g).
+//
+// Branch ("支管"): developed on the branch's outside circumference, the one
+// the division listing divides (a = d * pi / n per division). The base line
+// is the square-cut end from (0, 0) to (n a, 0); station i (the listing's
+// L<i> and D<i>) stands at x = i a with the cut at height L_i; the seam is
+// generator 0, the two outline edges at x = 0 and x = n a.
+//
+// Opening ("主管开孔"): on the unrolled main pipe, x along its axis from the
+// point where generator 0 meets it, y round it as an arc length; the outline
+// runs through (x_i, y_i) and (x_i, -y_i), symmetric about the main-pipe
+// generator in the plane of both axes (the line y = 0, marked from x_0 to
+// x_(n/2)). Station i is named x<i> on that line and y<i> at its point.
+FlatPattern teePattern(const TeeGeometry& g);
+
+}  // namespace korvel

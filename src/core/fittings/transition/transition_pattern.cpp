@@ -1,0 +1,415 @@
+#include "core/fittings/transition/transition_pattern.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+#include <vector>
+
+#include "core/numbers.h"
+
+namespace korvel {
+namespace {
+
+double radians(double degrees) { return degrees * kTransitionPi / 180; }
+
+Point2 operator+(Point2 p, Point2 q) { return {p.x + q.x, p.y + q.y}; }
+Point2 operator-(Point2 p, Point2 q) { return {p.x - q.x, p.y - q.y}; }
+Point2 operator*(Point2 p, double k) { return {p.x * k, p.y * k}; }
+double distance(Point2 p, Point2 q) { return std::hypot(q.x - p.x, q.y - p.y); }
+double cross(Point2 u, Point2 v) { return u.x * v.y - u.y * v.x; }
+
+struct FanLine {
+    double length = 0, rate = 0;
+};
+
+// The fitting in space, x east, y north, z up, millimetres: the rectangle's
+// corners and the circle's centre and radius in plan, and the height between
+// the two openings. Only the plan positions and H enter a true length.
+struct Model {
+    Point2 nw, ne, sw, se;
+    Point2 centre;
+    double radius = 0;
+    double H = 0;
+
+    // Point of the quarter on the east or west and the north or south side,
+    // at angle theta (degrees) from its east or west point.
+    Point2 circlePoint(bool east, bool north, double theta) const {
+        const double dx = radius * std::cos(radians(theta)), dy = radius * std::sin(radians(theta));
+        return {east ? centre.x + dx : centre.x - dx, north ? centre.y + dy : centre.y - dy};
+    }
+    // The corner line from the corner at `plan` to the quarter's point at
+    // theta: its true length, and how fast that changes per radian of theta.
+    FanLine fanLine(Point2 plan, bool east, bool north, double theta) const {
+        const Point2 c = circlePoint(east, north, theta);
+        const double sine = std::sin(radians(theta)), cosine = std::cos(radians(theta));
+        const Point2 tangent{east ? -radius * sine : radius * sine, north ? radius * cosine : -radius * cosine};
+        const Point2 plain = c - plan;
+        const double length = std::sqrt(plain.x * plain.x + plain.y * plain.y + H * H);
+        return {length, (plain.x * tangent.x + plain.y * tangent.y) / length};
+    }
+};
+
+// Round top: the rectangle about the origin, the circle's centre ew west and
+// en north of it. Rect top: the circle about the origin, the rectangle's
+// centre ew west and en north of it, its east-west side a + 0.001.
+Model model(const TransitionGeometry& g, bool rectTop) {
+    const TransitionInputs& in = g.in;
+    const double en = in.south ? -in.e : in.e;
+    const Point2 rectCentre = rectTop ? Point2{-in.ew, en} : Point2{0, 0};
+    const double a2 = g.exact.a / 2, b2 = in.b / 2;
+    Model m;
+    m.nw = rectCentre + Point2{-a2, b2};
+    m.ne = rectCentre + Point2{a2, b2};
+    m.sw = rectCentre + Point2{-a2, -b2};
+    m.se = rectCentre + Point2{a2, -b2};
+    m.centre = rectTop ? Point2{0, 0} : Point2{-in.ew, en};
+    m.radius = in.D / 2;
+    m.H = in.H;
+    return m;
+}
+
+// A point of the developed round edge and the point halfway along the edge
+// from the point before it: the three give the arc the cutting table follows.
+struct EdgePoint {
+    Point2 p, mid;
+};
+
+// A length laid out on the pattern and the length it stands for.
+struct Measure {
+    Point2 from, to;
+    double stands = 0;
+};
+
+// Lays the triangles out one by one, each on the far side of an edge already
+// placed, and keeps every side it lays with the length it stands for.
+class Layout {
+public:
+    Layout(const TransitionGeometry& g, const Model& m) : g_(g), m_(m) {}
+
+    bool failed() const { return failed_; }
+    const std::vector<Measure>& measures() const { return measures_; }
+    void measure(Point2 from, Point2 to, double stands) { measures_.push_back({from, to, stands}); }
+
+    // The third vertex of the triangle on the placed edge p-q with |xp| = dp
+    // and |xq| = dq, on the far side of that edge from `away`.
+    Point2 apex(Point2 p, Point2 q, double dp, double dq, Point2 away) {
+        const double c = distance(p, q);
+        if (!(c > 0)) {
+            failed_ = true;
+            return p;
+        }
+        const double along = (dp * dp - dq * dq + c * c) / (2 * c);
+        const double h2 = dp * dp - along * along;
+        // Sides that close a triangle only to rounding give a flat one.
+        if (!(h2 >= -1e-9 * c * c)) failed_ = true;
+        const double h = std::sqrt(std::max(0.0, h2));
+        const Point2 u = (q - p) * (1 / c);
+        const Point2 normal{-u.y, u.x};
+        const double side = cross(u, away - p) > 0 ? -1 : 1;
+        const Point2 x = p + u * along + normal * (side * h);
+        measure(p, x, dp);
+        measure(q, x, dq);
+        return x;
+    }
+
+    // One fan about its corner (developed at `corner`, in plan at `plan`,
+    // reaching the quarter on the `east` and `north` sides), from station
+    // `from`, placed at `start`, to station `to`; `away` is the vertex across
+    // the corner line of `from`. Appends the round edge's points after
+    // `start` to `edge`, returns the stations' positions by index and leaves
+    // in `away` the vertex across the corner line of `to`.
+    //
+    // A fan is a cone with its apex at the corner: it is developed as one,
+    // each point of the round edge at its corner line's true length from the
+    // corner, and the corner line turning as the edge runs along the mean
+    // circle (an edge element ds = (D + t)/2 dtheta turns the line by
+    // sqrt(ds^2 - drho^2) / rho). So the round edge develops to the mean
+    // circle's length, and the stations lie a little more than the straight
+    // chord yn apart: yn cuts across the rolled plate.
+    std::vector<Point2> fan(Point2 corner, Point2 plan, bool east, bool north, const std::vector<double>& lines,
+                            int from, int to, Point2 start, Point2& away, std::vector<EdgePoint>& edge) {
+        std::vector<Point2> stations(static_cast<size_t>(g_.quarter) + 1);
+        stations[static_cast<size_t>(from)] = start;
+        const int step = to > from ? 1 : -1;
+        const double meanRadius = (g_.in.D + g_.in.t) / 2;
+        const Point2 first = start - corner;
+        const double firstLength = std::hypot(first.x, first.y);
+        if (!(firstLength > 0)) {
+            failed_ = true;
+            return stations;
+        }
+        const Point2 u = first * (1 / firstLength);
+        // Turn away from the triangle already laid on the first corner line.
+        const double turn = cross(u, away - corner) > 0 ? -1 : 1;
+        auto at = [&](double phi, double length) {
+            const double c = std::cos(phi), s = std::sin(turn * phi);
+            return corner + Point2{u.x * c - u.y * s, u.x * s + u.y * c} * length;
+        };
+        // The corner line's turning rate at theta (degrees), per radian of the circle.
+        auto rate = [&](double theta) {
+            const FanLine line = m_.fanLine(plan, east, north, theta);
+            const double square = meanRadius * meanRadius - line.rate * line.rate;
+            if (square < -1e-9 * meanRadius * meanRadius) failed_ = true;
+            return std::sqrt(std::max(0.0, square)) / line.length;
+        };
+        // Five-point Gauss-Legendre over [t0, t1] degrees.
+        auto turning = [&](double t0, double t1) {
+            static constexpr double x[] = {0, 0.5384693101056831, -0.5384693101056831, 0.9061798459386640,
+                                           -0.9061798459386640};
+            static constexpr double w[] = {0.5688888888888889, 0.4786286704993665, 0.4786286704993665,
+                                           0.2369268850561891, 0.2369268850561891};
+            const double half = (t1 - t0) / 2, middle = (t0 + t1) / 2;
+            double sum = 0;
+            for (int k = 0; k < 5; ++k) sum += w[k] * rate(middle + half * x[k]);
+            return sum * std::fabs(radians(half));
+        };
+        double phi = 0;
+        for (int i = from; i != to; i += step) {
+            const Point2 here = stations[static_cast<size_t>(i)];
+            const int next = i + step;
+            for (int j = 1; j <= kTransitionCurvePoints; ++j) {
+                const double t0 = (i + step * (j - 1.0) / kTransitionCurvePoints) * g_.alpha;
+                const double t1 = (i + step * double(j) / kTransitionCurvePoints) * g_.alpha;
+                const double tm = (t0 + t1) / 2;
+                const double phiMid = phi + turning(t0, tm);
+                phi = phiMid + turning(tm, t1);
+                const Point2 mid = at(phiMid, m_.fanLine(plan, east, north, tm).length);
+                const double length = j == kTransitionCurvePoints ? lines[static_cast<size_t>(next)]
+                                                                  : m_.fanLine(plan, east, north, t1).length;
+                const Point2 p = at(phi, length);
+                measure(corner, p, length);
+                edge.push_back({p, mid});
+            }
+            stations[static_cast<size_t>(next)] = edge.back().p;
+            away = here;
+        }
+        return stations;
+    }
+
+private:
+    const TransitionGeometry& g_;
+    const Model& m_;
+    bool failed_ = false;
+    std::vector<Measure> measures_;
+};
+
+Point2 along(Point2 p, Point2 q, double fraction) { return p + (q - p) * fraction; }
+
+// The corner lines of one fan as marks, with their names two thirds of the
+// way from the corner.
+void markFan(Piece& piece, Point2 corner, const std::vector<Point2>& stations, const char* letter) {
+    const int q = static_cast<int>(stations.size()) - 1;
+    for (int i = 0; i <= q; ++i) {
+        const Point2 station = stations[static_cast<size_t>(i)];
+        piece.marks.push_back({corner, station, i == 0 || i == q ? MarkKind::Bend : MarkKind::Triangulation});
+        piece.labels.push_back({along(corner, station, 2.0 / 3), letter + numberText(i)});
+    }
+}
+
+// A side triangle's height line from its apex to the foot on its base p-q,
+// `foot` from p, marked where the foot lies on the side.
+void markHeight(Piece& piece, Layout& layout, Point2 apex, Point2 p, Point2 q, double foot, double height,
+                const char* name) {
+    const double base = distance(p, q);
+    if (foot < 0 || foot > base) return;
+    const Point2 f = along(p, q, foot / base);
+    layout.measure(apex, f, height);
+    piece.marks.push_back({apex, f, MarkKind::Triangulation});
+    piece.labels.push_back({along(apex, f, 0.5), name});
+}
+
+void flipUpDown(Piece& piece) {
+    for (Vertex& v : piece.outline.vertices) v.y = -v.y, v.bulge = -v.bulge;
+    for (MarkLine& mark : piece.marks) mark.from.y = -mark.from.y, mark.to.y = -mark.to.y;
+    for (StationLabel& label : piece.labels) label.at.y = -label.at.y;
+}
+
+// The same closed outline run the other way: each arc now starts at the
+// vertex that ended it and turns the other way.
+void reverse(Polyline& line) {
+    std::vector<Vertex>& v = line.vertices;
+    const size_t n = v.size();
+    std::vector<Vertex> turned(n);
+    for (size_t k = 0; k < n; ++k) {
+        const Vertex& to = v[(k + 1) % n];
+        turned[n - 1 - k] = {to.x, to.y, -v[k].bulge};
+    }
+    v = std::move(turned);
+}
+
+// The bulge of the arc from p0 through `mid` to p1: tan of a quarter of its
+// included angle, positive counter-clockwise.
+double bulge(Point2 p0, Point2 mid, Point2 p1) {
+    const Point2 u = p0 - mid, v = p1 - mid;
+    const double inscribed = std::atan2(std::fabs(cross(u, v)), u.x * v.x + u.y * v.y);
+    const double b = std::tan((std::numbers::pi - inscribed) / 2);
+    return cross(p1 - p0, mid - p0) < 0 ? b : -b;
+}
+
+bool finite(const Piece& piece) {
+    for (const Vertex& v : piece.outline.vertices)
+        if (!std::isfinite(v.x) || !std::isfinite(v.y) || !std::isfinite(v.bulge)) return false;
+    for (const MarkLine& mark : piece.marks)
+        if (!std::isfinite(mark.from.x) || !std::isfinite(mark.from.y) || !std::isfinite(mark.to.x) ||
+            !std::isfinite(mark.to.y))
+            return false;
+    return true;
+}
+
+TransitionPatternFault checkInputs(const TransitionGeometry& g) {
+    if (g.fault != TransitionFault::None) return TransitionPatternFault::Geometry;
+    const TransitionInputs& in = g.in;
+    if (in.n < 4 || std::fmod(in.n, 4) != 0) return TransitionPatternFault::Divisions;
+    if (!(in.a > 0 && in.b > 0 && in.D > 0 && in.H > 0 && in.D + in.t > 0))
+        return TransitionPatternFault::Dimensions;
+    return TransitionPatternFault::None;
+}
+
+TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
+    TransitionPattern result;
+    result.fault = checkInputs(g);
+    if (result.fault != TransitionPatternFault::None) return result;
+
+    const Model m = model(g, rectTop);
+    const TransitionGeometry::Exact& x = g.exact;
+    const int q = g.quarter;
+    const size_t qi = static_cast<size_t>(q);
+    const double a = x.a, b = g.in.b;
+    // The circle's axis points in plan, and where the triangles' height lines
+    // meet their sides, measured from the corner the layout starts each side at.
+    const Point2 north = m.centre + Point2{0, m.radius}, south = m.centre - Point2{0, m.radius};
+    const Point2 east = m.centre + Point2{m.radius, 0}, west = m.centre - Point2{m.radius, 0};
+    const double seamWest = north.x - m.nw.x, seamEast = m.ne.x - north.x;
+    if (!(seamWest > 0 && seamEast > 0)) {
+        result.fault = TransitionPatternFault::SeamOffSide;
+        return result;
+    }
+
+    Layout layout(g, m);
+    // The south triangle, its base on the x axis, its apex above it.
+    const Point2 sw{0, 0}, se{a, 0};
+    layout.measure(sw, se, a);
+    const Point2 s = layout.apex(sw, se, x.sw[qi], x.se[qi], Point2{a / 2, -1});
+
+    // West of it: the south-west fan, the west triangle, the north-west fan and
+    // the north triangle's west half.
+    std::vector<EdgePoint> westEdge, eastEdge;
+    Point2 away = se;
+    const auto swStations = layout.fan(sw, m.sw, false, false, x.sw, q, 0, s, away, westEdge);
+    const Point2 w = swStations[0];
+    const Point2 nw = layout.apex(sw, w, b, x.nw[0], away);
+    away = sw;
+    const auto nwStations = layout.fan(nw, m.nw, false, true, x.nw, 0, q, w, away, westEdge);
+    const Point2 nWest = nwStations[qi];
+    const Point2 seamFootWest = layout.apex(nw, nWest, seamWest, x.h4, away);
+
+    // East of it the same, mirrored.
+    away = sw;
+    const auto seStations = layout.fan(se, m.se, true, false, x.se, q, 0, s, away, eastEdge);
+    const Point2 e = seStations[0];
+    const Point2 ne = layout.apex(se, e, b, x.ne[0], away);
+    away = se;
+    const auto neStations = layout.fan(ne, m.ne, true, true, x.ne, 0, q, e, away, eastEdge);
+    const Point2 nEast = neStations[qi];
+    const Point2 seamFootEast = layout.apex(ne, nEast, seamEast, x.h4, away);
+
+    if (layout.failed()) {
+        result.fault = TransitionPatternFault::Triangle;
+        return result;
+    }
+
+    // The round edge from the east end to the west end, and each segment's
+    // midpoint on the developed curve.
+    std::vector<Point2> round, mids;
+    for (auto it = eastEdge.rbegin(); it != eastEdge.rend(); ++it) round.push_back(it->p), mids.push_back(it->mid);
+    round.push_back(s);
+    for (const EdgePoint& point : westEdge) round.push_back(point.p), mids.push_back(point.mid);
+
+    Piece piece;
+    piece.name = rectTop ? "天方地圆" : "天圆地方";
+    piece.count = 1;
+    piece.outline.closed = true;
+    // The straight edge from the west end to the east end, up the east seam,
+    // and the round edge back from the east end to the west end in arcs, each
+    // through its two points and the developed curve's point between them.
+    for (Point2 p : {seamFootWest, nw, sw, se, ne, seamFootEast}) piece.outline.vertices.push_back({p.x, p.y, 0});
+    Polyline roundEdge;
+    for (size_t k = 0; k < round.size(); ++k)
+        roundEdge.vertices.push_back({round[k].x, round[k].y, k + 1 < round.size() ? bulge(round[k], mids[k], round[k + 1]) : 0});
+    piece.outline.vertices.insert(piece.outline.vertices.end(), roundEdge.vertices.begin(), roundEdge.vertices.end());
+
+    markFan(piece, sw, swStations, "L");
+    markFan(piece, se, seStations, "k");
+    markFan(piece, nw, nwStations, "m");
+    markFan(piece, ne, neStations, "j");
+    markHeight(piece, layout, s, sw, se, south.x - m.sw.x, x.h2, "h2");
+    markHeight(piece, layout, e, se, ne, east.y - m.se.y, x.h1, "h1");
+    markHeight(piece, layout, w, sw, nw, west.y - m.sw.y, x.h3, "h3");
+    for (const auto& [foot, top] : {std::pair{seamFootWest, nWest}, std::pair{seamFootEast, nEast}}) {
+        piece.marks.push_back({foot, top, MarkKind::Seam});
+        piece.labels.push_back({along(foot, top, 0.5), "h4"});
+    }
+
+    // The rect top's circle is the bottom: turned over, the pattern keeps the
+    // fitting's top up.
+    if (rectTop) flipUpDown(piece);
+    if (polylineArea(piece.outline) < 0) reverse(piece.outline);
+    if (!finite(piece)) {
+        result.fault = TransitionPatternFault::Geometry;
+        return result;
+    }
+    if (selfIntersects(piece.outline)) {
+        result.fault = TransitionPatternFault::Overlaps;
+        return result;
+    }
+
+    double largest = 0;
+    for (const Measure& measure : layout.measures())
+        largest = std::max(largest, std::fabs(distance(measure.from, measure.to) - measure.stands));
+    // The stations of each division, one after the other round the edge.
+    double chord = g.exact.yn;
+    for (const auto* stations : {&swStations, &nwStations, &seStations, &neStations})
+        for (size_t i = 1; i < stations->size(); ++i) {
+            const double d = distance((*stations)[i - 1], (*stations)[i]);
+            if (std::fabs(d - g.exact.yn) > std::fabs(chord - g.exact.yn)) chord = d;
+        }
+    const double straightEdge = distance(seamFootWest, nw) + distance(nw, sw) + distance(sw, se) + distance(se, ne) +
+                                distance(ne, seamFootEast);
+
+    FlatPattern& pattern = result.pattern;
+    pattern.fitting = rectTop ? "矩方形天方地圆" : "矩方形天圆地方";
+    pattern.pieces.push_back(std::move(piece));
+    pattern.checks.push_back({"三角形各边与实长最大差", 0, largest});
+    pattern.checks.push_back({"圆口展开长度 / π(D+t)", std::numbers::pi * (g.in.D + g.in.t), polylineLength(roundEdge)});
+    pattern.checks.push_back({"矩方口直边总长 / 2(a+b)", 2 * g.in.a + 2 * g.in.b, straightEdge});
+    pattern.checks.push_back({"展开后相邻等分点直线距离", g.exact.yn, chord, "弦长yn为"});
+    return result;
+}
+
+}  // namespace
+
+TransitionPattern roundTopPattern(const TransitionGeometry& g) { return develop(g, false); }
+TransitionPattern rectTopPattern(const TransitionGeometry& g) { return develop(g, true); }
+
+std::string transitionPatternMessage(TransitionPatternFault fault) {
+    switch (fault) {
+        case TransitionPatternFault::None:
+            return "";
+        case TransitionPatternFault::Geometry:
+            return "输入的数据无法计算，不能生成展开图！";
+        case TransitionPatternFault::Divisions:
+            return "展开图的等份数必须是4的整数倍！";
+        case TransitionPatternFault::Dimensions:
+            return "展开图需要大于0的边长、直径和垂直高！";
+        case TransitionPatternFault::Triangle:
+            return "有三角形不能由它的三边作出，不能生成展开图！";
+        case TransitionPatternFault::SeamOffSide:
+            return "北边三角面的高线落在矩方口边线以外，无法沿高线分缝！";
+        case TransitionPatternFault::Overlaps:
+            return "展开图自身重叠，不能整张板下料！";
+    }
+    return "";
+}
+
+}  // namespace korvel

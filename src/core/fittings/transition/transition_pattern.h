@@ -1,0 +1,90 @@
+#pragma once
+// The true-size flat pattern of the two round-rectangular transitions: one
+// piece, laid out triangle by triangle from the listed lengths the way a
+// plater sets it out with rule and compass.
+//
+// The layout, seen from outside with the fitting's top up and west on the
+// left: the south triangle in the middle, its base (the rectangle's south
+// side) from the south-west corner at (0, 0) to the south-east corner at
+// (a, 0), its apex on the circle above it on the round top and below it on
+// the rect top; to its left the south-west fan, the west triangle, the north-west fan and
+// half of the north triangle; to its right the south-east fan, the east
+// triangle, the north-east fan and the other half. The north triangle is cut
+// along its height line, the seam, so both ends of the pattern are its height
+// h4.
+//
+// The flat triangles are placed from their three sides, each on the far side
+// of the edge it shares with the part laid before it:
+//   side triangles     the rectangle's side (a or b; a + 0.001 on the rect top,
+//                      the side every listed number uses) and the two fans'
+//                      end lines;
+//   north halves       the corner's end line, the height h4 and the part of
+//                      the north side from the corner to the height's foot.
+// The fans are cones with their apex at the rectangle's corner and are
+// developed as cones: every point of the round edge lies at its corner line's
+// true length from the corner (the listing's m, j, L, k at the stations,
+// unrounded), and the corner line turns as the edge runs along the mean
+// circle. The corner lines and heights are true lengths on the inner
+// dimensions, as listed; the round edge is developed on the mean diameter
+// D + t, on which the listed chord yn = (D + t) sin(180 / N) is measured:
+// rolled up, the plate's middle layer has the circumference of the mean circle
+// and the opening its inner diameter D. The stations then lie a little more
+// than yn apart in a straight line on the pattern (the straight chord cuts
+// across the rolled plate; stepped off with yn, the round edge comes out short
+// of pi (D + t) by the sum of those differences).
+//
+// The round edge is cut in arcs, kTransitionCurvePoints to a division, each
+// through two developed points and the developed point halfway between them.
+//
+// Marks: every corner line from its corner to its station (the fans' end lines
+// are the bends between the flat triangles and the rolled fans; the lines
+// inside a fan are triangulation lines), the east, south and west triangles'
+// height lines where their foot lies on the side, and the seam along both end
+// edges. Labels: m0 ..., j0 ..., L0 ..., k0 ... on their corner lines two
+// thirds of the way from the corner, h1, h2, h3 on the height lines and h4 on
+// both seam edges.
+//
+// Checks: the largest difference between a developed length (every triangle
+// side, corner line, height line and seam half) and the length it stands for;
+// the developed round edge (along its arcs) against pi (D + t); the straight
+// edges' total against the rectangle's perimeter 2a + 2b as typed; the
+// straight distance between neighbouring stations that differs most from yn,
+// against yn.
+
+#include <string>
+
+#include "core/fittings/transition/transition_geometry.h"
+#include "core/flat_pattern.h"
+
+namespace korvel {
+
+// Arcs per division along the round edge.
+inline constexpr int kTransitionCurvePoints = 8;
+
+// What keeps a geometry from being developed in one piece; decided before the
+// layout except Overlaps, which only the laid-out outline shows.
+//   Geometry     the geometry itself has a fault.
+//   Divisions    the division count is not a whole multiple of 4: the
+//                quarters must end at the circle's axis points.
+//   Dimensions   a side, the diameter, the height or the mean diameter D + t
+//                is not above 0.
+//   Triangle     three sides that close no triangle, or a fan whose corner
+//                line grows or shrinks faster than the mean circle runs (a
+//                plate thickness far below 0): no surface has those lengths.
+//   SeamOffSide  the north triangle's height line meets the north side at or
+//                beyond a corner: no seam along it.
+//   Overlaps     the laid-out development overlaps itself.
+enum class TransitionPatternFault { None, Geometry, Divisions, Dimensions, Triangle, SeamOffSide, Overlaps };
+
+struct TransitionPattern {
+    TransitionPatternFault fault = TransitionPatternFault::None;
+    FlatPattern pattern;  // empty unless fault is None
+};
+
+TransitionPattern roundTopPattern(const TransitionGeometry& g);
+TransitionPattern rectTopPattern(const TransitionGeometry& g);
+
+// The message that reports a fault to the user; empty for None.
+std::string transitionPatternMessage(TransitionPatternFault fault);
+
+}  // namespace korvel

@@ -1,0 +1,178 @@
+#include "core/tiled_template.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace korvel {
+namespace {
+
+// How many windows of `size` overlapping by `overlap` cover `length`.
+long long tilesAlong(double length, double size, double overlap) {
+    if (!(length > size)) return 1;
+    const double step = size - overlap;
+    // A sliver under a micrometre is no reason for another page.
+    return static_cast<long long>(std::ceil((length - overlap) / step - 1e-9));
+}
+
+struct Fit {
+    bool landscape = false;
+    double pageWidth = 0, pageHeight = 0;
+    MmRect content, band;
+    long long columns = 1, rows = 1;
+    long long pages() const { return columns * rows; }
+};
+
+Fit fitOn(const PatternExtent& e, double pageWidth, double pageHeight, const TemplateMargins& m) {
+    Fit f;
+    f.pageWidth = pageWidth;
+    f.pageHeight = pageHeight;
+    const double printableWidth = pageWidth - 2 * m.margin;
+    const double printableHeight = pageHeight - 2 * m.margin;
+    f.content = {m.margin, m.margin, printableWidth, std::max(0.0, printableHeight - m.band)};
+    f.band = {m.margin, f.content.bottom(), printableWidth, printableHeight - f.content.height};
+    f.columns = tilesAlong(e.maxX - e.minX, f.content.width, m.overlap);
+    f.rows = tilesAlong(e.maxY - e.minY, f.content.height, m.overlap);
+    return f;
+}
+
+std::string rowLetters(int row) {
+    std::string letters;
+    for (int n = row + 1; n > 0; n = (n - 1) / 26) letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+    return letters;
+}
+
+}  // namespace
+
+const std::vector<PaperSize>& paperSizes() {
+    static const std::vector<PaperSize> sizes = {{"A4", 210, 297}, {"A3", 297, 420},  {"A2", 420, 594},
+                                                 {"A1", 594, 841}, {"A0", 841, 1189}, {"Letter", 215.9, 279.4}};
+    return sizes;
+}
+
+std::optional<PaperSize> paperSize(const std::string& name) {
+    for (const PaperSize& size : paperSizes()) {
+        if (size.name.size() != name.size()) continue;
+        bool same = true;
+        for (size_t i = 0; i < name.size(); ++i)
+            same = same && std::tolower(static_cast<unsigned char>(name[i])) ==
+                               std::tolower(static_cast<unsigned char>(size.name[i]));
+        if (same) return size;
+    }
+    return std::nullopt;
+}
+
+std::string templatePageName(int row, int column) { return rowLetters(row) + std::to_string(column + 1); }
+
+const TemplatePage* TiledTemplate::page(int row, int column) const {
+    if (row < 0 || row >= rows || column < 0 || column >= columns) return nullptr;
+    return &pages[static_cast<size_t>(row) * static_cast<size_t>(columns) + static_cast<size_t>(column)];
+}
+
+const TemplatePage* TiledTemplate::page(const std::string& name) const {
+    for (const TemplatePage& p : pages)
+        if (p.name == name) return &p;
+    return nullptr;
+}
+
+int TiledTemplate::printedPages() const {
+    int n = 0;
+    for (const TemplatePage& p : pages) n += p.printed ? 1 : 0;
+    return n;
+}
+
+void leaveOutEmptyPages(TiledTemplate& t, const std::function<bool(const PatternExtent& window)>& holdsPattern) {
+    bool any = false;
+    for (TemplatePage& p : t.pages) {
+        p.printed = holdsPattern(p.window);
+        any = any || p.printed;
+    }
+    if (!any)
+        for (TemplatePage& p : t.pages) p.printed = true;
+    const auto printedName = [&t](int row, int column) {
+        const TemplatePage* n = t.page(row, column);
+        return n != nullptr && n->printed ? n->name : std::string();
+    };
+    for (TemplatePage& p : t.pages) {
+        p.above = printedName(p.row - 1, p.column);
+        p.below = printedName(p.row + 1, p.column);
+        p.left = printedName(p.row, p.column - 1);
+        p.right = printedName(p.row, p.column + 1);
+    }
+}
+
+namespace {
+
+PatternExtent finiteExtent(const PatternExtent& e) {
+    const bool finite = std::isfinite(e.minX) && std::isfinite(e.minY) && std::isfinite(e.maxX) &&
+                        std::isfinite(e.maxY) && e.maxX >= e.minX && e.maxY >= e.minY;
+    return finite ? e : PatternExtent{};
+}
+
+TiledTemplate tiled(const PatternExtent& e, const PaperSize& paper, const Fit& f, const TemplateMargins& margins);
+
+}  // namespace
+
+TiledTemplate tileTemplate(const PatternExtent& given, const PaperSize& paper, const TemplateMargins& margins) {
+    const PatternExtent e = finiteExtent(given);
+    const Fit portrait = fitOn(e, paper.width, paper.height, margins);
+    Fit landscape = fitOn(e, paper.height, paper.width, margins);
+    landscape.landscape = true;
+    return tiled(e, paper, landscape.pages() < portrait.pages() ? landscape : portrait, margins);
+}
+
+TiledTemplate tileTemplateIn(const PatternExtent& given, const PaperSize& paper, bool landscape,
+                             const TemplateMargins& margins) {
+    const PatternExtent e = finiteExtent(given);
+    Fit f = landscape ? fitOn(e, paper.height, paper.width, margins) : fitOn(e, paper.width, paper.height, margins);
+    f.landscape = landscape;
+    return tiled(e, paper, f, margins);
+}
+
+namespace {
+
+TiledTemplate tiled(const PatternExtent& e, const PaperSize& paper, const Fit& f, const TemplateMargins& margins) {
+    TiledTemplate t;
+    t.paper = paper;
+    t.landscape = f.landscape;
+    t.pageWidth = f.pageWidth;
+    t.pageHeight = f.pageHeight;
+    t.margins = margins;
+    t.content = f.content;
+    t.band = f.band;
+    t.extent = e;
+    // Too many pages to lay out: the caller refuses the template (see kMaxTemplatePages).
+    t.columns = static_cast<int>(std::min<long long>(f.columns, kMaxTemplatePages + 1));
+    t.rows = static_cast<int>(std::min<long long>(f.rows, kMaxTemplatePages + 1));
+    if (f.pages() > kMaxTemplatePages) return t;
+
+    // The windows centred on the pattern: as much spare paper left as right.
+    const double stepX = f.content.width - margins.overlap;
+    const double stepY = f.content.height - margins.overlap;
+    const double coveredX = f.columns == 1 ? f.content.width : static_cast<double>(f.columns) * stepX + margins.overlap;
+    const double coveredY = f.rows == 1 ? f.content.height : static_cast<double>(f.rows) * stepY + margins.overlap;
+    const double left = e.minX - (coveredX - (e.maxX - e.minX)) / 2;
+    const double top = e.maxY + (coveredY - (e.maxY - e.minY)) / 2;
+    for (int r = 0; r < t.rows; ++r) {
+        for (int c = 0; c < t.columns; ++c) {
+            TemplatePage p;
+            p.name = templatePageName(r, c);
+            p.row = r;
+            p.column = c;
+            p.window.minX = left + c * stepX;
+            p.window.maxX = p.window.minX + f.content.width;
+            p.window.maxY = top - r * stepY;
+            p.window.minY = p.window.maxY - f.content.height;
+            if (r > 0) p.above = templatePageName(r - 1, c);
+            if (r + 1 < t.rows) p.below = templatePageName(r + 1, c);
+            if (c > 0) p.left = templatePageName(r, c - 1);
+            if (c + 1 < t.columns) p.right = templatePageName(r, c + 1);
+            t.pages.push_back(std::move(p));
+        }
+    }
+    return t;
+}
+
+}  // namespace
+
+}  // namespace korvel

@@ -1,0 +1,185 @@
+#pragma once
+// The fixed design of a calculator window as plain data: title, menu, inputs
+// with their captions, units and presets, lists, rounding choice, listing boxes
+// and the commands behind the menu. The window builds its controls from it;
+// `korvel list` fills the same inputs from it without any window.
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/flat_pattern.h"
+#include "core/outcome.h"
+
+namespace korvel {
+
+namespace cad {
+class Application;
+}
+
+// A control's design name with its array index (-1 outside an array).
+struct ControlName {
+    std::string name;
+    int index = -1;
+    // "Text1(2)", or "Text3" outside an array.
+    std::string key() const;
+};
+
+// Position and size in twips inside the containing frame (0 = natural size).
+struct Place {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+
+// A labelled text box: caption label on its left, unit label on its right.
+struct InputDesign {
+    ControlName box;
+    std::string symbol;  // the name `korvel list` takes: D, R, alpha, ...
+    ControlName caption;
+    std::string captionText;
+    ControlName unitLabel;
+    std::string unitText;
+    std::string preset;
+    std::string toolTip;
+};
+
+struct FormState;
+
+// A pick-only list (divisions, segments, variant or direction).
+struct ListDesign {
+    ControlName box;
+    std::string symbol;  // n, k; or the option name (dir, variant)
+    std::vector<std::string> items;
+    std::string preset;
+    ControlName caption;  // empty name: no caption label
+    std::string captionText;
+    ControlName unitLabel;  // empty name: no unit label
+    std::string unitText;
+    // Option values of `korvel list` for the items, in item order
+    // (dir=north|south, variant=frustum|cone); empty for number lists.
+    std::vector<std::string> optionValues;
+    // What picking an item does (reset boxes, relabel, clear); the state holds
+    // the picked item as the list's text. Empty: nothing.
+    std::function<Outcome(const FormState&)> onChange = {};
+};
+
+struct RoundingDesign {
+    ControlName whole;    // "取整数"
+    ControlName decimal;  // "留小数"
+    int decimalDigits = 3;
+};
+
+// What a command reads: the texts of the boxes and lists, the rounding choice,
+// the window's outer size and what the window remembers between commands.
+struct FormState {
+    std::map<std::string, std::string> texts;  // by control key
+    bool decimals = false;                      // "留小数" selected
+    int digits = 0;                             // 0, or the window's decimal digits
+    double outerWidth = 0, outerHeight = 0;     // twips
+    std::map<std::string, double> memory;
+
+    const std::string& text(const std::string& key) const;
+};
+
+using CommandFunction = std::function<Outcome(const FormState&)>;
+
+// One input as the title block of an exported pattern names it: the caption
+// the window shows beside it, the text as typed and its unit.
+struct TypedInput {
+    std::string symbol;
+    std::string caption;
+    std::string text;
+    std::string unit;
+};
+
+// The true-size flat pattern of the window's current inputs with what its
+// title block says, or, when the inputs give none, what the window shows
+// instead (its own messages, the offending box emptied or focused) in
+// `rejection`, stopped.
+struct PatternExport {
+    Outcome rejection;
+    FlatPattern pattern;
+    std::vector<TypedInput> inputs;  // every input, in the panel's order
+    std::string rounding;            // the rounding choice, as the window names it
+    std::string surface;             // the surface the pattern is developed on
+    // Plate thickness of each piece, mm, in the pattern's order; 0 where none
+    // is known (then no weight is given).
+    std::vector<double> thickness;
+    std::string fileName;            // the name a save dialog suggests, ".dxf"
+
+    bool rejected() const { return rejection.stopped; }
+};
+
+using PatternFunction = std::function<PatternExport(const FormState&)>;
+
+// A CAD drawing of the window's current inputs at full scale, behind the
+// window's cad command and `korvel cad`.
+struct CadDrawing {
+    // What the window shows when the inputs give no drawing (its own message,
+    // the offending box emptied and focused), stopped; nothing when they pass.
+    std::function<std::optional<Outcome>(const FormState&)> check;
+    // Draws inputs that passed `check` into the application's active document.
+    std::function<void(const FormState&, cad::Application&)> draw;
+    // The name a save dialog suggests, ".dxf".
+    std::function<std::string(const FormState&)> fileName;
+};
+
+struct MenuCommand {
+    std::string name;     // design name: 打印, 端节, 计算, 返回, cad, 空格 ...
+    std::string caption;  // exact, with access key and blanks
+    std::string cliName;  // FITTING of `korvel list`, empty when none
+    CommandFunction run;  // empty: the window handles it (print, return) or nothing
+};
+
+struct WindowDesign {
+    std::string objectName;  // Form4 ... Form10
+    std::string title;
+    std::string fitting;     // short description for --help
+    bool darkSurface = true;  // black surface, white text; else white with black
+    double openWidth = 18000, openHeight = 12000;  // twips, outer size at opening
+    std::vector<MenuCommand> menu;
+    std::vector<InputDesign> inputs;
+    std::vector<ListDesign> lists;  // number lists and the variant list
+    RoundingDesign rounding;
+    std::vector<ControlName> listingBoxes;  // left, right
+    std::string inputFrameCaption = "选择（输入）基本数据";
+    std::string choiceFrameCaption = "请您选择";
+    // The flat pattern of the current inputs, behind the window's 导出展开图
+    // command and `korvel dxf`; empty: the window exports none.
+    PatternFunction pattern;
+    std::string patternName;  // FITTING of `korvel dxf`
+    // The CAD drawing behind the menu command named "cad" and `korvel cad`;
+    // empty: the window has none.
+    CadDrawing cad;
+
+    const InputDesign* input(const std::string& symbol) const;
+    const ListDesign* list(const std::string& symbol) const;
+    const MenuCommand* command(const std::string& name) const;
+    // The state the window has right after opening.
+    FormState presetState() const;
+};
+
+// Lists "8", "12", ... "100".
+std::vector<std::string> divisionItems(int from, int to, int step);
+
+// A text box row of a window's panel: box Text1(i), caption Label1(captionIndex)
+// and unit label Label1(unitIndex).
+InputDesign arrayInput(int i, std::string symbol, std::string caption, int captionIndex,
+                       std::string unit, int unitIndex, std::string preset);
+
+// The menu every calculator window begins with: the inert spacer 空格.
+MenuCommand spacer(std::string caption = "");
+
+// The window's inputs as typed: its boxes with their captions and units, then
+// its lists (a variant or direction list as the picked item). Captions lose
+// their trailing blanks; a list without a caption label has an empty caption.
+std::vector<TypedInput> typedInputs(const WindowDesign& design, const FormState& state);
+// "取整数", or "留小数（3位）" with the window's decimal digits.
+std::string roundingText(const WindowDesign& design, const FormState& state);
+// What a command showed when it refused the inputs: its messages, box texts
+// and focus, stopped; the listings and the surface stay as they are. A
+// command that ran to its end without a message gives an outcome not stopped.
+Outcome rejectionOf(const Outcome& command);
+
+}  // namespace korvel

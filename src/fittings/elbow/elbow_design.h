@@ -1,7 +1,0 @@
-#pragma once
-#include "frame/window_design.h"
-
-namespace korvel {
-// Form4, the segmented elbow of any bend angle.
-const WindowDesign& elbowDesign();
-}

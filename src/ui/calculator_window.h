@@ -1,0 +1,130 @@
+#pragma once
+// The frame all seven calculator windows share: title, menu bar, the input
+// panel Frame1 with its captions, boxes, units, lists and rounding choice, the
+// listing boxes and the drawing surface. Commands read the controls into a
+// FormState, run the window design's command and apply its Outcome.
+
+#include <QMainWindow>
+#include <map>
+#include <string>
+
+#include "core/outcome.h"
+#include "core/window_design.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QRadioButton;
+
+namespace korvel {
+
+class ListingBox;
+class Surface;
+
+class CalculatorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CalculatorWindow(const WindowDesign& design);
+    ~CalculatorWindow() override;
+
+    const WindowDesign& design() const { return design_; }
+    Surface* surface() const { return surface_; }
+    QWidget* frame1() const { return frame1_; }
+
+    // Controls by key ("Text1(0)", "Combo3", "Label1(12)").
+    QWidget* control(const std::string& key) const;
+    QLineEdit* box(const std::string& key) const;
+    QComboBox* list(const std::string& key) const;
+    QLabel* label(const std::string& key) const;
+    ListingBox* listing(const std::string& key) const;
+    QAction* menuAction(const std::string& name) const;
+
+    // The inputs as a command reads them.
+    FormState readState() const;
+    // Runs a menu command by its design name.
+    void runCommand(const std::string& name);
+    void apply(const Outcome& outcome);
+
+    // Prints the window's image: on the default printer without a dialog, or,
+    // where no printer is installed, offers to save it as a PDF file.
+    virtual void printWindow();
+    // Exports the flat pattern of the current inputs as a DXF file: the
+    // window's own messages and no file for inputs that give none, else a save
+    // dialog, a question before replacing a file, the file written through a
+    // temporary one renamed into place, and a report of where it went.
+    void exportPattern();
+    // Prints the flat pattern of the current inputs at full size, tiled over
+    // pages: the window's own messages and no file for inputs that give none,
+    // else a question for the paper (and file or printer), then a save dialog
+    // with a question before replacing a file, or the print dialog.
+    void printTemplate();
+    // Saves the window's CAD drawing of the current inputs as a DXF file: the
+    // window's own messages and no file for inputs that give none, else the
+    // save dialog's way (saveWithDialog).
+    void exportCadDrawing();
+    // Writes the window's image to a PDF file; false when it cannot be written.
+    bool writePdf(const QString& path);
+    // Draws the surface with its panel on a printer, fitted to the page.
+    bool renderOn(QPrinter& printer);
+
+    // Registers a control under its design name and index.
+    void registerControl(QWidget* widget, const ControlName& name);
+    QLabel* addLabel(QWidget* parent, const ControlName& name, const std::string& text);
+    // A picture at its place in twips inside `parent`, registered under its name.
+    QWidget* addPicture(QWidget* parent, const ControlName& name, const QString& resource, double left, double top,
+                        double width, double height, bool visible);
+    // Places a widget in twips inside its parent; 0 width/height keeps the natural size.
+    static void place(QWidget* widget, double left, double top, double width = 0, double height = 0);
+
+signals:
+    // The window is closing (return command or close box).
+    void unloading();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // A window's own handling of a menu command; true when it handled it.
+    virtual bool handleCommand(const std::string& name) {
+        (void)name;
+        return false;
+    }
+
+
+    QGroupBox* inputFrame() const { return inputFrame_; }
+    QGroupBox* choiceFrame() const { return choiceFrame_; }
+    QRadioButton* wholeButton() const { return whole_; }
+    QRadioButton* decimalButton() const { return decimal_; }
+
+    // What the window remembers between commands (the scale of its plan).
+    std::map<std::string, double> memory_;
+
+private:
+    void buildMenu();
+    void buildPanel();
+
+    const WindowDesign& design_;
+    Surface* surface_ = nullptr;
+    QWidget* frame1_ = nullptr;
+    QGroupBox* inputFrame_ = nullptr;
+    QGroupBox* choiceFrame_ = nullptr;
+    QRadioButton* whole_ = nullptr;
+    QRadioButton* decimal_ = nullptr;
+    std::map<std::string, QWidget*> controls_;
+    std::map<std::string, QAction*> actions_;
+    std::string templatePaper_ = "A4";  // the paper the last template was printed on
+};
+
+// The design name and caption of the export command every window with a flat
+// pattern has after its own menu.
+inline constexpr const char* kExportCommand = "导出";
+inline constexpr const char* kExportCaption = "导出展开图(&E)";
+// The full-size template command that follows it.
+inline constexpr const char* kTemplateCommand = "样板";
+inline constexpr const char* kTemplateCaption = "打印1:1样板(&T)";
+
+// The font of panels and texts, "宋体" at the given size.
+QFont songFont(double points);
+
+}  // namespace korvel

@@ -1,0 +1,427 @@
+#include "ui/command_line.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+#include "ui/application.h"
+#include "core/catalogue.h"
+#include "output/dxf_file.h"
+#include "output/dxf_writer.h"
+#include "output/pattern_dxf.h"
+#include "output/template_pdf.h"
+
+namespace korvel {
+namespace {
+
+std::string escapeBreaks(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += "\\n";
+        else if (c == '\r') continue;
+        else out += c;
+    }
+    return out;
+}
+
+const CliCommand* findCommand(const std::vector<CliCommand>& commands, const std::string& fitting) {
+    for (const auto& c : commands)
+        if (c.fitting == fitting) return &c;
+    return nullptr;
+}
+
+// Applies one name=value argument to the state; false with a message on error.
+bool applyArgument(const WindowDesign& design, FormState& state, const std::string& arg, std::string& error);
+
+// True when the argument picks an item of a variant or direction list.
+bool picksVariant(const WindowDesign& design, const std::string& arg) {
+    const ListDesign* list = design.list(arg.substr(0, arg.find('=')));
+    return list != nullptr && !list->optionValues.empty();
+}
+
+// Applies every name=value argument: the variant and direction picks first,
+// since a pick resets boxes, then the box texts and the rounding.
+bool applyArguments(const WindowDesign& design, FormState& state, const std::vector<std::string>& args,
+                    std::string& error) {
+    for (int pass = 0; pass < 2; ++pass)
+        for (const auto& arg : args)
+            if (picksVariant(design, arg) == (pass == 0) && !applyArgument(design, state, arg, error)) return false;
+    return true;
+}
+
+bool applyArgument(const WindowDesign& design, FormState& state, const std::string& arg, std::string& error) {
+    const auto eq = arg.find('=');
+    if (eq == std::string::npos || eq == 0) {
+        error = "expected name=value, got '" + arg + "'";
+        return false;
+    }
+    const std::string name = arg.substr(0, eq);
+    const std::string value = arg.substr(eq + 1);
+    if (name == "round") {
+        if (value != "int" && value != "dec") {
+            error = "round takes int or dec, got '" + value + "'";
+            return false;
+        }
+        state.decimals = value == "dec";
+        state.digits = state.decimals ? design.rounding.decimalDigits : 0;
+        return true;
+    }
+    if (const InputDesign* in = design.input(name)) {
+        state.texts[in->box.key()] = value;
+        return true;
+    }
+    if (const ListDesign* list = design.list(name)) {
+        if (list->optionValues.empty()) {
+            state.texts[list->box.key()] = value;
+            return true;
+        }
+        for (size_t i = 0; i < list->optionValues.size(); ++i)
+            if (list->optionValues[i] == value) {
+                state.texts[list->box.key()] = list->items[i];
+                // Picking the item does what it does in the window: a variant
+                // brings its own presets into the boxes.
+                if (list->onChange)
+                    for (const auto& effect : list->onChange(state).effects)
+                        if (const auto* set = std::get_if<SetBoxText>(&effect)) state.texts[set->key] = set->text;
+                return true;
+            }
+        std::string allowed;
+        for (const auto& v : list->optionValues) allowed += (allowed.empty() ? "" : "|") + v;
+        error = name + " takes " + allowed + ", got '" + value + "'";
+        return false;
+    }
+    error = "unknown input name '" + name + "' for " + design.objectName;
+    return false;
+}
+
+// A message box's text on one line: its line breaks dropped.
+std::string oneLine(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        if (c != '\n' && c != '\r') out += c;
+    return out;
+}
+
+// The messages of a window's refusal, one line each.
+void printRefusal(const Outcome& rejection, std::ostream& err) {
+    for (const auto& effect : rejection.effects)
+        if (const auto* message = std::get_if<ShowMessage>(&effect)) err << "korvel: " << oneLine(message->text) << '\n';
+}
+
+// The window whose CAD drawing `korvel cad` writes.
+const WindowDesign* cadDesign() {
+    for (const auto& entry : fittingEntries())
+        if (entry.design().cad.draw) return &entry.design();
+    return nullptr;
+}
+
+// korvel cad [name=value ...] -o FILE: the window's cad command without the
+// window.
+int runCad(const std::vector<std::string>& args, std::ostream& err) {
+    const WindowDesign& design = *cadDesign();
+    FormState state = design.presetState();
+    std::string file;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "-o") {
+            if (i + 1 == args.size() || args[i + 1].empty()) {
+                err << "korvel: -o needs a FILE\n";
+                return kExitUsage;
+            }
+            file = args[++i];
+            continue;
+        }
+        std::string error;
+        if (!applyArgument(design, state, args[i], error)) {
+            err << "korvel: " << error << '\n';
+            return kExitUsage;
+        }
+    }
+    if (file.empty()) {
+        err << "korvel: cad needs -o FILE (try korvel --help)\n";
+        return kExitUsage;
+    }
+    try {
+        if (const auto refusal = cad::saveCadDrawing(design.cad, state, file)) {
+            printRefusal(*refusal, err);
+            return kExitStopped;
+        }
+    } catch (const cad::SaveError& e) {
+        err << "korvel: " << file << " not written: " << e.what() << '\n';
+        return kExitNotWritten;
+    }
+    return kExitOk;
+}
+
+// The window whose flat pattern `korvel dxf` writes under this FITTING name.
+const WindowDesign* patternDesign(const std::string& fitting) {
+    for (const auto& entry : fittingEntries()) {
+        const WindowDesign& design = entry.design();
+        if (design.pattern && design.patternName == fitting) return &design;
+    }
+    return nullptr;
+}
+
+// The paper sizes as --help and the messages name them: "A4|A3|A2|A1|A0|Letter".
+std::string paperNames() {
+    std::string names;
+    for (const PaperSize& size : paperSizes()) names += (names.empty() ? "" : "|") + size.name;
+    return names;
+}
+
+// What `korvel dxf` and `korvel pdf` are asked for: the window, its state after
+// the name=value settings, the file and (pdf only) the paper.
+struct PatternRequest {
+    const WindowDesign* design = nullptr;
+    FormState state;
+    std::string file;
+    PaperSize paper = paperSizes().front();
+};
+
+// Reads VERB FITTING [name=value ...] -o FILE, and --page SIZE or
+// --page=SIZE where `paperAllowed`. On a usage error says why and returns
+// nothing.
+std::optional<PatternRequest> readPatternRequest(const std::vector<std::string>& args, bool paperAllowed,
+                                                 std::ostream& err) {
+    const std::string& verb = args[0];
+    if (args.size() < 2) {
+        err << "korvel: " << verb << " needs a FITTING (try korvel --help)\n";
+        return std::nullopt;
+    }
+    PatternRequest request;
+    request.design = patternDesign(args[1]);
+    if (request.design == nullptr) {
+        err << "korvel: unknown FITTING '" << args[1] << "' for " << verb << " (try korvel --help)\n";
+        return std::nullopt;
+    }
+    std::vector<std::string> settings;
+    for (size_t i = 2; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool page = paperAllowed && (arg == "--page" || arg.starts_with("--page="));
+        if (arg != "-o" && !page) {
+            settings.push_back(arg);
+            continue;
+        }
+        std::string value;
+        if (arg.starts_with("--page=")) {
+            value = arg.substr(7);
+        } else if (i + 1 == args.size() || args[i + 1].empty()) {
+            err << "korvel: " << arg << (arg == "-o" ? " needs a FILE\n" : " needs a paper size (" + paperNames() + ")\n");
+            return std::nullopt;
+        } else {
+            value = args[++i];
+        }
+        if (arg == "-o") {
+            request.file = value;
+            continue;
+        }
+        const std::optional<PaperSize> size = paperSize(value);
+        if (!size) {
+            err << "korvel: --page takes " << paperNames() << ", got '" << value << "'\n";
+            return std::nullopt;
+        }
+        request.paper = *size;
+    }
+    request.state = request.design->presetState();
+    std::string error;
+    if (!applyArguments(*request.design, request.state, settings, error)) {
+        err << "korvel: " << error << '\n';
+        return std::nullopt;
+    }
+    if (request.file.empty()) {
+        err << "korvel: " << verb << " needs -o FILE (try korvel --help)\n";
+        return std::nullopt;
+    }
+    return request;
+}
+
+// korvel dxf FITTING [name=value ...] -o FILE: the window's 导出展开图
+// command without the window.
+int runDxf(const std::vector<std::string>& args, std::ostream& err) {
+    const std::optional<PatternRequest> request = readPatternRequest(args, false, err);
+    if (!request) return kExitUsage;
+    const PatternExport pattern = request->design->pattern(request->state);
+    if (pattern.rejected()) {
+        printRefusal(pattern.rejection, err);
+        return kExitStopped;
+    }
+    try {
+        cad::savePatternDxf(pattern, request->file);
+    } catch (const cad::SaveError& e) {
+        err << "korvel: " << request->file << " not written: " << e.what() << '\n';
+        return kExitNotWritten;
+    }
+    return kExitOk;
+}
+
+// korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE: the window's
+// 打印1:1样板 command without the window, saved to a file.
+int runPdf(const std::vector<std::string>& args, std::ostream& err) {
+    const std::optional<PatternRequest> request = readPatternRequest(args, true, err);
+    if (!request) return kExitUsage;
+    const std::string& file = request->file;
+    const PrintedTemplate printed = makeTemplate(*request->design, request->state, request->paper);
+    if (printed.rejected()) {
+        printRefusal(printed.rejection, err);
+        return kExitStopped;
+    }
+    // The pages are painted with Qt's fonts: that needs an application object,
+    // without a screen. Its start-up notes on the desktop session are no news
+    // on the command line.
+    std::unique_ptr<QGuiApplication> app;
+    QtMessageHandler previous = nullptr;
+    if (QCoreApplication::instance() == nullptr) {
+        previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type != QtDebugMsg && type != QtInfoMsg && !text.startsWith(QLatin1String("QStandardPaths:")))
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+        });
+        static int argc = 3;
+        static char program[] = "korvel", option[] = "-platform", platform[] = "offscreen";
+        static char* argv[] = {program, option, platform, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        setUpApplication();
+    }
+    struct Restore {
+        bool installed;
+        QtMessageHandler previous;
+        ~Restore() {
+            if (installed) qInstallMessageHandler(previous);
+        }
+    } restore{app != nullptr, previous};
+    try {
+        saveTemplatePdf(printed, file);
+    } catch (const cad::SaveError& e) {
+        err << "korvel: " << file << " not written: " << e.what() << '\n';
+        return kExitNotWritten;
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+bool isCommandLine(const std::vector<std::string>& args) { return !args.empty() && args[0] != "--screenshots"; }
+
+void printOutcome(const Outcome& outcome, std::ostream& out) {
+    for (const auto& effect : outcome.effects) {
+        std::visit(
+            [&out](const auto& e) {
+                using T = std::decay_t<decltype(e)>;
+                if constexpr (std::is_same_v<T, ShowMessage>) {
+                    out << "message\t" << escapeBreaks(e.text) << '\n';
+                } else if constexpr (std::is_same_v<T, SetBoxText>) {
+                    out << e.key << ".text\t" << escapeBreaks(e.text) << '\n';
+                } else if constexpr (std::is_same_v<T, SetListingHeading>) {
+                    out << e.key << ".text\t" << e.text << '\n';
+                } else if constexpr (std::is_same_v<T, AddListingLine>) {
+                    out << e.key << '\t' << e.text << '\n';
+                } else if constexpr (std::is_same_v<T, SetCaption>) {
+                    out << e.key << '\t' << escapeBreaks(e.text) << '\n';
+                } else if constexpr (std::is_same_v<T, Draw>) {
+                    if (const auto* line = std::get_if<TextLineOp>(&e.primitive)) {
+                        out << "surface";
+                        for (const auto& item : line->items) out << "\t@" << item.column << ':' << item.text;
+                        out << '\n';
+                    }
+                }
+            },
+            effect);
+    }
+}
+
+std::string helpText() {
+    std::ostringstream out;
+    out << "Usage:\n"
+           "  korvel                               start the program\n"
+           "  korvel list FITTING [name=value ...] run one compute command on the window's presets,\n"
+           "                                       changed by the given box texts, and print what the\n"
+           "                                       window shows as KEY<TAB>TEXT lines\n"
+           "  korvel cad [name=value ...] -o FILE  write the elbow window's CAD drawing (its cad\n"
+           "                                       command) as a DXF file; it takes Form4's inputs below\n"
+           "  korvel dxf FITTING [name=value ...] -o FILE\n"
+           "                                       write the window's true-size flat pattern (its\n"
+           "                                       导出展开图 command) as a DXF file for the cutting\n"
+           "                                       table; FITTING is elbow (Form4), tee (Form5), ytee\n"
+           "                                       (Form6), rect-frustum, transition-round-top,\n"
+           "                                       transition-rect-top or cone, with its window's inputs\n"
+           "  korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE\n"
+           "                                       write the same pattern as a full-size (1:1) template\n"
+           "                                       tiled over printer pages (its 打印1:1样板 command):\n"
+           "                                       SIZE is A4 (unless given), A3, A2, A1, A0 or Letter;\n"
+           "                                       the first page(s) hold the title block, the window's\n"
+           "                                       listing and the page map, every page a 100 mm check\n"
+           "                                       square. Print it at actual size (100 %).\n"
+           "  korvel --help                        this text\n\n"
+           "Values are box texts, read exactly as the window reads its boxes.\n"
+           "Options: round=int|dec (取整数 or 留小数), and where a window has one, its direction\n"
+           "(dir=north|south) or variant (variant=frustum|cone) list; korvel pdf also takes\n"
+           "--page A4|A3|A2|A1|A0|Letter (or --page=SIZE), the paper the template is tiled on.\n"
+           "Exit status: 0 the command ran to its end, 2 a check stopped it, 1 unknown FITTING or name,\n"
+           "3 the CAD drawing, the pattern or the template could not be written (FILE is left as it\n"
+           "was). A check that refuses the inputs of korvel dxf or pdf prints its message and writes\n"
+           "nothing; so does a template of more than 1000 pages.\n\n"
+           "FITTINGs:\n";
+    const WindowDesign* shown = nullptr;
+    for (const auto& c : cliCommands()) {
+        if (c.design != shown) {
+            shown = c.design;
+            out << "\n  " << c.design->objectName << ", " << c.design->fitting << ":\n    inputs:";
+            for (const auto& in : c.design->inputs)
+                out << "  " << in.symbol << "=" << in.preset << (in.unitText == "°" ? "°" : " " + in.unitText);
+            for (const auto& l : c.design->lists) {
+                if (l.optionValues.empty()) {
+                    out << "  " << l.symbol << "=" << l.preset << " (" << l.items.front() << " to "
+                        << l.items.back() << ")";
+                } else {
+                    out << "  " << l.symbol << "=" << l.optionValues.front();
+                    for (size_t i = 1; i < l.optionValues.size(); ++i) out << "|" << l.optionValues[i];
+                }
+            }
+            out << "  round=int|dec\n";
+            if (c.design->pattern) {
+                out << "    dxf " << c.design->patternName << "  (导出展开图)\n";
+                out << "    pdf " << c.design->patternName << "  (打印1:1样板)\n";
+            }
+        }
+        out << "    " << c.fitting << "  (" << c.command->name << ")\n";
+    }
+    return out.str();
+}
+
+int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        out << helpText();
+        return kExitOk;
+    }
+    if (args[0] == "cad") return runCad(args, err);
+    if (args[0] == "dxf") return runDxf(args, err);
+    if (args[0] == "pdf") return runPdf(args, err);
+    if (args[0] != "list") {
+        err << "korvel: unknown command '" << args[0] << "' (try korvel --help)\n";
+        return kExitUsage;
+    }
+    if (args.size() < 2) {
+        err << "korvel: list needs a FITTING (try korvel --help)\n";
+        return kExitUsage;
+    }
+    const std::vector<CliCommand> commands = cliCommands();
+    const CliCommand* command = findCommand(commands, args[1]);
+    if (command == nullptr) {
+        err << "korvel: unknown FITTING '" << args[1] << "' (try korvel --help)\n";
+        return kExitUsage;
+    }
+    FormState state = command->design->presetState();
+    std::string error;
+    if (!applyArguments(*command->design, state, {args.begin() + 2, args.end()}, error)) {
+        err << "korvel: " << error << '\n';
+        return kExitUsage;
+    }
+    if (!command->command->run) return kExitOk;
+    const Outcome outcome = command->command->run(state);
+    printOutcome(outcome, out);
+    return outcome.stopped ? kExitStopped : kExitOk;
+}
+
+}  // namespace korvel

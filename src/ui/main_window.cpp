@@ -1,0 +1,186 @@
+#include "ui/main_window.h"
+
+#include <QBackingStore>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTextEdit>
+#include <QTimer>
+#include <cmath>
+
+#include "core/catalogue.h"
+#include "ui/fitting_windows.h"
+#include "core/clock_line.h"
+#include "ui/widget_layout.h"
+#include "ui/calculator_window.h"
+#include "ui/picture.h"
+#include "ui/twips.h"
+
+namespace korvel {
+namespace {
+
+const char* const kNotes =
+    "Korvel 钣金展开放样计算\n\n"
+    "本程序为管道及风管配件的钣金下料展开计算工具。在“打开软件”菜单中选择配件："
+    "弯头、三通、丫形三通、矩方锥台、天圆地方、天方地圆、圆锥台体。\n\n"
+    "在计算窗口左侧输入各项尺寸（单位：mm），选择圆周等份数和取整数或留小数，"
+    "然后用菜单中的计算命令得出展开数据：圆周各等份处的素线实长、三角形法的实长线、"
+    "扇形半径、弦长和夹角等，窗口同时画出展开图、平面图或扇形示意图。\n\n"
+    "“打印”命令打印当前窗口；“返回”命令关闭计算窗口并回到本窗口。\n\n"
+    "所有尺寸均按毫米计算，下料前请核对输入数据。";
+
+// Rounds half to even to a 16-bit whole number, as the drag grab point is kept.
+short toShort(double v) {
+    const double r = std::nearbyint(v);
+    if (r > 32767) return 32767;
+    if (r < -32768) return -32768;
+    return static_cast<short>(r);
+}
+
+}  // namespace
+
+MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) {
+    setObjectName("Form1");
+    setWindowTitle(QStringLiteral("Korvel "));
+    setCentralWidget(client_);
+    client_->setObjectName("client");
+
+    picture_ = new Picture(QStringLiteral(":/pictures/main_picture.svg"), client_);
+    picture_->setObjectName("Picture1");
+    picture_->setGeometry(toPixels(200), toPixels(100), 480, 360);
+    picture_->installEventFilter(this);
+
+    notes_ = new QTextEdit(client_);
+    notes_->setObjectName("Text3");
+    notes_->setReadOnly(true);
+    notes_->setPlainText(QString::fromUtf8(kNotes));
+    notes_->setFont(QFont(QStringLiteral("宋体"), 12));
+    notes_->hide();
+
+    auto addTop = [this](const char* name, const char* caption) {
+        QAction* action = menuBar()->addAction(QString::fromUtf8(caption));
+        action->setObjectName(name);
+        actions_[name] = action;
+        return action;
+    };
+    addTop("空格", "  . ");
+    connect(addTop("退出", "   后 退   "), &QAction::triggered, this, [this] { showNotes(false); });
+    connect(addTop("sm", "   说 明   "), &QAction::triggered, this, [this] { showNotes(true); });
+    fittingMenu_ = menuBar()->addMenu(QStringLiteral(" 打开软件 "));
+    fittingMenu_->setObjectName("rjsy");
+    fittingMenu_->menuAction()->setObjectName("rjsy");
+    actions_["rjsy"] = fittingMenu_->menuAction();
+    connect(fittingMenu_, &QMenu::aboutToShow, this, [this] { showNotes(false); });
+    for (const auto& entry : fittingEntries()) {
+        fittingMenu_->addSeparator();
+        QAction* action = fittingMenu_->addAction(QString::fromStdString(entry.caption));
+        action->setObjectName(QString::fromStdString(entry.menuName));
+        action->setShortcut(QKeySequence(QString::fromStdString(entry.shortcut)));
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        actions_[entry.menuName] = action;
+        const std::string name = entry.menuName;
+        connect(action, &QAction::triggered, this, [this, name] { openFitting(name); });
+    }
+
+    timer_->setObjectName("Timer2");
+    timer_->setInterval(1000);
+    connect(timer_, &QTimer::timeout, this, &MainWindow::tick);
+    timer_->start();
+    resize(1024, 720);
+}
+
+QString MainWindow::clockTitle(const std::string& dateTimeLine) {
+    return QStringLiteral("  Korvel       ") + QString::fromStdString(dateTimeLine);
+}
+
+void MainWindow::tick() { setWindowTitle(clockTitle(currentDateTimeLine())); }
+
+QAction* MainWindow::menuAction(const std::string& name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::showNotes(bool shown) {
+    notes_->setVisible(shown);
+    picture_->setVisible(!shown);
+}
+
+CalculatorWindow* MainWindow::openWindow(const std::string& menuName) const {
+    const auto it = open_.find(menuName);
+    return it == open_.end() ? nullptr : it->second.data();
+}
+
+CalculatorWindow* MainWindow::openFitting(const std::string& menuName) {
+    const FittingEntry* entry = nullptr;
+    for (const auto& e : fittingEntries())
+        if (e.menuName == menuName) entry = &e;
+    if (entry == nullptr) return nullptr;
+    setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
+    CalculatorWindow* window = openWindow(menuName);
+    if (window == nullptr) {
+        // A top-level window of its own, so it stays up while this one is minimised.
+        window = createWindow(*entry);
+        open_[menuName] = window;
+        connect(window, &CalculatorWindow::unloading, this, [this] {
+            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+            show();
+        });
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The notes panel follows the window's outer geometry; the picture goes
+    // back to its place; then every control is scaled with the window.
+    const QRect outer = frameGeometry();
+    notes_->setGeometry(toPixels(toTwips(outer.left()) + 500), toPixels(toTwips(outer.top()) + 500),
+                        toPixels(toTwips(outer.width()) - 300), toPixels(toTwips(outer.height()) / 10 * 8));
+    picture_->move(toPixels(200), toPixels(100));
+    layOutWidgetWindow(this);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Minimised while a calculator is open: the window's pixels (a few MB
+    // shared with the display server) are given back; the first paint after
+    // it is restored makes them again at the window's size.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        if (QBackingStore* store = backingStore(); store != nullptr && store->size().width() > 1)
+            store->resize(QSize(1, 1));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != picture_) return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton) {
+                dragging_ = true;
+                grabX_ = toShort(toTwips(mouse->position().x()));
+                grabY_ = toShort(toTwips(mouse->position().y()));
+            }
+            return true;
+        }
+        case QEvent::MouseMove: {
+            if (!dragging_) return true;
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            // Single precision, as the panel's position is kept.
+            const float left = static_cast<float>(toTwips(picture_->x())) - grabX_ +
+                               static_cast<float>(toTwips(mouse->position().x()));
+            const float top = static_cast<float>(toTwips(picture_->y())) - grabY_ +
+                              static_cast<float>(toTwips(mouse->position().y()));
+            picture_->move(toPixels(left), toPixels(top));
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            dragging_ = false;
+            return true;
+        default:
+            return QMainWindow::eventFilter(watched, event);
+    }
+}
+
+}  // namespace korvel

@@ -1,0 +1,47 @@
+#include "ui/save_dialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <exception>
+
+#include "output/dxf_file.h"
+#include "ui/message_boxes.h"
+
+namespace korvel {
+
+QString startFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+    return QDir::homePath();
+}
+
+bool saveWithDialog(QWidget* parent, const SaveRequest& request,
+                    const std::function<std::string(const std::string& path, const std::string& shown)>& write) {
+    try {
+        const QString suggested = QDir(startFolder()).filePath(QString::fromStdString(request.fileName));
+        QString path = askSavePath(parent, request.caption, suggested, request.filter);
+        if (path.isEmpty()) return false;
+        if (QFileInfo(path).suffix().isEmpty()) path += request.suffix;
+        const std::string shown = QDir::toNativeSeparators(path).toStdString();
+        const bool existed = QFileInfo::exists(path);
+        if (existed && !askYesNo(parent, "文件“" + shown + "”已经存在。\n要替换它吗？")) return false;
+        std::string report;
+        try {
+            report = write(QFile::encodeName(path).toStdString(), shown);
+        } catch (const cad::SaveError& error) {
+            std::string text = cad::saveFailureText(request.failure, shown, error.code(), error.what());
+            if (existed) text += "\n原有的文件没有改动。";
+            showMessage(parent, {text, MessageIcon::Error, "错误："});
+            return false;
+        }
+        if (!report.empty()) showMessage(parent, {report, MessageIcon::None, ""});
+        return true;
+    } catch (const std::exception& error) {
+        showMessage(parent, {request.failure + "\n" + error.what(), MessageIcon::Error, "错误："});
+        return false;
+    }
+}
+
+}  // namespace korvel
