@@ -149,6 +149,10 @@ struct WindowDesign {
     // command and `korvel dxf`; empty: the window exports none.
     PatternFunction pattern;
     std::string patternName;  // FITTING of `korvel dxf`
+    // The compute commands whose results the pattern's pieces are cut from,
+    // whose listing a printed template repeats (the division sums are left
+    // out: a template marks those stations itself).
+    std::vector<std::string> patternListing;
     // The CAD drawing behind the menu command named "cad" and `korvel cad`;
     // empty: the window has none.
     CadDrawing cad;

@@ -622,17 +622,9 @@ bool windowHoldsPattern(const PrintedTemplate& t, const std::vector<std::vector<
 
 }  // namespace
 
-std::vector<std::string> templateListingCommands(const WindowDesign& design) {
-    if (design.patternName == "elbow") return {"端节", "中节"};
-    if (design.patternName == "tee") return {"支管", "主管"};
-    if (design.patternName == "ytee") return {"管Ⅰ", "管Ⅱ"};
-    if (design.command("计算") != nullptr) return {"计算"};
-    return {};
-}
-
 std::vector<ListingBlock> templateListing(const WindowDesign& design, const FormState& state) {
     std::vector<ListingBlock> blocks;
-    for (const std::string& name : templateListingCommands(design)) {
+    for (const std::string& name : design.patternListing) {
         const MenuCommand* command = design.command(name);
         if (command == nullptr || !command->run) continue;
         const Outcome outcome = command->run(state);

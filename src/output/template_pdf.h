@@ -20,11 +20,8 @@
 // its edges and in its foot, and a small page map with itself filled.
 //
 // Which listing goes with a pattern: the compute commands whose results the
-// pattern's pieces are cut from (templateListingCommands) - the elbow's end
-// and middle sections (端节, 中节), the tee's branch pipe and main-pipe opening
-// (支管, 主管), the Y-tee's two pipes (管Ⅰ, 管Ⅱ), and the one 计算 command of
-// the frustum, cone and transition windows. The division sums (等份) are left
-// out: the template marks those stations itself.
+// pattern's pieces are cut from, as the window design names them
+// (WindowDesign::patternListing).
 
 #include <QByteArray>
 #include <QString>
@@ -52,8 +49,6 @@ struct ListingBlock {
     std::vector<TextLineOp> surface;
 };
 
-// The design names of the commands whose listing goes with the pattern.
-std::vector<std::string> templateListingCommands(const WindowDesign& design);
 // Runs those commands on `state` and keeps what each showed.
 std::vector<ListingBlock> templateListing(const WindowDesign& design, const FormState& state);
 // A block's lines as plain text, as they read on the page (box lines side by

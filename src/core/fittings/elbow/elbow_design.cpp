@@ -45,6 +45,7 @@ const WindowDesign& elbowDesign() {
         d.listingBoxes = {{"Combo3", -1}, {"Combo4", -1}};
         d.pattern = elbowPatternExport;
         d.patternName = "elbow";
+        d.patternListing = {"端节", "中节"};
         d.cad = {checkElbowCad,
                  [](const FormState& state, cad::Application& app) { drawElbowCad(state, app); },
                  elbowCadFileName};

@@ -35,6 +35,7 @@ const WindowDesign& rectFrustumDesign() {
         d.choiceFrameCaption = "选择偏心方位";
         d.pattern = rectFrustumPatternExport;
         d.patternName = "rect-frustum";
+        d.patternListing = {"计算"};
         return d;
     }();
     return design;
@@ -64,6 +65,7 @@ const WindowDesign& coneDesign() {
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
         d.pattern = conePatternExport;
         d.patternName = "cone";
+        d.patternListing = {"计算"};
         return d;
     }();
     return design;

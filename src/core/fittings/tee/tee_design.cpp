@@ -34,6 +34,7 @@ const WindowDesign& teeDesign() {
         d.listingBoxes = {{"Combo1", 1}, {"Combo1", 2}};
         d.pattern = teePatternExport;
         d.patternName = "tee";
+        d.patternListing = {"支管", "主管"};
         return d;
     }();
     return design;
@@ -64,6 +65,7 @@ const WindowDesign& yTeeDesign() {
         d.listingBoxes = {{"Combo1", 1}, {"Combo1", 2}};
         d.pattern = yTeePatternExport;
         d.patternName = "ytee";
+        d.patternListing = {"管Ⅰ", "管Ⅱ"};
         return d;
     }();
     return design;

@@ -37,6 +37,7 @@ const WindowDesign& roundTopDesign() {
         d.lists[1].onChange = [](const FormState& s) { return roundTopDirectionChanged(s.text("Combo2")); };
         d.pattern = roundTopPatternExport;
         d.patternName = "transition-round-top";
+        d.patternListing = {"计算"};
         return d;
     }();
     return design;
@@ -74,6 +75,7 @@ const WindowDesign& rectTopDesign() {
         d.choiceFrameCaption = "选择偏移方位和等份";
         d.pattern = rectTopPatternExport;
         d.patternName = "transition-rect-top";
+        d.patternListing = {"计算"};
         return d;
     }();
     return design;

@@ -12,7 +12,7 @@
 
 #include "core/fittings/frustum/cone_geometry.h"
 #include "core/fittings/frustum/frustum_design.h"
-#include "fittings/frustum/frustum_test_support.h"
+#include "core/fittings/frustum/frustum_test_support.h"
 
 namespace korvel {
 namespace {

@@ -16,7 +16,7 @@
 #include "core/catalogue.h"
 #include "ui/fitting_windows.h"
 #include "ui/calculator_window.h"
-#include "frame/pdf_tools.h"
+#include "output/pdf_tools.h"
 #include "ui/template_dialog.h"
 #include "output/template_pdf.h"
 #include "support/files.h"

@@ -12,7 +12,7 @@
 
 #include "core/catalogue.h"
 #include "output/dxf_file.h"
-#include "frame/pdf_tools.h"
+#include "output/pdf_tools.h"
 #include "output/template_pdf.h"
 #include "support/files.h"
 

@@ -15,7 +15,7 @@
 #include "ui/fitting_windows.h"
 #include "ui/command_line.h"
 #include "ui/calculator_window.h"
-#include "frame/pdf_tools.h"
+#include "output/pdf_tools.h"
 #include "ui/template_dialog.h"
 #include "support/files.h"
 #include "support/dialogs.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/fittings/frustum/frustum_design.h"
-#include "fittings/frustum/frustum_test_support.h"
+#include "core/fittings/frustum/frustum_test_support.h"
 #include "core/fittings/frustum/rect_frustum_geometry.h"
 
 namespace korvel {
