@@ -300,6 +300,42 @@ int runPdf(const std::vector<std::string>& args, std::ostream& err) {
     return kExitOk;
 }
 
+// The FITTINGs of `korvel dxf` as the help lists them: "elbow (Form4), tee
+// (Form5), …, rect-frustum, … or cone". A window is named beside its FITTING
+// when none of its `korvel list` commands goes by the same name.
+std::string patternFittings() {
+    std::vector<std::string> names;
+    for (const auto& entry : fittingEntries()) {
+        const WindowDesign& design = entry.design();
+        if (!design.pattern) continue;
+        std::string name = design.patternName;
+        bool listed = false;
+        for (const auto& command : design.menu) listed = listed || command.cliName == design.patternName;
+        if (!listed) name += " (" + design.objectName + ")";
+        names.push_back(name);
+    }
+    std::string text;
+    for (size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+    return text;
+}
+
+// `text` broken at blanks into lines of at most `width` characters (counted
+// in bytes: the text is ASCII), each indented by `indent` blanks.
+std::string wrapped(const std::string& text, int indent, size_t width) {
+    std::string out, line;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        if (!line.empty() && line.size() + 1 + word.size() > width) {
+            out += std::string(static_cast<size_t>(indent), ' ') + line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    if (!line.empty()) out += std::string(static_cast<size_t>(indent), ' ') + line + "\n";
+    return out;
+}
+
 }  // namespace
 
 bool isCommandLine(const std::vector<std::string>& args) { return !args.empty() && args[0] != "--screenshots"; }
@@ -332,21 +368,22 @@ void printOutcome(const Outcome& outcome, std::ostream& out) {
 }
 
 std::string helpText() {
+    const WindowDesign& cad = *cadDesign();
     std::ostringstream out;
     out << "Usage:\n"
            "  korvel                               start the program\n"
            "  korvel list FITTING [name=value ...] run one compute command on the window's presets,\n"
            "                                       changed by the given box texts, and print what the\n"
            "                                       window shows as KEY<TAB>TEXT lines\n"
-           "  korvel cad [name=value ...] -o FILE  write the elbow window's CAD drawing (its cad\n"
-           "                                       command) as a DXF file; it takes Form4's inputs below\n"
+           "  korvel cad [name=value ...] -o FILE  write the "
+        << cad.patternName << " window's CAD drawing (its cad\n"
+           "                                       command) as a DXF file; it takes "
+        << cad.objectName << "'s inputs below\n"
            "  korvel dxf FITTING [name=value ...] -o FILE\n"
            "                                       write the window's true-size flat pattern (its\n"
            "                                       导出展开图 command) as a DXF file for the cutting\n"
-           "                                       table; FITTING is elbow (Form4), tee (Form5), ytee\n"
-           "                                       (Form6), rect-frustum, transition-round-top,\n"
-           "                                       transition-rect-top or cone, with its window's inputs\n"
-           "  korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE\n"
+        << wrapped("table; FITTING is " + patternFittings() + ", with its window's inputs", 39, 53)
+        << "  korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE\n"
            "                                       write the same pattern as a full-size (1:1) template\n"
            "                                       tiled over printer pages (its 打印1:1样板 command):\n"
            "                                       SIZE is A4 (unless given), A3, A2, A1, A0 or Letter;\n"
