@@ -1,8 +1,10 @@
 #pragma once
 // The fixed design of a calculator window as plain data: title, menu, inputs
-// with their captions, units and presets, lists, rounding choice, listing boxes
-// and the commands behind the menu. The window builds its controls from it;
-// `korvel list` fills the same inputs from it without any window.
+// with their captions, units and presets, lists, rounding choice, listing boxes,
+// the panel's grid, the window's other controls (labels, pictures, lines, group
+// boxes), what resizing and its clock do, and the commands behind the menu. The
+// window builds all its controls from it; `korvel list` fills the same inputs
+// from it without any window.
 
 #include <functional>
 #include <map>
@@ -10,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/canvas.h"
 #include "core/flat_pattern.h"
 #include "core/outcome.h"
 
@@ -46,6 +49,12 @@ struct InputDesign {
 
 struct FormState;
 
+// When a list's `onChange` runs.
+enum class ListSignal {
+    indexChanged,   // whenever the shown item changes, picked or set by a command
+    textActivated,  // whenever an item is picked, even the one already shown
+};
+
 // A pick-only list (divisions, segments, variant or direction).
 struct ListDesign {
     ControlName box;
@@ -62,6 +71,7 @@ struct ListDesign {
     // What picking an item does (reset boxes, relabel, clear); the state holds
     // the picked item as the list's text. Empty: nothing.
     std::function<Outcome(const FormState&)> onChange = {};
+    ListSignal changeSignal = ListSignal::indexChanged;
 };
 
 struct RoundingDesign {
@@ -125,6 +135,118 @@ struct CadDrawing {
     std::function<std::string(const FormState&)> fileName;
 };
 
+// The grid of the input panel Frame1, twips: the input frame Frame2 with one
+// row per input (caption, box, unit), under it the choice frame Frame3 with one
+// row per list and a row for the rounding choice, under that the two listing
+// boxes side by side, each half the panel wide. A caption or unit label stands
+// 30 twips below its row's top and is 270 tall.
+struct PanelGrid {
+    double captionLeft = 120, captionWidth = 2100;
+    double boxLeft = 2220, boxWidth = 1200, boxHeight = 330;
+    double unitLeft = 3480, unitWidth = 480;
+    double firstRow = 330;  // top of a frame's first row, under its title
+    double rowPitch = 450;
+    double panelWidth = 4020;  // Frame1 and both frames
+    double panelTop = 40;      // Frame1's top on the surface
+    double fontPoints = 10.5;  // the Song face of every panel control
+    double wholeLeft = 120, decimalLeft = 2220, roundingWidth = 1700;  // 取整数, 留小数
+    double listingHeight = 5600;
+};
+
+// The panel: its grid, and the places of the controls that leave it.
+struct PanelDesign {
+    PanelGrid grid;
+    // The lists and the rounding choice stand in the input frame with the
+    // boxes (placed by `places`); the choice frame is hidden.
+    bool oneFrame = false;
+    std::optional<Rgb> inputFrameTitleColour;  // none: the style's colour
+    // Places that replace the grid's, by control key: "Frame1", "Frame2",
+    // "Combo2", "Option1", "Label1(8)", a listing box ...
+    std::vector<std::pair<std::string, Place>> places;
+    // Twips added at Frame1's foot for the window's own controls (Host::room).
+    double room = 0;
+};
+
+// Where one of a window's own controls lives.
+enum class Host {
+    surface,  // the drawing surface
+    room,     // Frame1, in the room added under the panel; tops count from the room's top
+    group,    // one of the window's group boxes, named by `group`
+};
+
+// A label of the window's own: a result line, a heading, a title, a letter.
+struct LabelDesign {
+    ControlName name = {};
+    Host host = Host::surface;
+    std::string group = {};          // the group box's key when host is group
+    double points = 0;               // Song face at this size; 0: the host's font
+    std::optional<Rgb> colour = {};  // none: the palette's text colour
+    // None: left where an unplaced label stands, sized when first shown;
+    // 0 width/height: the label's natural size at its initial text.
+    std::optional<Place> place = {};
+    std::string text = {};
+    bool visible = true;
+};
+
+// A picture (a sketch or a legend) at a place in twips.
+struct PictureDesign {
+    ControlName name;
+    std::string resource;  // ":/pictures/….svg"
+    Host host = Host::surface;
+    Place place;
+    bool visible = true;
+};
+
+// A sketch at the surface's top-right corner whatever the surface's size,
+// under every other control and letting the mouse through to the surface.
+struct CornerPicture {
+    ControlName name;
+    std::string resource;
+    int width = 0, height = 0;  // pixels
+    int margin = 0;             // pixels from the top and the right edge
+};
+
+// A line control on the surface, hidden until a command places it.
+struct LineDesign {
+    ControlName name;
+    Rgb colour = kBlack;
+};
+
+// A titled group box that holds some of the window's labels.
+struct GroupDesign {
+    ControlName name;
+    std::string caption;
+    Host host = Host::room;
+    Place place;
+};
+
+// A title that runs the clock: rewritten from the date and time line every
+// `intervalMs` milliseconds by a timer of the given name.
+struct TitleClock {
+    std::function<std::string(const std::string& dateTimeLine)> title;  // empty: the title stays
+    std::string timerName = "Timer1";
+    int intervalMs = 1000;
+};
+
+// What resizing the window does to the panel.
+struct PanelResize {
+    bool followHeight = false;  // Frame1 as tall as the window's outer height
+    double listingTenths = 0;   // and the listing boxes this many tenths of that
+};
+
+// After the named commands the left listing box is made `surfaceShare` of the
+// surface's height tall.
+struct ListingStretch {
+    std::vector<std::string> after;
+    double surfaceShare = 0;
+};
+
+// How the window's print command reaches a printer.
+enum class PrintWay {
+    defaultPrinter,  // straight to the default one; with none, offers a PDF file
+    printerDialog,   // the printer dialog first; cancel prints nothing
+};
+
 struct MenuCommand {
     std::string name;     // design name: 打印, 端节, 计算, 返回, cad, 空格 ...
     std::string caption;  // exact, with access key and blanks
@@ -156,6 +278,19 @@ struct WindowDesign {
     // The CAD drawing behind the menu command named "cad" and `korvel cad`;
     // empty: the window has none.
     CadDrawing cad;
+
+    PanelDesign panel;
+    // The window's own controls, made in this order after the panel: group
+    // boxes, corner pictures, pictures, labels, lines.
+    std::vector<GroupDesign> groups;
+    std::vector<CornerPicture> cornerPictures;
+    std::vector<PictureDesign> pictures;
+    std::vector<LabelDesign> labels;
+    std::vector<LineDesign> lines;
+    TitleClock clock;
+    PanelResize resizing;
+    ListingStretch stretch;
+    PrintWay printing = PrintWay::defaultPrinter;
 
     const InputDesign* input(const std::string& symbol) const;
     const ListDesign* list(const std::string& symbol) const;

@@ -16,7 +16,12 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QTimer>
+#include <algorithm>
 #include <exception>
+
+#include "core/clock_line.h"
 
 #include "output/dxf_file.h"
 #include "output/dxf_writer.h"
@@ -34,18 +39,39 @@
 namespace korvel {
 namespace {
 
-// Panel grid, twips.
-constexpr double kCaptionLeft = 120;
-constexpr double kCaptionWidth = 2100;
-constexpr double kBoxLeft = 2220;
-constexpr double kBoxWidth = 1200;
-constexpr double kBoxHeight = 330;
-constexpr double kUnitLeft = 3480;
-constexpr double kUnitWidth = 480;
-constexpr double kRowPitch = 450;
-constexpr double kFirstRow = 330;
-constexpr double kPanelWidth = 4020;
-constexpr double kListingHeight = 5600;
+// A caption or unit label stands this far below its row's top and is this tall, twips.
+constexpr double kLabelDrop = 30;
+constexpr double kLabelHeight = 270;
+// A frame ends this far below its last row; frames and listing boxes stand this far apart.
+constexpr double kFrameFoot = 90;
+constexpr double kFrameGap = 60;
+
+// Keeps a picture at the top-right corner of its parent, `margin` pixels in.
+class TopRightAnchor : public QObject {
+public:
+    TopRightAnchor(QWidget* picture, int margin) : QObject(picture), picture_(picture), margin_(margin) {
+        picture->parentWidget()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == picture_->parentWidget() && event->type() == QEvent::Resize)
+            picture_->move(picture_->parentWidget()->width() - picture_->width() - margin_, margin_);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* picture_;
+    int margin_;
+};
+
+QColor qColour(Rgb colour) { return QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF); }
+
+// A style sheet's text colour.
+QString styleColour(Rgb colour) {
+    const QColor c = qColour(colour);
+    return QStringLiteral("color: rgb(%1, %2, %3);").arg(c.red()).arg(c.green()).arg(c.blue());
+}
 
 }  // namespace
 
@@ -69,6 +95,9 @@ CalculatorWindow::CalculatorWindow(const WindowDesign& design) : design_(design)
     buildMenu();
     buildPanel();
     resize(toPixels(design.openWidth), toPixels(design.openHeight));
+    buildOwnControls();
+    connectLists();
+    startClock();
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -105,15 +134,6 @@ QLabel* CalculatorWindow::addLabel(QWidget* parent, const ControlName& name, con
     return label;
 }
 
-QWidget* CalculatorWindow::addPicture(QWidget* parent, const ControlName& name, const QString& resource,
-                                      double left, double top, double width, double height, bool visible) {
-    auto* picture = new Picture(resource, parent);
-    registerControl(picture, name);
-    place(picture, left, top, width, height);
-    picture->setVisible(visible);
-    return picture;
-}
-
 void CalculatorWindow::place(QWidget* widget, double left, double top, double width, double height) {
     const QSize natural = widget->sizeHint();
     widget->setGeometry(toPixels(left), toPixels(top), width > 0 ? toPixels(width) : natural.width(),
@@ -121,9 +141,11 @@ void CalculatorWindow::place(QWidget* widget, double left, double top, double wi
 }
 
 void CalculatorWindow::buildPanel() {
+    const PanelDesign& panel = design_.panel;
+    const PanelGrid& grid = panel.grid;
     frame1_ = new QWidget(surface_);
     registerControl(frame1_, {"Frame1", -1});
-    frame1_->setFont(songFont(10.5));
+    frame1_->setFont(songFont(grid.fontPoints));
     frame1_->setAutoFillBackground(true);
     // Input boxes and lists keep black text on white on either surface.
     QPalette pal = frame1_->palette();
@@ -133,70 +155,168 @@ void CalculatorWindow::buildPanel() {
     pal.setColor(QPalette::Button, QColor(230, 230, 230));
     frame1_->setPalette(pal);
 
+    // A row's caption, control and unit; a list without a caption and picking
+    // an option rather than a number spans the row.
+    const auto placeRow = [this, &grid](QWidget* caption, QWidget* control, QWidget* unit, double y, bool spanning) {
+        if (caption != nullptr) place(caption, grid.captionLeft, y + kLabelDrop, grid.captionWidth, kLabelHeight);
+        if (spanning)
+            place(control, grid.captionLeft, y, grid.panelWidth - 2 * grid.captionLeft, grid.boxHeight);
+        else
+            place(control, grid.boxLeft, y, grid.boxWidth, grid.boxHeight);
+        if (unit != nullptr) place(unit, grid.unitLeft, y + kLabelDrop, grid.unitWidth, kLabelHeight);
+    };
+
     // Inputs: caption, box, unit, one row each.
-    inputFrame_ = new QGroupBox(QString::fromStdString(design_.inputFrameCaption), frame1_);
-    inputFrame_->setObjectName("Frame2");
-    double y = kFirstRow;
+    auto* inputFrame = new QGroupBox(QString::fromStdString(design_.inputFrameCaption), frame1_);
+    registerControl(inputFrame, {"Frame2", -1});
+    double y = grid.firstRow;
     for (const auto& in : design_.inputs) {
-        QLabel* caption = addLabel(inputFrame_, in.caption, in.captionText);
-        place(caption, kCaptionLeft, y + 30, kCaptionWidth, 270);
-        auto* box = new QLineEdit(QString::fromStdString(in.preset), inputFrame_);
+        QLabel* caption = addLabel(inputFrame, in.caption, in.captionText);
+        auto* box = new QLineEdit(QString::fromStdString(in.preset), inputFrame);
         registerControl(box, in.box);
         if (!in.toolTip.empty()) box->setToolTip(QString::fromStdString(in.toolTip));
-        place(box, kBoxLeft, y, kBoxWidth, kBoxHeight);
-        QLabel* unit = addLabel(inputFrame_, in.unitLabel, in.unitText);
-        place(unit, kUnitLeft, y + 30, kUnitWidth, 270);
-        y += kRowPitch;
+        QLabel* unit = addLabel(inputFrame, in.unitLabel, in.unitText);
+        placeRow(caption, box, unit, y, false);
+        y += grid.rowPitch;
     }
-    place(inputFrame_, 0, 0, kPanelWidth, y + 90);
-    double panelBottom = y + 90;
+    place(inputFrame, 0, 0, grid.panelWidth, y + kFrameFoot);
+    double panelBottom = y + kFrameFoot;
 
     // Lists and the rounding choice.
-    choiceFrame_ = new QGroupBox(QString::fromStdString(design_.choiceFrameCaption), frame1_);
-    choiceFrame_->setObjectName("Frame3");
-    y = kFirstRow;
+    auto* choiceFrame = new QGroupBox(QString::fromStdString(design_.choiceFrameCaption), frame1_);
+    registerControl(choiceFrame, {"Frame3", -1});
+    QWidget* choices = panel.oneFrame ? static_cast<QWidget*>(inputFrame) : choiceFrame;
+    y = grid.firstRow;
     for (const auto& l : design_.lists) {
-        auto* combo = new QComboBox(choiceFrame_);
+        auto* combo = new QComboBox(choices);
         registerControl(combo, l.box);
         for (const auto& item : l.items) combo->addItem(QString::fromStdString(item));
         combo->setCurrentText(QString::fromStdString(l.preset));
-        const bool numbers = l.optionValues.empty();
-        if (!l.caption.name.empty()) {
-            QLabel* caption = addLabel(choiceFrame_, l.caption, l.captionText);
-            place(caption, kCaptionLeft, y + 30, kCaptionWidth, 270);
-        }
-        if (numbers) {
-            place(combo, kBoxLeft, y, kBoxWidth, kBoxHeight);
-        } else {
-            place(combo, kCaptionLeft, y, kPanelWidth - 2 * kCaptionLeft, kBoxHeight);
-        }
-        if (!l.unitLabel.name.empty()) {
-            QLabel* unit = addLabel(choiceFrame_, l.unitLabel, l.unitText);
-            place(unit, kUnitLeft, y + 30, kUnitWidth, 270);
-        }
-        y += kRowPitch;
+        QLabel* caption = l.caption.name.empty() ? nullptr : addLabel(choices, l.caption, l.captionText);
+        QLabel* unit = l.unitLabel.name.empty() ? nullptr : addLabel(choices, l.unitLabel, l.unitText);
+        placeRow(caption, combo, unit, y, !l.optionValues.empty());
+        y += grid.rowPitch;
     }
-    whole_ = new QRadioButton(QStringLiteral("取整数"), choiceFrame_);
+    whole_ = new QRadioButton(QStringLiteral("取整数"), choices);
     registerControl(whole_, design_.rounding.whole);
     whole_->setChecked(true);
-    place(whole_, kCaptionLeft, y, 1700, kBoxHeight);
-    decimal_ = new QRadioButton(QStringLiteral("留小数"), choiceFrame_);
+    place(whole_, grid.wholeLeft, y, grid.roundingWidth, grid.boxHeight);
+    decimal_ = new QRadioButton(QStringLiteral("留小数"), choices);
     registerControl(decimal_, design_.rounding.decimal);
-    place(decimal_, kBoxLeft, y, 1700, kBoxHeight);
-    y += kRowPitch;
-    place(choiceFrame_, 0, panelBottom + 60, kPanelWidth, y + 60);
-    panelBottom += 60 + y + 60;
+    place(decimal_, grid.decimalLeft, y, grid.roundingWidth, grid.boxHeight);
+    y += grid.rowPitch;
+    place(choiceFrame, 0, panelBottom + kFrameGap, grid.panelWidth, y + kFrameGap);
+    panelBottom += kFrameGap + y + kFrameGap;
+    if (panel.oneFrame) choiceFrame->hide();
+    // Set once the frame's controls are in it: controls made inside a frame
+    // with a style sheet would lose the panel's crisp Song face.
+    if (panel.inputFrameTitleColour)
+        inputFrame->setStyleSheet("QGroupBox { " + styleColour(*panel.inputFrameTitleColour) + " }");
 
     // The listing boxes, side by side.
     if (design_.listingBoxes.size() == 2) {
         for (int i = 0; i < 2; ++i) {
             auto* listing = new ListingBox(frame1_);
             registerControl(listing, design_.listingBoxes[static_cast<size_t>(i)]);
-            place(listing, i * kPanelWidth / 2, panelBottom + 60, kPanelWidth / 2, kListingHeight);
+            place(listing, i * grid.panelWidth / 2, panelBottom + kFrameGap, grid.panelWidth / 2, grid.listingHeight);
         }
-        panelBottom += 60 + kListingHeight;
+        panelBottom += kFrameGap + grid.listingHeight;
     }
-    place(frame1_, 0, 40, kPanelWidth, panelBottom + 60);
+    place(frame1_, 0, grid.panelTop, grid.panelWidth, panelBottom + kFrameGap);
+
+    for (const auto& [key, at] : panel.places) place(control(key), at.left, at.top, at.width, at.height);
+
+    // The room for the window's own controls under the panel.
+    roomTop_ = toTwips(frame1_->height());
+    if (panel.room > 0) frame1_->resize(frame1_->width(), toPixels(roomTop_ + panel.room));
+}
+
+QWidget* CalculatorWindow::hostOf(Host host, const std::string& group) const {
+    switch (host) {
+        case Host::room:
+            return frame1_;
+        case Host::group:
+            return control(group);
+        case Host::surface:
+            break;
+    }
+    return surface_;
+}
+
+double CalculatorWindow::hostTop(Host host) const { return host == Host::room ? roomTop_ : 0; }
+
+void CalculatorWindow::buildOwnControls() {
+    for (const auto& g : design_.groups) {
+        auto* group = new QGroupBox(QString::fromStdString(g.caption), hostOf(g.host, ""));
+        registerControl(group, g.name);
+        place(group, g.place.left, hostTop(g.host) + g.place.top, g.place.width, g.place.height);
+    }
+    for (const auto& c : design_.cornerPictures) {
+        auto* picture = new Picture(QString::fromStdString(c.resource), surface_);
+        registerControl(picture, c.name);
+        picture->resize(c.width, c.height);
+        new TopRightAnchor(picture, c.margin);
+        picture->lower();
+        picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    for (const auto& p : design_.pictures) {
+        auto* picture = new Picture(QString::fromStdString(p.resource), hostOf(p.host, ""));
+        registerControl(picture, p.name);
+        place(picture, p.place.left, hostTop(p.host) + p.place.top, p.place.width, p.place.height);
+        picture->setVisible(p.visible);
+    }
+    for (const auto& l : design_.labels) {
+        QLabel* label = addLabel(hostOf(l.host, l.group), l.name, l.text);
+        if (l.points > 0) label->setFont(songFont(l.points));
+        if (l.colour) label->setStyleSheet(styleColour(*l.colour));
+        if (l.place) place(label, l.place->left, hostTop(l.host) + l.place->top, l.place->width, l.place->height);
+        if (!l.visible) label->hide();
+    }
+    for (const auto& l : design_.lines) {
+        auto* line = new LineControl(surface_);
+        registerControl(line, l.name);
+        line->setColor(qColour(l.colour));
+        line->hide();
+    }
+}
+
+void CalculatorWindow::connectLists() {
+    for (const auto& l : design_.lists) {
+        if (!l.onChange) continue;
+        QComboBox* combo = list(l.box.key());
+        if (l.changeSignal == ListSignal::indexChanged) {
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, &l] { apply(l.onChange(readState())); });
+        } else {
+            connect(combo, &QComboBox::textActivated, this, [this, &l](const QString& chosen) {
+                FormState state = readState();
+                state.texts[l.box.key()] = chosen.toStdString();
+                apply(l.onChange(state));
+            });
+        }
+    }
+}
+
+void CalculatorWindow::startClock() {
+    if (!design_.clock.title) return;
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QString::fromStdString(design_.clock.timerName));
+    timer->setInterval(design_.clock.intervalMs);
+    connect(timer, &QTimer::timeout, this, [this] {
+        setWindowTitle(QString::fromStdString(design_.clock.title(currentDateTimeLine())));
+    });
+    timer->start();
+}
+
+void CalculatorWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!design_.resizing.followHeight) return;
+    const double height = toTwips(frameGeometry().height());
+    frame1_->setGeometry(frame1_->x(), frame1_->y(), frame1_->width(), toPixels(height));
+    const double listingHeight = height / 10 * design_.resizing.listingTenths;
+    for (const auto& name : design_.listingBoxes) {
+        QWidget* l = control(name.key());
+        l->setGeometry(l->x(), l->y(), l->width(), toPixels(listingHeight));
+    }
 }
 
 QWidget* CalculatorWindow::control(const std::string& key) const {
@@ -230,7 +350,6 @@ FormState CalculatorWindow::readState() const {
 }
 
 void CalculatorWindow::runCommand(const std::string& name) {
-    if (handleCommand(name)) return;
     if (name == "打印") {
         printWindow();
         return;
@@ -254,6 +373,11 @@ void CalculatorWindow::runCommand(const std::string& name) {
     const MenuCommand* command = design_.command(name);
     if (command == nullptr || !command->run) return;
     apply(command->run(readState()));
+    const auto& after = design_.stretch.after;
+    if (std::find(after.begin(), after.end(), name) != after.end() && !design_.listingBoxes.empty()) {
+        QWidget* left = control(design_.listingBoxes.front().key());
+        left->resize(left->width(), static_cast<int>(surface_->height() * design_.stretch.surfaceShare));
+    }
 }
 
 void CalculatorWindow::apply(const Outcome& outcome) {
@@ -421,6 +545,14 @@ bool CalculatorWindow::writePdf(const QString& path) {
 }
 
 void CalculatorWindow::printWindow() {
+    if (design_.printing == PrintWay::printerDialog) {
+        // The window's image on the printer the user confirms (a PDF file
+        // where the dialog offers one).
+        QPrinter printer(QPrinter::HighResolution);
+        if (!askPrinter(this, printer)) return;
+        if (!renderOn(printer)) showMessage(this, {"打印失败：无法使用所选打印机。", MessageIcon::Error, "错误："});
+        return;
+    }
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
         if (!askYesNo(this, "没有找到打印机。\n是否把窗口图像保存为 PDF 文件？")) return;

@@ -1,8 +1,10 @@
 #pragma once
-// The frame all seven calculator windows share: title, menu bar, the input
-// panel Frame1 with its captions, boxes, units, lists and rounding choice, the
-// listing boxes and the drawing surface. Commands read the controls into a
-// FormState, run the window design's command and apply its Outcome.
+// The one calculator window every fitting opens, built from its window design:
+// title (and its clock), menu bar, the input panel Frame1 on the design's grid
+// with its captions, boxes, units, lists and rounding choice, the listing
+// boxes, the drawing surface and the window's own labels, pictures, lines and
+// group boxes. Commands read the controls into a FormState, run the window
+// design's command and apply its Outcome.
 
 #include <QMainWindow>
 #include <map>
@@ -48,9 +50,10 @@ public:
     void runCommand(const std::string& name);
     void apply(const Outcome& outcome);
 
-    // Prints the window's image: on the default printer without a dialog, or,
-    // where no printer is installed, offers to save it as a PDF file.
-    virtual void printWindow();
+    // Prints the window's image the design's way: on the default printer
+    // without a dialog, or, where no printer is installed, offers to save it as
+    // a PDF file; or on the printer the printer dialog confirms.
+    void printWindow();
     // Exports the flat pattern of the current inputs as a DXF file: the
     // window's own messages and no file for inputs that give none, else a save
     // dialog, a question before replacing a file, the file written through a
@@ -70,50 +73,41 @@ public:
     // Draws the surface with its panel on a printer, fitted to the page.
     bool renderOn(QPrinter& printer);
 
-    // Registers a control under its design name and index.
-    void registerControl(QWidget* widget, const ControlName& name);
-    QLabel* addLabel(QWidget* parent, const ControlName& name, const std::string& text);
-    // A picture at its place in twips inside `parent`, registered under its name.
-    QWidget* addPicture(QWidget* parent, const ControlName& name, const QString& resource, double left, double top,
-                        double width, double height, bool visible);
-    // Places a widget in twips inside its parent; 0 width/height keeps the natural size.
-    static void place(QWidget* widget, double left, double top, double width = 0, double height = 0);
-
 signals:
     // The window is closing (return command or close box).
     void unloading();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // A window's own handling of a menu command; true when it handled it.
-    virtual bool handleCommand(const std::string& name) {
-        (void)name;
-        return false;
-    }
-
-
-    QGroupBox* inputFrame() const { return inputFrame_; }
-    QGroupBox* choiceFrame() const { return choiceFrame_; }
-    QRadioButton* wholeButton() const { return whole_; }
-    QRadioButton* decimalButton() const { return decimal_; }
-
-    // What the window remembers between commands (the scale of its plan).
-    std::map<std::string, double> memory_;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenu();
     void buildPanel();
+    void buildOwnControls();
+    void connectLists();
+    void startClock();
+    // Registers a control under its design name and index.
+    void registerControl(QWidget* widget, const ControlName& name);
+    QLabel* addLabel(QWidget* parent, const ControlName& name, const std::string& text);
+    // The widget a control of the window's own lives in, and the top its
+    // places count from there, twips.
+    QWidget* hostOf(Host host, const std::string& group) const;
+    double hostTop(Host host) const;
+    // Places a widget in twips inside its parent; 0 width/height keeps the natural size.
+    static void place(QWidget* widget, double left, double top, double width = 0, double height = 0);
 
     const WindowDesign& design_;
     Surface* surface_ = nullptr;
     QWidget* frame1_ = nullptr;
-    QGroupBox* inputFrame_ = nullptr;
-    QGroupBox* choiceFrame_ = nullptr;
     QRadioButton* whole_ = nullptr;
     QRadioButton* decimal_ = nullptr;
+    double roomTop_ = 0;  // twips, the top of the room under the panel in Frame1
     std::map<std::string, QWidget*> controls_;
     std::map<std::string, QAction*> actions_;
     std::string templatePaper_ = "A4";  // the paper the last template was printed on
+    // What the window remembers between commands (the scale of its plan).
+    std::map<std::string, double> memory_;
 };
 
 // The design name and caption of the export command every window with a flat

@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "core/catalogue.h"
-#include "ui/fitting_windows.h"
 #include "core/clock_line.h"
 #include "ui/widget_layout.h"
 #include "ui/calculator_window.h"
@@ -118,7 +117,7 @@ CalculatorWindow* MainWindow::openFitting(const std::string& menuName) {
     CalculatorWindow* window = openWindow(menuName);
     if (window == nullptr) {
         // A top-level window of its own, so it stays up while this one is minimised.
-        window = createWindow(*entry);
+        window = new CalculatorWindow(entry->design());
         open_[menuName] = window;
         connect(window, &CalculatorWindow::unloading, this, [this] {
             setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);

@@ -14,10 +14,9 @@
 #include <gtest/gtest.h>
 
 #include "core/catalogue.h"
-#include "ui/fitting_windows.h"
-#include "ui/fittings/elbow/elbow_window.h"
-#include "ui/fittings/tee/tee_windows.h"
-#include "ui/fittings/transition/transition_windows.h"
+#include "core/fittings/elbow/elbow_design.h"
+#include "core/fittings/tee/tee_design.h"
+#include "core/fittings/transition/transition_design.h"
 #include "ui/calculator_window.h"
 #include "ui/listing_box.h"
 #include "ui/surface.h"
@@ -53,7 +52,7 @@ TEST_F(CalculatorWindowTest, DivisionAndSegmentListsArePickOnly) {
         SCOPED_TRACE(std::string(c.menu) + " " + c.key);
         for (const auto& entry : fittingEntries()) {
             if (entry.menuName != c.menu) continue;
-            std::unique_ptr<CalculatorWindow> window(createWindow(entry));
+            std::unique_ptr<CalculatorWindow> window(new CalculatorWindow(entry.design()));
             QComboBox* combo = window->list(c.key);
             ASSERT_NE(combo, nullptr);
             EXPECT_FALSE(combo->isEditable());
@@ -63,14 +62,14 @@ TEST_F(CalculatorWindowTest, DivisionAndSegmentListsArePickOnly) {
             EXPECT_EQ(items.back(), c.last);
         }
     }
-    RoundTopWindow form8;
+    CalculatorWindow form8(roundTopDesign());
     EXPECT_EQ(itemsOf(form8.list("Combo1(0)")), (QStringList{"16", "24", "32"}));
     EXPECT_EQ(itemsOf(form8.list("Combo2")), (QStringList{"圆心向西向北偏移", "圆心向西向南偏移"}));
 }
 
 TEST_F(CalculatorWindowTest, RoundingChoiceGivesTheWindowsDigits) {
-    ElbowWindow elbow;
-    TeeWindow tee;
+    CalculatorWindow elbow(elbowDesign());
+    CalculatorWindow tee(teeDesign());
     EXPECT_TRUE(qobject_cast<QRadioButton*>(elbow.control("Option1"))->isChecked());
     EXPECT_EQ(qobject_cast<QRadioButton*>(elbow.control("Option1"))->text(), QStringLiteral("取整数"));
     EXPECT_EQ(qobject_cast<QRadioButton*>(elbow.control("Option2"))->text(), QStringLiteral("留小数"));
@@ -84,7 +83,7 @@ TEST_F(CalculatorWindowTest, RoundingChoiceGivesTheWindowsDigits) {
 }
 
 TEST_F(CalculatorWindowTest, PanelsCarryCaptionsUnitsAndTheirPlace) {
-    TeeWindow tee;
+    CalculatorWindow tee(teeDesign());
     EXPECT_EQ(tee.frame1()->pos(), QPoint(0, toPixels(40)));
     EXPECT_EQ(tee.label("Label1(0)")->text(), QStringLiteral("输入主管外径："));
     EXPECT_EQ(tee.label("Label1(8)")->text(), QStringLiteral("°"));
@@ -92,14 +91,14 @@ TEST_F(CalculatorWindowTest, PanelsCarryCaptionsUnitsAndTheirPlace) {
     EXPECT_EQ(tee.box("Text1(4)")->toolTip(), QStringLiteral("如果支管是骑在主管外圆上面焊接就必须输入支管壁厚"));
     EXPECT_EQ(tee.control("Text1(2)")->property("index").toInt(), 2);
     EXPECT_EQ(tee.control("Text1(2)")->objectName(), QStringLiteral("Text1"));
-    ElbowWindow elbow;
+    CalculatorWindow elbow(elbowDesign());
     EXPECT_EQ(elbow.box("Text4")->toolTip(), QStringLiteral("如果需要计算弯头重量请输入管道壁厚"));
     EXPECT_FALSE(elbow.control("Text1")->property("index").isValid());
 }
 
 TEST_F(CalculatorWindowTest, AnOutcomeIsAppliedInOrder) {
     testing::RecordedDialogs dialogs;
-    TeeWindow tee;
+    CalculatorWindow tee(teeDesign());
     Outcome outcome;
     outcome.effect(ShowMessage{"请您正确输入两管之间夹角,程序执行默认数据！", MessageIcon::None, ""});
     outcome.effect(SetBoxText{"Text1(2)", "45"});
@@ -126,7 +125,7 @@ TEST_F(CalculatorWindowTest, AnOutcomeIsAppliedInOrder) {
 TEST_F(CalculatorWindowTest, WithoutAPrinterTheWindowOffersAPdfAndWritesIt) {
     testing::RecordedDialogs dialogs;
     QTemporaryDir dir;
-    TeeWindow tee;
+    CalculatorWindow tee(teeDesign());
     tee.show();
     QApplication::processEvents();
     dialogs.answerYes = false;
@@ -168,10 +167,10 @@ TEST_F(CalculatorWindowTest, WithoutAPrinterTheWindowOffersAPdfAndWritesIt) {
 }
 
 TEST_F(CalculatorWindowTest, ElbowTitleRunsTheClockAndTheFrameFollowsTheWindowHeight) {
-    EXPECT_EQ(ElbowWindow::clockTitle("2026年12月06日09时05分03秒（星期日）"),
+    EXPECT_EQ(QString::fromStdString(elbowDesign().clock.title("2026年12月06日09时05分03秒（星期日）")),
               QStringLiteral("任意角度弯头展开放样程序      2026年12月06日09时05分03秒（星期日）") +
                   QString(73, ' ') + QStringLiteral("单位: mm"));
-    ElbowWindow elbow;
+    CalculatorWindow elbow(elbowDesign());
     EXPECT_EQ(elbow.windowTitle(), QStringLiteral("任意角度弯头放样程序   单位:mm"));
     elbow.show();
     elbow.resize(1000, 700);

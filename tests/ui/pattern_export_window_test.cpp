@@ -13,7 +13,6 @@
 #include <sstream>
 
 #include "core/catalogue.h"
-#include "ui/fitting_windows.h"
 #include "ui/calculator_window.h"
 #include "ui/message_boxes.h"
 #include "support/files.h"
@@ -40,7 +39,7 @@ protected:
     void open(const std::string& item) {
         window.reset();
         for (const auto& entry : fittingEntries())
-            if (entry.menuName == item) window.reset(createWindow(entry));
+            if (entry.menuName == item) window.reset(new CalculatorWindow(entry.design()));
         ASSERT_TRUE(window);
         window->show();
         QApplication::processEvents();

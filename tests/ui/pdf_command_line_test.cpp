@@ -12,7 +12,6 @@
 #include <sstream>
 
 #include "core/catalogue.h"
-#include "ui/fitting_windows.h"
 #include "ui/command_line.h"
 #include "ui/calculator_window.h"
 #include "output/pdf_tools.h"
@@ -78,7 +77,7 @@ TEST_F(PdfCommandLine, EveryFittingWritesWhatItsWindowWrites) {
         {
             std::unique_ptr<CalculatorWindow> window;
             for (const auto& entry : fittingEntries())
-                if (entry.menuName == c.item) window.reset(createWindow(entry));
+                if (entry.menuName == c.item) window.reset(new CalculatorWindow(entry.design()));
             ASSERT_TRUE(window);
             window->show();
             QApplication::processEvents();

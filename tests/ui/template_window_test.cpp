@@ -14,7 +14,6 @@
 #include <sstream>
 
 #include "core/catalogue.h"
-#include "ui/fitting_windows.h"
 #include "ui/calculator_window.h"
 #include "output/pdf_tools.h"
 #include "ui/template_dialog.h"
@@ -47,7 +46,7 @@ protected:
     void open(const std::string& item) {
         window.reset();
         for (const auto& entry : fittingEntries())
-            if (entry.menuName == item) window.reset(createWindow(entry));
+            if (entry.menuName == item) window.reset(new CalculatorWindow(entry.design()));
         ASSERT_TRUE(window);
         window->show();
         QApplication::processEvents();

@@ -49,6 +49,43 @@ const WindowDesign& elbowDesign() {
         d.cad = {checkElbowCad,
                  [](const FormState& state, cad::Application& app) { drawElbowCad(state, app); },
                  elbowCadFileName};
+
+        // The panel as designed: Frame1 3375 wide at the top-left corner, the
+        // red-titled input frame filling it from y = 120 with the boxes on rows
+        // 480 apart, then both lists on one row and the rounding choice under
+        // them; the listing boxes below the frame.
+        PanelDesign& panel = d.panel;
+        panel.grid.panelWidth = 3375;
+        panel.grid.captionWidth = 1440;
+        panel.grid.boxLeft = 1560;
+        panel.grid.boxWidth = 1095;
+        panel.grid.unitLeft = 2760;
+        panel.grid.unitWidth = 500;
+        panel.grid.firstRow = 360;
+        panel.grid.rowPitch = 480;
+        panel.oneFrame = true;
+        panel.inputFrameTitleColour = rgb(255, 0, 0);
+        panel.places = {
+            {"Frame1", {0, 0, 3375, 4575}},       {"Frame2", {0, 120, 3375, 3240}},
+            {"Combo2", {120, 2280, 1095, 330}},   {"Label1(8)", {1320, 2340, 300, 270}},
+            {"Combo1", {1560, 2280, 1000, 330}},  {"Label1(9)", {2640, 2340, 600, 270}},
+            {"Option1", {120, 2880, 1500, 300}},  {"Option2", {1680, 2880, 1500, 300}},
+            {"Combo3", {0, 3360, 1695, 1200}},    {"Combo4", {1680, 3360, 1695, 1200}},
+        };
+        // Result labels on the surface, empty until a pattern is drawn.
+        for (int i : {10, 11, 12}) {
+            LabelDesign result{{"Label1", i}};
+            result.points = i == 12 ? 24 : 14.25;
+            result.colour = kBlack;
+            d.labels.push_back(result);
+        }
+        d.clock.title = [](const std::string& dateTimeLine) {
+            return "任意角度弯头展开放样程序      " + dateTimeLine + std::string(73, ' ') + "单位: mm";
+        };
+        d.resizing = {true, 6.3};
+        // The left listing box is made 99 hundredths of the surface tall.
+        d.stretch = {{"端节", "中节"}, 0.99};
+        d.printing = PrintWay::printerDialog;
         return d;
     }();
     return design;

@@ -5,6 +5,17 @@
 #include "core/fittings/frustum/rect_frustum_commands.h"
 
 namespace korvel {
+namespace {
+
+// A label in the room under the panel, empty until a command fills it.
+LabelDesign roomLabel(int index, Place place, bool visible) {
+    LabelDesign label{{"Label1", index}, Host::room};
+    label.place = place;
+    label.visible = visible;
+    return label;
+}
+
+}  // namespace
 
 const WindowDesign& rectFrustumDesign() {
     static const WindowDesign design = [] {
@@ -36,6 +47,32 @@ const WindowDesign& rectFrustumDesign() {
         d.pattern = rectFrustumPatternExport;
         d.patternName = "rect-frustum";
         d.patternListing = {"计算"};
+
+        // Below the frames: the sketch, and in its place the listing once computed.
+        d.panel.room = 4200;
+        d.pictures = {{{"Image1", -1}, ":/pictures/rect_frustum_sketch.svg", Host::room, {120, 60, 3510, 2385}}};
+        LabelDesign heading = roomLabel(26, {120, 60, 3600, 360}, false);
+        heading.points = 12;
+        heading.colour = rgb(255, 0, 0);
+        d.labels.push_back(heading);
+        double y = 480;
+        for (int i = 14; i <= 21; ++i) {
+            d.labels.push_back(roomLabel(i, {120, y, 3800, 300}, false));
+            y += i == 17 ? 540 : 390;  // a wider gap between the heights and the joints
+        }
+        // The compass letters round the plan, whose big end spans some 7000 to
+        // 8000 twips about the fixed centre (9450, 5400).
+        const char* compass[] = {"东", "南", "西", "北"};
+        const Place letterPlaces[] = {{13800, 5250}, {9330, 9000}, {4900, 5250}, {9330, 1500}};
+        for (int i = 0; i < 4; ++i) {
+            LabelDesign letter{{"Label1", 22 + i}};
+            letter.points = 12;
+            letter.place = letterPlaces[i];
+            letter.text = compass[i];
+            letter.visible = false;
+            d.labels.push_back(letter);
+        }
+        d.lines = {{{"Line1", -1}, rgb(255, 0, 0)}, {{"Line2", -1}, rgb(255, 0, 0)}};
         return d;
     }();
     return design;
@@ -66,6 +103,27 @@ const WindowDesign& coneDesign() {
         d.pattern = conePatternExport;
         d.patternName = "cone";
         d.patternListing = {"计算"};
+
+        // The listing frame under the inputs, then the frustum picture.
+        d.panel.room = 3000 + 2500;
+        d.groups = {{{"Frame4", -1}, "显示数据", Host::room, {0, 60, 4020, 2900}}};
+        double y = 330;
+        for (int i : {8, 10, 9, 11, 12, 13, 14}) {
+            LabelDesign line = roomLabel(i, {120, y, 3800, 300}, true);
+            line.host = Host::group;
+            line.group = "Frame4";
+            d.labels.push_back(line);
+            y += 360;
+        }
+        d.pictures = {{{"Image1", -1}, ":/pictures/cone_frustum_sketch.svg", Host::room, {120, 3040, 3600, 2400}}};
+        LabelDesign title{{"Label1", 15}};
+        title.points = 15;
+        title.place = Place{9000, 360};
+        LabelDesign note{{"Label1", 16}};
+        note.place = Place{6000, 10200};
+        d.labels.push_back(title);
+        d.labels.push_back(note);
+        for (int i = 1; i <= 4; ++i) d.lines.push_back({{"Line" + std::to_string(i), -1}, kWhite});
         return d;
     }();
     return design;

@@ -5,6 +5,25 @@
 #include "core/fittings/tee/ytee_commands.h"
 
 namespace korvel {
+namespace {
+
+// The fixed background sketch of the fitting with its dimensions, 480 x 360
+// pixels in the surface's top-right corner, 20 pixels in. Being a child of the
+// surface it is painted over the drawing, so it keeps to the drawing's empty
+// corner: both windows' drawings start at the panel and grow from the bottom
+// (branch pattern, Y-tee pipes) or from a fixed origin left of the middle
+// (opening).
+CornerPicture background(std::string resource) { return {{"Picture1", -1}, std::move(resource), 480, 360, 20}; }
+
+// The drawing's title on the surface, right of the panel, empty until drawn.
+LabelDesign title(int index, double points, double left, double top) {
+    LabelDesign label{{"Label1", index}};
+    label.points = points;
+    label.place = Place{left, top};
+    return label;
+}
+
+}  // namespace
 
 const WindowDesign& teeDesign() {
     static const WindowDesign design = [] {
@@ -35,6 +54,8 @@ const WindowDesign& teeDesign() {
         d.pattern = teePatternExport;
         d.patternName = "tee";
         d.patternListing = {"支管", "主管"};
+        d.cornerPictures = {background(":/pictures/tee_background.svg")};
+        d.labels = {title(12, 15, 4560, 360)};
         return d;
     }();
     return design;
@@ -66,6 +87,16 @@ const WindowDesign& yTeeDesign() {
         d.pattern = yTeePatternExport;
         d.patternName = "ytee";
         d.patternListing = {"管Ⅰ", "管Ⅱ"};
+        // The title stands at 3840 twips, so the panel keeps left of it:
+        // captions narrower, boxes, units and the listing boxes moved in by
+        // 300 twips.
+        d.panel.grid.captionWidth = 1800;
+        d.panel.grid.boxLeft = 1920;
+        d.panel.grid.unitLeft = 3180;
+        d.panel.grid.panelWidth = 3720;
+        d.panel.grid.decimalLeft = 1920;
+        d.cornerPictures = {background(":/pictures/ytee_background.svg")};
+        d.labels = {title(8, 15.75, 3840, 720)};
         return d;
     }();
     return design;

@@ -4,6 +4,48 @@
 #include "core/fittings/transition/transition_export.h"
 
 namespace korvel {
+namespace {
+
+// The panel's grid, twips. The listing's left column starts at text column 23
+// (Form9) or 25 (Form8) of the 14.25 pt font, 3135 twips from the left edge:
+// the panel, in a 9 pt font, stays left of it.
+PanelGrid transitionGrid() {
+    PanelGrid grid;
+    grid.captionLeft = 90;
+    grid.captionWidth = 1680;
+    grid.boxLeft = 1800;
+    grid.boxWidth = 750;
+    grid.unitLeft = 2580;
+    grid.unitWidth = 360;
+    grid.panelWidth = 3000;
+    grid.fontPoints = 9;
+    grid.wholeLeft = 90;
+    grid.decimalLeft = 90 + 1440;
+    grid.roundingWidth = 1300;
+    return grid;
+}
+
+// The five result labels on the surface stacked at left 120 from `firstTop`,
+// 480 twips apart, and their heading Label1(20).
+std::vector<LabelDesign> resultLabels(double firstTop, double headingLeft, double headingTop,
+                                      Rgb headingColour) {
+    std::vector<LabelDesign> labels;
+    for (int i = 0; i < 5; ++i) {
+        LabelDesign result{{"Label1", 15 + i}};
+        result.points = 10.5;
+        result.colour = kWhite;
+        result.place = Place{120, firstTop + 480 * i, 4200, 330};
+        labels.push_back(result);
+    }
+    LabelDesign heading{{"Label1", 20}};
+    heading.points = 12;
+    heading.colour = headingColour;
+    heading.place = Place{headingLeft, headingTop, 2400, 360};
+    labels.push_back(heading);
+    return labels;
+}
+
+}  // namespace
 
 const WindowDesign& roundTopDesign() {
     static const WindowDesign design = [] {
@@ -34,10 +76,18 @@ const WindowDesign& roundTopDesign() {
              {}, "", {}, "", {"north", "south"}},
         };
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
+        // Choosing a direction, even the one already shown, starts the offsets over.
         d.lists[1].onChange = [](const FormState& s) { return roundTopDirectionChanged(s.text("Combo2")); };
+        d.lists[1].changeSignal = ListSignal::textActivated;
         d.pattern = roundTopPatternExport;
         d.patternName = "transition-round-top";
         d.patternListing = {"计算"};
+        d.panel.grid = transitionGrid();
+        d.pictures = {
+            {{"Image1", -1}, ":/pictures/round_top_sketch.svg", Host::surface, {0, 7200, 3510, 2385}, true},
+            {{"Image2", -1}, ":/pictures/round_top_legend.svg", Host::surface, {4080, 1440, 10665, 6075}, false},
+        };
+        d.labels = resultLabels(7320, 1680, 6720, rgb(255, 0, 0));
         return d;
     }();
     return design;
@@ -72,10 +122,17 @@ const WindowDesign& rectTopDesign() {
         };
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
         d.lists[1].onChange = [](const FormState& s) { return rectTopDirectionChanged(s.text("Combo2")); };
+        d.lists[1].changeSignal = ListSignal::textActivated;
         d.choiceFrameCaption = "选择偏移方位和等份";
         d.pattern = rectTopPatternExport;
         d.patternName = "transition-rect-top";
         d.patternListing = {"计算"};
+        d.panel.grid = transitionGrid();
+        d.pictures = {
+            {{"Image1", -1}, ":/pictures/rect_top_legend.svg", Host::surface, {3600, 2880, 11175, 6180}, false},
+            {{"Image2", -1}, ":/pictures/rect_top_sketch.svg", Host::surface, {0, 6720, 3285, 2640}, true},
+        };
+        d.labels = resultLabels(6960, 1440, 6360, kWhite);
         return d;
     }();
     return design;

@@ -1,23 +1,17 @@
 // The transition windows' 计算 and 图例 commands and their direction change:
 // checks and messages, the order of what the window does, the remembered
-// scale; the windows themselves; and 计算 through `korvel list`.
+// scale; and 计算 through `korvel list`.
 
 #include "core/fittings/transition/transition_commands.h"
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "core/fittings/transition/transition_design.h"
 #include "core/fittings/transition/transition_geometry.h"
-#include "ui/fittings/transition/transition_windows.h"
-#include "ui/surface.h"
-#include "ui/twips.h"
 #include "support/program.h"
 
 namespace korvel {
@@ -209,65 +203,6 @@ TEST(TransitionCommands, WiredIntoTheWindowsMenus) {
     EXPECT_EQ(roundTopDesign().command("图例")->run(round).effects, roundTopLegend(round).effects);
     EXPECT_EQ(rectTopDesign().command("计算")->run(rect).effects, rectTopCompute(rect).effects);
     EXPECT_EQ(rectTopDesign().command("图例")->run(rect).effects, rectTopLegend(rect).effects);
-}
-
-TEST(TransitionWindows, DirectionChoiceStartsTheOffsetsOver) {
-    RoundTopWindow form8;
-    form8.box("Text1(5)")->setText("100");
-    form8.box("Text1(6)")->setText("150");
-    form8.runCommand("计算");
-    EXPECT_EQ(form8.label("Label1(16)")->text(), QStringLiteral("南边三角面实高 h2=1141"));
-    QComboBox* direction = form8.list("Combo2");
-    direction->setCurrentIndex(1);
-    emit direction->textActivated(direction->currentText());
-    EXPECT_EQ(form8.label("Label1(6)")->text(), QStringLiteral("输入圆心向南偏移："));
-    EXPECT_EQ(form8.box("Text1(5)")->text(), QStringLiteral("0"));
-    EXPECT_EQ(form8.box("Text1(6)")->text(), QStringLiteral("0"));
-    EXPECT_EQ(form8.label("Label1(16)")->text(), QString());
-    EXPECT_FALSE(form8.control("Image1")->isHidden());
-    EXPECT_TRUE(form8.surface()->primitives().size() <= 1u) << "only the font survives a clear";
-
-    RectTopWindow form9;
-    EXPECT_EQ(form9.label("Label1(5)")->text(), QStringLiteral("输方口向西偏移："));
-    emit form9.list("Combo2")->textActivated(QStringLiteral("矩方口向西向北偏移"));
-    EXPECT_EQ(form9.label("Label1(5)")->text(), QStringLiteral("输入方口向西偏移："));
-    EXPECT_EQ(form9.label("Label1(6)")->text(), QStringLiteral("输入方口向北偏移："));
-}
-
-TEST(TransitionWindows, ScaleSurvivesBetweenComputations) {
-    RoundTopWindow form8;
-    form8.runCommand("计算");
-    EXPECT_TRUE(form8.control("Image1")->isHidden());
-    // With a side of 0 the plan keeps the 4.5 of the presets, not the 22.5
-    // that b and D alone would give.
-    form8.box("Text1(0)")->setText("0");
-    form8.box("Text1(1)")->setText("300");
-    form8.box("Text1(2)")->setText("200");
-    form8.runCommand("计算");
-    std::vector<ArcOp> circles;
-    for (const auto& p : form8.surface()->primitives())
-        if (const auto* arc = std::get_if<ArcOp>(&p)) circles.push_back(*arc);
-    ASSERT_EQ(circles.size(), 1u);
-    EXPECT_DOUBLE_EQ(circles[0].radius, 4.5 * 100);
-    form8.runCommand("图例");
-    EXPECT_FALSE(form8.control("Image2")->isHidden());
-    EXPECT_TRUE(form8.control("Image1")->isHidden());
-}
-
-TEST(TransitionWindows, PanelLeavesTheListingsLeftColumnFree) {
-    // Column 23 of the 14.25 pt listing font starts 22 average character
-    // widths of half an em, 22 * 7.125 pt = 3135 twips, from the left edge.
-    RoundTopWindow form8;
-    RectTopWindow form9;
-    for (CalculatorWindow* w : {static_cast<CalculatorWindow*>(&form8), static_cast<CalculatorWindow*>(&form9)}) {
-        const QRect panel = w->frame1()->geometry();
-        EXPECT_LE(toTwips(panel.right() + 1), 3135) << w->design().objectName;
-        for (const auto& in : w->design().inputs) {
-            const QRect box = w->box(in.box.key())->geometry();
-            const QRect caption = w->label(in.caption.key())->geometry();
-            EXPECT_LE(caption.right(), box.left()) << in.captionText;
-        }
-    }
 }
 
 TEST(TransitionCommandLine, RectTopPrintsLabelsAndSurfaceLines) {

@@ -15,7 +15,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "ui/fittings/elbow/elbow_window.h"
+#include "core/fittings/elbow/elbow_design.h"
+#include "ui/calculator_window.h"
 #include "ui/message_boxes.h"
 #include "support/files.h"
 #include "support/dialogs.h"
@@ -31,7 +32,7 @@ class ElbowCadCommand : public ::testing::Test {
 protected:
     void SetUp() override {
         dir_ = testing::freshTestDir("korvel_cad_cmd_");
-        window = std::make_unique<ElbowWindow>();
+        window = std::make_unique<CalculatorWindow>(elbowDesign());
         window->show();
         QApplication::processEvents();
     }
@@ -42,7 +43,7 @@ protected:
     void saveTo(const fs::path& path) { savePath = QString::fromStdString(path.string()); }
 
     fs::path dir_;
-    std::unique_ptr<ElbowWindow> window;
+    std::unique_ptr<CalculatorWindow> window;
     testing::RecordedDialogs dialogs_;
     std::vector<ShowMessage>& messages = dialogs_.messages;
     std::vector<std::string>& questions = dialogs_.questions;

@@ -11,7 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "ui/fittings/elbow/elbow_window.h"
+#include "core/fittings/elbow/elbow_design.h"
+#include "ui/calculator_window.h"
 #include "ui/listing_box.h"
 #include "ui/surface.h"
 #include "ui/twips.h"
@@ -24,7 +25,7 @@ class ElbowWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         setScreenDpi(96);
-        window = std::make_unique<ElbowWindow>();
+        window = std::make_unique<CalculatorWindow>(elbowDesign());
         window->show();
         QApplication::processEvents();
     }
@@ -41,7 +42,7 @@ protected:
     }
 
     testing::RecordedDialogs dialogs;
-    std::unique_ptr<ElbowWindow> window;
+    std::unique_ptr<CalculatorWindow> window;
 };
 
 struct CheckCase {
@@ -68,7 +69,7 @@ TEST_F(ElbowWindowTest, EachFailedCheckShowsItsMessageEmptiesAndFocusesItsBoxAnd
     for (const char* command : {"端节", "中节"}) {
         for (const auto& c : cases) {
             SCOPED_TRACE(std::string(command) + ": " + c.name);
-            window.reset(new ElbowWindow);
+            window.reset(new CalculatorWindow(elbowDesign()));
             window->show();
             window->list("Combo2")->setCurrentText("2");
             window->runCommand("端节");  // something on the surface and in the lists first

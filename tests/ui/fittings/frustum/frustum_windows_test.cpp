@@ -2,7 +2,8 @@
 // offscreen platform: variant switches, checks with their boxes, listings,
 // line controls and the plan's scale kept by the window.
 
-#include "ui/fittings/frustum/frustum_windows.h"
+#include "core/fittings/frustum/frustum_design.h"
+#include "ui/calculator_window.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -33,7 +34,7 @@ LineControl* lineControl(CalculatorWindow& w, const char* key) {
 
 TEST_F(FrustumWindowTest, ConeVariantSwitchResetsBoxesAndKeepsTheRounding) {
     testing::RecordedDialogs dialogs;
-    ConeWindow w;
+    CalculatorWindow w(coneDesign());
     qobject_cast<QRadioButton*>(w.control("Option1(1)"))->setChecked(true);
     w.box("Text1(1)")->setText("2000");
     w.runCommand("计算");
@@ -66,7 +67,7 @@ TEST_F(FrustumWindowTest, ConeVariantSwitchResetsBoxesAndKeepsTheRounding) {
 
 TEST_F(FrustumWindowTest, ConeAfterFrustumLeavesNoSmallArcBehind) {
     testing::RecordedDialogs dialogs;
-    ConeWindow w;
+    CalculatorWindow w(coneDesign());
     w.runCommand("计算");
     EXPECT_EQ(caption(w, "Label1(8)"), QStringLiteral("小圆弧展开半径 = 559"));
     EXPECT_EQ(caption(w, "Label1(10)"), QStringLiteral("小圆弧展开弦长 = 1103"));
@@ -83,7 +84,7 @@ TEST_F(FrustumWindowTest, ConeAfterFrustumLeavesNoSmallArcBehind) {
 
 TEST_F(FrustumWindowTest, ConeLinesAreShownAndPlacedInTheWindow) {
     testing::RecordedDialogs dialogs;
-    ConeWindow w;
+    CalculatorWindow w(coneDesign());
     for (const char* key : {"Line1", "Line2", "Line3", "Line4"}) EXPECT_FALSE(shown(w, key));
     w.runCommand("计算");
     const FormState s = w.readState();
@@ -120,7 +121,7 @@ TEST_F(FrustumWindowTest, ConeChecksEmptyAndFocusTheirBox) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         testing::RecordedDialogs dialogs;
-        ConeWindow w;
+        CalculatorWindow w(coneDesign());
         w.runCommand("计算");
         w.box(c.box)->setText(c.typed);
         w.runCommand("计算");
@@ -139,7 +140,7 @@ TEST_F(FrustumWindowTest, ConeChecksEmptyAndFocusTheirBox) {
 
 TEST_F(FrustumWindowTest, ConeVariantWithoutBigEndFocusesTheBigEnd) {
     testing::RecordedDialogs dialogs;
-    ConeWindow w;
+    CalculatorWindow w(coneDesign());
     w.list("Combo1")->setCurrentIndex(1);
     w.box("Text1(1)")->setText("0");
     w.runCommand("计算");
@@ -151,7 +152,7 @@ TEST_F(FrustumWindowTest, ConeVariantWithoutBigEndFocusesTheBigEnd) {
 
 TEST_F(FrustumWindowTest, RectFrustumComputesAndSwitchesOffsets) {
     testing::RecordedDialogs dialogs;
-    RectFrustumWindow w;
+    CalculatorWindow w(rectFrustumDesign());
     for (const char* key : {"Label1(22)", "Label1(25)", "Line1", "Line2", "Label1(26)", "Label1(14)"})
         EXPECT_FALSE(shown(w, key)) << key;
     EXPECT_TRUE(shown(w, "Image1"));
@@ -190,7 +191,7 @@ TEST_F(FrustumWindowTest, RectFrustumComputesAndSwitchesOffsets) {
 
 TEST_F(FrustumWindowTest, RectFrustumKeepsItsScale) {
     testing::RecordedDialogs dialogs;
-    RectFrustumWindow w;
+    CalculatorWindow w(rectFrustumDesign());
     w.runCommand("计算");
     // 2200 at 3.4: the small end's 1200 spans 4080 twips.
     EXPECT_DOUBLE_EQ(lineControl(w, "Line1")->x2() - lineControl(w, "Line1")->x1(), 4080);
@@ -200,7 +201,7 @@ TEST_F(FrustumWindowTest, RectFrustumKeepsItsScale) {
     EXPECT_DOUBLE_EQ(lineControl(w, "Line1")->x2() - lineControl(w, "Line1")->x1(), 3400);
     EXPECT_TRUE(dialogs.messages.empty());
     // Reopened, the window has no scale yet and takes the smallest band's.
-    RectFrustumWindow fresh;
+    CalculatorWindow fresh(rectFrustumDesign());
     fresh.box("Text1(0)")->setText("0");
     fresh.box("Text1(2)")->setText("10");
     fresh.runCommand("计算");

@@ -9,7 +9,8 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
-#include "ui/fittings/tee/tee_windows.h"
+#include "core/fittings/tee/tee_design.h"
+#include "ui/calculator_window.h"
 #include "ui/listing_box.h"
 #include "core/numbers.h"
 #include "ui/surface.h"
@@ -35,7 +36,7 @@ std::vector<T> drawn(const CalculatorWindow& window) {
 
 TEST_F(TeeWindowTest, FailedChecksShowBothMessagesResetAndGoOn) {
     testing::RecordedDialogs dialogs;
-    TeeWindow tee;
+    CalculatorWindow tee(teeDesign());
     tee.box("Text1(1)")->setText(QStringLiteral("1200"));
     tee.box("Text1(2)")->setText(QStringLiteral("95"));
     tee.runCommand("支管");
@@ -66,7 +67,7 @@ TEST_F(TeeWindowTest, FailedChecksShowBothMessagesResetAndGoOn) {
 
 TEST_F(TeeWindowTest, EmptyBranchDiameterListsAndLeavesTheSurfaceBlank) {
     testing::RecordedDialogs dialogs;
-    TeeWindow tee;
+    CalculatorWindow tee(teeDesign());
     tee.runCommand("支管");
     ASSERT_FALSE(drawn<LineOp>(tee).empty());
     tee.box("Text1(1)")->clear();
@@ -80,7 +81,7 @@ TEST_F(TeeWindowTest, EmptyBranchDiameterListsAndLeavesTheSurfaceBlank) {
 
 TEST_F(TeeWindowTest, RejectionLeavesNoListingAndNoDrawing) {
     testing::RecordedDialogs dialogs;
-    TeeWindow tee;
+    CalculatorWindow tee(teeDesign());
     tee.runCommand("主管");
     tee.box("Text1(2)")->setText(QStringLiteral("0"));
     tee.runCommand("支管");
@@ -93,7 +94,7 @@ TEST_F(TeeWindowTest, RejectionLeavesNoListingAndNoDrawing) {
 }
 
 TEST_F(TeeWindowTest, BranchPatternFollowsTheWindowsSize) {
-    TeeWindow tee;
+    CalculatorWindow tee(teeDesign());
     tee.resize(1000, 700);
     tee.runCommand("支管");
     const FormState state = tee.readState();
@@ -112,7 +113,7 @@ TEST_F(TeeWindowTest, BranchPatternFollowsTheWindowsSize) {
 
 TEST_F(TeeWindowTest, YTeeListsDrawsAndCaptions) {
     testing::RecordedDialogs dialogs;
-    YTeeWindow yTee;
+    CalculatorWindow yTee(yTeeDesign());
     yTee.resize(1000, 700);
     yTee.runCommand("管Ⅱ");
     EXPECT_TRUE(dialogs.messages.empty());
@@ -132,8 +133,8 @@ TEST_F(TeeWindowTest, YTeeListsDrawsAndCaptions) {
 }
 
 TEST_F(TeeWindowTest, TitlesKeepClearOfThePanelAndTheBackgroundOfTheDrawing) {
-    TeeWindow tee;
-    YTeeWindow yTee;
+    CalculatorWindow tee(teeDesign());
+    CalculatorWindow yTee(yTeeDesign());
     for (CalculatorWindow* w : {static_cast<CalculatorWindow*>(&tee), static_cast<CalculatorWindow*>(&yTee)}) {
         w->show();
         QApplication::processEvents();
