@@ -46,24 +46,6 @@ void colour(Outcome& out, Rgb c) {
     out.effect(SetListingColour{kRightBox, c});
 }
 
-// Clear, empty the title, check, read and compute: what both pattern
-// commands begin with. Nothing once the command has been stopped.
-std::optional<TeeGeometry> prepare(const FormState& state, Outcome& out, FormState& checked) {
-    out.clear();
-    out.effect(SetCaption{kTitle, ""});
-    checked = checkTeePresets(state, out);
-    if (const auto refused = checkTee(checked)) {
-        stop(out, *refused);
-        return std::nullopt;
-    }
-    TeeGeometry g = computeTee(readTeeInputs(checked));
-    if (const auto refused = faultRefusal(g.fault)) {
-        stop(out, *refused);
-        return std::nullopt;
-    }
-    return g;
-}
-
 // What both pattern commands list: the boxes emptied and coloured black,
 // the headings, the title and the lines. 主管 colours the boxes after the
 // title, 支管 before the headings.
@@ -74,6 +56,30 @@ void showListing(Outcome& out, const TeeListing& listing, const char* title, boo
     out.effect(SetCaption{kTitle, title});
     if (!colourFirst) colour(out, kBlack);
     addLines(out, listing);
+}
+
+enum class TeePart { Branch, Opening };
+
+// Clear, empty the title, check, read and compute, then list and draw.
+Outcome patternCommand(const FormState& state, TeePart part) {
+    Outcome out;
+    out.clear();
+    out.effect(SetCaption{kTitle, ""});
+    const FormState checked = checkTeePresets(state, out);
+    if (const auto refused = checkTee(checked)) return stop(out, *refused);
+    const TeeGeometry g = computeTee(readTeeInputs(checked));
+    if (const auto refused = faultRefusal(g.fault)) return stop(out, *refused);
+
+    if (part == TeePart::Branch) {
+        showListing(out, branchListing(g), "支管展开放样图", true);
+        drawBranch(g, branchLayout(state.outerWidth, state.outerHeight, g.in.n), out);
+        return out;
+    }
+    showListing(out, openingListing(g), "主管开孔展开图", false);
+    // Without a branch diameter the lists stay and nothing is drawn.
+    const std::string& typed = checked.text(kBranchDiameter);
+    if (!typed.empty()) drawOpening(g, openingScale(val(typed)), out);
+    return out;
 }
 
 }  // namespace
@@ -144,28 +150,9 @@ std::optional<Outcome> faultRefusal(TeeFault fault) {
     return std::nullopt;
 }
 
-Outcome teeBranch(const FormState& state) {
-    Outcome out;
-    FormState checked;
-    const std::optional<TeeGeometry> g = prepare(state, out, checked);
-    if (!g) return out;
-    showListing(out, branchListing(*g), "支管展开放样图", true);
-    drawBranch(*g, branchLayout(state.outerWidth, state.outerHeight, g->in.n), out);
-    return out;
-}
+Outcome teeBranch(const FormState& state) { return patternCommand(state, TeePart::Branch); }
 
-Outcome teeOpening(const FormState& state) {
-    Outcome out;
-    FormState checked;
-    const std::optional<TeeGeometry> g = prepare(state, out, checked);
-    if (!g) return out;
-    showListing(out, openingListing(*g), "主管开孔展开图", false);
-    // Without a branch diameter the lists stay and nothing is drawn.
-    const std::string& typed = checked.text(kBranchDiameter);
-    if (typed.empty()) return out;
-    drawOpening(*g, openingScale(val(typed)), out);
-    return out;
-}
+Outcome teeOpening(const FormState& state) { return patternCommand(state, TeePart::Opening); }
 
 Outcome teeDivisions(const FormState& state) {
     Outcome out;
