@@ -112,9 +112,10 @@ void checkReading(std::string_view input) {
 
     const std::string plain = plainNumber(input);
     if (plain.empty()) {
-        if (n.value != 0 || n.tooLarge) fail(input, "no digits but " + shortest(n.value));
+        if (n.value != 0 || n.tooLarge || n.found) fail(input, "no digits but " + shortest(n.value));
         return;
     }
+    if (!n.found) fail(input, "digits \"" + plain + "\" but no number found");
     errno = 0;
     const double reference = std::strtod(plain.c_str(), nullptr);
     const bool range = errno == ERANGE;

@@ -60,6 +60,7 @@ LeadingNumber readRadixNumber(Cursor& cur) {
     constexpr std::uint64_t kLimit = 0xFFFFFFFFull;
     std::uint64_t magnitude = 0;
     bool overflow = false;
+    LeadingNumber result;
     for (;;) {
         const char c = cur.peek();
         int digit = -1;
@@ -69,6 +70,7 @@ LeadingNumber readRadixNumber(Cursor& cur) {
             digit = c - '0';
         }
         if (digit < 0) break;
+        result.found = true;
         if (!overflow) {
             magnitude = magnitude * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
             if (magnitude > kLimit) overflow = true;
@@ -76,7 +78,6 @@ LeadingNumber readRadixNumber(Cursor& cur) {
         cur.advance();
     }
 
-    LeadingNumber result;
     if (overflow) {
         result.tooLarge = true;
         return result;
@@ -144,9 +145,40 @@ double parseDouble(const std::string& text) {
     return value;
 }
 
-}  // namespace
+// Advances over digits; true when there was at least one.
+bool skipDigits(std::string_view text, std::size_t& at) {
+    const std::size_t from = at;
+    while (at < text.size() && isDigit(text[at])) ++at;
+    return at > from;
+}
 
-LeadingNumber readLeadingNumber(std::string_view text) {
+// The strict reading's grammar (LeadingNumber::whole): unlike the lenient
+// one it allows blanks and tabs only around the number, not inside it, and
+// an exponent mark must be followed by digits.
+bool isWholeDecimal(std::string_view text) {
+    const auto isSpaceOrTab = [](char c) { return c == ' ' || c == '\t'; };
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && isSpaceOrTab(text[begin])) ++begin;
+    while (end > begin && isSpaceOrTab(text[end - 1])) --end;
+    const std::string_view t = text.substr(begin, end - begin);
+
+    std::size_t at = 0;
+    if (at < t.size() && (t[at] == '+' || t[at] == '-')) ++at;
+    bool mantissa = skipDigits(t, at);
+    if (at < t.size() && t[at] == '.') {
+        ++at;
+        mantissa = skipDigits(t, at) || mantissa;
+    }
+    if (!mantissa) return false;
+    if (at < t.size() && (t[at] == 'E' || t[at] == 'e' || t[at] == 'D' || t[at] == 'd')) {
+        ++at;
+        if (at < t.size() && (t[at] == '+' || t[at] == '-')) ++at;
+        if (!skipDigits(t, at)) return false;
+    }
+    return at == t.size();
+}
+
+LeadingNumber readLenient(std::string_view text) {
     Cursor cur(text);
     if (cur.peek() == '&') {
         cur.advance();
@@ -175,6 +207,8 @@ LeadingNumber readLeadingNumber(std::string_view text) {
         }
     }
     if (mantissa.empty()) return {};
+    LeadingNumber result;
+    result.found = true;
 
     long exponent = 0;
     const char e = cur.peek();
@@ -195,14 +229,13 @@ LeadingNumber readLeadingNumber(std::string_view text) {
 
     // Leading zeros carry no value; without a significant digit the number is 0.
     const std::size_t first = mantissa.find_first_not_of('0');
-    if (first == std::string::npos) return {};
+    if (first == std::string::npos) return result;
     mantissa.erase(0, first);
 
     // Decimal exponent of the first significant digit decides over- and underflow
     // before the conversion sees absurd exponents.
     const long scale = exponent - pointShift;
     const long leadExponent = scale + static_cast<long>(mantissa.size()) - 1;
-    LeadingNumber result;
     if (leadExponent > 400) {
         result.tooLarge = true;
         return result;
@@ -228,6 +261,14 @@ LeadingNumber readLeadingNumber(std::string_view text) {
     }
     result.value = value + 0.0;  // "-0" reads as plain 0
     return result;
+}
+
+}  // namespace
+
+LeadingNumber readLeadingNumber(std::string_view text) {
+    LeadingNumber n = readLenient(text);
+    n.whole = n.found && isWholeDecimal(text);
+    return n;
 }
 
 double val(std::string_view text) {

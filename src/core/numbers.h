@@ -20,6 +20,16 @@ struct LeadingNumber {
     // The number does not fit a double ("1e999"); value is then 0 and the
     // command that reads it must reject it with a message.
     bool tooLarge = false;
+    // There was a number to read: a digit after the blanks and a sign (or a
+    // point), or after "&H", "&O" or "&". "abc", "", "-", ".", "&H" and "&9"
+    // have none and read as 0; "0", "1e" and "1e999" have one.
+    bool found = false;
+    // The text is one decimal number and nothing else, read the strict way:
+    // blanks or tabs around it, then an optional sign, digits with an
+    // optional decimal point (".5" and "5." too) and an optional exponent
+    // (E or D, optional sign, digits). "12abc", "1 200", "1e", "&H10", ""
+    // and "abc" are not.
+    bool whole = false;
 };
 LeadingNumber readLeadingNumber(std::string_view text);
 

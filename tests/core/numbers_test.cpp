@@ -75,6 +75,27 @@ TEST(LeadingNumber, OverflowIsTooLargeAndReadsZero) {
     EXPECT_DOUBLE_EQ(val("1.7976931348623157e308"), std::numeric_limits<double>::max());
 }
 
+// Whether there was a number at all, and whether the text is that number
+// and nothing else (blanks and tabs around it allowed).
+TEST(LeadingNumber, FoundAndWhole) {
+    struct Case {
+        const char* text;
+        bool found, whole;
+    };
+    const Case cases[] = {
+        {"12", true, true},     {" -1.5e3\t", true, true}, {"5.", true, true},     {".5", true, true},
+        {"1e999", true, true},  {"12abc", true, false},    {"1 200", true, false}, {"1e", true, false},
+        {"\r\n7", true, false}, {"&H10", true, false},     {"0", true, true},      {"", false, false},
+        {"abc", false, false},  {"-", false, false},       {". 5", true, false},   {"&H", false, false},
+        {"&9", false, false},   {"- .", false, false},
+    };
+    for (const Case& c : cases) {
+        const LeadingNumber n = readLeadingNumber(c.text);
+        EXPECT_EQ(n.found, c.found) << '"' << c.text << '"';
+        EXPECT_EQ(n.whole, c.whole) << '"' << c.text << '"';
+    }
+}
+
 TEST(LeadingNumber, ReadsOnlyItsView) {
     const std::string text = "12345";
     EXPECT_EQ(val(std::string_view(text).substr(0, 2)), 12.0);

@@ -141,17 +141,8 @@ void drawElbowCad(const ElbowGeometry& g, const ElbowCadTexts& texts, cad::Appli
 }
 
 std::optional<Outcome> checkElbowCad(const FormState& state) {
-    const Outcome pattern = elbowEnd(state);
-    if (!pattern.stopped) return std::nullopt;
-    // Only the check's own message and box actions: the export leaves the
-    // surface and the listings as they are.
-    Outcome out;
-    out.stopped = true;
-    for (const Effect& e : pattern.effects)
-        if (std::holds_alternative<ShowMessage>(e) || std::holds_alternative<SetBoxText>(e) ||
-            std::holds_alternative<FocusBox>(e))
-            out.effect(e);
-    return out;
+    if (auto refused = checkElbow(state)) return refused;
+    return faultRefusal(computeElbow(readElbowInputs(state)).fault);
 }
 
 void drawElbowCad(const FormState& state, cad::Application& app) {

@@ -1,86 +1,19 @@
 #include "core/fittings/elbow/elbow_commands.h"
 
-#include <cmath>
+#include <optional>
 #include <string>
 
+#include "core/checks.h"
 #include "core/fittings/elbow/elbow_geometry.h"
 #include "core/numbers.h"
 
 namespace korvel {
 namespace {
 
-constexpr const char* kErrorTitle = "错误：";
-constexpr const char* kTooLarge = "输入的数值过大！";
 constexpr const char* kLeftBox = "Combo3";
 constexpr const char* kRightBox = "Combo4";
 
 enum class Section { End, Middle };
-
-// Shows the error, empties `emptied` and focuses `focus` (either may be
-// empty), and stops the command. Always false: the check failed.
-bool reject(Outcome& out, const std::string& message, const std::string& emptied, const std::string& focus) {
-    out.effect(ShowMessage{message, MessageIcon::Error, kErrorTitle});
-    if (!emptied.empty()) out.effect(SetBoxText{emptied, ""});
-    if (!focus.empty()) out.effect(FocusBox{focus});
-    out.stopped = true;
-    return false;
-}
-
-void rejectFault(Outcome& out, ElbowFault fault) {
-    switch (fault) {
-        case ElbowFault::None:
-            break;
-        case ElbowFault::Segments:
-            reject(out, "弯头节数必须是2以上的整数！", "", "Combo2");
-            break;
-        case ElbowFault::Divisions:
-            reject(out, "等份数必须是4的倍数（4～1000）！", "", "Combo1");
-            break;
-        case ElbowFault::BendTooSharp:
-            reject(out, "弯曲角度过大：端节角度必须小于90°！", "Text3", "Text3");
-            break;
-        case ElbowFault::ScaleTooSmall:
-            reject(out, "弯曲半径或弯曲角度过小，无法绘制展开图！", "", "Text2");
-            break;
-        case ElbowFault::OutOfRange:
-            reject(out, "输入的数值过大，计算结果超出范围！", "", "");
-            break;
-    }
-}
-
-bool tooLarge(const std::string& text) { return readLeadingNumber(text).tooLarge; }
-
-// A list's number as a whole number; anything else reads as 0, which the
-// geometry rejects.
-int wholeNumber(const std::string& text) {
-    const LeadingNumber v = readLeadingNumber(text);
-    if (v.tooLarge || v.value != std::floor(v.value) || std::fabs(v.value) > 1e9) return 0;
-    return static_cast<int>(v.value);
-}
-
-
-// The six checks of both pattern commands, with a number too large to hold
-// caught in each box before its value is compared. False once one has failed.
-bool checkInputs(const FormState& state, Outcome& out) {
-    const std::string& d = state.text("Text1");
-    const std::string& r = state.text("Text2");
-    const std::string& angle = state.text("Text3");
-    if (d.empty()) return reject(out, "管道外径不能为空！\n", "", "Text1");
-    if (tooLarge(d)) return reject(out, kTooLarge, "Text1", "Text1");
-    if (val(d) <= 0) return reject(out, "\n管道外径必须大于零！", "Text1", "Text1");
-    if (r.empty()) return reject(out, "\n弯曲半径不能为空！", "", "Text2");
-    if (tooLarge(r)) return reject(out, kTooLarge, "Text2", "Text2");
-    // R = D / 2 passes: the inner side then has no length at all.
-    if (val(d) / 2 > val(r))
-        return reject(out, "请输入正确的弯曲半径，不得小于外径一半！\n", "Text2", "Text2");
-    if (angle.empty()) return reject(out, "弯曲角度不能为空！\n", "", "Text3");
-    if (tooLarge(angle)) return reject(out, kTooLarge, "Text3", "Text3");
-    // The message names the range above 0 and below 359.9: both ends are held to it.
-    if (val(angle) <= 0 || val(angle) >= 359.9)
-        return reject(out, "请输入正确的弯曲角度“>0-<359.9”之间!\n", "Text3", "Text3");
-    if (tooLarge(state.text("Text4"))) return reject(out, kTooLarge, "Text4", "Text4");
-    return true;
-}
 
 void clearListings(Outcome& out) {
     out.effect(ClearListing{kLeftBox});
@@ -111,12 +44,9 @@ Outcome patternCommand(const FormState& state, Section section) {
     setFrame(out);
     for (const char* label : {"Label1(10)", "Label1(11)", "Label1(12)"}) out.effect(SetCaption{label, ""});
 
-    if (!checkInputs(state, out)) return out;
+    if (const auto refused = checkElbow(state)) return stop(out, *refused);
     const ElbowGeometry g = computeElbow(readElbowInputs(state));
-    if (g.fault != ElbowFault::None) {
-        rejectFault(out, g.fault);
-        return out;
-    }
+    if (const auto refused = faultRefusal(g.fault)) return stop(out, *refused);
 
     out.font(kElbowFontName, elbowFontPoints(g.in.n));
     if (section == Section::End) {
@@ -135,6 +65,44 @@ Outcome patternCommand(const FormState& state, Section section) {
 }
 
 }  // namespace
+
+std::optional<Outcome> checkElbow(const FormState& state) {
+    const std::string& d = state.text("Text1");
+    const std::string& r = state.text("Text2");
+    const std::string& angle = state.text("Text3");
+    if (d.empty()) return refusal("管道外径不能为空！\n", "", "Text1");
+    if (tooLarge(d)) return refusal(kTooLarge, "Text1", "Text1");
+    if (val(d) <= 0) return refusal("\n管道外径必须大于零！", "Text1", "Text1");
+    if (r.empty()) return refusal("\n弯曲半径不能为空！", "", "Text2");
+    if (tooLarge(r)) return refusal(kTooLarge, "Text2", "Text2");
+    // R = D / 2 passes: the inner side then has no length at all.
+    if (val(d) / 2 > val(r)) return refusal("请输入正确的弯曲半径，不得小于外径一半！\n", "Text2", "Text2");
+    if (angle.empty()) return refusal("弯曲角度不能为空！\n", "", "Text3");
+    if (tooLarge(angle)) return refusal(kTooLarge, "Text3", "Text3");
+    // The message names the range above 0 and below 359.9: both ends are held to it.
+    if (val(angle) <= 0 || val(angle) >= 359.9)
+        return refusal("请输入正确的弯曲角度“>0-<359.9”之间!\n", "Text3", "Text3");
+    if (tooLarge(state.text("Text4"))) return refusal(kTooLarge, "Text4", "Text4");
+    return std::nullopt;
+}
+
+std::optional<Outcome> faultRefusal(ElbowFault fault) {
+    switch (fault) {
+        case ElbowFault::None:
+            break;
+        case ElbowFault::Segments:
+            return refusal("弯头节数必须是2以上的整数！", "", "Combo2");
+        case ElbowFault::Divisions:
+            return refusal("等份数必须是4的倍数（4～1000）！", "", "Combo1");
+        case ElbowFault::BendTooSharp:
+            return refusal("弯曲角度过大：端节角度必须小于90°！", "Text3", "Text3");
+        case ElbowFault::ScaleTooSmall:
+            return refusal("弯曲半径或弯曲角度过小，无法绘制展开图！", "", "Text2");
+        case ElbowFault::OutOfRange:
+            return refusal(kOutOfRange, "", "");
+    }
+    return std::nullopt;
+}
 
 ElbowInputs readElbowInputs(const FormState& state) {
     ElbowInputs in;
@@ -156,22 +124,12 @@ Outcome elbowDivisions(const FormState& state) {
     Outcome out;
     setFrame(out);
     clearListings(out);
-    const std::string& d = state.text("Text1");
-    if (tooLarge(d)) {
-        reject(out, kTooLarge, "Text1", "Text1");
-        return out;
-    }
+    if (tooLarge(state.text("Text1"))) return stop(out, refusal(kTooLarge, "Text1", "Text1"));
     const ElbowInputs in = readElbowInputs(state);
     // No segment count below 2 reaches the listing, even though it is not used.
-    if (in.k < 2) {
-        rejectFault(out, ElbowFault::Segments);
-        return out;
-    }
+    if (in.k < 2) return stop(out, *faultRefusal(ElbowFault::Segments));
     const ElbowGeometry g = computeElbowDivisions(in);
-    if (g.fault != ElbowFault::None) {
-        rejectFault(out, g.fault);
-        return out;
-    }
+    if (const auto refused = faultRefusal(g.fault)) return stop(out, *refused);
     showListing(out, divisionListing(g));
     return out;
 }

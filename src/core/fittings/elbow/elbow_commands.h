@@ -33,6 +33,8 @@
 // segment count below 2, an unusable n and an out-of-range circumference, with
 // the messages above.
 
+#include <optional>
+
 #include "core/fittings/elbow/elbow_geometry.h"
 #include "core/outcome.h"
 #include "core/window_design.h"
@@ -42,6 +44,13 @@ namespace korvel {
 // The boxes and lists as the commands read them: texts leniently, the lists
 // as whole numbers (anything else reads as 0, which the geometry rejects).
 ElbowInputs readElbowInputs(const FormState& state);
+
+// The six checks of 端节 and 中节 (1 to 6 above): nothing when the boxes
+// pass, else the refusal as the commands show it.
+std::optional<Outcome> checkElbow(const FormState& state);
+// What the geometry cannot compute, refused as the commands refuse it;
+// nothing for ElbowFault::None.
+std::optional<Outcome> faultRefusal(ElbowFault fault);
 
 Outcome elbowEnd(const FormState& state);
 Outcome elbowMiddle(const FormState& state);

@@ -1,35 +1,25 @@
 #include "core/fittings/elbow/elbow_export.h"
 
-#include <cmath>
-
+#include "core/checks.h"
 #include "core/fittings/elbow/elbow_commands.h"
 #include "core/fittings/elbow/elbow_design.h"
 #include "core/fittings/elbow/elbow_pattern.h"
 #include "core/numbers.h"
 
 namespace korvel {
-namespace {
-
-
-}  // namespace
 
 PatternExport elbowPatternExport(const FormState& state) {
-    PatternExport e;
-    e.rejection = rejectionOf(elbowEnd(state));
-    if (e.rejected()) return e;
-
+    if (const auto refused = checkElbow(state)) return refusedExport(*refused);
     const ElbowGeometry g = computeElbow(readElbowInputs(state));
+    if (const auto refused = faultRefusal(g.fault)) return refusedExport(*refused);
+
+    PatternExport e;
     e.pattern = elbowPattern(g);
     for (const Piece& piece : e.pattern.pieces)
-        if (selfIntersects(piece.outline)) {
-            e.rejection.effect(ShowMessage{"弯曲半径等于外径一半，弯头内侧素线长度为零，展开图在内侧收成一点，"
-                                           "不能整张下料！\n请加大弯曲半径。",
-                                           MessageIcon::Error, "错误："});
-            e.rejection.effect(FocusBox{"Text2"});
-            e.rejection.stopped = true;
-            e.pattern = {};
-            return e;
-        }
+        if (selfIntersects(piece.outline))
+            return refusedExport(refusal("弯曲半径等于外径一半，弯头内侧素线长度为零，展开图在内侧收成一点，"
+                                         "不能整张下料！\n请加大弯曲半径。",
+                                         "", "Text2"));
 
     const WindowDesign& design = elbowDesign();
     e.inputs = typedInputs(design, state);

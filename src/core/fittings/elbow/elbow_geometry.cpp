@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <vector>
 
+#include "core/checks.h"
 #include "core/numbers.h"
 
 namespace korvel {
@@ -20,12 +20,6 @@ constexpr double kEndBase = -10;
 constexpr double kMiddleCentre = -50;
 
 bool divisionsUsable(int n) { return n > 0 && n % 4 == 0 && n <= kElbowMaxDivisions; }
-
-bool allFinite(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
 
 // "L3 = 300": a name joined to its rounded value.
 std::string listingLine(const char* name, int index, double value, int digits) {

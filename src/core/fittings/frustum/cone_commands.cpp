@@ -1,16 +1,15 @@
 #include "core/fittings/frustum/cone_commands.h"
 
+#include <optional>
 #include <string>
 
+#include "core/checks.h"
 #include "core/fittings/frustum/cone_geometry.h"
-#include "core/fittings/frustum/frustum_reading.h"
 #include "core/numbers.h"
 
 namespace korvel {
 namespace {
 
-constexpr const char* kErrorTitle = "错误：";
-constexpr const char* kTooLarge = "输入的数值过大！";
 constexpr const char* kSmall = "Text1(0)";
 constexpr const char* kBig = "Text1(1)";
 constexpr const char* kHeight = "Text1(2)";
@@ -18,84 +17,8 @@ constexpr const char* kThickness = "Text1(3)";
 constexpr const char* kNote = "Label1(16)";
 constexpr const char* kLines[] = {"Line1", "Line2", "Line3", "Line4"};
 
-// A plain message box: no icon, the program's title. Focuses `focus` and
-// stops the command. Always false: the check failed.
-bool stopPlain(Outcome& out, const std::string& message, const std::string& focus) {
-    out.effect(ShowMessage{message, MessageIcon::None, ""});
-    out.effect(FocusBox{focus});
-    out.stopped = true;
-    return false;
-}
-
-// An error box: empties `box` (unless none is named) and gives it the focus.
-bool stopError(Outcome& out, const std::string& message, const std::string& box) {
-    out.effect(ShowMessage{message, MessageIcon::Error, kErrorTitle});
-    if (!box.empty()) {
-        out.effect(SetBoxText{box, ""});
-        out.effect(FocusBox{box});
-    }
-    out.stopped = true;
-    return false;
-}
-
-bool tooLarge(const std::string& text) { return readLeadingNumber(text).tooLarge; }
-
-// The values the checks let through.
-struct Read {
-    double small = 0, big = 0, h = 0, t = 0;
-};
-
-bool checkInputs(const FormState& state, Outcome& out, Read& read) {
-    const std::string& small = state.text(kSmall);
-    const std::string& big = state.text(kBig);
-    const std::string& height = state.text(kHeight);
-    const std::string& thickness = state.text(kThickness);
-
-    if (small.empty()) return stopPlain(out, "小端口外径不能为空，输入正确的数据", kSmall);
-    if (tooLarge(small)) return stopError(out, kTooLarge, kSmall);
-    if (big.empty()) return stopPlain(out, "大端口外径不能为空，输入正确的数据", kBig);
-    if (tooLarge(big)) return stopError(out, kTooLarge, kBig);
-    if (val(small) < 0) return stopError(out, "请输入正确的小端口外径，小于0mm\n", kSmall);
-    // From here on both diameters are compared and the small one decides cone
-    // or frustum: neither may carry anything but a number.
-    const StrictNumber strictSmall = readStrictNumber(small);
-    if (!strictSmall.number) return stopError(out, "请输入正确的小端口外径，必须是数字", kSmall);
-    const StrictNumber strictBig = readStrictNumber(big);
-    if (!strictBig.number) return stopError(out, "请输入正确的大端口外径，必须是数字", kBig);
-    if (strictBig.value.value <= strictSmall.value.value) {
-        // The cone variant hides its small-end box: emptying it would leave the
-        // user a box that cannot be filled again. The big end is what to mend.
-        const bool coneVariant = state.text("Combo1") == kConeVariant;
-        return stopError(out, "请输入正确的小端口外径，不得大于大端口或者等于大端口外径\n",
-                         coneVariant ? kBig : kSmall);
-    }
-    if (height.empty()) return stopPlain(out, "两端口垂直高不能为空，输入正确的数据", kHeight);
-    if (tooLarge(height)) return stopError(out, kTooLarge, kHeight);
-    if (thickness.empty()) return stopPlain(out, "钢板厚度不能为空，输入正确的数据", kThickness);
-    if (tooLarge(thickness)) return stopError(out, kTooLarge, kThickness);
-
-    read.small = strictSmall.value.value;
-    read.big = strictBig.value.value;
-    read.h = val(height);
-    read.t = val(thickness);
-    return true;
-}
-
-void rejectFault(Outcome& out, ConeFault fault) {
-    switch (fault) {
-        case ConeFault::None:
-            break;
-        case ConeFault::NoBigEnd:
-            stopError(out, "请输入正确的钢板厚度，不得大于或等于大端口外径", kThickness);
-            break;
-        case ConeFault::SmallEnd:
-            stopError(out, "请输入正确的小端口外径，不得大于大端口或者等于大端口外径\n", kSmall);
-            break;
-        case ConeFault::OutOfRange:
-            stopError(out, "输入的数值过大，计算结果超出范围！", "");
-            break;
-    }
-}
+// An error box that empties `box` and gives it the focus.
+Outcome boxRefusal(const std::string& message, const std::string& box) { return refusal(message, box, box); }
 
 void list(Outcome& out, const ConeGeometry& g) {
     const ConeListing l = coneListing(g);
@@ -129,16 +52,61 @@ void placeLines(Outcome& out, const ConeFrame& f) {
 
 }  // namespace
 
+std::optional<Outcome> checkCone(const FormState& state) {
+    const std::string& small = state.text(kSmall);
+    const std::string& big = state.text(kBig);
+    const std::string& height = state.text(kHeight);
+    const std::string& thickness = state.text(kThickness);
+
+    if (small.empty()) return plainRefusal("小端口外径不能为空，输入正确的数据", kSmall);
+    if (tooLarge(small)) return boxRefusal(kTooLarge, kSmall);
+    if (big.empty()) return plainRefusal("大端口外径不能为空，输入正确的数据", kBig);
+    if (tooLarge(big)) return boxRefusal(kTooLarge, kBig);
+    if (val(small) < 0) return boxRefusal("请输入正确的小端口外径，小于0mm\n", kSmall);
+    // From here on both diameters are compared and the small one decides cone
+    // or frustum: neither may carry anything but a number.
+    const LeadingNumber smallEnd = readLeadingNumber(small);
+    if (!smallEnd.whole) return boxRefusal("请输入正确的小端口外径，必须是数字", kSmall);
+    const LeadingNumber bigEnd = readLeadingNumber(big);
+    if (!bigEnd.whole) return boxRefusal("请输入正确的大端口外径，必须是数字", kBig);
+    if (bigEnd.value <= smallEnd.value) {
+        // The cone variant hides its small-end box: emptying it would leave the
+        // user a box that cannot be filled again. The big end is what to mend.
+        const bool coneVariant = state.text("Combo1") == kConeVariant;
+        return boxRefusal("请输入正确的小端口外径，不得大于大端口或者等于大端口外径\n", coneVariant ? kBig : kSmall);
+    }
+    if (height.empty()) return plainRefusal("两端口垂直高不能为空，输入正确的数据", kHeight);
+    if (tooLarge(height)) return boxRefusal(kTooLarge, kHeight);
+    if (thickness.empty()) return plainRefusal("钢板厚度不能为空，输入正确的数据", kThickness);
+    if (tooLarge(thickness)) return boxRefusal(kTooLarge, kThickness);
+    return std::nullopt;
+}
+
+ConeInputs readConeInputs(const FormState& state) {
+    return {val(state.text(kSmall)), val(state.text(kBig)), val(state.text(kHeight)), val(state.text(kThickness)),
+            state.digits};
+}
+
+std::optional<Outcome> faultRefusal(ConeFault fault) {
+    switch (fault) {
+        case ConeFault::None:
+            break;
+        case ConeFault::NoBigEnd:
+            return boxRefusal("请输入正确的钢板厚度，不得大于或等于大端口外径", kThickness);
+        case ConeFault::SmallEnd:
+            return boxRefusal("请输入正确的小端口外径，不得大于大端口或者等于大端口外径\n", kSmall);
+        case ConeFault::OutOfRange:
+            return refusal(kOutOfRange, "", "");
+    }
+    return std::nullopt;
+}
+
 Outcome coneCompute(const FormState& state) {
     Outcome out;
     out.clear();
-    Read read;
-    if (!checkInputs(state, out, read)) return out;
-    const ConeGeometry g = computeCone({read.small, read.big, read.h, read.t, state.digits});
-    if (g.fault != ConeFault::None) {
-        rejectFault(out, g.fault);
-        return out;
-    }
+    if (const auto refused = checkCone(state)) return stop(out, *refused);
+    const ConeGeometry g = computeCone(readConeInputs(state));
+    if (const auto refused = faultRefusal(g.fault)) return stop(out, *refused);
 
     out.clear();
     for (const char* line : kLines) out.effect(SetVisible{line, true});

@@ -4,9 +4,9 @@
 //
 // Boxes: Text1(0) small-end outer diameter, Text1(1) big-end outer diameter,
 // Text1(2) height, Text1(3) plate thickness. Emptiness is judged on the raw
-// text; values are read leniently, except that the two diameters must be
-// whole numbers (see frustum_reading.h): the small end's decides cone (exactly
-// 0) or frustum, whatever the variant list shows.
+// text; values are read leniently, except that each diameter's text must be
+// a number and nothing else (LeadingNumber::whole): the small end's decides
+// cone (exactly 0) or frustum, whatever the variant list shows.
 //
 // 计算 clears the surface, then checks in this order and stops at the first
 // failure (plain boxes carry no icon and the program's title, error boxes the
@@ -34,6 +34,9 @@
 // line controls. A cone empties the small-arc labels Label1(8) and Label1(10),
 // so no frustum's values stay beside it.
 
+#include <optional>
+
+#include "core/fittings/frustum/cone_geometry.h"
 #include "core/outcome.h"
 #include "core/window_design.h"
 
@@ -43,6 +46,15 @@ inline constexpr const char* kFrustumVariant = "正心圆锥台展开放样";
 inline constexpr const char* kConeVariant = "正心圆锥体展开放样";
 
 Outcome coneCompute(const FormState& state);
+
+// The checks of 计算 (1 to 6 above): nothing when the boxes pass, else the
+// refusal as the command shows it.
+std::optional<Outcome> checkCone(const FormState& state);
+// The four boxes as 计算 reads them, leniently.
+ConeInputs readConeInputs(const FormState& state);
+// What the geometry cannot compute, refused as 计算 refuses it; nothing for
+// ConeFault::None.
+std::optional<Outcome> faultRefusal(ConeFault fault);
 
 // Combo1's selection change: the cone item hides the small-end and thickness
 // rows (boxes "0"), any other text shows them (small "500", thickness "0");

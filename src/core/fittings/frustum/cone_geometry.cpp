@@ -1,8 +1,8 @@
 #include "core/fittings/frustum/cone_geometry.h"
 
 #include <cmath>
-#include <initializer_list>
 
+#include "core/checks.h"
 #include "core/numbers.h"
 
 namespace korvel {
@@ -10,12 +10,6 @@ namespace {
 
 constexpr Rgb kCyan = rgb(0, 255, 255);
 constexpr Rgb kRed = rgb(255, 0, 0);
-
-bool allFinite(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
 
 // Half the chord factor: sin of half the sector angle.
 double halfAngleSine(double thetaDegrees) { return std::sin(kConePi * thetaDegrees / 180 / 2); }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/checks.h"
 #include "core/fittings/frustum/cone_commands.h"
 #include "core/fittings/frustum/cone_pattern.h"
 #include "core/fittings/frustum/frustum_design.h"
@@ -13,12 +14,6 @@ namespace korvel {
 namespace {
 
 std::string box(int i) { return "Text1(" + std::to_string(i) + ")"; }
-
-void refuse(PatternExport& e, const std::string& message, const std::string& focus) {
-    e.rejection.effect(ShowMessage{message, MessageIcon::Error, "错误："});
-    if (!focus.empty()) e.rejection.effect(FocusBox{focus});
-    e.rejection.stopped = true;
-}
 
 // The box to mend for a fault, empty where no one box is to blame.
 std::string faultBox(RectFrustumPatternFault fault, const RectFrustumInputs& in) {
@@ -47,21 +42,23 @@ void renameInput(std::vector<TypedInput>& inputs, const std::string& symbol, con
 }  // namespace
 
 PatternExport rectFrustumPatternExport(const FormState& state) {
-    PatternExport e;
-    e.rejection = rejectionOf(rectFrustumCompute(state));
-    if (e.rejected()) return e;
-
-    RectFrustumInputs in;
-    double* values[] = {&in.A, &in.B, &in.a, &in.b, &in.H, &in.e, &in.n};
-    for (int i = 0; i < 7; ++i) *values[i] = val(state.text(box(i)));
-    in.south = state.text("Combo1") == kSouthOffset;
-    in.digits = state.digits;
-    RectFrustumPattern developed = rectFrustumPattern(computeRectFrustum(in));
-    if (developed.fault != RectFrustumPatternFault::None) {
-        refuse(e, rectFrustumPatternMessage(developed.fault), faultBox(developed.fault, in));
-        return e;
+    if (const auto refused = checkRectFrustum(state)) return refusedExport(*refused);
+    const RectFrustumInputs in = readRectFrustumInputs(state);
+    const RectFrustumGeometry g = computeRectFrustum(in);
+    // 计算 checks the results only once a direction is picked, and draws
+    // nothing before.
+    if (rectFrustumOffsetChosen(state)) {
+        if (const auto refused = faultRefusal(g.fault)) return refusedExport(*refused);
+        RectFrustumFault planFault = RectFrustumFault::None;
+        rectFrustumPlan(in, rectFrustumPlanScale(state, in), &planFault);
+        if (const auto refused = faultRefusal(planFault)) return refusedExport(*refused);
     }
+    RectFrustumPattern developed = rectFrustumPattern(g);
+    if (developed.fault != RectFrustumPatternFault::None)
+        return refusedExport(
+            refusal(rectFrustumPatternMessage(developed.fault), "", faultBox(developed.fault, in)));
 
+    PatternExport e;
     e.pattern = std::move(developed.pattern);
     const WindowDesign& design = rectFrustumDesign();
     e.inputs = typedInputs(design, state);
@@ -76,19 +73,16 @@ PatternExport rectFrustumPatternExport(const FormState& state) {
 }
 
 PatternExport conePatternExport(const FormState& state) {
+    if (const auto refused = checkCone(state)) return refusedExport(*refused);
+    const ConeInputs in = readConeInputs(state);
+    const ConeGeometry g = computeCone(in);
+    if (const auto refused = faultRefusal(g.fault)) return refusedExport(*refused);
+    ConePattern developed = conePattern(g);
+    if (developed.fault != ConePatternFault::None)
+        return refusedExport(refusal(conePatternMessage(developed.fault), "",
+                                     developed.fault == ConePatternFault::NoSmallEnd ? box(3) : std::string()));
+
     PatternExport e;
-    e.rejection = rejectionOf(coneCompute(state));
-    if (e.rejected()) return e;
-
-    const ConeInputs in{val(state.text(box(0))), val(state.text(box(1))), val(state.text(box(2))),
-                        val(state.text(box(3))), state.digits};
-    ConePattern developed = conePattern(computeCone(in));
-    if (developed.fault != ConePatternFault::None) {
-        refuse(e, conePatternMessage(developed.fault),
-               developed.fault == ConePatternFault::NoSmallEnd ? box(3) : std::string());
-        return e;
-    }
-
     e.pattern = std::move(developed.pattern);
     const WindowDesign& design = coneDesign();
     e.inputs = typedInputs(design, state);

@@ -1,95 +1,76 @@
 #include "core/fittings/frustum/rect_frustum_commands.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "core/fittings/frustum/frustum_reading.h"
+#include "core/checks.h"
 #include "core/fittings/frustum/rect_frustum_geometry.h"
 #include "core/numbers.h"
 
 namespace korvel {
 namespace {
 
-constexpr const char* kErrorTitle = "错误：";
 constexpr const char* kHeading = "Label1(26)";
 constexpr const char* kCompass[] = {"Label1(22)", "Label1(23)", "Label1(24)", "Label1(25)"};
 
 std::string box(int i) { return "Text1(" + std::to_string(i) + ")"; }
 std::string label(int i) { return "Label1(" + std::to_string(i) + ")"; }
 
-void reject(Outcome& out, const std::string& message, const std::string& key) {
-    out.effect(ShowMessage{message, MessageIcon::Error, kErrorTitle});
-    if (!key.empty()) {
-        out.effect(SetBoxText{key, ""});
-        out.effect(FocusBox{key});
-    }
-    out.stopped = true;
-}
+}  // namespace
 
-// What the boxes hold, or the rejection of a box that cannot be used.
-bool readInputs(const FormState& state, Outcome& out, RectFrustumInputs& in, double& scaleSide) {
-    double values[7];
-    for (int i = 0; i < 7; ++i) {
-        const LeadingNumber v = readLeadingNumber(state.text(box(i)));
-        if (v.tooLarge) {
-            reject(out, "输入的数值过大！", box(i));
-            return false;
-        }
-        values[i] = v.value;
-    }
+std::optional<Outcome> checkRectFrustum(const FormState& state) {
+    for (int i = 0; i < 7; ++i)
+        if (tooLarge(state.text(box(i)))) return refusal(kTooLarge, box(i), box(i));
     // The scale is picked from the side as typed; a text with more than a
     // number in it would leave the plan at a scale that does not fit it.
     const std::string& side = state.text(box(0));
-    scaleSide = 0;
-    if (!side.empty()) {
-        const StrictNumber strict = readStrictNumber(side);
-        if (!strict.number) {
-            reject(out, "请输入正确的大端横向内边长，必须是数字", box(0));
-            return false;
-        }
-        scaleSide = strict.value.value;
-    }
-    in.A = values[0];
-    in.B = values[1];
-    in.a = values[2];
-    in.b = values[3];
-    in.H = values[4];
-    in.e = values[5];
-    in.n = values[6];
-    in.digits = state.digits;
-    return true;
+    if (!side.empty() && !readLeadingNumber(side).whole)
+        return refusal("请输入正确的大端横向内边长，必须是数字", box(0), box(0));
+    return std::nullopt;
 }
 
-double pickScale(const FormState& state, double side) {
-    if (side != 0) return rectFrustumScale(side);
+RectFrustumInputs readRectFrustumInputs(const FormState& state) {
+    RectFrustumInputs in;
+    double* values[] = {&in.A, &in.B, &in.a, &in.b, &in.H, &in.e, &in.n};
+    for (int i = 0; i < 7; ++i) *values[i] = val(state.text(box(i)));
+    in.south = state.text("Combo1") == kSouthOffset;
+    in.digits = state.digits;
+    return in;
+}
+
+bool rectFrustumOffsetChosen(const FormState& state) {
+    const std::string& variant = state.text("Combo1");
+    return variant == kSouthOffset || variant == kNorthOffset;
+}
+
+double rectFrustumPlanScale(const FormState& state, const RectFrustumInputs& in) {
+    if (in.A != 0) return rectFrustumScale(in.A);
     const auto kept = state.memory.find(kRectFrustumScaleMemory);
     return kept != state.memory.end() ? kept->second : kRectFrustumFirstScale;
 }
 
-}  // namespace
+std::optional<Outcome> faultRefusal(RectFrustumFault fault) {
+    if (fault == RectFrustumFault::None) return std::nullopt;
+    return refusal(kOutOfRange, "", "");
+}
 
 Outcome rectFrustumCompute(const FormState& state) {
     Outcome out;
     out.clear();
-    RectFrustumInputs in;
-    double side = 0;
-    if (!readInputs(state, out, in, side)) return out;
-    const double s = pickScale(state, side);
-
-    const std::string& variant = state.text("Combo1");
-    if (variant != kSouthOffset && variant != kNorthOffset) {
+    if (const auto refused = checkRectFrustum(state)) return stop(out, *refused);
+    const RectFrustumInputs in = readRectFrustumInputs(state);
+    const double s = rectFrustumPlanScale(state, in);
+    if (!rectFrustumOffsetChosen(state)) {
         out.memory[kRectFrustumScaleMemory] = s;
         out.effect(SetCaption{kHeading, "显示数据"});
         return out;
     }
-    in.south = variant == kSouthOffset;
     const RectFrustumGeometry g = computeRectFrustum(in);
+    if (const auto refused = faultRefusal(g.fault)) return stop(out, *refused);
     RectFrustumFault planFault = RectFrustumFault::None;
     const RectFrustumPlan plan = rectFrustumPlan(in, s, &planFault);
-    if (g.fault != RectFrustumFault::None || planFault != RectFrustumFault::None) {
-        reject(out, "输入的数值过大，计算结果超出范围！", "");
-        return out;
-    }
+    if (const auto refused = faultRefusal(planFault)) return stop(out, *refused);
     out.memory[kRectFrustumScaleMemory] = s;
 
     out.effect(SetVisible{"Line1", true});

@@ -14,6 +14,9 @@
 // empty box or 0 keeps the last computation's scale (memory "scale"), and the
 // first computation without one takes the smallest band's, 60 twips per mm.
 
+#include <optional>
+
+#include "core/fittings/frustum/rect_frustum_geometry.h"
 #include "core/outcome.h"
 #include "core/window_design.h"
 
@@ -24,6 +27,21 @@ inline constexpr const char* kSouthOffset = "单双偏心向东向南偏移";
 inline constexpr const char* kRectFrustumScaleMemory = "scale";
 
 Outcome rectFrustumCompute(const FormState& state);
+
+// The checks of 计算 before anything is computed (a box too large to hold,
+// the big-end side not a number): nothing when the boxes pass, else the
+// refusal as the command shows it.
+std::optional<Outcome> checkRectFrustum(const FormState& state);
+// The seven boxes as 计算 reads them, leniently, with the offset direction.
+RectFrustumInputs readRectFrustumInputs(const FormState& state);
+// The offset list names a direction; else 计算 computes and draws nothing.
+bool rectFrustumOffsetChosen(const FormState& state);
+// The plan's scale, twips per mm: from the big-end side, or when that is 0
+// the one the window remembers, or before any the first band's.
+double rectFrustumPlanScale(const FormState& state, const RectFrustumInputs& in);
+// A geometry or plan beyond a double, refused as 计算 refuses it; nothing
+// for RectFrustumFault::None.
+std::optional<Outcome> faultRefusal(RectFrustumFault fault);
 
 // Combo1's selection change: clears the surface and the listing, shows the
 // sketch again, hides the compass letters and Line1/Line2, sets both offsets

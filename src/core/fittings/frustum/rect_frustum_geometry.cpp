@@ -1,8 +1,8 @@
 #include "core/fittings/frustum/rect_frustum_geometry.h"
 
 #include <cmath>
-#include <initializer_list>
 
+#include "core/checks.h"
 #include "core/numbers.h"
 
 namespace korvel {
@@ -10,12 +10,6 @@ namespace {
 
 constexpr Rgb kCyan = rgb(0, 255, 255);
 constexpr Rgb kFaceWhite = rgb(255, 255, 255);
-
-bool allFinite(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
 
 double trueLength(double x, double y) { return std::sqrt(x * x + y * y); }
 

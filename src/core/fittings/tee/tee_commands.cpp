@@ -1,8 +1,9 @@
 #include "core/fittings/tee/tee_commands.h"
 
-#include <cmath>
+#include <optional>
 #include <string>
 
+#include "core/checks.h"
 #include "core/fittings/tee/tee_geometry.h"
 #include "core/numbers.h"
 
@@ -30,50 +31,66 @@ void clearListings(Outcome& out) {
     out.effect(ClearListing{kRightBox});
 }
 
-// Stops the command: the listing boxes emptied, the message shown and the
-// offending box (if any) given the focus. Always false.
-bool reject(Outcome& out, const std::string& text, const std::string& focus) {
+void addLines(Outcome& out, const TeeListing& listing) {
+    for (const auto& line : listing.left) out.effect(AddListingLine{kLeftBox, line});
+    for (const auto& line : listing.right) out.effect(AddListingLine{kRightBox, line});
+}
+
+void headings(Outcome& out, const TeeListing& listing) {
+    out.effect(SetListingHeading{kLeftBox, listing.leftHeading});
+    out.effect(SetListingHeading{kRightBox, listing.rightHeading});
+}
+
+void colour(Outcome& out, Rgb c) {
+    out.effect(SetListingColour{kLeftBox, c});
+    out.effect(SetListingColour{kRightBox, c});
+}
+
+// What both pattern commands list: the boxes emptied and coloured black,
+// the headings, the title and the lines. 主管 colours the boxes after the
+// title, 支管 before the headings.
+void showListing(Outcome& out, const TeeListing& listing, const char* title, bool colourFirst) {
     clearListings(out);
-    message(out, text);
-    if (!focus.empty()) out.effect(FocusBox{focus});
-    out.stopped = true;
-    return false;
+    if (colourFirst) colour(out, kBlack);
+    headings(out, listing);
+    out.effect(SetCaption{kTitle, title});
+    if (!colourFirst) colour(out, kBlack);
+    addLines(out, listing);
 }
 
-void rejectFault(Outcome& out, TeeFault fault) {
-    switch (fault) {
-        case TeeFault::None:
-            break;
-        case TeeFault::MainDiameter:
-            reject(out, "主管外径和支管外径不得为零，请您正确输入！", kMainDiameter);
-            break;
-        case TeeFault::Angle:
-            reject(out, "两管夹角不得为零，请您正确输入两管之间夹角！", kAngle);
-            break;
-        case TeeFault::Divisions:
-            reject(out, "等份数必须是4的倍数（4～1000）！", kDivisions);
-            break;
-        case TeeFault::Wall:
-            reject(out, "请您正确输入支管壁厚，支管与主管无法相交！", kWall);
-            break;
-        case TeeFault::OutOfRange:
-            reject(out, "输入的数值过大，计算结果超出范围！", "");
-            break;
+enum class TeePart { Branch, Opening };
+
+// Clear, empty the title, check, read and compute, then list and draw.
+Outcome patternCommand(const FormState& state, TeePart part) {
+    Outcome out;
+    out.clear();
+    out.effect(SetCaption{kTitle, ""});
+    const FormState checked = checkTeePresets(state, out);
+    if (const auto refused = checkTee(checked)) return stop(out, *refused);
+    const TeeGeometry g = computeTee(readTeeInputs(checked));
+    if (const auto refused = faultRefusal(g.fault)) return stop(out, *refused);
+
+    if (part == TeePart::Branch) {
+        showListing(out, branchListing(g), "支管展开放样图", true);
+        drawBranch(g, branchLayout(state.outerWidth, state.outerHeight, g.in.n), out);
+        return out;
     }
+    showListing(out, openingListing(g), "主管开孔展开图", false);
+    // Without a branch diameter the lists stay and nothing is drawn.
+    const std::string& typed = checked.text(kBranchDiameter);
+    if (!typed.empty()) drawOpening(g, openingScale(val(typed)), out);
+    return out;
 }
 
-// The division list's number as a whole number; anything else reads as 0,
-// which the geometry rejects.
-int wholeNumber(const std::string& text) {
-    const LeadingNumber v = readLeadingNumber(text);
-    if (v.tooLarge || v.value != std::floor(v.value) || std::fabs(v.value) > 1e9) return 0;
-    return static_cast<int>(v.value);
+}  // namespace
+
+Outcome teeRefusal(const std::string& message, const std::string& focus) {
+    Outcome out;
+    clearListings(out);
+    return stop(out, plainRefusal(message, focus));
 }
 
-// The window's two checks. Each failure shows its message, focuses the box
-// and resets the boxes to their presets; the texts as they stand afterwards
-// come back, for the command to go on with.
-FormState runChecks(const FormState& state, Outcome& out) {
+FormState checkTeePresets(const FormState& state, Outcome& out) {
     FormState checked = state;
     const double D = val(state.text(kMainDiameter));
     const double d = val(state.text(kBranchDiameter));
@@ -97,100 +114,53 @@ FormState runChecks(const FormState& state, Outcome& out) {
     return checked;
 }
 
-// Every box once more, as the checks left them; false (after the message)
-// when one holds a number too large to hold.
-bool readInputs(const FormState& state, Outcome& out, TeeInputs& in) {
+std::optional<Outcome> checkTee(const FormState& checked) {
     for (const char* key : {kMainDiameter, kBranchDiameter, kAngle, kShortSide, kWall})
-        if (readLeadingNumber(state.text(key)).tooLarge) return reject(out, "输入的数值过大！", key);
-    in.D = val(state.text(kMainDiameter));
-    in.d = val(state.text(kBranchDiameter)) - kBranchAllowance;
-    in.alpha = val(state.text(kAngle));
-    in.Ls = val(state.text(kShortSide));
-    in.t = val(state.text(kWall));
-    in.n = wholeNumber(state.text(kDivisions));
-    in.digits = state.digits;
-    return true;
+        if (tooLarge(checked.text(key))) return teeRefusal(kTooLarge, key);
+    return std::nullopt;
 }
 
-void addLines(Outcome& out, const TeeListing& listing) {
-    for (const auto& line : listing.left) out.effect(AddListingLine{kLeftBox, line});
-    for (const auto& line : listing.right) out.effect(AddListingLine{kRightBox, line});
-}
-
-void headings(Outcome& out, const TeeListing& listing) {
-    out.effect(SetListingHeading{kLeftBox, listing.leftHeading});
-    out.effect(SetListingHeading{kRightBox, listing.rightHeading});
-}
-
-void colour(Outcome& out, Rgb c) {
-    out.effect(SetListingColour{kLeftBox, c});
-    out.effect(SetListingColour{kRightBox, c});
-}
-
-// Clear, empty the title, check, read and compute: what both pattern
-// commands begin with. False when the command has been stopped.
-bool prepare(const FormState& state, Outcome& out, FormState& checked, TeeGeometry& g) {
-    out.clear();
-    out.effect(SetCaption{kTitle, ""});
-    checked = runChecks(state, out);
+TeeInputs readTeeInputs(const FormState& checked) {
     TeeInputs in;
-    if (!readInputs(checked, out, in)) return false;
-    g = computeTee(in);
-    if (g.fault == TeeFault::None) return true;
-    rejectFault(out, g.fault);
-    return false;
+    in.D = val(checked.text(kMainDiameter));
+    in.d = val(checked.text(kBranchDiameter)) - kBranchAllowance;
+    in.alpha = val(checked.text(kAngle));
+    in.Ls = val(checked.text(kShortSide));
+    in.t = val(checked.text(kWall));
+    in.n = wholeNumber(checked.text(kDivisions));
+    in.digits = checked.digits;
+    return in;
 }
 
-}  // namespace
-
-Outcome teeBranch(const FormState& state) {
-    Outcome out;
-    FormState checked;
-    TeeGeometry g;
-    if (!prepare(state, out, checked, g)) return out;
-
-    const TeeListing listing = branchListing(g);
-    clearListings(out);
-    colour(out, kBlack);
-    headings(out, listing);
-    out.effect(SetCaption{kTitle, "支管展开放样图"});
-    addLines(out, listing);
-    drawBranch(g, branchLayout(state.outerWidth, state.outerHeight, g.in.n), out);
-    return out;
+std::optional<Outcome> faultRefusal(TeeFault fault) {
+    switch (fault) {
+        case TeeFault::None:
+            break;
+        case TeeFault::MainDiameter:
+            return teeRefusal("主管外径和支管外径不得为零，请您正确输入！", kMainDiameter);
+        case TeeFault::Angle:
+            return teeRefusal("两管夹角不得为零，请您正确输入两管之间夹角！", kAngle);
+        case TeeFault::Divisions:
+            return teeRefusal("等份数必须是4的倍数（4～1000）！", kDivisions);
+        case TeeFault::Wall:
+            return teeRefusal("请您正确输入支管壁厚，支管与主管无法相交！", kWall);
+        case TeeFault::OutOfRange:
+            return teeRefusal(kOutOfRange, "");
+    }
+    return std::nullopt;
 }
 
-Outcome teeOpening(const FormState& state) {
-    Outcome out;
-    FormState checked;
-    TeeGeometry g;
-    if (!prepare(state, out, checked, g)) return out;
+Outcome teeBranch(const FormState& state) { return patternCommand(state, TeePart::Branch); }
 
-    const TeeListing listing = openingListing(g);
-    clearListings(out);
-    headings(out, listing);
-    out.effect(SetCaption{kTitle, "主管开孔展开图"});
-    colour(out, kBlack);
-    addLines(out, listing);
-    // Without a branch diameter the lists stay and nothing is drawn.
-    const std::string& typed = checked.text(kBranchDiameter);
-    if (typed.empty()) return out;
-    drawOpening(g, openingScale(val(typed)), out);
-    return out;
-}
+Outcome teeOpening(const FormState& state) { return patternCommand(state, TeePart::Opening); }
 
 Outcome teeDivisions(const FormState& state) {
     Outcome out;
     const std::string& typed = state.text(kBranchDiameter);
-    if (readLeadingNumber(typed).tooLarge) {
-        reject(out, "输入的数值过大！", kBranchDiameter);
-        return out;
-    }
+    if (tooLarge(typed)) return stop(out, teeRefusal(kTooLarge, kBranchDiameter));
     const TeeDivisions v =
         computeTeeDivisions(val(typed) - kBranchAllowance, wholeNumber(state.text(kDivisions)), state.digits);
-    if (v.fault != TeeFault::None) {
-        rejectFault(out, v.fault);
-        return out;
-    }
+    if (const auto refused = faultRefusal(v.fault)) return stop(out, *refused);
     const TeeListing listing = teeDivisionListing(v);
     clearListings(out);
     colour(out, kDivisionColour);

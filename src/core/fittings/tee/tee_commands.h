@@ -35,10 +35,33 @@
 // 等份 checks nothing of the two; it rejects only a branch diameter too large
 // to hold, an unusable n and an out-of-range circumference, as above.
 
+#include <optional>
+#include <string>
+
+#include "core/fittings/tee/tee_geometry.h"
 #include "core/outcome.h"
 #include "core/window_design.h"
 
 namespace korvel {
+
+// How the tee and Y-tee windows refuse a command: both listing boxes
+// emptied, then a plain message box focusing `focus` ("" for none).
+Outcome teeRefusal(const std::string& message, const std::string& focus);
+
+// The window's two checks (1 and 2 above). A failed one does not stop the
+// command: its message, focus and box resets go to `out`, and the boxes come
+// back as they stand afterwards, for the command to go on with.
+FormState checkTeePresets(const FormState& state, Outcome& out);
+// What stops 支管 and 主管 before anything is computed, in the boxes as the
+// two checks left them: a box too large to hold. Nothing when they pass,
+// else the refusal as the commands show it.
+std::optional<Outcome> checkTee(const FormState& checked);
+// The boxes as the pattern commands read them: leniently, the divisions as
+// a whole number, the branch diameter less its allowance.
+TeeInputs readTeeInputs(const FormState& checked);
+// What the geometry cannot compute, refused as the commands refuse it;
+// nothing for TeeFault::None.
+std::optional<Outcome> faultRefusal(TeeFault fault);
 
 Outcome teeBranch(const FormState& state);
 Outcome teeOpening(const FormState& state);

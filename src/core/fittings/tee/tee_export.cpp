@@ -1,7 +1,6 @@
 #include "core/fittings/tee/tee_export.h"
 
-#include <cmath>
-
+#include "core/checks.h"
 #include "core/fittings/tee/tee_commands.h"
 #include "core/fittings/tee/tee_design.h"
 #include "core/fittings/tee/tee_pattern.h"
@@ -10,46 +9,26 @@
 #include "core/numbers.h"
 
 namespace korvel {
-namespace {
-
-// The division list's number as a whole number, as the commands read it.
-int wholeNumber(const std::string& text) {
-    const LeadingNumber v = readLeadingNumber(text);
-    if (v.tooLarge || v.value != std::floor(v.value) || std::fabs(v.value) > 1e9) return 0;
-    return static_cast<int>(v.value);
-}
-
-// Refuses the export with a plain message box, as the tee windows show theirs.
-PatternExport refused(const std::string& message, const std::string& focus) {
-    PatternExport e;
-    e.rejection.effect(ShowMessage{message, MessageIcon::None, ""});
-    e.rejection.effect(FocusBox{focus});
-    e.rejection.stopped = true;
-    return e;
-}
-
-}  // namespace
 
 PatternExport teePatternExport(const FormState& state) {
-    PatternExport e;
-    e.rejection = rejectionOf(teeBranch(state));
-    if (e.rejected()) return e;
-
-    TeeInputs in;
-    in.D = val(state.text("Text1(0)"));
-    in.d = val(state.text("Text1(1)")) - kBranchAllowance;
-    in.alpha = val(state.text("Text1(2)"));
-    in.Ls = val(state.text("Text1(3)"));
-    in.t = val(state.text("Text1(4)"));
-    in.n = wholeNumber(state.text("Combo1(0)"));
-    in.digits = state.digits;
+    Outcome shown;
+    const FormState checked = checkTeePresets(state, shown);
+    if (const auto refused = checkTee(checked)) return refusedExport(stop(shown, *refused));
+    const TeeInputs in = readTeeInputs(checked);
     const TeeGeometry g = computeTee(in);
+    if (const auto refused = faultRefusal(g.fault)) return refusedExport(stop(shown, *refused));
+    // A failed check of the window's two does not stop the branch command,
+    // but the window then draws its presets instead of the boxes typed.
+    if (!shown.effects.empty()) return refusedExport(shown);
     if (!teePatternCuttable(g)) {
         if (!(in.Ls > 0))
-            return refused("请您正确输入支管短边，支管短边必须大于零，否则展开图无法下料！", "Text1(3)");
-        return refused("请您正确输入支管壁厚，壁厚不得大于或等于支管外径的一半，否则展开图无法下料！", "Text1(4)");
+            return refusedExport(
+                plainRefusal("请您正确输入支管短边，支管短边必须大于零，否则展开图无法下料！", "Text1(3)"));
+        return refusedExport(plainRefusal(
+            "请您正确输入支管壁厚，壁厚不得大于或等于支管外径的一半，否则展开图无法下料！", "Text1(4)"));
     }
 
+    PatternExport e;
     e.pattern = teePattern(g);
     const WindowDesign& design = teeDesign();
     e.inputs = typedInputs(design, state);
@@ -63,24 +42,17 @@ PatternExport teePatternExport(const FormState& state) {
 }
 
 PatternExport yTeePatternExport(const FormState& state) {
-    PatternExport e;
-    e.rejection = rejectionOf(yTeeVertical(state));
-    if (e.rejected()) return e;
-    e.rejection = rejectionOf(yTeeSlanted(state));
-    if (e.rejected()) return e;
-
-    YTeeInputs in;
-    in.D = val(state.text("Text1(0)"));
-    in.L = val(state.text("Text1(1)"));
-    in.beta = val(state.text("Text1(2)"));
-    in.n = wholeNumber(state.text("Combo1(0)"));
-    in.digits = state.digits;
+    if (const auto refused = checkYTee(state)) return refusedExport(*refused);
+    const YTeeInputs in = readYTeeInputs(state);
     const YTeeGeometry vertical = computeYTee(in, YTeePipe::Vertical);
+    if (const auto refused = faultRefusal(vertical.fault)) return refusedExport(*refused);
     const YTeeGeometry slanted = computeYTee(in, YTeePipe::Slanted);
+    if (const auto refused = faultRefusal(slanted.fault)) return refusedExport(*refused);
     if (!yTeePatternCuttable(vertical, slanted))
-        return refused("请您正确输入管道长度，管道长度必须大于斜接口到中心点的距离，否则展开图无法下料！",
-                       "Text1(1)");
+        return refusedExport(plainRefusal(
+            "请您正确输入管道长度，管道长度必须大于斜接口到中心点的距离，否则展开图无法下料！", "Text1(1)"));
 
+    PatternExport e;
     e.pattern = yTeePattern(vertical, slanted);
     const WindowDesign& design = yTeeDesign();
     e.inputs = typedInputs(design, state);

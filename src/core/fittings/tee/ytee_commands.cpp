@@ -1,8 +1,10 @@
 #include "core/fittings/tee/ytee_commands.h"
 
-#include <cmath>
+#include <optional>
 #include <string>
 
+#include "core/checks.h"
+#include "core/fittings/tee/tee_commands.h"
 #include "core/fittings/tee/ytee_geometry.h"
 #include "core/numbers.h"
 
@@ -23,41 +25,6 @@ void clearListings(Outcome& out) {
     out.effect(ClearListing{kRightBox});
 }
 
-// Stops the command with the listing boxes emptied. Always false.
-bool reject(Outcome& out, const std::string& text, const std::string& focus) {
-    clearListings(out);
-    out.effect(ShowMessage{text, MessageIcon::None, ""});
-    if (!focus.empty()) out.effect(FocusBox{focus});
-    out.stopped = true;
-    return false;
-}
-
-void rejectFault(Outcome& out, YTeeFault fault) {
-    switch (fault) {
-        case YTeeFault::None:
-            break;
-        case YTeeFault::Angle:
-            reject(out, "请您正确输入两管夹角，必须大于0°且不大于180°！", kAngle);
-            break;
-        case YTeeFault::Divisions:
-            reject(out, "等份数必须是4的倍数（4～1000）！", kDivisions);
-            break;
-        case YTeeFault::OutOfRange:
-            reject(out, "输入的数值过大，计算结果超出范围！", "");
-            break;
-    }
-}
-
-bool tooLarge(const FormState& state, const char* key) { return readLeadingNumber(state.text(key)).tooLarge; }
-
-// The division list's number as a whole number; anything else reads as 0,
-// which the geometry rejects.
-int wholeNumber(const std::string& text) {
-    const LeadingNumber v = readLeadingNumber(text);
-    if (v.tooLarge || v.value != std::floor(v.value) || std::fabs(v.value) > 1e9) return 0;
-    return static_cast<int>(v.value);
-}
-
 void showListing(Outcome& out, const YTeeListing& listing, Rgb colour) {
     clearListings(out);
     out.effect(SetListingColour{kLeftBox, colour});
@@ -75,22 +42,10 @@ Outcome pipeCommand(const FormState& state, YTeePipe pipe) {
     Outcome out;
     out.clear();
     out.effect(SetCaption{kTitle, ""});
-    for (const char* key : {kDiameter, kLength, kAngle})
-        if (tooLarge(state, key)) {
-            reject(out, "输入的数值过大！", key);
-            return out;
-        }
-    YTeeInputs in;
-    in.D = val(state.text(kDiameter));
-    in.L = val(state.text(kLength));
-    in.beta = val(state.text(kAngle));
-    in.n = wholeNumber(state.text(kDivisions));
-    in.digits = state.digits;
+    if (const auto refused = checkYTee(state)) return stop(out, *refused);
+    const YTeeInputs in = readYTeeInputs(state);
     const YTeeGeometry g = computeYTee(in, pipe);
-    if (g.fault != YTeeFault::None) {
-        rejectFault(out, g.fault);
-        return out;
-    }
+    if (const auto refused = faultRefusal(g.fault)) return stop(out, *refused);
 
     const YTeeListing listing = yTeeListing(g);
     showListing(out, listing, kBlack);
@@ -102,22 +57,46 @@ Outcome pipeCommand(const FormState& state, YTeePipe pipe) {
 
 }  // namespace
 
+std::optional<Outcome> checkYTee(const FormState& state) {
+    for (const char* key : {kDiameter, kLength, kAngle})
+        if (tooLarge(state.text(key))) return teeRefusal(kTooLarge, key);
+    return std::nullopt;
+}
+
+YTeeInputs readYTeeInputs(const FormState& state) {
+    YTeeInputs in;
+    in.D = val(state.text(kDiameter));
+    in.L = val(state.text(kLength));
+    in.beta = val(state.text(kAngle));
+    in.n = wholeNumber(state.text(kDivisions));
+    in.digits = state.digits;
+    return in;
+}
+
+std::optional<Outcome> faultRefusal(YTeeFault fault) {
+    switch (fault) {
+        case YTeeFault::None:
+            break;
+        case YTeeFault::Angle:
+            return teeRefusal("请您正确输入两管夹角，必须大于0°且不大于180°！", kAngle);
+        case YTeeFault::Divisions:
+            return teeRefusal("等份数必须是4的倍数（4～1000）！", kDivisions);
+        case YTeeFault::OutOfRange:
+            return teeRefusal(kOutOfRange, "");
+    }
+    return std::nullopt;
+}
+
 Outcome yTeeVertical(const FormState& state) { return pipeCommand(state, YTeePipe::Vertical); }
 
 Outcome yTeeSlanted(const FormState& state) { return pipeCommand(state, YTeePipe::Slanted); }
 
 Outcome yTeeDivisions(const FormState& state) {
     Outcome out;
-    if (tooLarge(state, kDiameter)) {
-        reject(out, "输入的数值过大！", kDiameter);
-        return out;
-    }
+    if (tooLarge(state.text(kDiameter))) return stop(out, teeRefusal(kTooLarge, kDiameter));
     const YTeeDivisions v =
         computeYTeeDivisions(val(state.text(kDiameter)), wholeNumber(state.text(kDivisions)), state.digits);
-    if (v.fault != YTeeFault::None) {
-        rejectFault(out, v.fault);
-        return out;
-    }
+    if (const auto refused = faultRefusal(v.fault)) return stop(out, *refused);
     const YTeeListing listing = yTeeDivisionListing(v);
     showListing(out, listing, kDivisionColour);
     addLines(out, listing);

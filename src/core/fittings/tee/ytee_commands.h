@@ -16,10 +16,23 @@
 // outerHeight). 等份 leaves the surface and the title alone and rejects only
 // a diameter too large to hold, an unusable n and an out-of-range result.
 
+#include <optional>
+
+#include "core/fittings/tee/ytee_geometry.h"
 #include "core/outcome.h"
 #include "core/window_design.h"
 
 namespace korvel {
+
+// What stops 管Ⅰ and 管Ⅱ before anything is computed: a box too large to
+// hold. Nothing when the boxes pass, else the refusal as the commands show it.
+std::optional<Outcome> checkYTee(const FormState& state);
+// The boxes as the pipe commands read them: leniently, the divisions as a
+// whole number.
+YTeeInputs readYTeeInputs(const FormState& state);
+// What the geometry cannot compute, refused as the commands refuse it;
+// nothing for YTeeFault::None.
+std::optional<Outcome> faultRefusal(YTeeFault fault);
 
 Outcome yTeeVertical(const FormState& state);
 Outcome yTeeSlanted(const FormState& state);

@@ -22,6 +22,7 @@
 // first), fills Label1(15) ... Label1(20), prints the corner-line listing as
 // text lines in 宋体 14.25 pt and draws the plan for 16, 24 and 32 divisions.
 
+#include <optional>
 #include <string>
 
 #include "core/fittings/transition/transition_geometry.h"
@@ -36,6 +37,14 @@ inline constexpr const char* kTransitionScaleMemory = "scale";
 // The boxes and lists as the computations read them (Form9 when rectTop),
 // with the scale the window remembers.
 TransitionInputs readTransitionInputs(const FormState& state, bool rectTop);
+
+// The checks of 计算 before anything is computed (Form9 when rectTop): from
+// the scale box empty to the divisions no number, above. Nothing when the
+// boxes pass, else the refusal as the command shows it.
+std::optional<Outcome> checkTransition(const FormState& state, bool rectTop);
+// What the geometry cannot compute, refused as 计算 refuses it; nothing for
+// TransitionFault::None.
+std::optional<Outcome> faultRefusal(TransitionFault fault);
 
 Outcome roundTopCompute(const FormState& state);
 Outcome rectTopCompute(const FormState& state);

@@ -1,5 +1,6 @@
 #include "core/fittings/transition/transition_export.h"
 
+#include "core/checks.h"
 #include "core/fittings/transition/transition_commands.h"
 #include "core/fittings/transition/transition_design.h"
 #include "core/fittings/transition/transition_pattern.h"
@@ -31,19 +32,16 @@ std::string faultBox(TransitionPatternFault fault, const TransitionInputs& in) {
 }
 
 PatternExport transitionExport(const FormState& state, bool rectTop) {
-    PatternExport e;
-    e.rejection = rejectionOf(rectTop ? rectTopCompute(state) : roundTopCompute(state));
-    if (e.rejected()) return e;
-
+    if (const auto refused = checkTransition(state, rectTop)) return refusedExport(*refused);
     const TransitionInputs in = readTransitionInputs(state, rectTop);
-    TransitionPattern developed = rectTop ? rectTopPattern(computeRectTop(in)) : roundTopPattern(computeRoundTop(in));
-    if (developed.fault != TransitionPatternFault::None) {
-        e.rejection.effect(ShowMessage{transitionPatternMessage(developed.fault), MessageIcon::Error, "错误："});
-        if (const std::string box = faultBox(developed.fault, in); !box.empty()) e.rejection.effect(FocusBox{box});
-        e.rejection.stopped = true;
-        return e;
-    }
+    const TransitionGeometry g = rectTop ? computeRectTop(in) : computeRoundTop(in);
+    if (const auto refused = faultRefusal(g.fault)) return refusedExport(*refused);
+    TransitionPattern developed = rectTop ? rectTopPattern(g) : roundTopPattern(g);
+    if (developed.fault != TransitionPatternFault::None)
+        return refusedExport(
+            refusal(transitionPatternMessage(developed.fault), "", faultBox(developed.fault, in)));
 
+    PatternExport e;
     e.pattern = std::move(developed.pattern);
     const WindowDesign& design = rectTop ? rectTopDesign() : roundTopDesign();
     e.inputs = typedInputs(design, state);

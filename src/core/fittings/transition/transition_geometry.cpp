@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 
+#include "core/checks.h"
 #include "core/numbers.h"
 
 namespace korvel {
@@ -48,17 +48,6 @@ double lookUp(const Band (&bands)[N], double v) {
 
 double radians(double degrees) { return degrees * kTransitionPi / 180; }
 double sq(double x) { return x * x; }
-
-bool allFinite(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
-bool allFinite(const std::vector<double>& values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
 
 // A fraction of a division or a count beyond the table of rows is no circle.
 bool divisionsUsable(double n) { return n >= 1 && n <= kTransitionMaxDivisions; }
