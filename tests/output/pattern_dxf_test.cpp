@@ -210,7 +210,7 @@ TEST(PatternDxf, AFailedSaveThrowsAndLeavesTheFileAsItWas) {
         FAIL() << "saved into a missing folder";
     } catch (const cad::SaveError& e) {
         EXPECT_EQ(e.code(), ENOENT);
-        EXPECT_EQ(cad::patternSaveFailureText("/a/x.dxf", e.code(), "why"),
+        EXPECT_EQ(cad::saveFailureText("无法保存展开图：", "/a/x.dxf", e.code(), "why"),
                   "无法保存展开图：\n/a/x.dxf\n\n文件夹不存在。\n（why）");
     }
     // Replacing: the old file goes only when the new one is complete, and no

@@ -160,7 +160,7 @@ TEST_F(TemplatePdf, ThePageWindowsCoverThePatternLaidOutAsInTheDxf) {
         }
         EXPECT_EQ(t.tiles.margins.overlap, 15);
         // The title block goes on the information page, not among the pieces.
-        EXPECT_EQ(t.sheet.texts.size() - t.pieceTexts, cad::titleBlockLines(t.pattern).size());
+        EXPECT_EQ(t.sheet.texts.size() - t.sheet.pieceTexts, cad::titleBlockLines(t.pattern).size());
     }
 }
 
