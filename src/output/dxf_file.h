@@ -32,7 +32,7 @@ struct DxfLayer {
     int colour;  // CAD colour number
 };
 
-// What the skeleton's fixed parts say of one drawing, millimetres.
+// What the skeleton's fixed sections say of one drawing, millimetres.
 struct DxfFrame {
     Point extentMin, extentMax;  // $EXTMIN, $EXTMAX
     Point viewCentre;            // of the active viewport
@@ -44,7 +44,7 @@ struct DxfFrame {
 // viewport, the line types, the layers, the one text style, view, UCS, the
 // ACAD application, the dimension styles and the block records), the blocks
 // (model and paper space first), the entities, the objects and the end of
-// file. A drawing fills in the parts marked virtual.
+// file. A drawing fills in what is marked virtual.
 class DxfSkeleton {
 public:
     DxfSkeleton(DL_Dxf& dxf, DL_WriterA& w) : dxf_(dxf), w_(w) {}
