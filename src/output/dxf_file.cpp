@@ -2,13 +2,13 @@
 
 #include <dxflib/dl_dxf.h>
 #include <dxflib/dl_writer_ascii.h>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <memory>
+
+#include "output/dxf_style.h"
 
 namespace korvel::cad {
 namespace {
@@ -17,31 +17,8 @@ namespace {
 constexpr int kVportTableHandle = 0x8;
 // Group 330: the owner of the object that follows.
 constexpr int kOwner = 330;
-
-std::string directoryOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string fileNameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-[[noreturn]] void fail(const std::string& what, int code) {
-    throw SaveError(what + ": " + std::strerror(code), code);
-}
-
-// The permissions a new file gets, or those of the file it replaces.
-mode_t fileMode(const std::string& path) {
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) return existing.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
+// The layer new entities go on.
+constexpr const char* kCurrentLayer = "0";
 
 // True when the file ends with the DXF end-of-file marker: nothing was cut off.
 bool endsComplete(int fd) {
@@ -60,68 +37,12 @@ void writeFile(const std::string& path, const std::string& shown,
     DL_Dxf dxf;
     errno = 0;
     std::unique_ptr<DL_WriterA> w(dxf.out(path.c_str(), DL_VERSION_2000));
-    if (!w) fail("cannot write " + shown, errno != 0 ? errno : EIO);
+    if (!w) failSave("cannot write " + shown, errno != 0 ? errno : EIO);
     write(dxf, *w);
     w->close();
 }
 
 }  // namespace
-
-void replaceFile(const std::string& path, const std::function<void(const std::string&)>& fill,
-                 const std::function<bool(int)>& complete) {
-    if (path.empty()) throw SaveError("no file name", ENOENT);
-    const std::string folder = directoryOf(path);
-    std::string temporary = folder + "/." + fileNameOf(path) + ".XXXXXX";
-    const int created = ::mkstemp(temporary.data());
-    if (created < 0) fail("cannot create a file in " + folder, errno);
-    const auto discard = [&temporary](const std::string& what, int code) {
-        ::unlink(temporary.c_str());
-        fail(what, code);
-    };
-    const int chmodResult = ::fchmod(created, fileMode(path));
-    const int chmodError = errno;
-    ::close(created);
-    if (chmodResult != 0) discard("cannot write " + path, chmodError);
-
-    try {
-        fill(temporary);
-    } catch (...) {
-        ::unlink(temporary.c_str());
-        throw;
-    }
-
-    // fsync reports what only reaching the disk reveals.
-    const int fd = ::open(temporary.c_str(), O_RDONLY);
-    if (fd < 0) discard("cannot read back what was written for " + path, errno);
-    const bool whole = !complete || complete(fd);
-    const int synced = ::fsync(fd);
-    const int syncError = errno;
-    ::close(fd);
-    if (!whole) discard("cannot write " + path + " to its end", ENOSPC);
-    if (synced != 0) discard("cannot write " + path, syncError);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) discard("cannot replace " + path, errno);
-}
-
-void saveFileBytes(const std::string& path, std::string_view bytes) {
-    replaceFile(path, [&](const std::string& temporary) {
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_TRUNC);
-        if (fd < 0) fail("cannot write " + path, errno);
-        const char* data = bytes.data();
-        size_t left = bytes.size();
-        while (left > 0) {
-            const ssize_t written = ::write(fd, data, left);
-            if (written < 0) {
-                if (errno == EINTR) continue;
-                const int code = errno;
-                ::close(fd);
-                fail("cannot write " + path, code);
-            }
-            data += written;
-            left -= static_cast<size_t>(written);
-        }
-        if (::close(fd) != 0) fail("cannot write " + path, errno);
-    });
-}
 
 void saveDxfFile(const std::string& path, const std::function<void(DL_Dxf&, DL_WriterA&)>& write) {
     // The writer keeps write errors to itself: a full disk shows as a file
@@ -172,31 +93,73 @@ void writeActiveViewport(DL_WriterA& w, const Point& centre, double width, doubl
     w.tableEnd();
 }
 
-std::string saveFailureReason(int code) {
-    switch (code) {
-        case ENOENT:
-        case ENOTDIR:
-            return "文件夹不存在。";
-        case EACCES:
-        case EPERM:
-            return "没有在该位置写入文件的权限。";
-        case EROFS:
-            return "该位置只能读取，不能写入。";
-        case ENOSPC:
-        case EFBIG:
-        case EDQUOT:
-            return "磁盘空间不足。";
-        case EISDIR:
-            return "该名称已是一个文件夹。";
-        case ENAMETOOLONG:
-            return "文件名太长。";
-        default:
-            return "写入时出错。";
+void DxfSkeleton::write(const DxfFrame& frame) {
+    header(frame);
+    tables(frame);
+    w_.sectionBlocks();
+    for (const char* name : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+        dxf_.writeBlock(w_, DL_BlockData(name, 0, 0.0, 0.0, 0.0));
+        dxf_.writeEndBlock(w_, name);
     }
+    blocks();
+    w_.sectionEnd();
+    w_.sectionEntities();
+    entities();
+    w_.sectionEnd();
+    dxf_.writeObjects(w_);
+    dxf_.writeObjectsEnd(w_);
+    w_.dxfEOF();
 }
 
-std::string saveFailureText(const std::string& heading, const std::string& path, int code, const std::string& error) {
-    return heading + "\n" + path + "\n\n" + saveFailureReason(code) + "\n（" + error + "）";
+void DxfSkeleton::header(const DxfFrame& frame) {
+    dxf_.writeHeader(w_);
+    const auto name = [this](const char* n) { w_.dxfString(9, n); };
+    const auto point = [this](const Point& p) { w_.coord(10, p.x, p.y, p.z); };
+    name("$DWGCODEPAGE");
+    w_.dxfString(3, "ANSI_1252");
+    name("$INSBASE");
+    w_.coord(10, 0, 0, 0);
+    name("$EXTMIN");
+    point(frame.extentMin);
+    name("$EXTMAX");
+    point(frame.extentMax);
+    name("$INSUNITS");
+    w_.dxfInt(70, 4);  // millimetres
+    name("$MEASUREMENT");
+    w_.dxfInt(70, 1);  // metric
+    name("$TEXTSTYLE");
+    w_.dxfString(7, kTextStyle);
+    name("$CLAYER");
+    w_.dxfString(8, kCurrentLayer);
+    headerVariables();
+    w_.sectionEnd();
+}
+
+void DxfSkeleton::tables(const DxfFrame& frame) {
+    w_.sectionTables();
+    writeActiveViewport(w_, frame.viewCentre, frame.viewWidth, frame.viewHeight);
+    w_.tableLinetypes(3);
+    dxf_.writeLinetype(w_, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
+    dxf_.writeLinetype(w_, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
+    dxf_.writeLinetype(w_, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+    w_.tableEnd();
+    w_.tableLayers(static_cast<int>(frame.layers.size()));
+    for (const DxfLayer& layer : frame.layers)
+        dxf_.writeLayer(w_, DL_LayerData(layer.name, 0), DL_Attributes("", layer.colour, 0, -3, "CONTINUOUS"));
+    w_.tableEnd();
+    w_.tableStyle(1);
+    const unsigned long textStyle = writeTextStyle(w_, kTextStyle, kTextFont, kBigFont);
+    w_.tableEnd();
+    dxf_.writeView(w_);
+    dxf_.writeUcs(w_);
+    w_.tableAppid(1);
+    dxf_.writeAppid(w_, "ACAD");
+    w_.tableEnd();
+    dimensionStyles(textStyle);
+    dxf_.writeBlockRecord(w_);
+    blockRecords();
+    w_.tableEnd();
+    w_.sectionEnd();
 }
 
 }  // namespace korvel::cad

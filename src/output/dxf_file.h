@@ -1,57 +1,77 @@
 #pragma once
-// The save through a temporary file renamed into place that every file Korvel
-// writes goes through, what the windows say when a file could not be written,
-// and what every DXF file shares: the active viewport.
+// What every DXF file Korvel writes shares: the save through a temporary file
+// that must end with the end-of-file marker, and the skeleton of an AutoCAD
+// 2000 file in which each drawing fills in only what sets it apart.
 
 #include <functional>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "core/cad/cad.h"
+#include "output/atomic_file.h"
 
 class DL_Dxf;
 class DL_WriterA;
 
 namespace korvel::cad {
 
-// The file could not be written; `code` is the errno value of the cause.
-class SaveError : public Error {
-public:
-    SaveError(const std::string& what, int code) : Error(what), code_(code) {}
-    int code() const { return code_; }
-
-private:
-    int code_;
-};
-
-// Creates a temporary file beside `path`, lets `fill` write it (by its name),
-// checks with `complete` (when given) that what was written is whole, makes
-// sure it is on the disk, and renames it to `path`, replacing what was there.
-// On any failure throws SaveError (or lets what `fill` threw pass), removes
-// the temporary file and leaves `path` as it was. A new file gets the
-// permissions the umask allows, a replaced one keeps its own.
-void replaceFile(const std::string& path, const std::function<void(const std::string& temporary)>& fill,
-                 const std::function<bool(int fd)>& complete = {});
-
-// The bytes saved at `path` the same way.
-void saveFileBytes(const std::string& path, std::string_view bytes);
-
 // Opens a temporary file beside `path` as an AutoCAD 2000 DXF file and lets
 // `write` write the whole drawing into it, end of file included; then checks
 // that it is complete and on the disk, and renames it to `path`, replacing
-// what was there. On any failure throws SaveError (or lets what `write` threw
-// pass), removes the temporary file and leaves `path` as it was. A new file
-// gets the permissions the umask allows, a replaced one keeps its own.
+// what was there (replaceFile). On any failure throws SaveError (or lets what
+// `write` threw pass), removes the temporary file and leaves `path` as it was.
 void saveDxfFile(const std::string& path, const std::function<void(DL_Dxf&, DL_WriterA&)>& write);
 
 // The VPORT table with the one viewport *Active, looking straight down on a
 // view `width` x `height` about `centre`.
 void writeActiveViewport(DL_WriterA& w, const Point& centre, double width, double height);
 
-// Why a file could not be written, for the user: "文件夹不存在。", "磁盘空间不足。", ...
-std::string saveFailureReason(int code);
-// What a window says when a file could not be saved at `path`: `heading`
-// ("无法保存展开图："), the path, the reason and, in brackets, the error.
-std::string saveFailureText(const std::string& heading, const std::string& path, int code, const std::string& error);
+// One record of the LAYER table: every layer is drawn with continuous lines.
+struct DxfLayer {
+    const char* name;
+    int colour;  // CAD colour number
+};
+
+// What the skeleton's fixed sections say of one drawing, millimetres.
+struct DxfFrame {
+    Point extentMin, extentMax;  // $EXTMIN, $EXTMAX
+    Point viewCentre;            // of the active viewport
+    double viewWidth = 0, viewHeight = 0;
+    std::vector<DxfLayer> layers;
+};
+
+// The whole file in its order: the header variables, the tables (the active
+// viewport, the line types, the layers, the one text style, view, UCS, the
+// ACAD application, the dimension styles and the block records), the blocks
+// (model and paper space first), the entities, the objects and the end of
+// file. A drawing fills in what is marked virtual.
+class DxfSkeleton {
+public:
+    DxfSkeleton(DL_Dxf& dxf, DL_WriterA& w) : dxf_(dxf), w_(w) {}
+    virtual ~DxfSkeleton() = default;
+    DxfSkeleton(const DxfSkeleton&) = delete;
+    DxfSkeleton& operator=(const DxfSkeleton&) = delete;
+
+    void write(const DxfFrame& frame);
+
+protected:
+    // Header variables after $CLAYER.
+    virtual void headerVariables() {}
+    // The whole DIMSTYLE table; `textStyle` is the handle of the text style record.
+    virtual void dimensionStyles(unsigned long textStyle) = 0;
+    // Block records after those of model and paper space.
+    virtual void blockRecords() {}
+    // Blocks after those of model and paper space.
+    virtual void blocks() {}
+    // What the ENTITIES section holds.
+    virtual void entities() = 0;
+
+    DL_Dxf& dxf_;
+    DL_WriterA& w_;
+
+private:
+    void header(const DxfFrame& frame);
+    void tables(const DxfFrame& frame);
+};
 
 }  // namespace korvel::cad

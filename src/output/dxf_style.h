@@ -10,6 +10,12 @@ class DL_WriterA;
 
 namespace korvel::cad {
 
+// The name of the text style every text uses, and its fonts: a plain font
+// with a big font for Chinese characters.
+inline constexpr const char* kTextStyle = "Standard";
+inline constexpr const char* kTextFont = "txt";
+inline constexpr const char* kBigFont = "gbcbig.shx";
+
 // Writes one STYLE record with its font and big font, owned by the style table
 // dxflib's tableStyle writes (handle 3). Returns the record's handle.
 unsigned long writeTextStyle(DL_WriterA& writer, const std::string& name, const std::string& font,

@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "output/dxf_file.h"
 #include "output/dxf_style.h"
 #include "output/dxf_text.h"
 
@@ -48,90 +49,39 @@ void variable(const DL_WriterA& w, const DimVariable& v, const Variable& value, 
     }
 }
 
-class Writer {
+class Writer : public DxfSkeleton {
 public:
-    Writer(const DxfDocument& document, DL_Dxf& dxf, DL_WriterA& w) : doc_(document), dxf_(dxf), w_(w) {
+    Writer(const DxfDocument& document, DL_Dxf& dxf, DL_WriterA& w) : DxfSkeleton(dxf, w), doc_(document) {
         for (const auto& e : doc_.entities())
             if (std::holds_alternative<DimensionShape>(e->shape())) ++dimensions_;
     }
 
     void write() {
-        header();
-        tables();
-        blocks();
-        entities();
-        dxf_.writeObjects(w_);
-        dxf_.writeObjectsEnd(w_);
-        w_.dxfEOF();
+        const Extents e = doc_.extents();
+        // The active viewport shows what zoomExtents left in view.
+        const View view = doc_.view().value_or(View{{0, 0, 0}, 297, 420});
+        DxfSkeleton::write({e.empty ? Point{} : e.min, e.empty ? Point{} : e.max, view.centre, view.width,
+                            view.height, {{kLayer, 7}}});
     }
 
 private:
-    void header() {
-        dxf_.writeHeader(w_);
-        const auto name = [this](const char* n) { w_.dxfString(9, n); };
-        name("$DWGCODEPAGE");
-        w_.dxfString(3, "ANSI_1252");
-        name("$INSBASE");
-        w_.coord(10, 0, 0, 0);
-        const Extents e = doc_.extents();
-        name("$EXTMIN");
-        point(w_, 10, e.empty ? Point{} : e.min);
-        name("$EXTMAX");
-        point(w_, 10, e.empty ? Point{} : e.max);
-        name("$INSUNITS");
-        w_.dxfInt(70, 4);  // millimetres
-        name("$MEASUREMENT");
-        w_.dxfInt(70, 1);  // metric
-        name("$TEXTSTYLE");
-        w_.dxfString(7, kTextStyle);
-        name("$CLAYER");
-        w_.dxfString(8, kLayer);
-        name("$DIMSTYLE");
+    void headerVariables() override {
+        w_.dxfString(9, "$DIMSTYLE");
         w_.dxfString(2, dxfText(doc_.activeStyle()));
         for (const auto& v : dimVariables()) {
-            name((std::string("$") + v.name).c_str());
+            w_.dxfString(9, std::string("$") + v.name);
             variable(w_, v, doc_.variables().get(v.name), 1, 70, 40, kMaxDxfTextBytes);
         }
-        w_.sectionEnd();
     }
 
-    void tables() {
-        w_.sectionTables();
-        viewport();
-        w_.tableLinetypes(3);
-        dxf_.writeLinetype(w_, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
-        dxf_.writeLinetype(w_, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
-        dxf_.writeLinetype(w_, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
-        w_.tableEnd();
-        w_.tableLayers(1);
-        dxf_.writeLayer(w_, DL_LayerData(kLayer, 0), DL_Attributes("", 7, 0, -3, "CONTINUOUS"));
-        w_.tableEnd();
-        w_.tableStyle(1);
-        textStyleHandle_ = w_.getNextHandle();
-        writeTextStyle(w_, kTextStyle, kTextFont, kBigFont);
-        w_.tableEnd();
-        dxf_.writeView(w_);
-        dxf_.writeUcs(w_);
-        w_.tableAppid(1);
-        dxf_.writeAppid(w_, "ACAD");
-        w_.tableEnd();
-        dimensionStyles();
-        dxf_.writeBlockRecord(w_);
+    void blockRecords() override {
         for (int i = 1; i <= dimensions_; ++i) {
             blockRecords_.push_back(w_.getNextHandle());
             dxf_.writeBlockRecord(w_, blockName(i));
         }
-        w_.tableEnd();
-        w_.sectionEnd();
     }
 
-    // The active viewport, showing what zoomExtents left in view.
-    void viewport() {
-        const View view = doc_.view().value_or(View{{0, 0, 0}, 297, 420});
-        writeActiveViewport(w_, view.centre, view.width, view.height);
-    }
-
-    void dimensionStyles() {
+    void dimensionStyles(unsigned long textStyle) override {
         w_.table("DIMSTYLE", static_cast<int>(doc_.styles().size()), kDimStyleTableHandle);
         w_.dxfString(100, "AcDbDimStyleTable");
         w_.dxfInt(71, 0);
@@ -146,35 +96,24 @@ private:
             for (const auto& v : dimVariables())
                 variable(w_, v, style->settings().get(v.name), v.code, v.code, v.code, kMaxDxfTextBytes);
             w_.dxfInt(277, 2);  // decimal units
-            w_.dxfHex(340, static_cast<int>(textStyleHandle_));
+            w_.dxfHex(340, static_cast<int>(textStyle));
         }
         w_.tableEnd();
     }
 
     static std::string blockName(int i) { return "*D" + std::to_string(i); }
 
-    void blocks() {
-        w_.sectionBlocks();
-        for (const char* name : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
-            dxf_.writeBlock(w_, DL_BlockData(name, 0, 0.0, 0.0, 0.0));
-            dxf_.writeEndBlock(w_, name);
-        }
+    void blocks() override {
         int i = 0;
         for (const auto& e : doc_.entities())
             if (const auto* d = std::get_if<DimensionShape>(&e->shape())) dimensionBlock(++i, *d);
-        w_.sectionEnd();
     }
 
     // The anonymous block that holds what dimension i shows.
     void dimensionBlock(int i, const DimensionShape& d) {
         const unsigned long record = blockRecords_[static_cast<std::size_t>(i - 1)];
         const std::string name = blockName(i);
-        w_.dxfString(0, "BLOCK");
-        w_.handle();
-        w_.dxfHex(kOwner, static_cast<int>(record));
-        w_.dxfString(100, "AcDbEntity");
-        w_.dxfString(8, kLayer);
-        w_.dxfString(100, "AcDbBlockBegin");
+        blockBoundary("BLOCK", record, "AcDbBlockBegin");
         w_.dxfString(2, name);
         w_.dxfInt(70, 1);  // anonymous
         w_.coord(10, 0, 0, 0);
@@ -197,16 +136,20 @@ private:
                                    1.0, 0, 1, 2, dxfText(t.text), kTextStyle, t.rotation),
                        attributes(t.colour));
 
-        w_.dxfString(0, "ENDBLK");
+        blockBoundary("ENDBLK", record, "AcDbBlockEnd");
+    }
+
+    // The opening groups of a block's BLOCK or ENDBLK object, owned by its record.
+    void blockBoundary(const char* type, unsigned long record, const char* subclass) {
+        w_.dxfString(0, type);
         w_.handle();
         w_.dxfHex(kOwner, static_cast<int>(record));
         w_.dxfString(100, "AcDbEntity");
         w_.dxfString(8, kLayer);
-        w_.dxfString(100, "AcDbBlockEnd");
+        w_.dxfString(100, subclass);
     }
 
-    void entities() {
-        w_.sectionEntities();
+    void entities() override {
         int dimension = 0;
         for (const auto& e : doc_.entities()) {
             const DL_Attributes attrib = attributes(e->color());
@@ -235,7 +178,6 @@ private:
                 },
                 e->shape());
         }
-        w_.sectionEnd();
     }
 
     void dimensionEntity(int i, const DimensionShape& d, int colour) {
@@ -275,10 +217,7 @@ private:
     }
 
     const DxfDocument& doc_;
-    DL_Dxf& dxf_;
-    DL_WriterA& w_;
     int dimensions_ = 0;
-    unsigned long textStyleHandle_ = 0;
     std::vector<unsigned long> blockRecords_;
 };
 

@@ -10,9 +10,8 @@
 // style's final values, it carries them as overrides (ACAD DSTYLE data).
 // Texts are written with dxfText (dxf_text.h).
 
-#include <string>
-
 #include <optional>
+#include <string>
 
 #include "core/cad/dxf_document.h"
 #include "core/window_design.h"
@@ -31,11 +30,5 @@ void saveDxf(const DxfDocument& document, const std::string& path);
 // SaveError when it could not be written (out of memory included), leaving
 // `path` as it was.
 std::optional<Outcome> saveCadDrawing(const CadDrawing& drawing, const FormState& state, const std::string& path);
-
-// The name of the text style every text uses, and its fonts: a plain font
-// with a big font for Chinese characters.
-inline constexpr const char* kTextStyle = "Standard";
-inline constexpr const char* kTextFont = "txt";
-inline constexpr const char* kBigFont = "gbcbig.shx";
 
 }  // namespace korvel::cad

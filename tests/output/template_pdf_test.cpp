@@ -1,7 +1,7 @@
 // The full-size template as a PDF: page count and size, the check square's
 // true 100 mm read back from the file, the listing and title block in the text
-// of the first page, windows covering the pattern, the same bytes for the same
-// inputs, and the listing that goes with each fitting's pattern.
+// of the first page, the pages left out, the same bytes for the same inputs,
+// and a failed save.
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 
 #include <unistd.h>
 
-#include "core/catalogue.h"
-#include "output/dxf_file.h"
+#include "output/atomic_file.h"
 #include "output/pdf_tools.h"
+#include "output/template_presets.h"
 #include "output/template_pdf.h"
 #include "support/files.h"
 
@@ -23,20 +23,6 @@ namespace fs = std::filesystem;
 using testing::pdfInfo;
 using testing::pdfText;
 using testing::squeezed;
-
-const WindowDesign& designOf(const std::string& patternName) {
-    for (const auto& entry : fittingEntries())
-        if (entry.design().patternName == patternName) return entry.design();
-    throw std::runtime_error("no window for " + patternName);
-}
-
-PrintedTemplate presetTemplate(const std::string& fitting, const std::string& paper,
-                               const std::map<std::string, std::string>& texts = {}) {
-    const WindowDesign& design = designOf(fitting);
-    FormState state = design.presetState();
-    for (const auto& [key, text] : texts) state.texts[key] = text;
-    return makeTemplate(design, state, *paperSize(paper));
-}
 
 class TemplatePdf : public ::testing::Test {
 protected:
@@ -89,17 +75,6 @@ TEST_F(TemplatePdf, PageCountAndPageSizeForPatternAndPaper) {
     EXPECT_EQ(cone.tiles.page("B2")->left, "") << "no neighbour that is not printed";
 }
 
-TEST_F(TemplatePdf, TheOrientationWithFewerPagesInAllInformationPagesCounted) {
-    // A small, long elbow: its pattern alone goes on fewer landscape pages,
-    // but landscape pages hold too few lines of the listing.
-    const PrintedTemplate t = presetTemplate("elbow", "A4", {{"Text1", "60"}, {"Text2", "90"}, {"Text3", "30"}});
-    ASSERT_FALSE(t.rejected());
-    EXPECT_TRUE(tileTemplate(t.tiles.extent, *paperSize("A4")).landscape);
-    EXPECT_FALSE(t.tiles.landscape);
-    EXPECT_EQ(t.infoPages, 2);
-    EXPECT_EQ(t.pageCount(), 5) << "7 in landscape";
-}
-
 TEST_F(TemplatePdf, OnlyPagesThatHoldNothingAreLeftOut) {
     const PrintedTemplate t = presetTemplate("cone", "A3");
     // Every outline vertex and every marking line's end lies on a printed page.
@@ -141,26 +116,6 @@ TEST_F(TemplatePdf, TheCheckSquareMeasures100MillimetresInThePdfOnEveryKindOfPag
         const std::string text = pdfText(path, page, page);
         EXPECT_NE(text.find("检验方框"), std::string::npos) << page;
         EXPECT_NE(text.find("100 mm × 100 mm"), std::string::npos) << page;
-    }
-}
-
-TEST_F(TemplatePdf, ThePageWindowsCoverThePatternLaidOutAsInTheDxf) {
-    for (const char* fitting : {"elbow", "tee", "transition-rect-top"}) {
-        SCOPED_TRACE(fitting);
-        const PrintedTemplate t = presetTemplate(fitting, "A2");
-        ASSERT_FALSE(t.rejected());
-        const cad::PatternSheet dxf = cad::layOutPattern(t.pattern);
-        ASSERT_EQ(t.sheet.outlines.size(), dxf.outlines.size());
-        for (const cad::Box& piece : dxf.pieces) {
-            // Every piece lies inside the union of the windows.
-            EXPECT_GE(piece.minX, t.tiles.pages.front().window.minX);
-            EXPECT_LE(piece.maxY, t.tiles.pages.front().window.maxY);
-            EXPECT_LE(piece.maxX, t.tiles.pages.back().window.maxX);
-            EXPECT_GE(piece.minY, t.tiles.pages.back().window.minY);
-        }
-        EXPECT_EQ(t.tiles.margins.overlap, 15);
-        // The title block goes on the information page, not among the pieces.
-        EXPECT_EQ(t.sheet.texts.size() - t.pieceTexts, cad::titleBlockLines(t.pattern).size());
     }
 }
 
@@ -225,56 +180,6 @@ TEST_F(TemplatePdf, TheSameInputsGiveTheSameBytes) {
     EXPECT_FALSE(once.contains("xmp:CreateDate"));
     EXPECT_FALSE(once.contains("uuid:"));
     EXPECT_NE(once, templatePdf(presetTemplate("ytee", "A2", {{"Text1(0)", "600"}})));
-}
-
-TEST_F(TemplatePdf, RefusedInputsAndTooManyPagesGiveAMessageAndNoPages) {
-    const PrintedTemplate refused = presetTemplate("cone", "A4", {{"Text1(3)", "500"}});
-    ASSERT_TRUE(refused.rejected());
-    ASSERT_FALSE(refused.rejection.effects.empty());
-    EXPECT_EQ(std::get<ShowMessage>(refused.rejection.effects.front()).text,
-              "钢板厚度不小于小端口外径，小端口没有中径，不能生成展开图！");
-    EXPECT_TRUE(refused.tiles.pages.empty());
-
-    const PrintedTemplate huge = presetTemplate("cone", "A4", {{"Text1(0)", "20000"}, {"Text1(1)", "30000"}});
-    ASSERT_TRUE(huge.rejected());
-    EXPECT_EQ(std::get<ShowMessage>(huge.rejection.effects.front()).text,
-              "1:1 样板要 202 行 × 173 列的 A4 纸，超过 1000 页。\n请选更大的纸张，或导出展开图（DXF）。");
-}
-
-TEST_F(TemplatePdf, EachFittingsListingComesFromTheCommandsItsPiecesAreCutFrom) {
-    const std::map<std::string, std::vector<std::string>> expected = {
-        {"elbow", {"计算端节展开", "计算中节展开"}},
-        {"tee", {"计算支管展开", "计算主管展开"}},
-        {"ytee", {"计算管Ⅰ展开", "计算管Ⅱ展开"}},
-        {"rect-frustum", {"计算展开"}},
-        {"transition-round-top", {"计算展开计算"}},
-        {"transition-rect-top", {"计算展开"}},
-        {"cone", {"展开计算"}},
-    };
-    for (const auto& [fitting, commands] : expected) {
-        SCOPED_TRACE(fitting);
-        const WindowDesign& design = designOf(fitting);
-        const auto blocks = templateListing(design, design.presetState());
-        std::vector<std::string> names;
-        for (const ListingBlock& b : blocks) names.push_back(b.command);
-        EXPECT_EQ(names, commands);
-        for (const ListingBlock& b : blocks) EXPECT_TRUE(b.messages.empty());
-    }
-    // The elbow's end section as its window shows it: the two boxes side by
-    // side, the middle station in both.
-    const WindowDesign& elbow = designOf("elbow");
-    const auto blocks = templateListing(elbow, elbow.presetState());
-    const auto lines = listingText(blocks[0]);
-    EXPECT_EQ(blocks[0].headings, (std::vector<std::string>{"       端节实", "长数据"}));
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "L0 = 450 L8 = 450"), lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "管道周长 = 3519 mm   弯头重量 = 746 kg"), lines.end());
-    // A surface listing keeps its columns' texts, a run of empty lines as one.
-    const WindowDesign& transition = designOf("transition-round-top");
-    const auto surface = templateListing(transition, transition.presetState())[0].surface;
-    ASSERT_FALSE(surface.empty());
-    for (size_t i = 1; i < surface.size(); ++i)
-        EXPECT_FALSE(surface[i].items.empty() && surface[i - 1].items.empty()) << i;
-    EXPECT_EQ(surface.front().items, (std::vector<TextItem>{{25, "西北角实线"}, {90, "东北角实线"}}));
 }
 
 TEST_F(TemplatePdf, SaveFailureLeavesTheFileAsItWas) {

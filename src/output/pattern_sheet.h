@@ -1,0 +1,71 @@
+#pragma once
+// A fitting's true-size flat pattern laid out on one sheet, millimetres, as
+// both the DXF file and the printed template show it: the pieces side by
+// side, left to right in the pattern's order, their boxes (outline, marks,
+// labels and name) a gap apart on the base line y = 0, and the title block
+// below it from x = 0: the fitting, every input as typed, the rounding, the
+// surface the pattern is developed on, the pieces to cut, the pattern's
+// checks, each piece's area and weight and the marking lines' legend.
+
+#include <string>
+#include <vector>
+
+#include "core/flat_pattern.h"
+#include "core/window_design.h"
+
+namespace korvel::cad {
+
+struct Box {
+    double minX = 0, minY = 0, maxX = 0, maxY = 0;
+    double width() const { return maxX - minX; }
+    double height() const { return maxY - minY; }
+    // True when the two boxes share more than an edge.
+    bool overlaps(const Box& other) const;
+};
+
+struct SheetText {
+    std::string text;  // UTF-8, as it reads
+    Point2 at;         // left end of the base line
+    double height = 0;
+};
+
+// The drawing as it goes into the file, millimetres.
+struct PatternSheet {
+    std::vector<Polyline> outlines;  // the pieces' outlines moved into place
+    std::vector<MarkLine> marks;
+    std::vector<SheetText> texts;    // labels and names first, then the title block
+    size_t pieceTexts = 0;           // texts before the title block
+    std::vector<Box> pieces;         // each piece's box with its labels and name, in place
+    Box extents;                     // everything
+    double textHeight = 0;           // of the names and the title block
+};
+
+// How the marking lines of one kind are drawn and named.
+struct MarkStyle {
+    MarkKind kind;
+    int cadColour;                   // CAD colour number
+    unsigned char red, green, blue;  // on paper
+    const char* legend;              // in the title block: "绿色 素线"
+};
+// Generators green, triangulation lines cyan, bends red, seams magenta,
+// quarter lines blue, the centre line orange.
+const MarkStyle& markStyle(MarkKind kind);
+
+// The width a text takes, as the boxes reckon it: a Chinese character about
+// as wide as the text is high, anything else about seven tenths of it.
+double estimatedTextWidth(const std::string& text, double height);
+
+// The points of `arc` strictly between its ends, `steps` equal steps apart.
+std::vector<Point2> pointsWithin(const BulgeArc& arc, int steps);
+
+// The title block's lines, top to bottom. `e` must not be rejected.
+std::vector<std::string> titleBlockLines(const PatternExport& e);
+
+// Lays the pieces out and sets the title block under them. `e` must not be
+// rejected.
+PatternSheet layOutPattern(const PatternExport& e);
+
+// The box round the pieces (outlines, marks, labels, names), without the title block.
+Box piecesBox(const PatternSheet& sheet);
+
+}  // namespace korvel::cad

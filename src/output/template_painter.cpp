@@ -1,0 +1,421 @@
+#include "output/template_painter.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "core/numbers.h"
+
+namespace korvel {
+namespace {
+
+// The installed face "宋体" stands for (the application's substitution), named
+// directly, so that Latin text is set in it too; another face fills in only
+// for a character it lacks (the minus sign).
+QString templateFamily() {
+    const QString name = QString::fromUtf8("宋体");
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : QFont::substitutes(name))
+        if (installed.contains(family)) return family;
+    return name;
+}
+
+constexpr double kPi = 3.14159265358979323846;
+
+// The template's lines, mm.
+constexpr double kCutPen = 0.35;
+constexpr double kMarkPen = 0.25;
+constexpr double kThinPen = 0.15;
+
+std::string orientationText(const TiledTemplate& t) { return t.landscape ? "横向" : "纵向"; }
+
+QColor markColor(MarkKind kind) {
+    const cad::MarkStyle& style = cad::markStyle(kind);
+    return {style.red, style.green, style.blue};
+}
+
+// The edge from `a` to `b` with a's bulge, into a path in pattern coordinates
+// (y upwards): a true arc for a bulge.
+void addEdge(QPainterPath& path, const Vertex& a, const Vertex& b) {
+    if (a.bulge == 0) {
+        path.lineTo(b.x, b.y);
+        return;
+    }
+    const std::optional<BulgeArc> arc = bulgeArc(a, b);
+    if (!arc) return;
+    const double radius = arc->radius, start = arc->start, sweep = arc->sweep;
+    const double centreX = arc->centre.x, centreY = arc->centre.y;
+    // Qt measures arc angles with y downwards; the path's y is upwards.
+    path.arcTo(QRectF(centreX - radius, centreY - radius, 2 * radius, 2 * radius), -start * 180 / kPi,
+               -sweep * 180 / kPi);
+    path.lineTo(b.x, b.y);
+}
+
+QPainterPath outlinePath(const Polyline& line) {
+    QPainterPath path;
+    const size_t n = line.vertices.size();
+    if (n == 0) return path;
+    path.moveTo(line.vertices[0].x, line.vertices[0].y);
+    for (size_t i = 0; i + 1 < n; ++i) addEdge(path, line.vertices[i], line.vertices[i + 1]);
+    if (line.closed && n > 1) addEdge(path, line.vertices[n - 1], line.vertices[0]);
+    path.closeSubpath();
+    return path;
+}
+
+bool meets(const QRectF& a, const PatternExtent& w) {
+    return a.left() <= w.maxX && a.right() >= w.minX && a.top() <= w.maxY && a.bottom() >= w.minY;
+}
+
+class TemplatePainter {
+public:
+    TemplatePainter(const PrintedTemplate& t, QPagedPaintDevice& device, QPainter& painter)
+        : t_(t), device_(device), p_(painter), dotsPerMm_(device.logicalDpiX() / 25.4), family_(templateFamily()) {
+        for (const Polyline& line : t.sheet.outlines) {
+            QPainterPath path = outlinePath(line);
+            bounds_.push_back(path.boundingRect());
+            outlines_.push_back(std::move(path));
+        }
+    }
+
+    void paint() {
+        const int total = t_.pageCount();
+        int number = 1;
+        for (int i = 0; i < t_.infoPages; ++i, ++number) {
+            if (number > 1) device_.newPage();
+            startPage();
+            infoPage(i, number, total);
+        }
+        for (const TemplatePage& page : t_.tiles.pages) {
+            if (!page.printed) continue;
+            if (number > 1) device_.newPage();
+            startPage();
+            tilePage(page, number, total);
+            ++number;
+        }
+    }
+
+private:
+    void startPage() {
+        p_.resetTransform();
+        p_.scale(dotsPerMm_, dotsPerMm_);
+        p_.setRenderHint(QPainter::Antialiasing, true);
+    }
+
+    QPen pen(double width, QColor colour = Qt::black, Qt::PenStyle style = Qt::SolidLine) const {
+        QPen pen(colour, width, style, Qt::FlatCap, Qt::MiterJoin);
+        pen.setCosmetic(false);
+        return pen;
+    }
+
+    QFont font(double heightMm) const {
+        QFont f(family_);
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(heightMm * dotsPerMm_))));
+        f.setHintingPreference(QFont::PreferNoHinting);
+        return f;
+    }
+
+    double textWidth(const std::string& text, double heightMm) const {
+        return QFontMetricsF(font(heightMm), &device_).horizontalAdvance(QString::fromStdString(text)) / dotsPerMm_;
+    }
+
+    // Text with its base line's left end at `at`, page mm; `angle` degrees clockwise.
+    void text(QPointF at, const std::string& s, double heightMm, QColor colour = Qt::black, double angle = 0) {
+        if (s.empty()) return;
+        p_.save();
+        p_.translate(at);
+        if (angle != 0) p_.rotate(angle);
+        p_.scale(1 / dotsPerMm_, 1 / dotsPerMm_);
+        p_.setFont(font(heightMm));
+        p_.setPen(colour);
+        p_.drawText(QPointF(0, 0), QString::fromStdString(s));
+        p_.restore();
+    }
+
+    // Text no wider than `width`: a longer line is narrowed to fit.
+    void fittedText(QPointF at, const std::string& s, double heightMm, double width) {
+        const double natural = textWidth(s, heightMm);
+        if (natural <= width || natural <= 0) {
+            text(at, s, heightMm);
+            return;
+        }
+        p_.save();
+        p_.translate(at);
+        p_.scale(width / natural, 1);
+        text({0, 0}, s, heightMm);
+        p_.restore();
+    }
+
+    void centredText(QPointF centre, const std::string& s, double heightMm, QColor colour = Qt::black) {
+        text({centre.x() - textWidth(s, heightMm) / 2, centre.y() + 0.35 * heightMm}, s, heightMm, colour);
+    }
+
+    // ---- the foot of every page --------------------------------------------
+
+    void checkSquare() {
+        const MmRect r = checkSquareRect(t_.tiles);
+        p_.setBrush(Qt::NoBrush);
+        p_.setPen(pen(0.3));
+        p_.drawRect(QRectF(r.left, r.top, r.width, r.height));
+        // Its size beside it: over its top edge and along its right edge.
+        centredText({r.left + r.width / 2, r.top - 3}, "100 mm", 3.5);
+        text({r.right() + 2, r.top + r.height / 2 - textWidth("100 mm", 3.5) / 2}, "100 mm", 3.5, Qt::black, 90);
+        const double x = r.left + r.width / 2;
+        centredText({x, r.top + 38}, "检验方框", 4.5);
+        centredText({x, r.top + 47}, "100 mm × 100 mm", 3.5);
+        centredText({x, r.top + 56}, "量一量：尺寸不对，", 3);
+        centredText({x, r.top + 61}, "就是打印时缩放了，", 3);
+        centredText({x, r.top + 66}, "请按实际大小重印。", 3);
+    }
+
+    // The pages laid out as the pattern, scaled into `region`; `current` filled.
+    void pageMap(const MmRect& region, const TemplatePage* current) {
+        const TiledTemplate& tiles = t_.tiles;
+        if (tiles.pages.empty() || region.width <= 0 || region.height <= 0) return;
+        const PatternExtent& first = tiles.pages.front().window;
+        const PatternExtent& last = tiles.pages.back().window;
+        const double left = first.minX, top = first.maxY;
+        const double width = last.maxX - left, height = top - last.minY;
+        const double s = std::min(region.width / width, region.height / height);
+        const double ox = region.left + (region.width - width * s) / 2;
+        const double oy = region.top;
+        const auto at = [&](double x, double y) { return QPointF(ox + (x - left) * s, oy + (top - y) * s); };
+
+        // Printed pages framed, the left-out ones only dotted.
+        for (bool printed : {false, true}) {
+            p_.setPen(printed ? pen(0.2, QColor(120, 120, 120)) : pen(0.1, QColor(170, 170, 170), Qt::DotLine));
+            for (const TemplatePage& page : tiles.pages) {
+                if (page.printed != printed) continue;
+                const QRectF cell(at(page.window.minX, page.window.maxY), at(page.window.maxX, page.window.minY));
+                p_.setBrush(current == &page ? QBrush(QColor(255, 236, 150)) : QBrush(Qt::NoBrush));
+                p_.drawRect(cell);
+            }
+        }
+        p_.setBrush(Qt::NoBrush);
+        // The pieces' outlines.
+        p_.save();
+        p_.translate(ox - left * s, oy + top * s);
+        p_.scale(s, -s);
+        p_.setPen(pen(0.25 / s));
+        for (const QPainterPath& path : outlines_) p_.drawPath(path);
+        p_.restore();
+        // The names, in the part of each page no neighbour covers.
+        const double overlap = tiles.margins.overlap * s;
+        const double cellWidth = (tiles.content.width - tiles.margins.overlap) * s;
+        const double cellHeight = (tiles.content.height - tiles.margins.overlap) * s;
+        const double h = std::min({4.0, cellHeight * 0.4, cellWidth / 3});
+        if (h < 1.2) return;
+        for (const TemplatePage& page : tiles.pages) {
+            if (!page.printed) continue;
+            const QPointF corner = at(page.window.minX, page.window.maxY);
+            const double w = page.right.empty() ? cellWidth + overlap : cellWidth;
+            const double hh = page.below.empty() ? cellHeight + overlap : cellHeight;
+            centredText({corner.x() + w / 2, corner.y() + hh / 2}, page.name, h, QColor(60, 60, 60));
+        }
+    }
+
+    // ---- information pages ---------------------------------------------------
+
+    void infoPage(int index, int number, int total) {
+        const TiledTemplate& tiles = t_.tiles;
+        const double left = tiles.content.left, top = tiles.content.top;
+        text({left, top + 7}, t_.pattern.pattern.fitting + "  1:1 样板", 7);
+        const std::string pageText = "第 " + std::to_string(number) + " 页，共 " + std::to_string(total) + " 页";
+        text({tiles.content.right() - textWidth(pageText, 3.5), top + 7}, pageText, 3.5);
+        const int printed = tiles.printedPages();
+        const int left_out = static_cast<int>(tiles.pages.size()) - printed;
+        text({left, top + 14},
+             "纸张 " + tiles.paper.name + " " + orientationText(tiles) + "：说明 " + std::to_string(t_.infoPages) +
+                 " 页，样板 " + std::to_string(tiles.rows) + " 行 × " + std::to_string(tiles.columns) + " 列共 " +
+                 std::to_string(printed) + " 页" +
+                 (left_out > 0 ? "（" + std::to_string(left_out) + " 页空白，不印）" : "") + "，相邻页重叠 " +
+                 numberText(tiles.margins.overlap) + " mm",
+             3.5);
+        const PatternExtent& e = tiles.extent;
+        text({left, top + 19.5},
+             "样板外形 " + roundedText(e.maxX - e.minX, 0) + " mm × " + roundedText(e.maxY - e.minY, 0) +
+                 " mm，比例 1:1（纸上 1 mm 即样板 1 mm）",
+             3.5);
+        p_.setPen(pen(kThinPen));
+        p_.drawLine(QPointF(left, top + kInfoHeaderHeight - 2), QPointF(tiles.content.right(), top + kInfoHeaderHeight - 2));
+
+        const size_t perPage = static_cast<size_t>(t_.rowsPerInfoPage);
+        const size_t from = static_cast<size_t>(index) * perPage;
+        const size_t to = std::min(t_.infoRows.size(), from + perPage);
+        double y = top + kInfoHeaderHeight + kInfoLinePitch;
+        for (size_t i = from; i < to; ++i, y += kInfoLinePitch) infoRow(t_.infoRows[i], left, y);
+
+        checkSquare();
+        if (index == 0) {
+            const MmRect region = footRegion(t_.tiles);
+            text({region.left, region.top + 4}, "拼接图（样板页在图案上的位置）", 3.5);
+            pageMap({region.left, region.top + 8, region.width, region.height - 8}, nullptr);
+        }
+    }
+
+    void infoRow(const InfoRow& row, double left, double y) {
+        constexpr double kBoxColumn = 62;  // a listing box's width on the page, mm
+        // A surface line's text columns, in average character widths of this
+        // share of the text height.
+        constexpr double kColumnWidth = 0.5;
+        switch (row.kind) {
+            case InfoRow::Kind::Heading:
+                fittedText({left, y}, row.text, kInfoTextHeight * 1.2, t_.tiles.content.width);
+                break;
+            case InfoRow::Kind::Text:
+                fittedText({left, y}, row.text, kInfoTextHeight, t_.tiles.content.width);
+                break;
+            case InfoRow::Kind::Cells:
+                for (size_t i = 0; i < row.cells.size(); ++i)
+                    text({left + 4 + static_cast<double>(i) * kBoxColumn, y}, row.cells[i], kInfoTextHeight);
+                break;
+            case InfoRow::Kind::Columns: {
+                // At the window's text columns, as on its surface.
+                const double column = kColumnWidth * kInfoTextHeight;
+                double x = left;
+                for (const TextItem& item : row.items) {
+                    if (item.column > 0) x = left + (item.column - 1) * column;
+                    text({x, y}, item.text, kInfoTextHeight);
+                    x += textWidth(item.text, kInfoTextHeight);
+                }
+                break;
+            }
+            case InfoRow::Kind::Blank:
+                break;
+        }
+    }
+
+    // ---- template pages ------------------------------------------------------
+
+    void tilePage(const TemplatePage& page, int number, int total) {
+        const TiledTemplate& tiles = t_.tiles;
+        const MmRect& c = tiles.content;
+        const PatternExtent& w = page.window;
+        const double ov = tiles.margins.overlap;
+        const QRectF content(c.left, c.top, c.width, c.height);
+
+        // The overlap strips a neighbour is laid on: right and bottom.
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(QColor(228, 228, 228));
+        if (!page.right.empty()) p_.drawRect(QRectF(c.right() - ov, c.top, ov, c.height));
+        if (!page.below.empty()) p_.drawRect(QRectF(c.left, c.bottom() - ov, c.width, ov));
+        p_.setBrush(Qt::NoBrush);
+
+        // The pattern, clipped to the page's window.
+        p_.save();
+        p_.setClipRect(content);
+        p_.save();
+        p_.translate(c.left - w.minX, c.top + w.maxY);
+        p_.scale(1, -1);
+        p_.setPen(pen(kCutPen));
+        for (size_t i = 0; i < outlines_.size(); ++i)
+            if (meets(bounds_[i], w)) p_.drawPath(outlines_[i]);
+        for (const MarkLine& m : t_.sheet.marks) {
+            const QRectF box = QRectF(QPointF(m.from.x, m.from.y), QPointF(m.to.x, m.to.y)).normalized();
+            if (!meets(box, w)) continue;
+            p_.setPen(pen(kMarkPen, markColor(m.kind)));
+            p_.drawLine(QPointF(m.from.x, m.from.y), QPointF(m.to.x, m.to.y));
+        }
+        p_.restore();
+        for (size_t i = 0; i < t_.sheet.pieceTexts && i < t_.sheet.texts.size(); ++i) {
+            const cad::SheetText& s = t_.sheet.texts[i];
+            const double width = textWidth(s.text, s.height);
+            if (s.at.x > w.maxX || s.at.x + width < w.minX || s.at.y > w.maxY || s.at.y + s.height < w.minY) continue;
+            text({c.left + s.at.x - w.minX, c.top + w.maxY - s.at.y}, s.text, s.height);
+        }
+        registrationMarks(page);
+        p_.restore();
+
+        // The window's edge: where a page is cut to lie on its neighbours.
+        p_.setPen(pen(kThinPen, QColor(110, 110, 110), Qt::DashLine));
+        p_.drawRect(content);
+
+        // Neighbours at the edges, in the margin.
+        const double m = tiles.margins.margin;
+        const QColor grey(70, 70, 70);
+        if (!page.above.empty()) centredText({c.left + c.width / 2, m / 2}, "上接 " + page.above + " ↑", 3, grey);
+        if (!page.below.empty())
+            centredText({c.left + c.width / 2, c.bottom() + 3.5}, "下接 " + page.below + " ↓", 3, grey);
+        if (!page.left.empty()) {
+            const std::string s = "← 左接 " + page.left;
+            text({m / 2 + 1, c.top + c.height / 2 + textWidth(s, 3) / 2}, s, 3, grey, -90);
+        }
+        if (!page.right.empty()) {
+            const std::string s = "右接 " + page.right + " →";
+            text({c.right() + m / 2 - 1, c.top + c.height / 2 - textWidth(s, 3) / 2}, s, 3, grey, 90);
+        }
+
+        checkSquare();
+        const MmRect region = footRegion(t_.tiles);
+        text({region.left, region.top + 14}, page.name, 14);
+        const std::string pageText = "第 " + std::to_string(number) + " 页，共 " + std::to_string(total) + " 页";
+        text({region.right() - textWidth(pageText, 3), region.top + 4}, pageText, 3);
+        double y = region.top + 20;
+        const auto line = [&](const std::string& s) {
+            text({region.left, y}, s, 3);
+            y += 4.2;
+        };
+        line(t_.pattern.pattern.fitting + "  1:1 样板");
+        const auto name = [](const std::string& n) { return n.empty() ? std::string("—") : n; };
+        line("上 " + name(page.above) + "   下 " + name(page.below) + "   左 " + name(page.left) + "   右 " +
+             name(page.right));
+        if (!page.right.empty() || !page.below.empty())
+            line("灰色重叠区 " + numberText(ov) + " mm：" +
+                 (page.right.empty() ? "" : page.right + " 叠右边") +
+                 (!page.right.empty() && !page.below.empty() ? "，" : "") +
+                 (page.below.empty() ? "" : page.below + " 叠下边"));
+        pageMap({region.left, y, region.width, region.bottom() - y}, &page);
+    }
+
+    void registrationMarks(const TemplatePage& page) {
+        constexpr double kMarkRadius = 4;  // the circle's, mm
+        constexpr double kMarkArm = 6;     // half the cross, mm
+        const MmRect& c = t_.tiles.content;
+        const PatternExtent& w = page.window;
+        const double half = t_.tiles.margins.overlap / 2;
+        // Marks in pattern coordinates: the same points on both pages of a strip.
+        std::vector<QPointF> marks;
+        const double midX = (w.minX + w.maxX) / 2, midY = (w.minY + w.maxY) / 2;
+        const auto vertical = [&](double x) {
+            for (double y : {w.maxY - half, midY, w.minY + half}) marks.emplace_back(x, y);
+        };
+        const auto horizontal = [&](double y) {
+            for (double x : {w.minX + half, midX, w.maxX - half}) marks.emplace_back(x, y);
+        };
+        if (!page.left.empty()) vertical(w.minX + half);
+        if (!page.right.empty()) vertical(w.maxX - half);
+        if (!page.above.empty()) horizontal(w.maxY - half);
+        if (!page.below.empty()) horizontal(w.minY + half);
+        p_.setPen(pen(0.2));
+        p_.setBrush(Qt::NoBrush);
+        for (const QPointF& m : marks) {
+            const QPointF at(c.left + m.x() - w.minX, c.top + w.maxY - m.y());
+            p_.drawEllipse(at, kMarkRadius, kMarkRadius);
+            p_.drawLine(at - QPointF(kMarkArm, 0), at + QPointF(kMarkArm, 0));
+            p_.drawLine(at - QPointF(0, kMarkArm), at + QPointF(0, kMarkArm));
+        }
+    }
+
+    const PrintedTemplate& t_;
+    QPagedPaintDevice& device_;
+    QPainter& p_;
+    double dotsPerMm_;
+    QString family_;
+    std::vector<QPainterPath> outlines_;
+    std::vector<QRectF> bounds_;
+};
+
+}  // namespace
+
+bool paintTemplate(const PrintedTemplate& t, QPagedPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    TemplatePainter(t, device, painter).paint();
+    return painter.end();
+}
+
+}  // namespace korvel
