@@ -24,7 +24,7 @@ Outcome plainRefusal(const std::string& message, const std::string& focus) {
 }
 
 Outcome& stop(Outcome& out, const Outcome& refusal) {
-    out.effects.insert(out.effects.end(), refusal.effects.begin(), refusal.effects.end());
+    for (const Effect& e : refusal.effects) out.effect(e);
     out.stopped = true;
     return out;
 }

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -85,12 +86,33 @@ using Effect = std::variant<ShowMessage, SetBoxText, FocusBox, ClearListing, Set
                             SetListingColour, AddListingLine, SetCaption, SetVisible, MoveControl,
                             PlaceLine, Draw>;
 
+// What a command leaves shown as its result, as a value: what it said in
+// message boxes, the captions it set, what its listing boxes hold and the
+// text lines it printed on the surface. The printed template repeats it.
+struct Listing {
+    std::vector<std::string> messages;  // in the order shown
+    // Every caption the command set (result labels and relabelled captions),
+    // in the order each was first set, with the text it was left with.
+    std::vector<std::pair<std::string, std::string>> captions;
+    std::map<std::string, std::string> headings;            // by listing box key
+    std::map<std::string, std::vector<std::string>> lines;  // by listing box key
+    std::vector<TextLineOp> surface;  // printed since the surface was last cleared
+
+    // Keeps what `e` shows; other effects leave it as it is.
+    void record(const Effect& e);
+    void record(const Primitive& p);
+};
+
 struct Outcome : Canvas {
+    // Added through effect() and the canvas operations, never straight:
+    // `listing` follows them.
     std::vector<Effect> effects;
     // A check stopped the command before it ran to its end.
     bool stopped = false;
     // Values the window keeps for its next command (the scale of its plan).
     std::map<std::string, double> memory;
+    // What the effects leave shown as the command's result.
+    Listing listing;
 
     // A drawing runs to hundreds of operations (the elbow's middle section at
     // 100 divisions to about 1 250 with its listing): room for them comes at
@@ -100,9 +122,13 @@ struct Outcome : Canvas {
     // map, fault in and unmap its effects every time it runs.
     void add(Primitive primitive) override {
         if (effects.capacity() < kDrawingCapacity) effects.reserve(kDrawingCapacity);
+        listing.record(primitive);
         effects.emplace_back(Draw{std::move(primitive)});
     }
-    void effect(Effect e) { effects.push_back(std::move(e)); }
+    void effect(Effect e) {
+        listing.record(e);
+        effects.push_back(std::move(e));
+    }
 
     static constexpr std::size_t kDrawingCapacity = 1536;  // 1536 * 80 bytes = 120 KiB
 };

@@ -1,7 +1,6 @@
 #include "output/template_listing.h"
 
 #include <algorithm>
-#include <map>
 
 namespace korvel {
 namespace {
@@ -37,40 +36,23 @@ std::vector<ListingBlock> templateListing(const WindowDesign& design, const Form
         const Outcome outcome = command->run(state);
         ListingBlock block;
         block.command = trimmedCaption(command->caption);
-        std::map<std::string, size_t> boxIndex;
-        for (size_t i = 0; i < design.listingBoxes.size(); ++i) boxIndex[design.listingBoxes[i].key()] = i;
-        block.headings.assign(design.listingBoxes.size(), "");
-        block.boxes.assign(design.listingBoxes.size(), {});
-        std::map<std::string, std::string> captions;
-        std::vector<std::string> captionOrder;
-        for (const auto& effect : outcome.effects) {
-            if (const auto* m = std::get_if<ShowMessage>(&effect)) {
-                std::string text = m->text;
-                std::replace(text.begin(), text.end(), '\n', ' ');
-                block.messages.push_back(text);
-            } else if (const auto* c = std::get_if<SetCaption>(&effect)) {
-                if (!captions.contains(c->key)) captionOrder.push_back(c->key);
-                captions[c->key] = c->text;
-            } else if (const auto* h = std::get_if<SetListingHeading>(&effect)) {
-                if (boxIndex.contains(h->key)) block.headings[boxIndex[h->key]] = h->text;
-            } else if (const auto* l = std::get_if<AddListingLine>(&effect)) {
-                if (boxIndex.contains(l->key)) block.boxes[boxIndex[l->key]].push_back(l->text);
-            } else if (const auto* cl = std::get_if<ClearListing>(&effect)) {
-                if (boxIndex.contains(cl->key)) {
-                    block.headings[boxIndex[cl->key]].clear();
-                    block.boxes[boxIndex[cl->key]].clear();
-                }
-            } else if (const auto* d = std::get_if<Draw>(&effect)) {
-                if (std::holds_alternative<ClearOp>(d->primitive)) block.surface.clear();
-                if (const auto* line = std::get_if<TextLineOp>(&d->primitive)) {
-                    if (isBlankLine(*line) && (block.surface.empty() || isBlankLine(block.surface.back()))) continue;
-                    block.surface.push_back(*line);
-                }
-            }
+        const Listing& shown = outcome.listing;
+        for (std::string text : shown.messages) {
+            std::replace(text.begin(), text.end(), '\n', ' ');
+            block.messages.push_back(text);
         }
+        for (const ControlName& box : design.listingBoxes) {
+            const auto heading = shown.headings.find(box.key());
+            block.headings.push_back(heading == shown.headings.end() ? "" : heading->second);
+            const auto lines = shown.lines.find(box.key());
+            block.boxes.push_back(lines == shown.lines.end() ? std::vector<std::string>{} : lines->second);
+        }
+        // A run of empty surface lines is kept as one.
+        for (const TextLineOp& line : shown.surface)
+            if (!isBlankLine(line) || (!block.surface.empty() && !isBlankLine(block.surface.back())))
+                block.surface.push_back(line);
         // What a caption shows in the end; captions emptied show nothing.
-        for (const std::string& key : captionOrder) {
-            std::string text = captions[key];
+        for (auto [key, text] : shown.captions) {
             std::replace(text.begin(), text.end(), '\n', ' ');
             if (text.find_first_not_of(' ') != std::string::npos) block.captions.push_back(text);
         }
