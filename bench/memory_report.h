@@ -1,7 +1,7 @@
 #pragma once
-// The memory lines of the start-up measure, printed by Korvel's probe and by
-// the bare application it is compared with. Header only, so that the bare
-// application shares it without linking Korvel.
+// The memory lines of the start-up measure, printed by Korvel's start-up probe
+// and by the bare application it is compared with. Header only, so that the
+// bare application shares it without linking Korvel.
 
 #include <cstdio>
 #include <cstdlib>
