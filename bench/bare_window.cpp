@@ -1,6 +1,6 @@
 // The yardstick of the start-up measurement: a bare Qt application that shows
-// one empty widget and reports its first paint as Korvel's probe does
-// (KORVEL_STARTUP_PROBE, see probeStartup in src/app/application.h):
+// one empty widget and reports its first paint as Korvel's start-up probe does
+// (KORVEL_STARTUP_PROBE, see bench/startup_probe.cpp):
 //   first-paint main 120.3 ms
 //   window main 640x480
 //   memory VmHWM 40123 kB
@@ -16,7 +16,7 @@
 #include <memory>
 #include <vector>
 
-#include "ui/memory_report.h"
+#include "memory_report.h"
 
 namespace {
 

@@ -2,16 +2,17 @@
 # Start-up measurement: Korvel against a bare Qt application showing one empty
 # widget, in one run on one X server (Xvfb, the xcb platform).
 #   bench/startup.sh BUILD_DIR [RUNS]     (RUNS defaults to 11)
-# Each run launches the bare window, then Korvel, with KORVEL_STARTUP_PROBE set
-# to the launch time; each reports its first paints and peak memory (see
-# probeStartup in src/app/application.h) and quits. Prints the medians, the
-# ratio of the main windows' first paints and each fitting window's first
-# paint after its menu command. Exits 1 when a program failed to report.
+# Each run launches the bare window, then Korvel's start-up probe (which starts
+# as the program does), with KORVEL_STARTUP_PROBE set to the launch time; each
+# reports its first paints and peak memory (see bench/startup_probe.cpp) and
+# quits. Prints the medians, the ratio of the main windows' first paints and
+# each fitting window's first paint after its menu command. Exits 1 when a
+# program failed to report.
 set -euo pipefail
 
 build=${1:?usage: bench/startup.sh BUILD_DIR [RUNS]}
 runs=${2:-11}
-korvel=$build/korvel
+korvel=$build/bench/korvel_startup_probe
 bare=$build/bench/korvel_bare_window
 for program in "$korvel" "$bare"; do
     [[ -x $program ]] || { echo "startup.sh: $program is not built" >&2; exit 1; }

@@ -11,10 +11,10 @@
 //   CONTROL|BOX 1|BOX 2|...|LIST 1|LIST 2|...
 //
 // CONTROL is up to five characters, each read as a choice counted from '0'
-// (wrapping around its table): the window of the family, the rounding (odd:
-// decimals), the outer width, the outer height and the remembered scale; a
-// missing character or '0' is the window as it opens (first window, whole
-// numbers, opening size, nothing remembered). The boxes follow in the order
+// (wrapping around its table): the window among those the target runs, the
+// rounding (odd: decimals), the outer width, the outer height and the
+// remembered scale; a missing character or '0' is the window as it opens
+// (first window, whole numbers, opening size, nothing remembered). The boxes follow in the order
 // of the window's panel, then its lists; a missing field keeps the preset.
 // A list field "#k" picks the list's item k (wrapping), anything else is
 // taken as the list's text as it stands. Box texts are made valid UTF-8 the
@@ -22,8 +22,9 @@
 //
 //   "0"                         the presets
 //   "01|1e999"                  the first box too large, listed with decimals
-//   "0|1120|560|90|10|#0|#3"    the elbow with R = D / 2, its first list's
-//                               first item and its second list's fourth
+//   "0|1120|560|90|10|#0|#3"    the first window (the elbow) with R = D / 2,
+//                               its first list's first item and its second
+//                               list's fourth
 
 #include <cstddef>
 #include <cstdint>

@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 seconds=${2:-20}
 shift $(($# < 2 ? $# : 2))
 targets=("$@")
-((${#targets[@]})) || targets=(numbers elbow tee frustum transition)
+((${#targets[@]})) || targets=(numbers fittings)
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

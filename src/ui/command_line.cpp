@@ -338,7 +338,7 @@ std::string wrapped(const std::string& text, int indent, size_t width) {
 
 }  // namespace
 
-bool isCommandLine(const std::vector<std::string>& args) { return !args.empty() && args[0] != "--screenshots"; }
+bool isCommandLine(const std::vector<std::string>& args) { return !args.empty(); }
 
 void printOutcome(const Outcome& outcome, std::ostream& out) {
     for (const auto& effect : outcome.effects) {

@@ -10,6 +10,8 @@
 namespace korvel::hardening {
 namespace {
 
+[[maybe_unused]] const bool covered = coverWindows({&elbowDesign});
+
 TEST(ElbowRandomInputs, EveryRecordIsRejectedOrListedAndDrawnFinite) {
     RunPlan plan;
     plan.design = &elbowDesign();

@@ -12,6 +12,8 @@
 namespace korvel::hardening {
 namespace {
 
+[[maybe_unused]] const bool covered = coverWindows({&rectFrustumDesign, &coneDesign});
+
 TEST(RectFrustumRandomInputs, EveryRecordIsRejectedOrListedAndDrawnFinite) {
     RunPlan plan;
     plan.design = &rectFrustumDesign();

@@ -633,4 +633,25 @@ RunSummary runListChanges(const WindowDesign& design, std::uint64_t givenSeed, i
     return summary;
 }
 
+namespace {
+
+// Filled while the test files' globals are made, before main.
+std::vector<const WindowDesign& (*)()>& coveredDesigns() {
+    static std::vector<const WindowDesign& (*)()> designs;
+    return designs;
+}
+
+}  // namespace
+
+bool coverWindows(std::initializer_list<const WindowDesign& (*)()> designs) {
+    coveredDesigns().insert(coveredDesigns().end(), designs);
+    return true;
+}
+
+std::set<const WindowDesign*> coveredWindows() {
+    std::set<const WindowDesign*> covered;
+    for (const auto design : coveredDesigns()) covered.insert(&design());
+    return covered;
+}
+
 }  // namespace korvel::hardening

@@ -10,8 +10,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -128,5 +130,15 @@ RunSummary runCommands(const RunPlan& plan);
 // Runs `records` random states through every list's `onChange` of the design
 // (the variant and direction lists), checking the outcomes the same way.
 RunSummary runListChanges(const WindowDesign& design, std::uint64_t seed, int records);
+
+// The windows whose commands the tests here run random records through. Each
+// test file names the windows it covers once, at namespace scope,
+//   [[maybe_unused]] const bool covered = coverWindows({&elbowDesign});
+// and the coverage test holds every window of the catalogue that computes to
+// them. Returns true.
+bool coverWindows(std::initializer_list<const WindowDesign& (*)()> designs);
+
+// The designs named so far.
+std::set<const WindowDesign*> coveredWindows();
 
 }  // namespace korvel::hardening

@@ -11,6 +11,8 @@
 namespace korvel::hardening {
 namespace {
 
+[[maybe_unused]] const bool covered = coverWindows({&teeDesign, &yTeeDesign});
+
 TEST(TeeRandomInputs, EveryRecordIsRejectedOrListedAndDrawnFinite) {
     RunPlan plan;
     plan.design = &teeDesign();

@@ -12,6 +12,8 @@
 namespace korvel::hardening {
 namespace {
 
+[[maybe_unused]] const bool covered = coverWindows({&roundTopDesign, &rectTopDesign});
+
 // Boundary texts both windows share: no circle, no rectangle, no height,
 // offsets that put the circle outside the rectangle.
 std::map<std::string, std::vector<std::string>> transitionTexts() {

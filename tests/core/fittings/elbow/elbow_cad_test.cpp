@@ -15,19 +15,14 @@
 #include "core/fittings/elbow/elbow_design.h"
 #include "output/dxf_writer.h"
 #include "support/files.h"
+#include "support/outcomes.h"
 
 namespace korvel {
 namespace {
 
 namespace fs = std::filesystem;
 
-FormState state(const std::map<std::string, std::string>& changes = {}, bool decimals = false) {
-    FormState s = elbowDesign().presetState();
-    for (const auto& [key, text] : changes) s.texts[key] = text;
-    s.decimals = decimals;
-    s.digits = decimals ? 2 : 0;
-    return s;
-}
+const testing::WindowState state{&elbowDesign};
 
 std::string fixed(double v) {
     char buffer[32];

@@ -13,6 +13,7 @@
 
 #include "core/fittings/elbow/elbow_design.h"
 #include "core/fittings/elbow/elbow_geometry.h"
+#include "support/outcomes.h"
 
 namespace korvel {
 namespace {
@@ -20,13 +21,7 @@ namespace {
 constexpr Rgb kRed = rgb(255, 0, 0);
 
 // The window's state right after opening, with some box texts changed.
-FormState state(const std::map<std::string, std::string>& changes = {}, bool decimals = false) {
-    FormState s = elbowDesign().presetState();
-    for (const auto& [key, text] : changes) s.texts[key] = text;
-    s.decimals = decimals;
-    s.digits = decimals ? 2 : 0;
-    return s;
-}
+const testing::WindowState state{&elbowDesign};
 
 // Clear the surface, clear both listing boxes, set the frame, empty the labels.
 std::vector<Effect> preparation() {
@@ -55,12 +50,7 @@ const std::vector<std::string> kEndLeft = {"L0 = 450", "L1 = 393", "L2 = 344", "
 const std::vector<std::string> kEndRight = {"L8 = 450",  "L9 = 508",  "L10 = 556", "L11 = 589", "L12 = 600",
                                             "L13 = 589", "L14 = 556", "L15 = 508", "L16 = 450"};
 
-std::vector<std::string> linesOf(const Outcome& out, const std::string& box) {
-    std::vector<std::string> lines;
-    for (const auto& e : out.effects)
-        if (const auto* line = std::get_if<AddListingLine>(&e); line && line->key == box) lines.push_back(line->text);
-    return lines;
-}
+using testing::linesOf;
 
 // The caption a label is left with.
 std::string captionOf(const Outcome& out, const std::string& label) {

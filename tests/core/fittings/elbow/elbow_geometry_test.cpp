@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/outcomes.h"
+
 namespace korvel {
 namespace {
 
@@ -22,13 +24,7 @@ constexpr Rgb kBlue = rgb(0, 0, 255);
 // D 1120, R 1680, 90°, wall 10, four segments, 16 divisions.
 ElbowInputs presets(int digits = 0) { return {1120, 1680, 90, 10, 4, 16, digits}; }
 
-template <class T>
-std::vector<T> only(const std::vector<Primitive>& primitives) {
-    std::vector<T> out;
-    for (const auto& p : primitives)
-        if (const T* t = std::get_if<T>(&p)) out.push_back(*t);
-    return out;
-}
+using testing::only;
 
 std::vector<Primitive> endPattern(const ElbowInputs& in) {
     Recording canvas;

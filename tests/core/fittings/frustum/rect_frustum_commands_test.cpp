@@ -13,17 +13,12 @@
 #include "core/fittings/frustum/frustum_design.h"
 #include "core/fittings/frustum/frustum_test_support.h"
 #include "core/fittings/frustum/rect_frustum_geometry.h"
+#include "support/outcomes.h"
 
 namespace korvel {
 namespace {
 
-FormState state(const std::map<std::string, std::string>& changes = {}, bool decimals = false) {
-    FormState s = rectFrustumDesign().presetState();
-    for (const auto& [key, text] : changes) s.texts[key] = text;
-    s.decimals = decimals;
-    s.digits = decimals ? 3 : 0;
-    return s;
-}
+const testing::WindowState state{&rectFrustumDesign};
 
 std::string label(int i) { return "Label1(" + std::to_string(i) + ")"; }
 

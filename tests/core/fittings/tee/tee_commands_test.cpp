@@ -15,6 +15,7 @@
 #include "core/fittings/tee/ytee_commands.h"
 #include "core/fittings/tee/ytee_geometry.h"
 #include "core/numbers.h"
+#include "support/outcomes.h"
 #include "support/program.h"
 
 namespace korvel {
@@ -25,10 +26,7 @@ constexpr const char* kAngleMessage = "请您正确输入两管之间夹角,程�
 
 FormState withChanges(const WindowDesign& design, const std::map<std::string, std::string>& changes,
                       bool decimals) {
-    FormState s = design.presetState();
-    for (const auto& [key, text] : changes) s.texts[key] = text;
-    s.decimals = decimals;
-    s.digits = decimals ? 3 : 0;
+    FormState s = testing::openedWith(design, changes, decimals);
     s.outerWidth = 15000;
     s.outerHeight = 10000;
     return s;
@@ -42,12 +40,7 @@ FormState yTee(const std::map<std::string, std::string>& changes = {}, bool deci
 
 ShowMessage plain(const std::string& text) { return {text, MessageIcon::None, ""}; }
 
-std::vector<std::string> linesOf(const Outcome& out, const std::string& box) {
-    std::vector<std::string> lines;
-    for (const auto& e : out.effects)
-        if (const auto* line = std::get_if<AddListingLine>(&e); line && line->key == box) lines.push_back(line->text);
-    return lines;
-}
+using testing::linesOf;
 
 template <class T>
 std::vector<T> effectsOf(const Outcome& out) {

@@ -10,19 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "support/outcomes.h"
+
 namespace korvel {
 namespace {
 
 // D = d = 1120 (less the allowance), 45°, short side 200, no wall, 32 parts.
 TeeInputs presets(int digits = 0) { return {1120, 1120 - kBranchAllowance, 45, 200, 0, 32, digits}; }
 
-template <class T>
-std::vector<T> only(const std::vector<Primitive>& primitives) {
-    std::vector<T> out;
-    for (const auto& p : primitives)
-        if (const T* t = std::get_if<T>(&p)) out.push_back(*t);
-    return out;
-}
+using testing::only;
 
 TEST(TeeGeometry, PresetBranchListing) {
     const TeeListing listing = branchListing(computeTee(presets()));

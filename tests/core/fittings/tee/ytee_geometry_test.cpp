@@ -7,19 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "support/outcomes.h"
+
 namespace korvel {
 namespace {
 
 // D 720, L 800, 75°, 16 parts.
 YTeeInputs presets(int digits = 0, int n = 16) { return {720, 800, 75, n, digits}; }
 
-template <class T>
-std::vector<T> only(const std::vector<Primitive>& primitives) {
-    std::vector<T> out;
-    for (const auto& p : primitives)
-        if (const T* t = std::get_if<T>(&p)) out.push_back(*t);
-    return out;
-}
+using testing::only;
 
 std::vector<Primitive> pattern(YTeePipe pipe, int n = 16) {
     Recording canvas;

@@ -12,6 +12,7 @@
 
 #include "core/fittings/transition/transition_design.h"
 #include "core/fittings/transition/transition_geometry.h"
+#include "support/outcomes.h"
 #include "support/program.h"
 
 namespace korvel {
@@ -19,19 +20,8 @@ namespace {
 
 using Changes = std::map<std::string, std::string>;
 
-FormState stateOf(const WindowDesign& design, const Changes& changes, bool decimals) {
-    FormState s = design.presetState();
-    for (const auto& [key, text] : changes) s.texts[key] = text;
-    s.decimals = decimals;
-    s.digits = decimals ? 3 : 0;
-    return s;
-}
-FormState roundTop(const Changes& changes = {}, bool decimals = false) {
-    return stateOf(roundTopDesign(), changes, decimals);
-}
-FormState rectTop(const Changes& changes = {}, bool decimals = false) {
-    return stateOf(rectTopDesign(), changes, decimals);
-}
+const testing::WindowState roundTop{&roundTopDesign};
+const testing::WindowState rectTop{&rectTopDesign};
 
 void append(std::vector<Effect>& to, const std::vector<Primitive>& drawn) {
     for (const auto& p : drawn) to.push_back(Draw{p});

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/outcomes.h"
+
 namespace korvel {
 namespace {
 
@@ -40,13 +42,7 @@ TransitionInputs rectTopOffsets(bool south = false) {
 
 using List = std::vector<double>;
 
-template <class T>
-std::vector<T> only(const std::vector<Primitive>& primitives) {
-    std::vector<T> out;
-    for (const auto& p : primitives)
-        if (const T* t = std::get_if<T>(&p)) out.push_back(*t);
-    return out;
-}
+using testing::only;
 
 // The listing's lines as "@25: m0=1341.641|@90: j0=1341.641", "" when empty.
 std::vector<std::string> listing(const std::vector<Primitive>& primitives) {

@@ -1,0 +1,124 @@
+// The start-up measurement behind bench/startup.sh: starts as the program
+// `korvel` starts its windows (font warm-up, QApplication, setUpApplication,
+// the main window) and reports, one line each on standard output:
+//   first-paint main 182.4 ms       launch to the main window's first paint
+//   window main 1024x720            the main window's size at that paint
+//   first-paint Form4 21.7 ms       menu item triggered to the window's first
+//   ...                             paint, every fitting in menu order, each
+//                                   left open
+//   memory VmHWM 51234 kB           peak memory with every window open, then
+//   ...                             the rest of printMemoryReport's lines
+//                                   (memory_report.h)
+// then quits (exit status 1 when a window did not paint within 10 s).
+// KORVEL_STARTUP_PROBE, when set to the launch time in seconds since the epoch
+// (bash's $EPOCHREALTIME), makes the first figure count from the launch;
+// otherwise it counts from the moment main was entered. A window's first
+// paint is over when the paint pass its first paint event starts is done.
+
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "core/catalogue.h"
+#include "memory_report.h"
+#include "ui/application.h"
+#include "ui/calculator_window.h"
+#include "ui/main_window.h"
+
+namespace korvel {
+namespace {
+
+// Reports the first paint of the main window, then of each fitting window
+// after its menu item, then the peak memory.
+class StartupProbe : public QObject {
+public:
+    StartupProbe(MainWindow& main, double launchedAgoMs, std::chrono::steady_clock::time_point entered)
+        : QObject(&main), main_(main), target_(&main), started_(entered), offsetMs_(launchedAgoMs) {
+        qApp->installEventFilter(this);
+        QTimer::singleShot(10000, this, [] {
+            std::fputs("first-paint timeout\n", stdout);
+            std::fflush(stdout);
+            QCoreApplication::exit(1);
+        });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint || !watched->isWidgetType()) return false;
+        QWidget* target = target_ != nullptr ? target_ : main_.openWindow(pending_);
+        if (target == nullptr || static_cast<QWidget*>(watched)->window() != target) return false;
+        const std::string name = target_ == &main_ ? "main" : target->objectName().toStdString();
+        target_ = nullptr;
+        pending_.clear();
+        // The window's first paint event starts a pass that paints all of its
+        // widgets; the time is taken once that pass is over.
+        QMetaObject::invokeMethod(
+            this,
+            [this, name] {
+                const double ms =
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
+                std::printf("first-paint %s %.1f ms\n", name.c_str(), ms + offsetMs_);
+                if (name == "main") std::printf("window main %dx%d\n", main_.width(), main_.height());
+                std::fflush(stdout);
+                next();
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void next() {
+        const auto& entries = fittingEntries();
+        if (opened_ == entries.size()) {
+            // Let the last window finish painting before the memory is read.
+            QTimer::singleShot(200, this, [] {
+                printMemoryReport();
+                QCoreApplication::exit(0);
+            });
+            return;
+        }
+        pending_ = entries[opened_++].menuName;
+        offsetMs_ = 0;
+        started_ = std::chrono::steady_clock::now();
+        main_.menuAction(pending_)->trigger();
+    }
+
+    MainWindow& main_;
+    QWidget* target_;      // the main window until it paints
+    std::string pending_;  // then the fitting whose window is awaited
+    std::size_t opened_ = 0;
+    std::chrono::steady_clock::time_point started_;
+    double offsetMs_;  // launch to `started_`
+};
+
+// Launch to `entered`, in milliseconds, when KORVEL_STARTUP_PROBE holds the
+// launch time in seconds since the epoch (its decimal separator follows the
+// locale); 0 otherwise.
+double launchedAgoMs(std::chrono::steady_clock::time_point entered) {
+    bool given = false;
+    const double launched = QString::fromLatin1(qgetenv("KORVEL_STARTUP_PROBE"))
+                                .replace(QLatin1Char(','), QLatin1Char('.'))
+                                .toDouble(&given);
+    if (!given || launched <= 1e9) return 0;
+    const double now = std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
+    const double sinceEntered = std::chrono::duration<double>(std::chrono::steady_clock::now() - entered).count();
+    return (now - sinceEntered - launched) * 1000.0;
+}
+
+}  // namespace
+}  // namespace korvel
+
+int main(int argc, char* argv[]) {
+    const auto entered = std::chrono::steady_clock::now();
+    korvel::FontConfigWarmUp fonts;
+    QApplication app(argc, argv);
+    korvel::setUpApplication();
+    fonts.join();
+    korvel::MainWindow window;
+    new korvel::StartupProbe(window, korvel::launchedAgoMs(entered), entered);
+    window.show();
+    return QApplication::exec();
+}

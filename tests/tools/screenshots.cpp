@@ -1,0 +1,114 @@
+// Screenshots of every window, taken as a user would reach them:
+//   korvel_screenshots [DIRECTORY]      (DIRECTORY defaults to ".")
+// Opens the main window and every fitting window in turn through the menu,
+// runs each of its compute commands with a screenshot after each
+// (Form4-elbow-end.png ...), saves a screenshot of each window after its first
+// command into DIRECTORY (Form1.png ... Form10.png), and closes each window
+// with its return command. Exits 0 when every window opened, showed its title
+// and brought the main window back; 1 otherwise. tests/ui/smoke_xvfb.sh runs
+// it under Xvfb.
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QTextStream>
+#include <QThread>
+#include <string>
+
+#include "core/catalogue.h"
+#include "ui/application.h"
+#include "ui/calculator_window.h"
+#include "ui/main_window.h"
+
+namespace korvel {
+namespace {
+
+void settle(int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+}
+
+bool saveShot(QWidget* window, const QString& path) {
+    QScreen* screen = window->screen();
+    QPixmap shot;
+    if (screen != nullptr && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        const QRect r = window->frameGeometry();
+        shot = screen->grabWindow(0, r.x(), r.y(), r.width(), r.height());
+    }
+    if (shot.isNull()) shot = window->grab();
+    return shot.save(path);
+}
+
+int takeScreenshots(const QString& directory) {
+    QDir().mkpath(directory);
+    QTextStream err(stderr);
+    int failures = 0;
+    MainWindow main;
+    main.show();
+    settle(1500);
+    if (!main.windowTitle().startsWith(QStringLiteral("  Korvel       "))) {
+        err << "main window title did not run the clock: " << main.windowTitle() << '\n';
+        ++failures;
+    }
+    if (!saveShot(&main, directory + "/Form1.png")) ++failures;
+    for (const auto& entry : fittingEntries()) {
+        main.menuAction(entry.menuName)->trigger();
+        CalculatorWindow* window = main.openWindow(entry.menuName);
+        if (window == nullptr) {
+            err << "no window for " << QString::fromStdString(entry.menuName) << '\n';
+            ++failures;
+            continue;
+        }
+        // Every compute command in turn, a shot after each (FormN-FITTING.png);
+        // FormN.png shows the window after its first one.
+        const QString name = QString::fromStdString(entry.design().objectName);
+        bool first = true;
+        for (const auto& command : entry.design().menu) {
+            if (!command.run) continue;
+            window->runCommand(command.name);
+            settle(500);
+            const std::string& shot = command.cliName.empty() ? command.name : command.cliName;
+            if (!saveShot(window, directory + "/" + name + "-" + QString::fromStdString(shot) + ".png"))
+                ++failures;
+            if (first && !saveShot(window, directory + "/" + name + ".png")) ++failures;
+            first = false;
+        }
+        settle(first ? 700 : 0);
+        if (!window->isVisible()) {
+            err << name << " is not visible\n";
+            ++failures;
+        }
+        if (first && !saveShot(window, directory + "/" + name + ".png")) ++failures;
+        // The way back to the main window: the menu's 返回 or 退出.
+        for (const auto& command : entry.design().menu)
+            if (command.name == "返回" || command.name == "退出") {
+                window->runCommand(command.name);
+                break;
+            }
+        settle(300);
+        if (!(main.windowState() & Qt::WindowMaximized)) {
+            err << name << " did not bring the main window back\n";
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace korvel
+
+int main(int argc, char* argv[]) {
+    // Read before the QApplication takes its own options out of argv.
+    const QString directory = argc > 1 ? QString::fromStdString(argv[1]) : QStringLiteral(".");
+    korvel::FontConfigWarmUp fonts;
+    QApplication app(argc, argv);
+    korvel::setUpApplication();
+    fonts.join();
+    return korvel::takeScreenshots(directory);
+}
