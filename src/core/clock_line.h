@@ -1,6 +1,6 @@
 #pragma once
 // The running date and time text that ends the title bars of the main window
-// and the elbow window. Pure C++: no Qt.
+// and of a calculator window whose design runs a title clock. Pure C++: no Qt.
 
 #include <string>
 

@@ -1,10 +1,11 @@
 #pragma once
 // The headless command line: `korvel list FITTING [name=value ...]` runs one
 // compute command of one window on its presets and prints what the window
-// would show; `korvel cad [name=value ...] -o FILE` writes the elbow's CAD
-// drawing; `korvel dxf FITTING [name=value ...] -o FILE` writes a window's
-// true-size flat pattern; `korvel pdf FITTING [name=value ...] [--page SIZE]
-// -o FILE` the same pattern as a full-size template tiled over printer pages;
+// would show; `korvel cad [name=value ...] -o FILE` writes the CAD drawing of
+// the window that has one; `korvel dxf FITTING [name=value ...] -o FILE`
+// writes a window's true-size flat pattern; `korvel pdf FITTING [name=value
+// ...] [--page SIZE] -o FILE` the same pattern as a full-size template tiled
+// over printer pages;
 // `korvel --help` lists the fittings and their inputs.
 
 #include <iosfwd>
