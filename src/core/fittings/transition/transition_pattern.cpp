@@ -247,16 +247,6 @@ double bulge(Point2 p0, Point2 mid, Point2 p1) {
     return cross(p1 - p0, mid - p0) < 0 ? b : -b;
 }
 
-bool finite(const Piece& piece) {
-    for (const Vertex& v : piece.outline.vertices)
-        if (!std::isfinite(v.x) || !std::isfinite(v.y) || !std::isfinite(v.bulge)) return false;
-    for (const MarkLine& mark : piece.marks)
-        if (!std::isfinite(mark.from.x) || !std::isfinite(mark.from.y) || !std::isfinite(mark.to.x) ||
-            !std::isfinite(mark.to.y))
-            return false;
-    return true;
-}
-
 TransitionPatternFault checkInputs(const TransitionGeometry& g) {
     if (g.fault != TransitionFault::None) return TransitionPatternFault::Geometry;
     const TransitionInputs& in = g.in;
@@ -355,7 +345,7 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     // fitting's top up.
     if (rectTop) flipUpDown(piece);
     if (polylineArea(piece.outline) < 0) reverse(piece.outline);
-    if (!finite(piece)) {
+    if (!pieceFinite(piece)) {
         result.fault = TransitionPatternFault::Geometry;
         return result;
     }
