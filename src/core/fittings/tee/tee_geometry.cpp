@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/numbers.h"
+#include "core/scale_bands.h"
 
 namespace korvel {
 namespace {
@@ -28,10 +29,6 @@ double meetingAngle(const TeeGeometry& g, int i) {
     const double s = meetingSine(g, i);
     return std::atan(s / std::sqrt(1 - s * s));
 }
-
-struct ScaleBand {
-    double from, to, s;
-};
 
 // Both ends of a band belong to it; the bands are tried in this order.
 constexpr ScaleBand kScaleBands[] = {
@@ -138,11 +135,7 @@ void drawBranch(const TeeGeometry& g, const BranchLayout& layout, Canvas& canvas
     for (int i = 0; i <= n; i += 2) canvas.text(layout.x(i) - 150, top(i) - 300, "L" + numberText(i));
 }
 
-double openingScale(double dTyped) {
-    for (const auto& band : kScaleBands)
-        if (dTyped >= band.from && dTyped <= band.to) return band.s;
-    return kOtherScale;
-}
+double openingScale(double dTyped) { return bandScale(kScaleBands, dTyped, kOtherScale); }
 
 void drawOpening(const TeeGeometry& g, double s, Canvas& canvas) {
     const int half = g.in.n / 2;
