@@ -103,9 +103,10 @@ void showTeeListing(Outcome& out, const TeeListing& listing, const char* titleKe
 Outcome teeDivisionsCommand(const FormState& state, const char* diameterKey, double allowance,
                             TeeListing (*list)(const TeeDivisions&)) {
     Outcome out;
+    if (const auto refused = teeTooLarge(state, {diameterKey})) return stop(out, *refused);
     const std::string& typed = state.text(diameterKey);
-    if (tooLarge(typed)) return stop(out, teeRefusal(kTooLarge, diameterKey));
-    const TeeDivisions v = computeTeeDivisions(val(typed) - allowance, wholeNumber(state.text(kDivisions)), state.digits);
+    const TeeDivisions v =
+        computeTeeDivisions(val(typed) - allowance, wholeNumber(state.text(kDivisions)), state.digits);
     if (const auto refused = divisionsRefusal(v.fault)) return stop(out, *refused);
     const TeeListing listing = list(v);
     clearListings(out);
@@ -139,10 +140,14 @@ FormState checkTeePresets(const FormState& state, Outcome& out) {
     return checked;
 }
 
-std::optional<Outcome> checkTee(const FormState& checked) {
-    for (const char* key : {kMainDiameter, kBranchDiameter, kAngle, kShortSide, kWall})
-        if (tooLarge(checked.text(key))) return teeRefusal(kTooLarge, key);
+std::optional<Outcome> teeTooLarge(const FormState& state, std::initializer_list<const char*> keys) {
+    for (const char* key : keys)
+        if (tooLarge(state.text(key))) return teeRefusal(kTooLarge, key);
     return std::nullopt;
+}
+
+std::optional<Outcome> checkTee(const FormState& checked) {
+    return teeTooLarge(checked, {kMainDiameter, kBranchDiameter, kAngle, kShortSide, kWall});
 }
 
 TeeInputs readTeeInputs(const FormState& checked) {

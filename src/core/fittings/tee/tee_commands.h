@@ -35,6 +35,7 @@
 // 等份 checks nothing of the two; it rejects only a branch diameter too large
 // to hold, an unusable n and an out-of-range circumference, as above.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -47,6 +48,10 @@ namespace korvel {
 // How the tee and Y-tee windows refuse a command: both listing boxes
 // emptied, then a plain message box focusing `focus` ("" for none).
 Outcome teeRefusal(const std::string& message, const std::string& focus);
+
+// The refusal of the first of `keys` whose box holds a number too large to
+// hold, focusing that box; nothing when none does.
+std::optional<Outcome> teeTooLarge(const FormState& state, std::initializer_list<const char*> keys);
 
 // How both windows list into their listing boxes Combo1(1) and Combo1(2):
 // both emptied and coloured black, the headings, the caption `titleKey` set

@@ -71,7 +71,8 @@ Piece opening(const TeeGeometry& g) {
     const auto x = [&](int i) { return g.x[static_cast<size_t>(i)]; };
     const auto y = [&](int i) { return g.y[static_cast<size_t>(i)]; };
     piece.marks.push_back({{0, 0}, {x(half), 0}, MarkKind::CentreLine});
-    for (int i = 1; i < half; ++i) piece.marks.push_back({{x(i), 0.0 - y(i)}, {x(i), y(i)}, pipeStationKind(i, g.in.n)});
+    for (int i = 1; i < half; ++i)
+        piece.marks.push_back({{x(i), 0.0 - y(i)}, {x(i), y(i)}, pipeStationKind(i, g.in.n)});
     for (int i = 0; i <= half; ++i) {
         piece.labels.push_back({{x(i), 0}, "x" + numberText(i)});
         piece.labels.push_back({{x(i), y(i)}, "y" + numberText(i)});

@@ -33,11 +33,7 @@ Outcome pipeCommand(const FormState& state, YTeePipe pipe) {
 
 }  // namespace
 
-std::optional<Outcome> checkYTee(const FormState& state) {
-    for (const char* key : {kDiameter, kLength, kAngle})
-        if (tooLarge(state.text(key))) return teeRefusal(kTooLarge, key);
-    return std::nullopt;
-}
+std::optional<Outcome> checkYTee(const FormState& state) { return teeTooLarge(state, {kDiameter, kLength, kAngle}); }
 
 YTeeInputs readYTeeInputs(const FormState& state) {
     YTeeInputs in;

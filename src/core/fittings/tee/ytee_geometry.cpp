@@ -51,7 +51,8 @@ TeeListing yTeeListing(const YTeeGeometry& g) {
 }
 
 TeeListing yTeeDivisionListing(const TeeDivisions& v) {
-    return halvedListing("     圆周等份", "累加数据", v.n, [&](int i) { return listingLine("D", i, i * v.a, v.digits); });
+    return halvedListing("     圆周等份", "累加数据", v.n,
+                         [&](int i) { return listingLine("D", i, i * v.a, v.digits); });
 }
 
 std::string yTeeTitle(YTeePipe pipe) {
