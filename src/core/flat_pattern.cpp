@@ -12,6 +12,13 @@ size_t edgeCount(const Polyline& line) {
     return line.closed ? n : n - 1;
 }
 
+// Calls visit(a, b) for every edge, from vertex a to the next vertex b.
+template <class Visit>
+void forEachEdge(const Polyline& line, Visit visit) {
+    const size_t n = line.vertices.size();
+    for (size_t i = 0; i < edgeCount(line); ++i) visit(line.vertices[i], line.vertices[(i + 1) % n]);
+}
+
 double cross(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
 
 // Proper or touching intersection of the segments p1p2 and p3p4.
@@ -51,10 +58,7 @@ std::optional<BulgeArc> bulgeArc(const Vertex& a, const Vertex& b) {
 
 double polylineLength(const Polyline& line) {
     double total = 0;
-    const size_t n = line.vertices.size();
-    for (size_t i = 0; i < edgeCount(line); ++i) {
-        const Vertex& a = line.vertices[i];
-        const Vertex& b = line.vertices[(i + 1) % n];
+    forEachEdge(line, [&](const Vertex& a, const Vertex& b) {
         const double chord = std::hypot(b.x - a.x, b.y - a.y);
         if (a.bulge == 0) {
             total += chord;
@@ -63,16 +67,13 @@ double polylineLength(const Polyline& line) {
             const double angle = 4 * std::atan(std::fabs(a.bulge));
             total += chord * angle / (2 * std::sin(angle / 2));
         }
-    }
+    });
     return total;
 }
 
 double polylineArea(const Polyline& line) {
     double area = 0;
-    const size_t n = line.vertices.size();
-    for (size_t i = 0; i < edgeCount(line); ++i) {
-        const Vertex& a = line.vertices[i];
-        const Vertex& b = line.vertices[(i + 1) % n];
+    forEachEdge(line, [&](const Vertex& a, const Vertex& b) {
         area += cross(a.x, a.y, b.x, b.y) / 2;
         if (a.bulge != 0) {
             // The circular segment between the chord and the arc, on the side the bulge says.
@@ -82,8 +83,18 @@ double polylineArea(const Polyline& line) {
             const double segment = radius * radius / 2 * (std::fabs(angle) - std::sin(std::fabs(angle)));
             area += angle > 0 ? segment : -segment;
         }
-    }
+    });
     return area;
+}
+
+bool pieceFinite(const Piece& piece) {
+    for (const Vertex& v : piece.outline.vertices)
+        if (!std::isfinite(v.x) || !std::isfinite(v.y) || !std::isfinite(v.bulge)) return false;
+    for (const MarkLine& mark : piece.marks)
+        if (!std::isfinite(mark.from.x) || !std::isfinite(mark.from.y) || !std::isfinite(mark.to.x) ||
+            !std::isfinite(mark.to.y))
+            return false;
+    return true;
 }
 
 bool selfIntersects(const Polyline& line) {

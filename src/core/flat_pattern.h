@@ -66,6 +66,14 @@ struct FlatPattern {
     std::vector<PatternCheck> checks;
 };
 
+// A fitting's pattern, or what keeps its geometry from being developed: the
+// family's fault enumeration, whose None means a pattern.
+template <class Fault>
+struct DevelopedPattern {
+    Fault fault = Fault::None;
+    FlatPattern pattern;  // empty unless fault is None
+};
+
 // The circle of the arc from `a` to `b` that a's bulge describes: its centre,
 // radius, the angle of `a` about the centre (radians, counter-clockwise from
 // +x) and the signed angle swept to `b`. Nothing for a straight edge or two
@@ -86,6 +94,10 @@ double polylineArea(const Polyline& line);
 // True when two edges of the closed polyline cross or touch other than at
 // their shared vertex (straight edges; arcs are taken by their chords).
 bool selfIntersects(const Polyline& line);
+
+// Every outline vertex (its bulge included) and every mark's ends are finite
+// numbers; labels are not looked at.
+bool pieceFinite(const Piece& piece);
 
 // Steel weight, kg, of a plate of `area` mm² and `thickness` mm (7.85 g/cm³).
 double plateWeight(double area, double thickness);

@@ -92,26 +92,22 @@ ConeGeometry computeCone(const ConeInputs& in) {
 
 ConeListing coneListing(const ConeGeometry& g) {
     const int n = g.in.digits;
-    ConeListing listing;
-    if (g.cone) {
-        const ConeRecord& c = g.coneRecord;
-        listing.slant = line("展开斜边实长 = ", c.S, n);
-        listing.bigRadius = line("圆弧展开半径 = ", c.S, n);
-        listing.angle = angleLine(c.theta);
-        listing.bigChord = line("圆弧展开弦长 = ", c.C, n);
-        listing.apexHeight = line("端口至圆心垂线 = ", c.h, n);
-        listing.title = "正心圆锥体展开放样";
-        return listing;
-    }
+    // A cone's sector has one arc, swung with its slant length from the apex
+    // its one port is measured to; a frustum's has a big and a small arc.
+    const bool cone = g.cone;
+    const ConeRecord& c = g.coneRecord;
     const FrustumRecord& r = g.frustum;
-    listing.slant = line("展开斜边实长 = ", r.L, n);
-    listing.bigRadius = line("大圆弧展开半径 = ", r.Rb, n);
-    listing.angle = angleLine(r.theta);
-    listing.bigChord = line("大圆弧展开弦长 = ", r.Cb, n);
-    listing.smallRadius = line("小圆弧展开半径 = ", r.Rs, n);
-    listing.smallChord = line("小圆弧展开弦长 = ", r.Cs, n);
-    listing.apexHeight = line("小端口至圆心垂线 = ", r.hs, n);
-    listing.title = "正心圆锥台展开放样";
+    ConeListing listing;
+    listing.slant = line("展开斜边实长 = ", cone ? c.S : r.L, n);
+    listing.bigRadius = line(cone ? "圆弧展开半径 = " : "大圆弧展开半径 = ", cone ? c.S : r.Rb, n);
+    listing.angle = angleLine(cone ? c.theta : r.theta);
+    listing.bigChord = line(cone ? "圆弧展开弦长 = " : "大圆弧展开弦长 = ", cone ? c.C : r.Cb, n);
+    listing.apexHeight = line(cone ? "端口至圆心垂线 = " : "小端口至圆心垂线 = ", cone ? c.h : r.hs, n);
+    listing.title = cone ? "正心圆锥体展开放样" : "正心圆锥台展开放样";
+    if (!cone) {
+        listing.smallRadius = line("小圆弧展开半径 = ", r.Rs, n);
+        listing.smallChord = line("小圆弧展开弦长 = ", r.Cs, n);
+    }
     return listing;
 }
 

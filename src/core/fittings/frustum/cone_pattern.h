@@ -60,10 +60,7 @@ inline constexpr int kConeDivisions = 8;
 //               thick (d no more than the seam gap, too small to slit).
 enum class ConePatternFault { None, Geometry, NoSmallEnd };
 
-struct ConePattern {
-    ConePatternFault fault = ConePatternFault::None;
-    FlatPattern pattern;  // empty unless fault is None
-};
+using ConePattern = DevelopedPattern<ConePatternFault>;
 
 ConePattern conePattern(const ConeGeometry& g);
 

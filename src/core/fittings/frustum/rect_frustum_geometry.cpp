@@ -4,6 +4,7 @@
 
 #include "core/checks.h"
 #include "core/numbers.h"
+#include "core/scale_bands.h"
 
 namespace korvel {
 namespace {
@@ -13,12 +14,9 @@ constexpr Rgb kFaceWhite = rgb(255, 255, 255);
 
 double trueLength(double x, double y) { return std::sqrt(x * x + y * y); }
 
-struct Band {
-    double from, to, scale;
-};
 // A wide side gets few twips per millimetre, so that the big end always spans
 // some 7000 to 8000 twips.
-constexpr Band kBands[] = {
+constexpr ScaleBand kBands[] = {
     {0, 120, 60},      {121, 220, 33},    {221, 320, 22.5},  {321, 420, 17},    {421, 520, 14},
     {521, 620, 12},    {621, 720, 10.5},  {721, 820, 9},     {821, 920, 8},     {921, 1020, 7},
     {1021, 1120, 6.5}, {1121, 1220, 6},   {1221, 1320, 5.5}, {1321, 1420, 5.2}, {1421, 1520, 4.8},
@@ -67,11 +65,7 @@ std::vector<std::string> rectFrustumListing(const RectFrustumGeometry& g) {
     };
 }
 
-double rectFrustumScale(double A) {
-    for (const Band& band : kBands)
-        if (A >= band.from && A <= band.to) return band.scale;
-    return 1;
-}
+double rectFrustumScale(double A) { return bandScale(kBands, A, 1); }
 
 RectFrustumPlan rectFrustumPlan(const RectFrustumInputs& in, double s, RectFrustumFault* fault) {
     RectFrustumPlan p;

@@ -60,16 +60,6 @@ void turnAboutOrigin(Piece& piece, double c, double s) {
     for (StationLabel& label : piece.labels) turnAboutOrigin(label.at, c, s);
 }
 
-bool finite(const Piece& piece) {
-    for (const Vertex& v : piece.outline.vertices)
-        if (!std::isfinite(v.x) || !std::isfinite(v.y)) return false;
-    for (const MarkLine& mark : piece.marks)
-        if (!std::isfinite(mark.from.x) || !std::isfinite(mark.from.y) || !std::isfinite(mark.to.x) ||
-            !std::isfinite(mark.to.y))
-            return false;
-    return true;
-}
-
 RectFrustumPatternFault checkInputs(const RectFrustumGeometry& g) {
     if (g.fault != RectFrustumFault::None) return RectFrustumPatternFault::Geometry;
     const RectFrustumInputs& in = g.in;
@@ -127,7 +117,7 @@ RectFrustumPattern rectFrustumPattern(const RectFrustumGeometry& g) {
     // The seam's two big-end corners level.
     const double across = std::hypot(big[4].x, big[4].y);
     if (across > 0) turnAboutOrigin(piece, big[4].x / across, -big[4].y / across);
-    if (!finite(piece)) {
+    if (!pieceFinite(piece)) {
         result.fault = RectFrustumPatternFault::Geometry;
         return result;
     }

@@ -53,10 +53,7 @@ namespace korvel {
 //   Overlaps    the laid-out development overlaps itself.
 enum class RectFrustumPatternFault { None, Geometry, Dimensions, Flat, Overlaps };
 
-struct RectFrustumPattern {
-    RectFrustumPatternFault fault = RectFrustumPatternFault::None;
-    FlatPattern pattern;  // empty unless fault is None
-};
+using RectFrustumPattern = DevelopedPattern<RectFrustumPatternFault>;
 
 RectFrustumPattern rectFrustumPattern(const RectFrustumGeometry& g);
 

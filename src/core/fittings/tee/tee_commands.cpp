@@ -46,16 +46,16 @@ void colour(Outcome& out, Rgb c) {
     out.effect(SetListingColour{kRightBox, c});
 }
 
-// What both pattern commands list: the boxes emptied and coloured black,
-// the headings, the title and the lines. 主管 colours the boxes after the
-// title, 支管 before the headings.
-void showListing(Outcome& out, const TeeListing& listing, const char* title, bool colourFirst) {
-    clearListings(out);
-    if (colourFirst) colour(out, kBlack);
-    headings(out, listing);
-    out.effect(SetCaption{kTitle, title});
-    if (!colourFirst) colour(out, kBlack);
-    addLines(out, listing);
+std::optional<Outcome> divisionsRefusal(DivisionsFault fault) {
+    switch (fault) {
+        case DivisionsFault::None:
+            break;
+        case DivisionsFault::Divisions:
+            return faultRefusal(TeeFault::Divisions);
+        case DivisionsFault::OutOfRange:
+            return faultRefusal(TeeFault::OutOfRange);
+    }
+    return std::nullopt;
 }
 
 enum class TeePart { Branch, Opening };
@@ -71,11 +71,11 @@ Outcome patternCommand(const FormState& state, TeePart part) {
     if (const auto refused = faultRefusal(g.fault)) return stop(out, *refused);
 
     if (part == TeePart::Branch) {
-        showListing(out, branchListing(g), "支管展开放样图", true);
+        showTeeListing(out, branchListing(g), kTitle, "支管展开放样图");
         drawBranch(g, branchLayout(state.outerWidth, state.outerHeight, g.in.n), out);
         return out;
     }
-    showListing(out, openingListing(g), "主管开孔展开图", false);
+    showTeeListing(out, openingListing(g), kTitle, "主管开孔展开图", true);
     // Without a branch diameter the lists stay and nothing is drawn.
     const std::string& typed = checked.text(kBranchDiameter);
     if (!typed.empty()) drawOpening(g, openingScale(val(typed)), out);
@@ -88,6 +88,32 @@ Outcome teeRefusal(const std::string& message, const std::string& focus) {
     Outcome out;
     clearListings(out);
     return stop(out, plainRefusal(message, focus));
+}
+
+void showTeeListing(Outcome& out, const TeeListing& listing, const char* titleKey, const std::string& title,
+                    bool colourLast) {
+    clearListings(out);
+    if (!colourLast) colour(out, kBlack);
+    headings(out, listing);
+    out.effect(SetCaption{titleKey, title});
+    if (colourLast) colour(out, kBlack);
+    addLines(out, listing);
+}
+
+Outcome teeDivisionsCommand(const FormState& state, const char* diameterKey, double allowance,
+                            TeeListing (*list)(const TeeDivisions&)) {
+    Outcome out;
+    if (const auto refused = teeTooLarge(state, {diameterKey})) return stop(out, *refused);
+    const std::string& typed = state.text(diameterKey);
+    const TeeDivisions v =
+        computeTeeDivisions(val(typed) - allowance, wholeNumber(state.text(kDivisions)), state.digits);
+    if (const auto refused = divisionsRefusal(v.fault)) return stop(out, *refused);
+    const TeeListing listing = list(v);
+    clearListings(out);
+    colour(out, kDivisionColour);
+    headings(out, listing);
+    addLines(out, listing);
+    return out;
 }
 
 FormState checkTeePresets(const FormState& state, Outcome& out) {
@@ -114,10 +140,14 @@ FormState checkTeePresets(const FormState& state, Outcome& out) {
     return checked;
 }
 
-std::optional<Outcome> checkTee(const FormState& checked) {
-    for (const char* key : {kMainDiameter, kBranchDiameter, kAngle, kShortSide, kWall})
-        if (tooLarge(checked.text(key))) return teeRefusal(kTooLarge, key);
+std::optional<Outcome> teeTooLarge(const FormState& state, std::initializer_list<const char*> keys) {
+    for (const char* key : keys)
+        if (tooLarge(state.text(key))) return teeRefusal(kTooLarge, key);
     return std::nullopt;
+}
+
+std::optional<Outcome> checkTee(const FormState& checked) {
+    return teeTooLarge(checked, {kMainDiameter, kBranchDiameter, kAngle, kShortSide, kWall});
 }
 
 TeeInputs readTeeInputs(const FormState& checked) {
@@ -155,18 +185,7 @@ Outcome teeBranch(const FormState& state) { return patternCommand(state, TeePart
 Outcome teeOpening(const FormState& state) { return patternCommand(state, TeePart::Opening); }
 
 Outcome teeDivisions(const FormState& state) {
-    Outcome out;
-    const std::string& typed = state.text(kBranchDiameter);
-    if (tooLarge(typed)) return stop(out, teeRefusal(kTooLarge, kBranchDiameter));
-    const TeeDivisions v =
-        computeTeeDivisions(val(typed) - kBranchAllowance, wholeNumber(state.text(kDivisions)), state.digits);
-    if (const auto refused = faultRefusal(v.fault)) return stop(out, *refused);
-    const TeeListing listing = teeDivisionListing(v);
-    clearListings(out);
-    colour(out, kDivisionColour);
-    headings(out, listing);
-    addLines(out, listing);
-    return out;
+    return teeDivisionsCommand(state, kBranchDiameter, kBranchAllowance, teeDivisionListing);
 }
 
 }  // namespace korvel

@@ -35,6 +35,7 @@
 // 等份 checks nothing of the two; it rejects only a branch diameter too large
 // to hold, an unusable n and an out-of-range circumference, as above.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -47,6 +48,25 @@ namespace korvel {
 // How the tee and Y-tee windows refuse a command: both listing boxes
 // emptied, then a plain message box focusing `focus` ("" for none).
 Outcome teeRefusal(const std::string& message, const std::string& focus);
+
+// The refusal of the first of `keys` whose box holds a number too large to
+// hold, focusing that box; nothing when none does.
+std::optional<Outcome> teeTooLarge(const FormState& state, std::initializer_list<const char*> keys);
+
+// How both windows list into their listing boxes Combo1(1) and Combo1(2):
+// both emptied and coloured black, the headings, the caption `titleKey` set
+// to `title`, then the lines. With colourLast the boxes are coloured after
+// the caption instead (the tee's 主管).
+void showTeeListing(Outcome& out, const TeeListing& listing, const char* titleKey, const std::string& title,
+                    bool colourLast = false);
+
+// 等份 of both windows: the outside circumference of the pipe whose diameter
+// is in the box `diameterKey`, less `allowance`, in the divisions of
+// Combo1(0), listed by `list` in dark blue. It checks nothing else and
+// refuses only a diameter too large to hold, an unusable count and an
+// out-of-range result.
+Outcome teeDivisionsCommand(const FormState& state, const char* diameterKey, double allowance,
+                            TeeListing (*list)(const TeeDivisions&));
 
 // The window's two checks (1 and 2 above). A failed one does not stop the
 // command: its message, focus and box resets go to `out`, and the boxes come

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/numbers.h"
+#include "core/scale_bands.h"
 
 namespace korvel {
 namespace {
@@ -11,17 +12,10 @@ namespace {
 // most this many twips per millimetre.
 constexpr double kLargestScale = 23;
 
-bool divisionsUsable(int n) { return n > 0 && n % 4 == 0 && n <= kTeeMaxDivisions; }
-
 bool finite(const std::vector<double>& values, double factor) {
     for (double v : values)
         if (!std::isfinite(v) || !std::isfinite(v * factor)) return false;
     return true;
-}
-
-// "L16=1320": a name, the index and the rounded value joined without blanks.
-std::string listingLine(const char* name, int index, double value, int digits) {
-    return name + numberText(index) + "=" + roundedText(value, digits);
 }
 
 double theta(const TeeGeometry& g, int i) { return i * g.delta * kTeePi / 180; }
@@ -35,10 +29,6 @@ double meetingAngle(const TeeGeometry& g, int i) {
     const double s = meetingSine(g, i);
     return std::atan(s / std::sqrt(1 - s * s));
 }
-
-struct ScaleBand {
-    double from, to, s;
-};
 
 // Both ends of a band belong to it; the bands are tried in this order.
 constexpr ScaleBand kScaleBands[] = {
@@ -64,7 +54,7 @@ TeeGeometry computeTee(const TeeInputs& in) {
         g.fault = TeeFault::Angle;
         return g;
     }
-    if (!divisionsUsable(in.n)) {
+    if (!teeDivisionsUsable(in.n)) {
         g.fault = TeeFault::Divisions;
         return g;
     }
@@ -101,47 +91,24 @@ TeeGeometry computeTee(const TeeInputs& in) {
     return g;
 }
 
-TeeDivisions computeTeeDivisions(double d, int n, int digits) {
-    TeeDivisions v;
-    v.n = n;
-    v.digits = digits;
-    if (!divisionsUsable(n)) {
-        v.fault = TeeFault::Divisions;
-        return v;
-    }
-    v.a = d * kTeePi / n;
-    if (!std::isfinite(v.a) || !std::isfinite(n * v.a)) v.fault = TeeFault::OutOfRange;
-    return v;
-}
-
 TeeListing branchListing(const TeeGeometry& g) {
-    const int n = g.in.n;
-    TeeListing listing{"  支管展开实", "长过度线数据", {}, {}};
-    for (int i = 0; i <= n; ++i) {
-        const std::string line = listingLine("L", i, g.L[static_cast<size_t>(i)], g.in.digits);
-        if (i <= n / 2) listing.left.push_back(line);
-        if (i >= n / 2) listing.right.push_back(line);
-    }
-    return listing;
+    return halvedListing("  支管展开实", "长过度线数据", g.in.n, [&](int i) {
+        return teeListingLine("L", i, g.L[static_cast<size_t>(i)], g.in.digits);
+    });
 }
 
 TeeListing openingListing(const TeeGeometry& g) {
     TeeListing listing{"主管开孔横向", "主管开孔竖向", {}, {}};
     for (int i = 0; i <= g.in.n / 2; ++i) {
-        listing.left.push_back(listingLine("x", i, g.x[static_cast<size_t>(i)], g.in.digits));
-        listing.right.push_back(listingLine("y", i, g.y[static_cast<size_t>(i)], g.in.digits));
+        listing.left.push_back(teeListingLine("x", i, g.x[static_cast<size_t>(i)], g.in.digits));
+        listing.right.push_back(teeListingLine("y", i, g.y[static_cast<size_t>(i)], g.in.digits));
     }
     return listing;
 }
 
 TeeListing teeDivisionListing(const TeeDivisions& v) {
-    TeeListing listing{"    支管圆周", "等份累加数", {}, {}};
-    for (int i = 0; i <= v.n; ++i) {
-        const std::string line = listingLine("D", i, i * v.a, v.digits);
-        if (i <= v.n / 2) listing.left.push_back(line);
-        if (i >= v.n / 2) listing.right.push_back(line);
-    }
-    return listing;
+    return halvedListing("    支管圆周", "等份累加数", v.n,
+                         [&](int i) { return teeListingLine("D", i, i * v.a, v.digits); });
 }
 
 BranchLayout branchLayout(double W, double H, int n) {
@@ -168,11 +135,7 @@ void drawBranch(const TeeGeometry& g, const BranchLayout& layout, Canvas& canvas
     for (int i = 0; i <= n; i += 2) canvas.text(layout.x(i) - 150, top(i) - 300, "L" + numberText(i));
 }
 
-double openingScale(double dTyped) {
-    for (const auto& band : kScaleBands)
-        if (dTyped >= band.from && dTyped <= band.to) return band.s;
-    return kOtherScale;
-}
+double openingScale(double dTyped) { return bandScale(kScaleBands, dTyped, kOtherScale); }
 
 void drawOpening(const TeeGeometry& g, double s, Canvas& canvas) {
     const int half = g.in.n / 2;

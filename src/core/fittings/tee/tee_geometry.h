@@ -32,15 +32,12 @@
 #include <vector>
 
 #include "core/canvas.h"
+#include "core/fittings/tee/pipe_divisions.h"
 
 namespace korvel {
 
-// The tee window's own value of pi.
-inline constexpr double kTeePi = 3.1415926535799;
 // Taken off the typed branch diameter wherever the geometry uses it.
 inline constexpr double kBranchAllowance = 0.00000001;
-// Largest division count the geometry accepts.
-inline constexpr int kTeeMaxDivisions = 1000;
 
 struct TeeInputs {
     double D = 0;      // main-pipe outside diameter, mm
@@ -74,28 +71,13 @@ struct TeeGeometry {
 // Generator lengths and opening coordinates.
 TeeGeometry computeTee(const TeeInputs& in);
 
-// The cumulative arc lengths of the divisions of the branch's outside
-// circumference: D_i = i * d * pi / n.
-struct TeeDivisions {
-    TeeFault fault = TeeFault::None;  // Divisions or OutOfRange
-    int n = 0;
-    int digits = 0;
-    double a = 0;  // arc length of one division
-};
-// d with kBranchAllowance already taken off.
-TeeDivisions computeTeeDivisions(double d, int n, int digits);
-
-// One listing across the two listing boxes.
-struct TeeListing {
-    std::string leftHeading, rightHeading;
-    std::vector<std::string> left, right;
-};
-
 // "L<i>=<L_i>": indices 0 ... n/2 on the left, n/2 ... n on the right.
 TeeListing branchListing(const TeeGeometry& g);
 // "x<i>=<x_i>" on the left, "y<i>=<y_i>" on the right, i = 0 ... n/2.
 TeeListing openingListing(const TeeGeometry& g);
-// "D<i>=<i * a>", split like the branch listing.
+// "D<i>=<i * a>", split like the branch listing; the divisions of the
+// branch's outside circumference, computeTeeDivisions(d, n, digits) with d
+// less kBranchAllowance.
 TeeListing teeDivisionListing(const TeeDivisions& divisions);
 
 // The branch pattern is laid out from the window's outer size W x H (twips):

@@ -1,9 +1,9 @@
 #include "core/fittings/tee/tee_pattern.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
+#include "core/fittings/tee/pipe_development.h"
 #include "core/numbers.h"
 
 namespace korvel {
@@ -43,47 +43,8 @@ Meeting curvePoint(const TeeGeometry& g, int step) {
     return meetingAt(g, static_cast<double>(step) / kTeeCurvePoints);
 }
 
-// Distance along the developed circumference of curve point `step`; stations
-// stand exactly at i * a.
-double developedX(int step, double a) {
-    return (step / kTeeCurvePoints) * a + (step % kTeeCurvePoints) * a / kTeeCurvePoints;
-}
-
-void makeCounterClockwise(Polyline& outline) {
-    if (polylineArea(outline) < 0) std::reverse(outline.vertices.begin(), outline.vertices.end());
-}
-
-double extentX(const Polyline& line) {
-    if (line.vertices.empty()) return 0;
-    const auto [low, high] = std::minmax_element(line.vertices.begin(), line.vertices.end(),
-                                                 [](const Vertex& p, const Vertex& q) { return p.x < q.x; });
-    return high->x - low->x;
-}
-
-MarkKind stationKind(int i, int n) {
-    return (i == n / 4 || i == n / 2 || i == 3 * n / 4) ? MarkKind::Quarter : MarkKind::Generator;
-}
-
 Piece branch(const TeeGeometry& g, double a) {
-    const int n = g.in.n;
-    Piece piece;
-    piece.name = "支管";
-    piece.count = 1;
-    piece.outline.closed = true;
-    // Along the square-cut end, then back along the cut from generator n to
-    // generator 0: both ends of the development are generator 0, the seam.
-    piece.outline.vertices = {{0, 0, 0}, {n * a, 0, 0}};
-    for (int step = n * kTeeCurvePoints; step >= 0; --step)
-        piece.outline.vertices.push_back({developedX(step, a), curvePoint(g, step).L, 0});
-    makeCounterClockwise(piece.outline);
-    for (int i = 0; i <= n; ++i) {
-        const double x = i * a;
-        const double h = g.L[static_cast<size_t>(i)];
-        if (i > 0 && i < n) piece.marks.push_back({{x, 0}, {x, h}, stationKind(i, n)});
-        piece.labels.push_back({{x, h}, "L" + numberText(i)});
-        piece.labels.push_back({{x, 0}, "D" + numberText(i)});
-    }
-    return piece;
+    return developedPipe("支管", 1, a, g.L, kTeeCurvePoints, [&](int step) { return curvePoint(g, step).L; });
 }
 
 Piece opening(const TeeGeometry& g) {
@@ -110,7 +71,8 @@ Piece opening(const TeeGeometry& g) {
     const auto x = [&](int i) { return g.x[static_cast<size_t>(i)]; };
     const auto y = [&](int i) { return g.y[static_cast<size_t>(i)]; };
     piece.marks.push_back({{0, 0}, {x(half), 0}, MarkKind::CentreLine});
-    for (int i = 1; i < half; ++i) piece.marks.push_back({{x(i), 0.0 - y(i)}, {x(i), y(i)}, stationKind(i, g.in.n)});
+    for (int i = 1; i < half; ++i)
+        piece.marks.push_back({{x(i), 0.0 - y(i)}, {x(i), y(i)}, pipeStationKind(i, g.in.n)});
     for (int i = 0; i <= half; ++i) {
         piece.labels.push_back({{x(i), 0}, "x" + numberText(i)});
         piece.labels.push_back({{x(i), y(i)}, "y" + numberText(i)});

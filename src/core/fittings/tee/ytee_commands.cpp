@@ -11,32 +11,11 @@
 namespace korvel {
 namespace {
 
-constexpr const char* kLeftBox = "Combo1(1)";
-constexpr const char* kRightBox = "Combo1(2)";
 constexpr const char* kTitle = "Label1(8)";
 constexpr const char* kDiameter = "Text1(0)";
 constexpr const char* kLength = "Text1(1)";
 constexpr const char* kAngle = "Text1(2)";
 constexpr const char* kDivisions = "Combo1(0)";
-constexpr Rgb kDivisionColour = rgb(0, 0, 192);
-
-void clearListings(Outcome& out) {
-    out.effect(ClearListing{kLeftBox});
-    out.effect(ClearListing{kRightBox});
-}
-
-void showListing(Outcome& out, const YTeeListing& listing, Rgb colour) {
-    clearListings(out);
-    out.effect(SetListingColour{kLeftBox, colour});
-    out.effect(SetListingColour{kRightBox, colour});
-    out.effect(SetListingHeading{kLeftBox, listing.leftHeading});
-    out.effect(SetListingHeading{kRightBox, listing.rightHeading});
-}
-
-void addLines(Outcome& out, const YTeeListing& listing) {
-    for (const auto& line : listing.left) out.effect(AddListingLine{kLeftBox, line});
-    for (const auto& line : listing.right) out.effect(AddListingLine{kRightBox, line});
-}
 
 Outcome pipeCommand(const FormState& state, YTeePipe pipe) {
     Outcome out;
@@ -47,21 +26,14 @@ Outcome pipeCommand(const FormState& state, YTeePipe pipe) {
     const YTeeGeometry g = computeYTee(in, pipe);
     if (const auto refused = faultRefusal(g.fault)) return stop(out, *refused);
 
-    const YTeeListing listing = yTeeListing(g);
-    showListing(out, listing, kBlack);
-    out.effect(SetCaption{kTitle, yTeeTitle(pipe)});
-    addLines(out, listing);
+    showTeeListing(out, yTeeListing(g), kTitle, yTeeTitle(pipe));
     drawYTee(g, yTeeLayout(state.outerWidth, state.outerHeight, in.n), out);
     return out;
 }
 
 }  // namespace
 
-std::optional<Outcome> checkYTee(const FormState& state) {
-    for (const char* key : {kDiameter, kLength, kAngle})
-        if (tooLarge(state.text(key))) return teeRefusal(kTooLarge, key);
-    return std::nullopt;
-}
+std::optional<Outcome> checkYTee(const FormState& state) { return teeTooLarge(state, {kDiameter, kLength, kAngle}); }
 
 YTeeInputs readYTeeInputs(const FormState& state) {
     YTeeInputs in;
@@ -91,16 +63,6 @@ Outcome yTeeVertical(const FormState& state) { return pipeCommand(state, YTeePip
 
 Outcome yTeeSlanted(const FormState& state) { return pipeCommand(state, YTeePipe::Slanted); }
 
-Outcome yTeeDivisions(const FormState& state) {
-    Outcome out;
-    if (tooLarge(state.text(kDiameter))) return stop(out, teeRefusal(kTooLarge, kDiameter));
-    const YTeeDivisions v =
-        computeYTeeDivisions(val(state.text(kDiameter)), wholeNumber(state.text(kDivisions)), state.digits);
-    if (const auto refused = faultRefusal(v.fault)) return stop(out, *refused);
-    const YTeeListing listing = yTeeDivisionListing(v);
-    showListing(out, listing, kDivisionColour);
-    addLines(out, listing);
-    return out;
-}
+Outcome yTeeDivisions(const FormState& state) { return teeDivisionsCommand(state, kDiameter, 0, yTeeDivisionListing); }
 
 }  // namespace korvel

@@ -7,11 +7,9 @@
 namespace korvel {
 namespace {
 
-bool divisionsUsable(int n) { return n > 0 && n % 4 == 0 && n <= kYTeeMaxDivisions; }
-
-// " L4=800": a blank, a name, the index and the rounded value.
+// " L4=800": a blank, then the name, the index and the rounded value.
 std::string listingLine(const char* name, int index, double value, int digits) {
-    return std::string(" ") + name + numberText(index) + "=" + roundedText(value, digits);
+    return " " + teeListingLine(name, index, value, digits);
 }
 
 }  // namespace
@@ -24,7 +22,7 @@ YTeeGeometry computeYTee(const YTeeInputs& in, YTeePipe pipe) {
         g.fault = YTeeFault::Angle;
         return g;
     }
-    if (!divisionsUsable(in.n)) {
+    if (!teeDivisionsUsable(in.n)) {
         g.fault = YTeeFault::Divisions;
         return g;
     }
@@ -47,38 +45,14 @@ YTeeGeometry computeYTee(const YTeeInputs& in, YTeePipe pipe) {
     return g;
 }
 
-YTeeDivisions computeYTeeDivisions(double D, int n, int digits) {
-    YTeeDivisions v;
-    v.n = n;
-    v.digits = digits;
-    if (!divisionsUsable(n)) {
-        v.fault = YTeeFault::Divisions;
-        return v;
-    }
-    v.a = kYTeePi * D / n;
-    if (!std::isfinite(v.a) || !std::isfinite(n * v.a)) v.fault = YTeeFault::OutOfRange;
-    return v;
+TeeListing yTeeListing(const YTeeGeometry& g) {
+    return halvedListing(g.pipe == YTeePipe::Vertical ? "   管Ⅰ实长过" : "   管Ⅱ实长过", "度线数据", g.in.n,
+                         [&](int k) { return listingLine("L", k, g.L[static_cast<size_t>(k)], g.in.digits); });
 }
 
-YTeeListing yTeeListing(const YTeeGeometry& g) {
-    const int n = g.in.n;
-    YTeeListing listing{g.pipe == YTeePipe::Vertical ? "   管Ⅰ实长过" : "   管Ⅱ实长过", "度线数据", {}, {}};
-    for (int k = 0; k <= n; ++k) {
-        const std::string line = listingLine("L", k, g.L[static_cast<size_t>(k)], g.in.digits);
-        if (k <= n / 2) listing.left.push_back(line);
-        if (k >= n / 2) listing.right.push_back(line);
-    }
-    return listing;
-}
-
-YTeeListing yTeeDivisionListing(const YTeeDivisions& v) {
-    YTeeListing listing{"     圆周等份", "累加数据", {}, {}};
-    for (int i = 0; i <= v.n; ++i) {
-        const std::string line = listingLine("D", i, i * v.a, v.digits);
-        if (i <= v.n / 2) listing.left.push_back(line);
-        if (i >= v.n / 2) listing.right.push_back(line);
-    }
-    return listing;
+TeeListing yTeeDivisionListing(const TeeDivisions& v) {
+    return halvedListing("     圆周等份", "累加数据", v.n,
+                         [&](int i) { return listingLine("D", i, i * v.a, v.digits); });
 }
 
 std::string yTeeTitle(YTeePipe pipe) {

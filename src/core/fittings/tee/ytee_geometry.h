@@ -27,11 +27,11 @@
 #include <vector>
 
 #include "core/canvas.h"
+#include "core/fittings/tee/pipe_divisions.h"
 
 namespace korvel {
 
-inline constexpr double kYTeePi = 3.1415926535799;
-inline constexpr int kYTeeMaxDivisions = 1000;
+inline constexpr double kYTeePi = kTeePi;
 
 struct YTeeInputs {
     double D = 0;     // outside diameter of all three pipes, mm
@@ -60,24 +60,11 @@ struct YTeeGeometry {
 // The generators of one pipe.
 YTeeGeometry computeYTee(const YTeeInputs& in, YTeePipe pipe);
 
-// The cumulative arc lengths of the divisions: D_i = i * pi * D / n.
-struct YTeeDivisions {
-    YTeeFault fault = YTeeFault::None;  // Divisions or OutOfRange
-    int n = 0;
-    int digits = 0;
-    double a = 0;  // arc length of one division
-};
-YTeeDivisions computeYTeeDivisions(double D, int n, int digits);
-
-struct YTeeListing {
-    std::string leftHeading, rightHeading;
-    std::vector<std::string> left, right;
-};
-
 // " L<k>=<L_k>": indices 0 ... n/2 on the left, n/2 ... n on the right.
-YTeeListing yTeeListing(const YTeeGeometry& g);
-// " D<i>=<i * a>", split the same way.
-YTeeListing yTeeDivisionListing(const YTeeDivisions& v);
+TeeListing yTeeListing(const YTeeGeometry& g);
+// " D<i>=<i * a>", split the same way; the divisions of the outside
+// circumference, computeTeeDivisions(D, n, digits).
+TeeListing yTeeDivisionListing(const TeeDivisions& v);
 
 // The drawing title of Label1(8) and the piece caption under the pattern.
 std::string yTeeTitle(YTeePipe pipe);

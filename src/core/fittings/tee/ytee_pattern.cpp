@@ -1,16 +1,15 @@
 #include "core/fittings/tee/ytee_pattern.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "core/numbers.h"
+#include "core/fittings/tee/pipe_development.h"
 
 namespace korvel {
 namespace {
 
 // The division listing's arc: the outside circumference in n parts.
-double divisionArc(const YTeeGeometry& g) { return computeYTeeDivisions(g.in.D, g.in.n, g.in.digits).a; }
+double divisionArc(const YTeeGeometry& g) { return computeTeeDivisions(g.in.D, g.in.n, g.in.digits).a; }
 
 // The height of the cut at point `step` of the densified cut: the listed
 // length at a station, else the mitre of the quarter the point lies in (the
@@ -25,45 +24,12 @@ double cutHeight(const YTeeGeometry& g, int step) {
     return g.in.L - g.R * std::fabs(std::cos(theta)) * slope;
 }
 
-// Stations stand exactly at k * a.
-double developedX(int step, double a) {
-    return (step / kYTeeCurvePoints) * a + (step % kYTeeCurvePoints) * a / kYTeeCurvePoints;
-}
-
-double extentX(const Polyline& line) {
-    if (line.vertices.empty()) return 0;
-    const auto [low, high] = std::minmax_element(line.vertices.begin(), line.vertices.end(),
-                                                 [](const Vertex& p, const Vertex& q) { return p.x < q.x; });
-    return high->x - low->x;
-}
-
-MarkKind stationKind(int k, int n) {
-    return (k == n / 4 || k == n / 2 || k == 3 * n / 4) ? MarkKind::Quarter : MarkKind::Generator;
-}
-
 }  // namespace
 
 Piece yTeePipePiece(const YTeeGeometry& g) {
-    const int n = g.in.n;
-    const double a = divisionArc(g);
-    Piece piece;
-    piece.name = g.pipe == YTeePipe::Vertical ? "竖管" : "斜管";
-    piece.count = g.pipe == YTeePipe::Vertical ? 1 : 2;
-    piece.outline.closed = true;
-    // Along the square-cut end, then back along the cut.
-    piece.outline.vertices = {{0, 0, 0}, {n * a, 0, 0}};
-    for (int step = n * kYTeeCurvePoints; step >= 0; --step)
-        piece.outline.vertices.push_back({developedX(step, a), cutHeight(g, step), 0});
-    if (polylineArea(piece.outline) < 0)
-        std::reverse(piece.outline.vertices.begin(), piece.outline.vertices.end());
-    for (int k = 0; k <= n; ++k) {
-        const double x = k * a;
-        const double h = g.L[static_cast<size_t>(k)];
-        if (k > 0 && k < n) piece.marks.push_back({{x, 0}, {x, h}, stationKind(k, n)});
-        piece.labels.push_back({{x, h}, "L" + numberText(k)});
-        piece.labels.push_back({{x, 0}, "D" + numberText(k)});
-    }
-    return piece;
+    const bool vertical = g.pipe == YTeePipe::Vertical;
+    return developedPipe(vertical ? "竖管" : "斜管", vertical ? 1 : 2, divisionArc(g), g.L, kYTeeCurvePoints,
+                         [&](int step) { return cutHeight(g, step); });
 }
 
 bool yTeePatternCuttable(const YTeeGeometry& vertical, const YTeeGeometry& slanted) {

@@ -5,6 +5,7 @@
 
 #include "core/checks.h"
 #include "core/numbers.h"
+#include "core/scale_bands.h"
 
 namespace korvel {
 namespace {
@@ -13,12 +14,8 @@ constexpr Rgb kC1 = rgb(0, 255, 255);
 constexpr Rgb kC2 = rgb(0, 230, 255);
 constexpr Rgb kC3 = rgb(0, 150, 255);
 
-struct Band {
-    double from, to, s;
-};
-
 // Both tables are tested from the top; 0.5 for anything outside them.
-constexpr Band kRoundTopBands[] = {
+constexpr ScaleBand kRoundTopBands[] = {
     {0, 120, 60},       {121, 220, 33},     {221, 320, 22.5},   {321, 420, 17},     {421, 520, 14},
     {521, 620, 12},     {621, 720, 10.5},   {721, 820, 9},      {821, 920, 8},      {921, 1020, 7},
     {1021, 1120, 6.5},  {1121, 1220, 6},    {1221, 1320, 5.5},  {1321, 1420, 5.2},  {1421, 1520, 4.8},
@@ -28,7 +25,7 @@ constexpr Band kRoundTopBands[] = {
     {7021, 8020, 0.8},
 };
 
-constexpr Band kRectTopBands[] = {
+constexpr ScaleBand kRectTopBands[] = {
     {0, 120, 63},       {121, 220, 36},     {221, 320, 25},     {321, 420, 19},     {421, 520, 15},
     {521, 620, 13},     {621, 720, 11},     {721, 820, 9.5},    {821, 920, 8.5},    {921, 1020, 8},
     {1021, 1120, 7.2},  {1121, 1220, 6.6},  {1221, 1320, 6},    {1321, 1420, 5.7},  {1421, 1520, 5.2},
@@ -38,13 +35,6 @@ constexpr Band kRectTopBands[] = {
     {5521, 6020, 1.3},  {6021, 6520, 1.2},  {6521, 7020, 1.1},  {7021, 7520, 1.0},  {7521, 8020, 0.95},
     {8021, 8520, 0.9},
 };
-
-template <size_t N>
-double lookUp(const Band (&bands)[N], double v) {
-    for (const Band& band : bands)
-        if (v >= band.from && v <= band.to) return band.s;
-    return 0.5;
-}
 
 double radians(double degrees) { return degrees * kTransitionPi / 180; }
 double sq(double x) { return x * x; }
@@ -197,14 +187,24 @@ void finish(TransitionGeometry& g) {
     for (auto* list : {&g.nw, &g.ne, &g.sw, &g.se}) roundAll(*list, digits);
 }
 
+// The circle and the rectangle in plan, the west and east sides drawn from
+// sidesFrom to sidesTo (twips).
+void drawPlanOutline(const TransitionGeometry& g, Canvas& canvas, double sidesFrom, double sidesTo) {
+    canvas.circle(g.cx, g.cy, g.radius, kC1);
+    canvas.line(g.xW, g.yN, g.xE, g.yN, kC1);
+    canvas.line(g.xW, g.yS, g.xE, g.yS, kC1);
+    canvas.line(g.xW, sidesFrom, g.xW, sidesTo, kC1);
+    canvas.line(g.xE, sidesFrom, g.xE, sidesTo, kC1);
+}
+
 }  // namespace
 
 bool TransitionGeometry::drawsPlan() const {
     return fault == TransitionFault::None && (in.n == 16 || in.n == 24 || in.n == 32);
 }
 
-double roundTopScale(double a) { return lookUp(kRoundTopBands, a); }
-double rectTopScale(double D) { return lookUp(kRectTopBands, D); }
+double roundTopScale(double a) { return bandScale(kRoundTopBands, a, 0.5); }
+double rectTopScale(double D) { return bandScale(kRectTopBands, D, 0.5); }
 
 TransitionGeometry computeRoundTop(const TransitionInputs& in) {
     TransitionGeometry g;
@@ -338,11 +338,7 @@ void drawRoundTopPlan(const TransitionGeometry& g, Canvas& canvas) {
     if (!g.drawsPlan()) return;
     const double cx = g.cx, cy = g.cy, R = g.radius;
     const int q = g.quarter;
-    canvas.circle(cx, cy, R, kC1);
-    canvas.line(g.xW, g.yN, g.xE, g.yN, kC1);
-    canvas.line(g.xW, g.yS, g.xE, g.yS, kC1);
-    canvas.line(g.xW, g.yS, g.xW, g.yN, kC1);
-    canvas.line(g.xE, g.yS, g.xE, g.yN, kC1);
+    drawPlanOutline(g, canvas, g.yS, g.yN);
     // The triangles' heights in plan, from the circle's points to the sides.
     canvas.line(cx, cy + R, cx, g.yS, kWhite);
     canvas.line(cx, cy - R, cx, g.yN, kWhite);
@@ -373,11 +369,7 @@ void drawRectTopPlan(const TransitionGeometry& g, Canvas& canvas) {
     if (!g.drawsPlan()) return;
     const double cx = g.cx, cy = g.cy, R = g.radius;
     const int q = g.quarter;
-    canvas.circle(cx, cy, R, kC1);
-    canvas.line(g.xW, g.yN, g.xE, g.yN, kC1);
-    canvas.line(g.xW, g.yS, g.xE, g.yS, kC1);
-    canvas.line(g.xW, g.yN, g.xW, g.yS, kC1);
-    canvas.line(g.xE, g.yN, g.xE, g.yS, kC1);
+    drawPlanOutline(g, canvas, g.yN, g.yS);
     // The triangles' heights in plan, along the circle's axes.
     canvas.line(g.xW, cy, cx - R, cy, kWhite);
     canvas.line(g.xE, cy, cx + R, cy, kWhite);

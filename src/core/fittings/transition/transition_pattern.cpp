@@ -247,16 +247,6 @@ double bulge(Point2 p0, Point2 mid, Point2 p1) {
     return cross(p1 - p0, mid - p0) < 0 ? b : -b;
 }
 
-bool finite(const Piece& piece) {
-    for (const Vertex& v : piece.outline.vertices)
-        if (!std::isfinite(v.x) || !std::isfinite(v.y) || !std::isfinite(v.bulge)) return false;
-    for (const MarkLine& mark : piece.marks)
-        if (!std::isfinite(mark.from.x) || !std::isfinite(mark.from.y) || !std::isfinite(mark.to.x) ||
-            !std::isfinite(mark.to.y))
-            return false;
-    return true;
-}
-
 TransitionPatternFault checkInputs(const TransitionGeometry& g) {
     if (g.fault != TransitionFault::None) return TransitionPatternFault::Geometry;
     const TransitionInputs& in = g.in;
@@ -265,6 +255,16 @@ TransitionPatternFault checkInputs(const TransitionGeometry& g) {
         return TransitionPatternFault::Dimensions;
     return TransitionPatternFault::None;
 }
+
+// One side of the development, from the south triangle out to the seam.
+struct Side {
+    std::vector<EdgePoint> edge;             // the round edge's points, outwards from the south triangle's apex
+    std::vector<Point2> southFan, northFan;  // the fans' stations by index
+    Point2 middle;                           // the side triangle's apex: station 0 of both fans
+    Point2 north;                            // the north corner
+    Point2 northEnd;                         // station n/4 of the northern fan
+    Point2 seamFoot;                         // the seam's end on the north side
+};
 
 TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     TransitionPattern result;
@@ -292,27 +292,27 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     layout.measure(sw, se, a);
     const Point2 s = layout.apex(sw, se, x.sw[qi], x.se[qi], Point2{a / 2, -1});
 
-    // West of it: the south-west fan, the west triangle, the north-west fan and
-    // the north triangle's west half.
-    std::vector<EdgePoint> westEdge, eastEdge;
-    Point2 away = se;
-    const auto swStations = layout.fan(sw, m.sw, false, false, x.sw, q, 0, s, away, westEdge);
-    const Point2 w = swStations[0];
-    const Point2 nw = layout.apex(sw, w, b, x.nw[0], away);
-    away = sw;
-    const auto nwStations = layout.fan(nw, m.nw, false, true, x.nw, 0, q, w, away, westEdge);
-    const Point2 nWest = nwStations[qi];
-    const Point2 seamFootWest = layout.apex(nw, nWest, seamWest, x.h4, away);
-
-    // East of it the same, mirrored.
-    away = sw;
-    const auto seStations = layout.fan(se, m.se, true, false, x.se, q, 0, s, away, eastEdge);
-    const Point2 e = seStations[0];
-    const Point2 ne = layout.apex(se, e, b, x.ne[0], away);
-    away = se;
-    const auto neStations = layout.fan(ne, m.ne, true, true, x.ne, 0, q, e, away, eastEdge);
-    const Point2 nEast = neStations[qi];
-    const Point2 seamFootEast = layout.apex(ne, nEast, seamEast, x.h4, away);
+    // West of it the south-west fan, the west triangle, the north-west fan and
+    // the north triangle's west half; east of it the same, mirrored.
+    const auto layOutSide = [&](bool eastward, Point2 corner, Point2 across, Point2 southPlan, Point2 northPlan,
+                                const std::vector<double>& southLines, const std::vector<double>& northLines,
+                                double seamHalf) {
+        Side side;
+        Point2 away = across;
+        side.southFan = layout.fan(corner, southPlan, eastward, false, southLines, q, 0, s, away, side.edge);
+        side.middle = side.southFan[0];
+        side.north = layout.apex(corner, side.middle, b, northLines[0], away);
+        away = corner;
+        side.northFan =
+            layout.fan(side.north, northPlan, eastward, true, northLines, 0, q, side.middle, away, side.edge);
+        side.northEnd = side.northFan[qi];
+        side.seamFoot = layout.apex(side.north, side.northEnd, seamHalf, x.h4, away);
+        return side;
+    };
+    const Side westSide = layOutSide(false, sw, se, m.sw, m.nw, x.sw, x.nw, seamWest);
+    const Side eastSide = layOutSide(true, se, sw, m.se, m.ne, x.se, x.ne, seamEast);
+    const Point2 w = westSide.middle, nw = westSide.north, e = eastSide.middle, ne = eastSide.north;
+    const Point2 seamFootWest = westSide.seamFoot, seamFootEast = eastSide.seamFoot;
 
     if (layout.failed()) {
         result.fault = TransitionPatternFault::Triangle;
@@ -322,9 +322,10 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     // The round edge from the east end to the west end, and each segment's
     // midpoint on the developed curve.
     std::vector<Point2> round, mids;
-    for (auto it = eastEdge.rbegin(); it != eastEdge.rend(); ++it) round.push_back(it->p), mids.push_back(it->mid);
+    for (auto it = eastSide.edge.rbegin(); it != eastSide.edge.rend(); ++it)
+        round.push_back(it->p), mids.push_back(it->mid);
     round.push_back(s);
-    for (const EdgePoint& point : westEdge) round.push_back(point.p), mids.push_back(point.mid);
+    for (const EdgePoint& point : westSide.edge) round.push_back(point.p), mids.push_back(point.mid);
 
     Piece piece;
     piece.name = rectTop ? "天方地圆" : "天圆地方";
@@ -339,14 +340,15 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
         roundEdge.vertices.push_back({round[k].x, round[k].y, k + 1 < round.size() ? bulge(round[k], mids[k], round[k + 1]) : 0});
     piece.outline.vertices.insert(piece.outline.vertices.end(), roundEdge.vertices.begin(), roundEdge.vertices.end());
 
-    markFan(piece, sw, swStations, "L");
-    markFan(piece, se, seStations, "k");
-    markFan(piece, nw, nwStations, "m");
-    markFan(piece, ne, neStations, "j");
+    markFan(piece, sw, westSide.southFan, "L");
+    markFan(piece, se, eastSide.southFan, "k");
+    markFan(piece, nw, westSide.northFan, "m");
+    markFan(piece, ne, eastSide.northFan, "j");
     markHeight(piece, layout, s, sw, se, south.x - m.sw.x, x.h2, "h2");
     markHeight(piece, layout, e, se, ne, east.y - m.se.y, x.h1, "h1");
     markHeight(piece, layout, w, sw, nw, west.y - m.sw.y, x.h3, "h3");
-    for (const auto& [foot, top] : {std::pair{seamFootWest, nWest}, std::pair{seamFootEast, nEast}}) {
+    for (const auto& [foot, top] :
+         {std::pair{seamFootWest, westSide.northEnd}, std::pair{seamFootEast, eastSide.northEnd}}) {
         piece.marks.push_back({foot, top, MarkKind::Seam});
         piece.labels.push_back({along(foot, top, 0.5), "h4"});
     }
@@ -355,7 +357,7 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     // fitting's top up.
     if (rectTop) flipUpDown(piece);
     if (polylineArea(piece.outline) < 0) reverse(piece.outline);
-    if (!finite(piece)) {
+    if (!pieceFinite(piece)) {
         result.fault = TransitionPatternFault::Geometry;
         return result;
     }
@@ -369,7 +371,7 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
         largest = std::max(largest, std::fabs(distance(measure.from, measure.to) - measure.stands));
     // The stations of each division, one after the other round the edge.
     double chord = g.exact.yn;
-    for (const auto* stations : {&swStations, &nwStations, &seStations, &neStations})
+    for (const auto* stations : {&westSide.southFan, &westSide.northFan, &eastSide.southFan, &eastSide.northFan})
         for (size_t i = 1; i < stations->size(); ++i) {
             const double d = distance((*stations)[i - 1], (*stations)[i]);
             if (std::fabs(d - g.exact.yn) > std::fabs(chord - g.exact.yn)) chord = d;

@@ -76,10 +76,7 @@ inline constexpr int kTransitionCurvePoints = 8;
 //   Overlaps     the laid-out development overlaps itself.
 enum class TransitionPatternFault { None, Geometry, Divisions, Dimensions, Triangle, SeamOffSide, Overlaps };
 
-struct TransitionPattern {
-    TransitionPatternFault fault = TransitionPatternFault::None;
-    FlatPattern pattern;  // empty unless fault is None
-};
+using TransitionPattern = DevelopedPattern<TransitionPatternFault>;
 
 TransitionPattern roundTopPattern(const TransitionGeometry& g);
 TransitionPattern rectTopPattern(const TransitionGeometry& g);

@@ -284,7 +284,7 @@ TEST(YTeeCommands, PipesInTheWindowsOrder) {
                                         SetCaption{"Label1(8)", vertical ? "竖管展开放样图 x 1 件"
                                                                          : "斜管展开放样图 x 2 件"}};
         const YTeeGeometry g = computeYTee({720, 800, 75, 16, 0}, pipe);
-        const YTeeListing listing = yTeeListing(g);
+        const TeeListing listing = yTeeListing(g);
         for (const auto& l : listing.left) expected.push_back(AddListingLine{"Combo1(1)", l});
         for (const auto& l : listing.right) expected.push_back(AddListingLine{"Combo1(2)", l});
         Recording drawing;

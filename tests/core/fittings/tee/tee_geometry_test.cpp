@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TeeGeometry, DivisionArcs) {
     const TeeDivisions whole = computeTeeDivisions(1120 - kBranchAllowance, 32, 0);
-    ASSERT_EQ(whole.fault, TeeFault::None);
+    ASSERT_EQ(whole.fault, DivisionsFault::None);
     EXPECT_NEAR(whole.a, 109.9557, 1e-4);
     const TeeListing listing = teeDivisionListing(whole);
     EXPECT_EQ(listing.leftHeading, "    支管圆周");
@@ -151,8 +151,8 @@ TEST(TeeGeometry, DivisionArcs) {
     EXPECT_EQ(teeDivisionListing(computeTeeDivisions(1120 - kBranchAllowance, 32, 3)).left[1], "D1=109.956");
     // An empty box lists zeros, never "-0".
     EXPECT_EQ(teeDivisionListing(computeTeeDivisions(-kBranchAllowance, 32, 3)).right.back(), "D32=0");
-    EXPECT_EQ(computeTeeDivisions(1120, 30, 0).fault, TeeFault::Divisions);
-    EXPECT_EQ(computeTeeDivisions(1.7e308, 32, 0).fault, TeeFault::OutOfRange);
+    EXPECT_EQ(computeTeeDivisions(1120, 30, 0).fault, DivisionsFault::Divisions);
+    EXPECT_EQ(computeTeeDivisions(1.7e308, 32, 0).fault, DivisionsFault::OutOfRange);
 }
 
 TEST(TeeGeometry, OpeningScaleBands) {

@@ -24,7 +24,7 @@ std::vector<Primitive> pattern(YTeePipe pipe, int n = 16) {
 }
 
 TEST(YTeeGeometry, VerticalPipeListing) {
-    const YTeeListing listing = yTeeListing(computeYTee(presets(), YTeePipe::Vertical));
+    const TeeListing listing = yTeeListing(computeYTee(presets(), YTeePipe::Vertical));
     EXPECT_EQ(listing.leftHeading, "   管Ⅰ实长过");
     EXPECT_EQ(listing.rightHeading, "度线数据");
     EXPECT_EQ(listing.left, (std::vector<std::string>{" L0=678", " L1=687", " L2=714", " L3=753", " L4=800",
@@ -34,7 +34,7 @@ TEST(YTeeGeometry, VerticalPipeListing) {
 }
 
 TEST(YTeeGeometry, SlantedPipeListing) {
-    const YTeeListing listing = yTeeListing(computeYTee(presets(), YTeePipe::Slanted));
+    const TeeListing listing = yTeeListing(computeYTee(presets(), YTeePipe::Slanted));
     EXPECT_EQ(listing.leftHeading, "   管Ⅱ实长过");
     EXPECT_EQ(listing.left, (std::vector<std::string>{" L0=678", " L1=687", " L2=714", " L3=753", " L4=800",
                                                       " L5=620", " L6=468", " L7=367", " L8=331"}));
@@ -62,15 +62,15 @@ TEST(YTeeGeometry, AngleAndDivisionFaults) {
 }
 
 TEST(YTeeGeometry, DivisionArcs) {
-    const YTeeListing listing = yTeeDivisionListing(computeYTeeDivisions(720, 16, 0));
+    const TeeListing listing = yTeeDivisionListing(computeTeeDivisions(720, 16, 0));
     EXPECT_EQ(listing.leftHeading, "     圆周等份");
     EXPECT_EQ(listing.rightHeading, "累加数据");
     EXPECT_EQ(listing.left[1], " D1=141");
     EXPECT_EQ(listing.left[8], " D8=1131");
     EXPECT_EQ(listing.right.front(), " D8=1131");
     EXPECT_EQ(listing.right.back(), " D16=2262");
-    EXPECT_EQ(yTeeDivisionListing(computeYTeeDivisions(720, 16, 3)).left[1], " D1=141.372");
-    EXPECT_EQ(computeYTeeDivisions(720, 10, 0).fault, YTeeFault::Divisions);
+    EXPECT_EQ(yTeeDivisionListing(computeTeeDivisions(720, 16, 3)).left[1], " D1=141.372");
+    EXPECT_EQ(computeTeeDivisions(720, 10, 0).fault, DivisionsFault::Divisions);
 }
 
 TEST(YTeeGeometry, LayoutFromTheWindowSize) {

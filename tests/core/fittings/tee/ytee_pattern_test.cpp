@@ -87,11 +87,11 @@ TEST(YTeePattern, OutlinesClosedSimpleAndTheGirthIsPiD) {
 
 TEST(YTeePattern, StationsAreTheListedLengthsAtTheListedArcs) {
     const YTeeInputs in = presets(3);
-    const YTeeListing arcs = yTeeDivisionListing(computeYTeeDivisions(in.D, in.n, 3));
+    const TeeListing arcs = yTeeDivisionListing(computeTeeDivisions(in.D, in.n, 3));
     const FlatPattern p = pattern(in);
     for (const YTeePipe pipe : {YTeePipe::Vertical, YTeePipe::Slanted}) {
         const YTeeGeometry g = computeYTee(in, pipe);
-        const YTeeListing lengths = yTeeListing(g);
+        const TeeListing lengths = yTeeListing(g);
         const Piece& piece = p.pieces[pipe == YTeePipe::Vertical ? 0 : 1];
         for (int k = 0; k <= in.n; ++k) {
             SCOPED_TRACE(testing::Message() << piece.name << " " << k);
