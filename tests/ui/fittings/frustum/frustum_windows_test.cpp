@@ -14,16 +14,12 @@
 #include "ui/line_control.h"
 #include "ui/surface.h"
 #include "ui/twips.h"
-#include "support/dialogs.h"
+#include "support/windows.h"
 
 namespace korvel {
 namespace {
 
-class FrustumWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { setScreenDpi(96); }
-    void TearDown() override { setScreenDpi(0); }
-};
+using FrustumWindowTest = testing::At96Dpi;
 
 QString text(CalculatorWindow& w, const char* key) { return w.box(key)->text(); }
 QString caption(CalculatorWindow& w, const char* key) { return w.label(key)->text(); }

@@ -15,23 +15,17 @@
 #include "core/numbers.h"
 #include "ui/surface.h"
 #include "ui/twips.h"
-#include "support/dialogs.h"
+#include "support/outcomes.h"
+#include "support/windows.h"
 
 namespace korvel {
 namespace {
 
-class TeeWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { setScreenDpi(96); }
-    void TearDown() override { setScreenDpi(0); }
-};
+using TeeWindowTest = testing::At96Dpi;
 
 template <class T>
 std::vector<T> drawn(const CalculatorWindow& window) {
-    std::vector<T> found;
-    for (const auto& p : window.surface()->primitives())
-        if (const T* t = std::get_if<T>(&p)) found.push_back(*t);
-    return found;
+    return testing::only<T>(window.surface()->primitives());
 }
 
 TEST_F(TeeWindowTest, FailedChecksShowBothMessagesResetAndGoOn) {
