@@ -27,6 +27,12 @@ protected:
     void TearDown() override { setScreenDpi(0); }
 };
 
+// A 96 dpi screen and the dialogs replaced, for windows made in the test.
+class QuietWindowTest : public At96Dpi {
+protected:
+    RecordedDialogs dialogs;
+};
+
 // The calculator window of the main menu's item (wtfy, stfy, ...), not yet
 // shown; null when no fitting has that item.
 inline std::unique_ptr<CalculatorWindow> windowOf(const std::string& item) {

@@ -26,7 +26,7 @@
 namespace korvel {
 namespace {
 
-using CalculatorWindowTest = testing::At96Dpi;
+using CalculatorWindowTest = testing::QuietWindowTest;
 
 QStringList itemsOf(QComboBox* combo) {
     QStringList items;
@@ -90,7 +90,6 @@ TEST_F(CalculatorWindowTest, PanelsCarryCaptionsUnitsAndTheirPlace) {
 }
 
 TEST_F(CalculatorWindowTest, AnOutcomeIsAppliedInOrder) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow tee(teeDesign());
     Outcome outcome;
     outcome.effect(ShowMessage{"请您正确输入两管之间夹角,程序执行默认数据！", MessageIcon::None, ""});
@@ -116,7 +115,6 @@ TEST_F(CalculatorWindowTest, AnOutcomeIsAppliedInOrder) {
 }
 
 TEST_F(CalculatorWindowTest, WithoutAPrinterTheWindowOffersAPdfAndWritesIt) {
-    testing::RecordedDialogs dialogs;
     QTemporaryDir dir;
     CalculatorWindow tee(teeDesign());
     tee.show();

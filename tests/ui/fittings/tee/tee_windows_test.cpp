@@ -21,7 +21,7 @@
 namespace korvel {
 namespace {
 
-using TeeWindowTest = testing::At96Dpi;
+using TeeWindowTest = testing::QuietWindowTest;
 
 template <class T>
 std::vector<T> drawn(const CalculatorWindow& window) {
@@ -29,7 +29,6 @@ std::vector<T> drawn(const CalculatorWindow& window) {
 }
 
 TEST_F(TeeWindowTest, FailedChecksShowBothMessagesResetAndGoOn) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow tee(teeDesign());
     tee.box("Text1(1)")->setText(QStringLiteral("1200"));
     tee.box("Text1(2)")->setText(QStringLiteral("95"));
@@ -60,7 +59,6 @@ TEST_F(TeeWindowTest, FailedChecksShowBothMessagesResetAndGoOn) {
 }
 
 TEST_F(TeeWindowTest, EmptyBranchDiameterListsAndLeavesTheSurfaceBlank) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow tee(teeDesign());
     tee.runCommand("支管");
     ASSERT_FALSE(drawn<LineOp>(tee).empty());
@@ -74,7 +72,6 @@ TEST_F(TeeWindowTest, EmptyBranchDiameterListsAndLeavesTheSurfaceBlank) {
 }
 
 TEST_F(TeeWindowTest, RejectionLeavesNoListingAndNoDrawing) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow tee(teeDesign());
     tee.runCommand("主管");
     tee.box("Text1(2)")->setText(QStringLiteral("0"));
@@ -106,7 +103,6 @@ TEST_F(TeeWindowTest, BranchPatternFollowsTheWindowsSize) {
 }
 
 TEST_F(TeeWindowTest, YTeeListsDrawsAndCaptions) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow yTee(yTeeDesign());
     yTee.resize(1000, 700);
     yTee.runCommand("管Ⅱ");
