@@ -15,54 +15,37 @@ namespace {
 [[maybe_unused]] const bool covered = coverWindows({&rectFrustumDesign, &coneDesign});
 
 TEST(RectFrustumRandomInputs, EveryRecordIsRejectedOrListedAndDrawnFinite) {
-    RunPlan plan;
-    plan.design = &rectFrustumDesign();
-    plan.seed = 0xF1257EED00000007ull;
-    plan.replayEvery = 40;
     // Ends of equal size (upright faces), a point for an end, no height,
     // offsets beyond the big end.
-    plan.boxTexts = {
-        {"Text1(0)", {"2200", "0", "", "1", "1e-300", "1e150", "2200.0"}},
-        {"Text1(2)", {"2200", "0", "-1200", "1e150"}},
-        {"Text1(3)", {"1500", "0", "-500"}},
-        {"Text1(4)", {"0", "-1000", "1e-300", "1e300"}},
-        {"Text1(5)", {"0", "-500", "5000", "-1e300", "1e300"}},
-        {"Text1(6)", {"0", "-500", "5000", "1e-300"}},
-    };
-    const RunSummary s = runCommands(plan);
-    EXPECT_EQ(s.failures, 0);
-    EXPECT_GE(s.records, 100000);
-    EXPECT_GT(s.completedOf("计算"), 20000);
-    EXPECT_GT(s.replayed, 100);
+    expectSound(runCommands({.design = &rectFrustumDesign(),
+                             .seed = 0xF1257EED00000007ull,
+                             .boxTexts = {
+                                 {"Text1(0)", {"2200", "0", "", "1", "1e-300", "1e150", "2200.0"}},
+                                 {"Text1(2)", {"2200", "0", "-1200", "1e150"}},
+                                 {"Text1(3)", {"1500", "0", "-500"}},
+                                 {"Text1(4)", {"0", "-1000", "1e-300", "1e300"}},
+                                 {"Text1(5)", {"0", "-500", "5000", "-1e300", "1e300"}},
+                                 {"Text1(6)", {"0", "-500", "5000", "1e-300"}},
+                             }}),
+                {{"计算", 20000}});
 }
 
 TEST(ConeRandomInputs, EveryRecordIsRejectedOrListedAndDrawnFinite) {
-    RunPlan plan;
-    plan.design = &coneDesign();
-    plan.seed = 0xC0E5EED000000010ull;
-    plan.replayEvery = 40;
     // A cone (small end 0), ends of equal size, a plate as thick as the big
     // end, no height.
-    plan.boxTexts = {
-        {"Text1(0)", {"0", "500", "999", "1000", "999.9999", "1e-300", "0.0", "-0"}},
-        {"Text1(1)", {"1000", "500", "0", "1e-300", "1e150", "1000.0001"}},
-        {"Text1(2)", {"0", "-500", "1e-300", "1e300", "500"}},
-        {"Text1(3)", {"0", "1000", "999.999", "500", "-10", "1e300"}},
-    };
-    const RunSummary s = runCommands(plan);
-    EXPECT_EQ(s.failures, 0);
-    EXPECT_GE(s.records, 100000);
-    EXPECT_GT(s.completedOf("计算"), 20000);
-    EXPECT_GT(s.replayed, 100);
+    expectSound(runCommands({.design = &coneDesign(),
+                             .seed = 0xC0E5EED000000010ull,
+                             .boxTexts = {
+                                 {"Text1(0)", {"0", "500", "999", "1000", "999.9999", "1e-300", "0.0", "-0"}},
+                                 {"Text1(1)", {"1000", "500", "0", "1e-300", "1e150", "1000.0001"}},
+                                 {"Text1(2)", {"0", "-500", "1e-300", "1e300", "500"}},
+                                 {"Text1(3)", {"0", "1000", "999.999", "500", "-10", "1e300"}},
+                             }}),
+                {{"计算", 20000}});
 }
 
 TEST(FrustumRandomInputs, VariantListChangesUnderRandomStates) {
-    for (const WindowDesign* design : {&rectFrustumDesign(), &coneDesign()}) {
-        const RunSummary s = runListChanges(*design, 0xF1257EED0000C4A6ull, 20000);
-        EXPECT_EQ(s.failures, 0) << design->objectName;
-        EXPECT_GE(s.records, 20000) << design->objectName;
-        EXPECT_EQ(s.stopped, 0) << design->objectName;
-    }
+    expectListChangesSound({&rectFrustumDesign(), &coneDesign()}, 0xF1257EED0000C4A6ull);
 }
 
 }  // namespace

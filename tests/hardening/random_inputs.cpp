@@ -633,6 +633,22 @@ RunSummary runListChanges(const WindowDesign& design, std::uint64_t givenSeed, i
     return summary;
 }
 
+void expectSound(const RunSummary& s, const std::map<std::string, int>& completedMoreThan) {
+    EXPECT_EQ(s.failures, 0);
+    EXPECT_GE(s.records, 100000);
+    for (const auto& [name, least] : completedMoreThan) EXPECT_GT(s.completedOf(name), least) << name;
+    EXPECT_GT(s.replayed, 100);
+}
+
+void expectListChangesSound(std::initializer_list<const WindowDesign*> designs, std::uint64_t seed) {
+    for (const WindowDesign* design : designs) {
+        const RunSummary s = runListChanges(*design, seed, 20000);
+        EXPECT_EQ(s.failures, 0) << design->objectName;
+        EXPECT_GE(s.records, 20000) << design->objectName;
+        EXPECT_EQ(s.stopped, 0) << design->objectName;
+    }
+}
+
 namespace {
 
 // Filled while the test files' globals are made, before main.

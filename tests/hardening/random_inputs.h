@@ -108,14 +108,14 @@ struct RunPlan {
     std::uint64_t seed = 0;
     int records = 100000;
     // Box texts on top of the generic ones, by box key.
-    std::map<std::string, std::vector<std::string>> boxTexts;
+    std::map<std::string, std::vector<std::string>> boxTexts = {};
     // Relative share of records by menu command name (1 when not named): the
     // legend commands draw no input and need few.
-    std::map<std::string, double> weights;
+    std::map<std::string, double> weights = {};
     // Every how many drawn records the drawing is replayed with QPainter on
     // an image (0: never); drawings reaching far beyond any window are
     // replayed besides, up to a few hundred.
-    int replayEvery = 0;
+    int replayEvery = 40;
 };
 
 // Runs `plan.records` records, each through one of the design's menu
@@ -130,6 +130,15 @@ RunSummary runCommands(const RunPlan& plan);
 // Runs `records` random states through every list's `onChange` of the design
 // (the variant and direction lists), checking the outcomes the same way.
 RunSummary runListChanges(const WindowDesign& design, std::uint64_t seed, int records);
+
+// What every run of runCommands is held to: no failing record, all 100 000
+// records run, more than 100 drawings replayed, and for each command named
+// in `completedMoreThan` more records that ran to the end than its number.
+void expectSound(const RunSummary& s, const std::map<std::string, int>& completedMoreThan);
+
+// 20 000 random states through each design's list changes: none fails, none
+// is stopped.
+void expectListChangesSound(std::initializer_list<const WindowDesign*> designs, std::uint64_t seed);
 
 // The windows whose commands the tests here run random records through. Each
 // test file names the windows it covers once, at namespace scope,

@@ -70,12 +70,8 @@ std::string value(const std::vector<Group>& one, int code) {
 }
 
 // A separate folder for each test.
-class DxfWriter : public ::testing::Test {
+class DxfWriter : public testing::FolderTest {
 protected:
-    void SetUp() override {
-        dir_ = testing::freshTestDir("korvel_dxf_");
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     std::vector<std::string> filesInDir() const {
         std::vector<std::string> names;
         for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
@@ -107,8 +103,6 @@ protected:
         t.rotate(t.insertionPoint(), kQuarter);
         app.zoomExtents();
     }
-
-    fs::path dir_;
 };
 
 TEST_F(DxfWriter, WritesOneValueALineInPrintableAscii) {

@@ -24,18 +24,12 @@ using testing::pdfInfo;
 using testing::pdfText;
 using testing::squeezed;
 
-class TemplatePdf : public ::testing::Test {
+class TemplatePdf : public testing::FolderTest {
 protected:
-    void SetUp() override {
-        dir_ = testing::freshTestDir("korvel_template_");
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     std::string save(const PrintedTemplate& t, const std::string& name) {
-        const std::string path = (dir_ / name).string();
-        saveTemplatePdf(t, path);
-        return path;
+        saveTemplatePdf(t, file(name));
+        return file(name);
     }
-    fs::path dir_;
 };
 
 TEST_F(TemplatePdf, PageCountAndPageSizeForPatternAndPaper) {

@@ -29,4 +29,19 @@ inline std::filesystem::path freshTestDir(const std::string& prefix) {
     return dir;
 }
 
+// A test with a folder of its own (freshTestDir, named after the suite),
+// removed after the test.
+class FolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = freshTestDir(std::string("korvel_") +
+                            ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "_");
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    // The path of `name` in the test's folder.
+    std::string file(const std::string& name) const { return (dir_ / name).string(); }
+
+    std::filesystem::path dir_;
+};
+
 }  // namespace korvel::testing

@@ -1,7 +1,10 @@
 #include "support/program.h"
 
+#include "ui/command_line.h"
+
 #include <array>
 #include <cstdio>
+#include <sstream>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,9 +22,9 @@ std::string readAll(FILE* file) {
 
 }  // namespace
 
-ProgramRun runKorvel(const std::string& arguments) {
+ProgramRun runKorvel(const std::string& arguments, const std::string& shellPrefix) {
     const std::string errFile = ::testing::TempDir() + "korvel_stderr_" + std::to_string(getpid()) + ".txt";
-    const std::string command = std::string(KORVEL_BINARY) + " " + arguments + " 2>" + errFile;
+    const std::string command = shellPrefix + std::string(KORVEL_BINARY) + " " + arguments + " 2>" + errFile;
     ProgramRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -33,6 +36,15 @@ ProgramRun runKorvel(const std::string& arguments) {
         fclose(err);
     }
     std::remove(errFile.c_str());
+    return run;
+}
+
+ProgramRun runInProcess(const std::vector<std::string>& arguments) {
+    std::ostringstream out, err;
+    ProgramRun run;
+    run.status = runCommandLine(arguments, out, err);
+    run.out = out.str();
+    run.err = err.str();
     return run;
 }
 

@@ -21,16 +21,12 @@
 #include "ui/listing_box.h"
 #include "ui/surface.h"
 #include "ui/twips.h"
-#include "support/dialogs.h"
+#include "support/windows.h"
 
 namespace korvel {
 namespace {
 
-class CalculatorWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { setScreenDpi(96); }
-    void TearDown() override { setScreenDpi(0); }
-};
+using CalculatorWindowTest = testing::QuietWindowTest;
 
 QStringList itemsOf(QComboBox* combo) {
     QStringList items;
@@ -50,17 +46,14 @@ TEST_F(CalculatorWindowTest, DivisionAndSegmentListsArePickOnly) {
                           {"tydf", "Combo1(0)", "16", "32", 3},   {"tfdy", "Combo1(0)", "16", "32", 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.menu) + " " + c.key);
-        for (const auto& entry : fittingEntries()) {
-            if (entry.menuName != c.menu) continue;
-            std::unique_ptr<CalculatorWindow> window(new CalculatorWindow(entry.design()));
-            QComboBox* combo = window->list(c.key);
-            ASSERT_NE(combo, nullptr);
-            EXPECT_FALSE(combo->isEditable());
-            const QStringList items = itemsOf(combo);
-            EXPECT_EQ(items.size(), c.count);
-            EXPECT_EQ(items.front(), c.first);
-            EXPECT_EQ(items.back(), c.last);
-        }
+        const std::unique_ptr<CalculatorWindow> window = testing::windowOf(c.menu);
+        QComboBox* combo = window->list(c.key);
+        ASSERT_NE(combo, nullptr);
+        EXPECT_FALSE(combo->isEditable());
+        const QStringList items = itemsOf(combo);
+        EXPECT_EQ(items.size(), c.count);
+        EXPECT_EQ(items.front(), c.first);
+        EXPECT_EQ(items.back(), c.last);
     }
     CalculatorWindow form8(roundTopDesign());
     EXPECT_EQ(itemsOf(form8.list("Combo1(0)")), (QStringList{"16", "24", "32"}));
@@ -97,7 +90,6 @@ TEST_F(CalculatorWindowTest, PanelsCarryCaptionsUnitsAndTheirPlace) {
 }
 
 TEST_F(CalculatorWindowTest, AnOutcomeIsAppliedInOrder) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow tee(teeDesign());
     Outcome outcome;
     outcome.effect(ShowMessage{"请您正确输入两管之间夹角,程序执行默认数据！", MessageIcon::None, ""});
@@ -123,7 +115,6 @@ TEST_F(CalculatorWindowTest, AnOutcomeIsAppliedInOrder) {
 }
 
 TEST_F(CalculatorWindowTest, WithoutAPrinterTheWindowOffersAPdfAndWritesIt) {
-    testing::RecordedDialogs dialogs;
     QTemporaryDir dir;
     CalculatorWindow tee(teeDesign());
     tee.show();

@@ -12,19 +12,8 @@
 namespace korvel {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-CliRun runInProcess(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    CliRun run;
-    run.status = runCommandLine(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using testing::runInProcess;
+using CliRun = testing::ProgramRun;
 
 TEST(CommandLine, HelpListsEveryFittingWithItsInputs) {
     const CliRun run = runInProcess({"--help"});

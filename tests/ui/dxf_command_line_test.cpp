@@ -18,30 +18,14 @@ using testing::readAll;
 
 namespace fs = std::filesystem;
 
-struct DxfRun {
-    int status = -1;
-    std::string out, err;
-};
+using DxfRun = testing::ProgramRun;
 
 DxfRun dxf(std::vector<std::string> args) {
     args.insert(args.begin(), "dxf");
-    std::ostringstream out, err;
-    DxfRun run;
-    run.status = runCommandLine(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    return testing::runInProcess(args);
 }
 
-class DxfCommandLine : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = testing::freshTestDir("korvel_dxf_cli_");
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string file(const std::string& name) const { return (dir_ / name).string(); }
-    fs::path dir_;
-};
+using DxfCommandLine = testing::FolderTest;
 
 TEST_F(DxfCommandLine, EveryFittingWritesItsPresetPattern) {
     for (const char* fitting :
@@ -129,12 +113,11 @@ TEST_F(DxfCommandLine, TheProgramWritesWithoutADisplayAndHelpDocumentsIt) {
     EXPECT_EQ(refused.status, kExitStopped);
     EXPECT_EQ(refused.err, "korvel: 请您正确输入两管夹角，必须大于0°且不大于180°！\n");
 
-    std::ostringstream out, err;
-    runCommandLine({"--help"}, out, err);
-    EXPECT_NE(out.str().find("korvel dxf FITTING [name=value ...] -o FILE"), std::string::npos);
+    const std::string help = testing::runInProcess({"--help"}).out;
+    EXPECT_NE(help.find("korvel dxf FITTING [name=value ...] -o FILE"), std::string::npos);
     for (const char* fitting :
          {"elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone"})
-        EXPECT_NE(out.str().find(std::string("    dxf ") + fitting + "  (导出展开图)"), std::string::npos) << fitting;
+        EXPECT_NE(help.find(std::string("    dxf ") + fitting + "  (导出展开图)"), std::string::npos) << fitting;
 }
 
 }  // namespace

@@ -17,15 +17,15 @@
 #include "ui/main_window.h"
 #include "ui/calculator_window.h"
 #include "ui/picture.h"
-#include "ui/twips.h"
+#include "support/windows.h"
 
 namespace korvel {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::At96Dpi {
 protected:
     void SetUp() override {
-        setScreenDpi(96);
+        At96Dpi::SetUp();
         main = std::make_unique<MainWindow>();
         main->show();
         QApplication::processEvents();
@@ -33,7 +33,7 @@ protected:
     void TearDown() override {
         main.reset();
         QApplication::processEvents();
-        setScreenDpi(0);
+        At96Dpi::TearDown();
     }
     void mouse(QEvent::Type type, Qt::MouseButton button, QPoint at) {
         QMouseEvent event(type, QPointF(at), main->picture()->mapToGlobal(QPointF(at)), button,

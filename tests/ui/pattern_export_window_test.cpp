@@ -2,21 +2,14 @@
 // save dialog with a suggested name, replacing only after a yes, the report,
 // the window's own messages for refused inputs, and a failed save.
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <sstream>
 
-#include "core/catalogue.h"
-#include "ui/calculator_window.h"
-#include "ui/message_boxes.h"
-#include "support/files.h"
-#include "support/dialogs.h"
+#include "support/windows.h"
 
 namespace korvel {
 namespace {
@@ -25,38 +18,9 @@ using testing::readAll;
 
 namespace fs = std::filesystem;
 
-class PatternExportCommand : public ::testing::Test {
+class PatternExportCommand : public testing::SavingWindowTest {
 protected:
-    void SetUp() override {
-        dir_ = testing::freshTestDir("korvel_export_");
-    }
-    void TearDown() override {
-        window.reset();
-        QApplication::processEvents();
-        fs::remove_all(dir_);
-    }
-    // Opens the window of the main menu's item (wtfy, stfy, ...).
-    void open(const std::string& item) {
-        window.reset();
-        for (const auto& entry : fittingEntries())
-            if (entry.menuName == item) window.reset(new CalculatorWindow(entry.design()));
-        ASSERT_TRUE(window);
-        window->show();
-        QApplication::processEvents();
-    }
-    void saveTo(const fs::path& path) { savePath = QString::fromStdString(path.string()); }
     void exportNow() { window->menuAction("导出")->trigger(); }
-
-    fs::path dir_;
-    std::unique_ptr<CalculatorWindow> window;
-    testing::RecordedDialogs dialogs_;
-    std::vector<ShowMessage>& messages = dialogs_.messages;
-    std::vector<std::string>& questions = dialogs_.questions;
-    std::vector<QString>& suggestions = dialogs_.suggestions;
-    bool& answerYes = dialogs_.answerYes;
-    QString& savePath = dialogs_.savePath;
-
-private:
 };
 
 TEST_F(PatternExportCommand, EveryWindowHasItAfterItsMenuAndSuggestsANameFromItsInputs) {
@@ -81,19 +45,19 @@ TEST_F(PatternExportCommand, EveryWindowHasItAfterItsMenuAndSuggestsANameFromIts
         EXPECT_EQ(exportAction->text(), QStringLiteral("导出展开图(&E)"));
         EXPECT_NE(window->design().menu.back().name, "导出") << "the design's own menu stays as it was";
 
-        suggestions.clear();
-        messages.clear();
+        dialogs.suggestions.clear();
+        dialogs.messages.clear();
         const fs::path path = dir_ / (item + ".dxf");
         saveTo(path);
         exportNow();
-        ASSERT_EQ(suggestions.size(), 1u);
-        EXPECT_TRUE(suggestions[0].endsWith("/" + QString::fromStdString(name))) << suggestions[0].toStdString();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, "展开图已保存到：\n" + path.string());
-        EXPECT_EQ(messages[0].icon, MessageIcon::None);
+        ASSERT_EQ(dialogs.suggestions.size(), 1u);
+        EXPECT_TRUE(dialogs.suggestions[0].endsWith("/" + QString::fromStdString(name))) << dialogs.suggestions[0].toStdString();
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, "展开图已保存到：\n" + path.string());
+        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None);
         EXPECT_EQ(readAll(path).substr(readAll(path).size() - 4), "EOF\n");
     }
-    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(dialogs.questions.empty());
 }
 
 TEST_F(PatternExportCommand, ReplacesAnExistingFileOnlyAfterAYes) {
@@ -101,27 +65,27 @@ TEST_F(PatternExportCommand, ReplacesAnExistingFileOnlyAfterAYes) {
     const fs::path path = dir_ / "cone.dxf";
     std::ofstream(path) << "the user's drawing";
     saveTo(path);
-    answerYes = false;
+    dialogs.answerYes = false;
     exportNow();
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0], "文件“" + path.string() + "”已经存在。\n要替换它吗？");
-    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0], "文件“" + path.string() + "”已经存在。\n要替换它吗？");
+    EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(readAll(path), "the user's drawing");
 
-    answerYes = true;
+    dialogs.answerYes = true;
     exportNow();
-    EXPECT_EQ(questions.size(), 2u);
-    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(dialogs.questions.size(), 2u);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(readAll(path).find("LWPOLYLINE"), std::string::npos);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary file left";
 }
 
 TEST_F(PatternExportCommand, CancellingTheDialogDoesNothingAndANameGetsItsSuffix) {
     open("tydf");
-    savePath.clear();
+    dialogs.savePath.clear();
     exportNow();
-    EXPECT_EQ(suggestions.size(), 1u);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(dialogs.suggestions.size(), 1u);
+    EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(fs::is_empty(dir_));
     saveTo(dir_ / "transition");
     exportNow();
@@ -134,35 +98,35 @@ TEST_F(PatternExportCommand, RefusedInputsGetTheWindowsOwnMessagesAndNoDialog) {
     open("wtfy");
     window->box("Text1")->setText("0");
     exportNow();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "\n管道外径必须大于零！");
-    EXPECT_EQ(messages[0].title, "错误：");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "\n管道外径必须大于零！");
+    EXPECT_EQ(dialogs.messages[0].title, "错误：");
     EXPECT_TRUE(window->box("Text1")->text().isEmpty());
     EXPECT_EQ(window->focusWidget(), window->box("Text1"));
 
     // The tee's checks reset the boxes to their presets, as in the window;
     // the export stops there.
-    messages.clear();
+    dialogs.messages.clear();
     open("stfy");
     window->box("Text1(1)")->setText("2000");
     window->box("Text1(2)")->setText("100");
     exportNow();
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].text, "请您正确输入支管外径，不得大于主管外径和小于,程序执行默认数据！");
-    EXPECT_EQ(messages[1].text, "请您正确输入两管之间夹角,程序执行默认数据！");
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, "请您正确输入支管外径，不得大于主管外径和小于,程序执行默认数据！");
+    EXPECT_EQ(dialogs.messages[1].text, "请您正确输入两管之间夹角,程序执行默认数据！");
     EXPECT_EQ(window->box("Text1(1)")->text(), QStringLiteral("1120"));
     EXPECT_EQ(window->box("Text1(2)")->text(), QStringLiteral("45"));
 
     // An uncuttable pattern: a plain message in the tee's style, focus on the box.
-    messages.clear();
+    dialogs.messages.clear();
     window->box("Text1(3)")->setText("0");
     exportNow();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "请您正确输入支管短边，支管短边必须大于零，否则展开图无法下料！");
-    EXPECT_EQ(messages[0].icon, MessageIcon::None);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "请您正确输入支管短边，支管短边必须大于零，否则展开图无法下料！");
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None);
     EXPECT_EQ(window->focusWidget(), window->box("Text1(3)"));
 
-    EXPECT_TRUE(suggestions.empty());
+    EXPECT_TRUE(dialogs.suggestions.empty());
     EXPECT_TRUE(fs::is_empty(dir_));
 }
 
@@ -171,11 +135,11 @@ TEST_F(PatternExportCommand, AFailedSaveIsReportedAndTheOldFileSaid) {
     const fs::path path = dir_ / "no such folder" / "frustum.dxf";
     saveTo(path);
     exportNow();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "错误：");
-    EXPECT_EQ(messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(messages[0].text.rfind("无法保存展开图：\n" + path.string() + "\n\n文件夹不存在。\n（", 0), 0u)
-        << messages[0].text;
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "错误：");
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(dialogs.messages[0].text.rfind("无法保存展开图：\n" + path.string() + "\n\n文件夹不存在。\n（", 0), 0u)
+        << dialogs.messages[0].text;
     EXPECT_TRUE(fs::is_empty(dir_));
 
     // Still working afterwards.

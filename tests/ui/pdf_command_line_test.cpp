@@ -11,14 +11,11 @@
 #include <memory>
 #include <sstream>
 
-#include "core/catalogue.h"
-#include "ui/command_line.h"
-#include "ui/calculator_window.h"
 #include "output/pdf_tools.h"
-#include "ui/template_dialog.h"
-#include "support/files.h"
-#include "support/dialogs.h"
 #include "support/program.h"
+#include "support/windows.h"
+#include "ui/command_line.h"
+#include "ui/template_dialog.h"
 
 namespace korvel {
 namespace {
@@ -27,30 +24,14 @@ using testing::readAll;
 
 namespace fs = std::filesystem;
 
-struct PdfRun {
-    int status = -1;
-    std::string out, err;
-};
+using PdfRun = testing::ProgramRun;
 
 PdfRun pdf(std::vector<std::string> args) {
     args.insert(args.begin(), "pdf");
-    std::ostringstream out, err;
-    PdfRun run;
-    run.status = runCommandLine(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    return testing::runInProcess(args);
 }
 
-class PdfCommandLine : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = testing::freshTestDir("korvel_pdf_cli_");
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string file(const std::string& name) const { return (dir_ / name).string(); }
-    fs::path dir_;
-};
+using PdfCommandLine = testing::FolderTest;
 
 // The window's command writes the same bytes as the program run on its own,
 // for each fitting, the window's boxes changed as the arguments change them.
@@ -75,9 +56,7 @@ TEST_F(PdfCommandLine, EveryFittingWritesWhatItsWindowWrites) {
         const std::string fromWindow = file(c.fitting + "-window.pdf");
         const std::string fromProgram = file(c.fitting + "-program.pdf");
         {
-            std::unique_ptr<CalculatorWindow> window;
-            for (const auto& entry : fittingEntries())
-                if (entry.menuName == c.item) window.reset(new CalculatorWindow(entry.design()));
+            const std::unique_ptr<CalculatorWindow> window = testing::windowOf(c.item);
             ASSERT_TRUE(window);
             window->show();
             QApplication::processEvents();
@@ -192,13 +171,12 @@ TEST_F(PdfCommandLine, SeparateRunsWriteTheSameBytesWithTheFacesEmbedded) {
 }
 
 TEST_F(PdfCommandLine, HelpDocumentsIt) {
-    std::ostringstream out, err;
-    runCommandLine({"--help"}, out, err);
-    EXPECT_NE(out.str().find("korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE"), std::string::npos);
-    EXPECT_NE(out.str().find("A4|A3|A2|A1|A0|Letter"), std::string::npos);
+    const std::string help = testing::runInProcess({"--help"}).out;
+    EXPECT_NE(help.find("korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE"), std::string::npos);
+    EXPECT_NE(help.find("A4|A3|A2|A1|A0|Letter"), std::string::npos);
     for (const char* fitting :
          {"elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone"})
-        EXPECT_NE(out.str().find(std::string("    pdf ") + fitting + "  (打印1:1样板)"), std::string::npos) << fitting;
+        EXPECT_NE(help.find(std::string("    pdf ") + fitting + "  (打印1:1样板)"), std::string::npos) << fitting;
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 
 #include "ui/widget_layout.h"
 #include "ui/line_control.h"
-#include "ui/twips.h"
+#include "support/windows.h"
 
 namespace korvel {
 namespace {
@@ -410,11 +410,7 @@ TEST(ProportionalLayout, LargeValuesDoNotOverflow) {
 
 // --- Real widgets ------------------------------------------------------------
 
-class WidgetLayout : public ::testing::Test {
-protected:
-    void SetUp() override { setScreenDpi(96.0); }  // 15 twips a pixel
-    void TearDown() override { setScreenDpi(0.0); }
-};
+using WidgetLayout = testing::At96Dpi;
 
 TEST_F(WidgetLayout, ChildWidgetsScaleWithTheWindow) {
     QWidget window;

@@ -5,17 +5,14 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include "support/windows.h"
 #include "ui/surface.h"
-#include "ui/twips.h"
 
 namespace korvel {
 namespace {
 
-class SurfaceTest : public ::testing::Test {
+class SurfaceTest : public testing::At96Dpi {
 protected:
-    void SetUp() override { setScreenDpi(96); }  // 15 twips per pixel
-    void TearDown() override { setScreenDpi(0); }
-
     static QImage paint(const std::vector<Primitive>& primitives, QSize size = QSize(200, 100)) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::black);

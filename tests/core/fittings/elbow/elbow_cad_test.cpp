@@ -270,14 +270,7 @@ TEST(ElbowCad, ChecksAreThePatternCommandsOwn) {
     EXPECT_EQ(std::get<ShowMessage>(checkElbowCad(state({{"Text1", ""}}))->effects[0]).text, "管道外径不能为空！\n");
 }
 
-class ElbowCadFile : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = testing::freshTestDir("korvel_elbow_cad_");
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
-};
+using ElbowCadFile = testing::FolderTest;
 
 TEST_F(ElbowCadFile, InvalidInputWritesNoFile) {
     const fs::path path = dir_ / "elbow.dxf";

@@ -12,7 +12,7 @@
 
 #include "core/fittings/frustum/cone_geometry.h"
 #include "core/fittings/frustum/frustum_design.h"
-#include "core/fittings/frustum/frustum_test_support.h"
+#include "support/program.h"
 #include "support/outcomes.h"
 
 namespace korvel {
@@ -241,7 +241,7 @@ TEST(ConeCommands, WiredIntoTheWindowsMenu) {
 }
 
 TEST(ConeCommandLine, FrustumPrintsItsListing) {
-    const frustum_test::BinaryRun run = frustum_test::runKorvel("list cone round=dec");
+    const testing::ProgramRun run = testing::runKorvel("list cone round=dec");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
               "Label1(13)\t展开斜边实长 = 559.017\n"
@@ -257,7 +257,7 @@ TEST(ConeCommandLine, FrustumPrintsItsListing) {
 }
 
 TEST(ConeCommandLine, ConeAndAFailedCheck) {
-    const frustum_test::BinaryRun cone = frustum_test::runKorvel("list cone variant=cone small=0");
+    const testing::ProgramRun cone = testing::runKorvel("list cone variant=cone small=0");
     EXPECT_EQ(cone.status, 0);
     EXPECT_EQ(cone.out,
               "Label1(13)\t展开斜边实长 = 707\n"
@@ -269,7 +269,7 @@ TEST(ConeCommandLine, ConeAndAFailedCheck) {
               "Label1(8)\t\n"
               "Label1(10)\t\n"
               "Label1(16)\t说明：板材下料请输入板厚\n");
-    const frustum_test::BinaryRun failed = frustum_test::runKorvel("list cone small=1000");
+    const testing::ProgramRun failed = testing::runKorvel("list cone small=1000");
     EXPECT_EQ(failed.status, 2);
     EXPECT_EQ(failed.out,
               "message\t请输入正确的小端口外径，不得大于大端口或者等于大端口外径\\n\n"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/fittings/frustum/frustum_design.h"
-#include "core/fittings/frustum/frustum_test_support.h"
+#include "support/program.h"
 #include "core/fittings/frustum/rect_frustum_geometry.h"
 #include "support/outcomes.h"
 
@@ -161,7 +161,7 @@ TEST(RectFrustumCommands, WiredIntoTheWindowsMenu) {
 }
 
 TEST(RectFrustumCommandLine, DefaultsAndTheNorthBlank) {
-    const frustum_test::BinaryRun run = frustum_test::runKorvel("list rect-frustum");
+    const testing::ProgramRun run = testing::runKorvel("list rect-frustum");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
               "Label1(14)\t南边梯形面实高 h1=1118\n"
@@ -173,7 +173,7 @@ TEST(RectFrustumCommandLine, DefaultsAndTheNorthBlank) {
               "Label1(20)\t西北面结合实长线 f3=1225\n"
               "Label1(21)\t东北面结合实长线 f4=1225\n"
               "Label1(26)\t显示数据\n");
-    const frustum_test::BinaryRun south = frustum_test::runKorvel("list rect-frustum dir=south e=100 n=50 round=dec");
+    const testing::ProgramRun south = testing::runKorvel("list rect-frustum dir=south e=100 n=50 round=dec");
     EXPECT_EQ(south.status, 0);
     EXPECT_EQ(south.out,
               "Label1(14)\t南边梯形面实高 h1=1096.586\n"
@@ -185,7 +185,7 @@ TEST(RectFrustumCommandLine, DefaultsAndTheNorthBlank) {
               "Label1(20)\t西北面结合实长线 f3=1289.38\n"
               "Label1(21)\t东北面结合实长线 f4=1209.339\n"
               "Label1(26)\t显示数据\n");
-    const frustum_test::BinaryRun refused = frustum_test::runKorvel("list rect-frustum A=2200mm");
+    const testing::ProgramRun refused = testing::runKorvel("list rect-frustum A=2200mm");
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.out, "message\t请输入正确的大端横向内边长，必须是数字\nText1(0).text\t\n");
 }

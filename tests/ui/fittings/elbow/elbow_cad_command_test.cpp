@@ -2,24 +2,14 @@
 // replacing a file, the report, failures that leave the window working), and
 // `korvel cad` on the command line.
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QString>
 #include <gtest/gtest.h>
-#include <unistd.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include "core/fittings/elbow/elbow_design.h"
-#include "ui/calculator_window.h"
-#include "ui/message_boxes.h"
-#include "support/files.h"
-#include "support/dialogs.h"
+#include "support/program.h"
+#include "support/windows.h"
 
 namespace korvel {
 namespace {
@@ -28,42 +18,24 @@ using testing::readAll;
 
 namespace fs = std::filesystem;
 
-class ElbowCadCommand : public ::testing::Test {
+class ElbowCadCommand : public testing::SavingWindowTest {
 protected:
     void SetUp() override {
-        dir_ = testing::freshTestDir("korvel_cad_cmd_");
-        window = std::make_unique<CalculatorWindow>(elbowDesign());
-        window->show();
-        QApplication::processEvents();
+        SavingWindowTest::SetUp();
+        open("wtfy");
     }
-    void TearDown() override {
-        window.reset();
-        fs::remove_all(dir_);
-    }
-    void saveTo(const fs::path& path) { savePath = QString::fromStdString(path.string()); }
-
-    fs::path dir_;
-    std::unique_ptr<CalculatorWindow> window;
-    testing::RecordedDialogs dialogs_;
-    std::vector<ShowMessage>& messages = dialogs_.messages;
-    std::vector<std::string>& questions = dialogs_.questions;
-    std::vector<QString>& suggestions = dialogs_.suggestions;
-    bool& answerYes = dialogs_.answerYes;
-    QString& savePath = dialogs_.savePath;
-
-private:
 };
 
 TEST_F(ElbowCadCommand, AsksWhereSuggestingANameWritesAndSaysWhere) {
     const fs::path path = dir_ / "elbow.dxf";
     saveTo(path);
     window->runCommand("cad");
-    ASSERT_EQ(suggestions.size(), 1u);
-    EXPECT_TRUE(suggestions[0].endsWith(QStringLiteral("/弯头_D1120_R1680_90度.dxf"))) << suggestions[0].toStdString();
-    EXPECT_TRUE(questions.empty());
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "CAD展开图已保存到：\n" + path.string());
-    EXPECT_EQ(messages[0].icon, MessageIcon::None);
+    ASSERT_EQ(dialogs.suggestions.size(), 1u);
+    EXPECT_TRUE(dialogs.suggestions[0].endsWith(QStringLiteral("/弯头_D1120_R1680_90度.dxf"))) << dialogs.suggestions[0].toStdString();
+    EXPECT_TRUE(dialogs.questions.empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "CAD展开图已保存到：\n" + path.string());
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None);
     EXPECT_NE(readAll(path).find("dimStyle"), std::string::npos);
     // The window stays as it was, in sight, to be used again.
     EXPECT_FALSE(window->isMinimized());
@@ -71,10 +43,10 @@ TEST_F(ElbowCadCommand, AsksWhereSuggestingANameWritesAndSaysWhere) {
 }
 
 TEST_F(ElbowCadCommand, CancellingTheDialogDoesNothing) {
-    savePath.clear();
+    dialogs.savePath.clear();
     window->runCommand("cad");
-    EXPECT_EQ(suggestions.size(), 1u);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(dialogs.suggestions.size(), 1u);
+    EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(fs::is_empty(dir_));
 }
 
@@ -89,17 +61,17 @@ TEST_F(ElbowCadCommand, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
     const fs::path path = dir_ / "elbow.dxf";
     std::ofstream(path) << "the user's drawing";
     saveTo(path);
-    answerYes = false;
+    dialogs.answerYes = false;
     window->runCommand("cad");
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0], "文件“" + path.string() + "”已经存在。\n要替换它吗？");
-    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0], "文件“" + path.string() + "”已经存在。\n要替换它吗？");
+    EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(readAll(path), "the user's drawing");
 
-    answerYes = true;
+    dialogs.answerYes = true;
     window->runCommand("cad");
-    EXPECT_EQ(questions.size(), 2u);
-    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(dialogs.questions.size(), 2u);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(readAll(path).find("EOF"), std::string::npos);
 }
 
@@ -107,11 +79,11 @@ TEST_F(ElbowCadCommand, InvalidInputGetsTheElbowsMessageAndNoDialog) {
     window->box("Text1")->setText("0");
     saveTo(dir_ / "elbow.dxf");
     window->runCommand("cad");
-    EXPECT_TRUE(suggestions.empty());
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "\n管道外径必须大于零！");
-    EXPECT_EQ(messages[0].title, "错误：");
-    EXPECT_EQ(messages[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(dialogs.suggestions.empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "\n管道外径必须大于零！");
+    EXPECT_EQ(dialogs.messages[0].title, "错误：");
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Error);
     EXPECT_TRUE(window->box("Text1")->text().isEmpty());
     EXPECT_EQ(window->focusWidget(), window->box("Text1"));
     EXPECT_TRUE(fs::is_empty(dir_));
@@ -121,11 +93,11 @@ TEST_F(ElbowCadCommand, AnUnwritablePlaceIsReportedAndTheWindowGoesOn) {
     const fs::path path = dir_ / "no such folder" / "elbow.dxf";
     saveTo(path);
     window->runCommand("cad");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "错误：");
-    EXPECT_EQ(messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(messages[0].text.rfind("无法保存CAD展开图：\n" + path.string() + "\n\n文件夹不存在。", 0), 0u)
-        << messages[0].text;
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "错误：");
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(dialogs.messages[0].text.rfind("无法保存CAD展开图：\n" + path.string() + "\n\n文件夹不存在。", 0), 0u)
+        << dialogs.messages[0].text;
     EXPECT_TRUE(fs::is_empty(dir_));
 
     // Still working: the next export goes through.
@@ -136,28 +108,14 @@ TEST_F(ElbowCadCommand, AnUnwritablePlaceIsReportedAndTheWindowGoesOn) {
 }
 
 // What `korvel cad` prints and returns, run as its own program.
-struct CliRun {
-    int status = -1;
-    std::string err;
-};
-
-CliRun korvel(const std::string& shellArguments, const std::string& prefix = "") {
-    const std::string errFile = ::testing::TempDir() + "korvel_cad_err_" + std::to_string(getpid()) + ".txt";
-    const std::string command =
-        prefix + std::string(KORVEL_BINARY) + " " + shellArguments + " >/dev/null 2>" + errFile;
-    CliRun run;
-    const int raw = std::system(("sh -c '" + command + "'").c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = readAll(errFile);
-    return run;
-}
-
-class ElbowCadCommandLine : public ElbowCadCommand {};
+using testing::runKorvel;
+using CliRun = testing::ProgramRun;
+using ElbowCadCommandLine = testing::FolderTest;
 
 TEST_F(ElbowCadCommandLine, WritesTheDrawingWithTheGivenInputs) {
     const fs::path path = dir_ / "a.dxf";
     std::ofstream(path) << "old";
-    const CliRun run = korvel("cad D=900 round=dec -o " + path.string());
+    const CliRun run = runKorvel("cad D=900 round=dec -o " + path.string());
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.err.empty());
     const std::string dxf = readAll(path);
@@ -167,19 +125,19 @@ TEST_F(ElbowCadCommandLine, WritesTheDrawingWithTheGivenInputs) {
 
 TEST_F(ElbowCadCommandLine, AFailedCheckPrintsTheMessageAndWritesNothing) {
     const fs::path path = dir_ / "a.dxf";
-    const CliRun run = korvel("cad D= -o " + path.string());
+    const CliRun run = runKorvel("cad D= -o " + path.string());
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "korvel: 管道外径不能为空！\n");
     EXPECT_TRUE(fs::is_empty(dir_));
 
-    EXPECT_EQ(korvel("cad k=1 -o " + path.string()).err, "korvel: 弯头节数必须是2以上的整数！\n");
+    EXPECT_EQ(runKorvel("cad k=1 -o " + path.string()).err, "korvel: 弯头节数必须是2以上的整数！\n");
     EXPECT_TRUE(fs::is_empty(dir_));
 }
 
 TEST_F(ElbowCadCommandLine, UsageErrors) {
-    EXPECT_EQ(korvel("cad").status, 1);
-    EXPECT_EQ(korvel("cad -o").status, 1);
-    EXPECT_EQ(korvel("cad X=1 -o " + (dir_ / "a.dxf").string()).status, 1);
+    EXPECT_EQ(runKorvel("cad").status, 1);
+    EXPECT_EQ(runKorvel("cad -o").status, 1);
+    EXPECT_EQ(runKorvel("cad X=1 -o " + (dir_ / "a.dxf").string()).status, 1);
     EXPECT_TRUE(fs::is_empty(dir_));
 }
 
@@ -187,7 +145,7 @@ TEST_F(ElbowCadCommandLine, ADiskFullingUpLeavesTheOldFile) {
     const fs::path path = dir_ / "a.dxf";
     std::ofstream(path) << "the user's drawing";
     // A 4 KiB file size limit stands in for the full disk.
-    const CliRun run = korvel("cad -o " + path.string(), "trap \"\" XFSZ; ulimit -f 8; exec ");
+    const CliRun run = runKorvel("cad -o " + path.string(), "trap \"\" XFSZ; ulimit -f 8; exec ");
     EXPECT_EQ(run.status, 3);
     EXPECT_NE(run.err.find("korvel: " + path.string() + " not written: "), std::string::npos) << run.err;
     EXPECT_EQ(readAll(path), "the user's drawing");
@@ -195,9 +153,7 @@ TEST_F(ElbowCadCommandLine, ADiskFullingUpLeavesTheOldFile) {
 }
 
 TEST_F(ElbowCadCommandLine, HelpNamesTheVerb) {
-    const std::string out = dir_.string() + "/help.txt";
-    std::system(("sh -c '" + std::string(KORVEL_BINARY) + " --help > " + out + "'").c_str());
-    EXPECT_NE(readAll(out).find("korvel cad [name=value ...] -o FILE"), std::string::npos);
+    EXPECT_NE(runKorvel("--help").out.find("korvel cad [name=value ...] -o FILE"), std::string::npos);
 }
 
 }  // namespace

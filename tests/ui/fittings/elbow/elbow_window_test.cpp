@@ -15,23 +15,22 @@
 #include "ui/calculator_window.h"
 #include "ui/listing_box.h"
 #include "ui/surface.h"
-#include "ui/twips.h"
-#include "support/dialogs.h"
+#include "support/windows.h"
 
 namespace korvel {
 namespace {
 
-class ElbowWindowTest : public ::testing::Test {
+class ElbowWindowTest : public testing::At96Dpi {
 protected:
     void SetUp() override {
-        setScreenDpi(96);
+        At96Dpi::SetUp();
         window = std::make_unique<CalculatorWindow>(elbowDesign());
         window->show();
         QApplication::processEvents();
     }
     void TearDown() override {
         window.reset();
-        setScreenDpi(0);
+        At96Dpi::TearDown();
     }
     void type(const char* key, const char* text) { window->box(key)->setText(QString::fromUtf8(text)); }
     size_t drawn() const {

@@ -14,16 +14,12 @@
 #include "ui/line_control.h"
 #include "ui/surface.h"
 #include "ui/twips.h"
-#include "support/dialogs.h"
+#include "support/windows.h"
 
 namespace korvel {
 namespace {
 
-class FrustumWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { setScreenDpi(96); }
-    void TearDown() override { setScreenDpi(0); }
-};
+using FrustumWindowTest = testing::QuietWindowTest;
 
 QString text(CalculatorWindow& w, const char* key) { return w.box(key)->text(); }
 QString caption(CalculatorWindow& w, const char* key) { return w.label(key)->text(); }
@@ -33,7 +29,6 @@ LineControl* lineControl(CalculatorWindow& w, const char* key) {
 }
 
 TEST_F(FrustumWindowTest, ConeVariantSwitchResetsBoxesAndKeepsTheRounding) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow w(coneDesign());
     qobject_cast<QRadioButton*>(w.control("Option1(1)"))->setChecked(true);
     w.box("Text1(1)")->setText("2000");
@@ -66,7 +61,6 @@ TEST_F(FrustumWindowTest, ConeVariantSwitchResetsBoxesAndKeepsTheRounding) {
 }
 
 TEST_F(FrustumWindowTest, ConeAfterFrustumLeavesNoSmallArcBehind) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow w(coneDesign());
     w.runCommand("计算");
     EXPECT_EQ(caption(w, "Label1(8)"), QStringLiteral("小圆弧展开半径 = 559"));
@@ -83,7 +77,6 @@ TEST_F(FrustumWindowTest, ConeAfterFrustumLeavesNoSmallArcBehind) {
 }
 
 TEST_F(FrustumWindowTest, ConeLinesAreShownAndPlacedInTheWindow) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow w(coneDesign());
     for (const char* key : {"Line1", "Line2", "Line3", "Line4"}) EXPECT_FALSE(shown(w, key));
     w.runCommand("计算");
@@ -139,7 +132,6 @@ TEST_F(FrustumWindowTest, ConeChecksEmptyAndFocusTheirBox) {
 }
 
 TEST_F(FrustumWindowTest, ConeVariantWithoutBigEndFocusesTheBigEnd) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow w(coneDesign());
     w.list("Combo1")->setCurrentIndex(1);
     w.box("Text1(1)")->setText("0");
@@ -151,7 +143,6 @@ TEST_F(FrustumWindowTest, ConeVariantWithoutBigEndFocusesTheBigEnd) {
 }
 
 TEST_F(FrustumWindowTest, RectFrustumComputesAndSwitchesOffsets) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow w(rectFrustumDesign());
     for (const char* key : {"Label1(22)", "Label1(25)", "Line1", "Line2", "Label1(26)", "Label1(14)"})
         EXPECT_FALSE(shown(w, key)) << key;
@@ -190,7 +181,6 @@ TEST_F(FrustumWindowTest, RectFrustumComputesAndSwitchesOffsets) {
 }
 
 TEST_F(FrustumWindowTest, RectFrustumKeepsItsScale) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow w(rectFrustumDesign());
     w.runCommand("计算");
     // 2200 at 3.4: the small end's 1200 spans 4080 twips.

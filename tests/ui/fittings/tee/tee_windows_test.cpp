@@ -15,27 +15,20 @@
 #include "core/numbers.h"
 #include "ui/surface.h"
 #include "ui/twips.h"
-#include "support/dialogs.h"
+#include "support/outcomes.h"
+#include "support/windows.h"
 
 namespace korvel {
 namespace {
 
-class TeeWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { setScreenDpi(96); }
-    void TearDown() override { setScreenDpi(0); }
-};
+using TeeWindowTest = testing::QuietWindowTest;
 
 template <class T>
 std::vector<T> drawn(const CalculatorWindow& window) {
-    std::vector<T> found;
-    for (const auto& p : window.surface()->primitives())
-        if (const T* t = std::get_if<T>(&p)) found.push_back(*t);
-    return found;
+    return testing::only<T>(window.surface()->primitives());
 }
 
 TEST_F(TeeWindowTest, FailedChecksShowBothMessagesResetAndGoOn) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow tee(teeDesign());
     tee.box("Text1(1)")->setText(QStringLiteral("1200"));
     tee.box("Text1(2)")->setText(QStringLiteral("95"));
@@ -66,7 +59,6 @@ TEST_F(TeeWindowTest, FailedChecksShowBothMessagesResetAndGoOn) {
 }
 
 TEST_F(TeeWindowTest, EmptyBranchDiameterListsAndLeavesTheSurfaceBlank) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow tee(teeDesign());
     tee.runCommand("支管");
     ASSERT_FALSE(drawn<LineOp>(tee).empty());
@@ -80,7 +72,6 @@ TEST_F(TeeWindowTest, EmptyBranchDiameterListsAndLeavesTheSurfaceBlank) {
 }
 
 TEST_F(TeeWindowTest, RejectionLeavesNoListingAndNoDrawing) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow tee(teeDesign());
     tee.runCommand("主管");
     tee.box("Text1(2)")->setText(QStringLiteral("0"));
@@ -112,7 +103,6 @@ TEST_F(TeeWindowTest, BranchPatternFollowsTheWindowsSize) {
 }
 
 TEST_F(TeeWindowTest, YTeeListsDrawsAndCaptions) {
-    testing::RecordedDialogs dialogs;
     CalculatorWindow yTee(yTeeDesign());
     yTee.resize(1000, 700);
     yTee.runCommand("管Ⅱ");
