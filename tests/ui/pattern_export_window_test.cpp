@@ -184,5 +184,18 @@ TEST_F(PatternExportCommand, AFailedSaveIsReportedAndTheOldFileSaid) {
     EXPECT_TRUE(fs::exists(dir_ / "frustum.dxf"));
 }
 
+// A pattern no file can hold once crashed the program in dxflib.
+TEST_F(PatternExportCommand, APatternOutOfRangeGetsAnErrorBoxAndNoDialog) {
+    saveTo(dir_ / "x.dxf");
+    open("wtfy");
+    window->box("Text2")->setText("1e250");
+    exportNow();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "展开图尺寸超出范围（超过 1000000 mm），不能生成展开图！");
+    EXPECT_EQ(messages[0].title, "错误：");
+    EXPECT_TRUE(suggestions.empty());
+    EXPECT_TRUE(fs::is_empty(dir_));
+}
+
 }  // namespace
 }  // namespace korvel
