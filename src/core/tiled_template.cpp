@@ -7,20 +7,22 @@
 namespace korvel {
 namespace {
 
-// How many windows of `size` overlapping by `overlap` cover `length`.
-long long tilesAlong(double length, double size, double overlap) {
+// How many windows of `size` overlapping by `overlap` cover `length`: a whole
+// number held as a double, so that a pattern of any length (1e249 mm) gives a
+// count, however large, that the page limit can be checked against.
+double tilesAlong(double length, double size, double overlap) {
     if (!(length > size)) return 1;
     const double step = size - overlap;
     // A sliver under a micrometre is no reason for another page.
-    return static_cast<long long>(std::ceil((length - overlap) / step - 1e-9));
+    return std::ceil((length - overlap) / step - 1e-9);
 }
 
 struct Fit {
     bool landscape = false;
     double pageWidth = 0, pageHeight = 0;
     MmRect content, band;
-    long long columns = 1, rows = 1;
-    long long pages() const { return columns * rows; }
+    double columns = 1, rows = 1;
+    double pages() const { return columns * rows; }
 };
 
 Fit fitOn(const PatternExtent& e, double pageWidth, double pageHeight, const TemplateMargins& m) {
@@ -141,16 +143,19 @@ TiledTemplate tiled(const PatternExtent& e, const PaperSize& paper, const Fit& f
     t.content = f.content;
     t.band = f.band;
     t.extent = e;
-    // Too many pages to lay out: the caller refuses the template (see kMaxTemplatePages).
-    t.columns = static_cast<int>(std::min<long long>(f.columns, kMaxTemplatePages + 1));
-    t.rows = static_cast<int>(std::min<long long>(f.rows, kMaxTemplatePages + 1));
-    if (f.pages() > kMaxTemplatePages) return t;
+    // Too many pages to lay out: the caller refuses the template (see
+    // kMaxTemplatePages). The counts are cut down before they become whole
+    // numbers; a count that is not a number is too many.
+    const double most = kMaxTemplatePages + 1;
+    t.columns = static_cast<int>(f.columns <= most ? f.columns : most);
+    t.rows = static_cast<int>(f.rows <= most ? f.rows : most);
+    if (!(f.pages() <= kMaxTemplatePages)) return t;
 
     // The windows centred on the pattern: as much spare paper left as right.
     const double stepX = f.content.width - margins.overlap;
     const double stepY = f.content.height - margins.overlap;
-    const double coveredX = f.columns == 1 ? f.content.width : static_cast<double>(f.columns) * stepX + margins.overlap;
-    const double coveredY = f.rows == 1 ? f.content.height : static_cast<double>(f.rows) * stepY + margins.overlap;
+    const double coveredX = f.columns == 1 ? f.content.width : f.columns * stepX + margins.overlap;
+    const double coveredY = f.rows == 1 ? f.content.height : f.rows * stepY + margins.overlap;
     const double left = e.minX - (coveredX - (e.maxX - e.minX)) / 2;
     const double top = e.maxY + (coveredY - (e.maxY - e.minY)) / 2;
     for (int r = 0; r < t.rows; ++r) {

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -31,13 +33,37 @@ bool endsComplete(int fd) {
     return std::memcmp(tail, kEnd, static_cast<std::size_t>(length)) == 0;
 }
 
+// dxflib prints a real number with 16 decimals into a buffer of 256
+// characters on the stack: a number of 240 digits before the point overruns
+// it. A hundred digits leave room to spare, and no drawing the range check
+// (core/export_range.h) lets through comes near.
+constexpr double kLargestDxfReal = 1e100;
+
+// The writer every number of the file passes through on its way into dxflib:
+// one it cannot print (not finite, or too large) stops the save with a
+// SaveError instead.
+class GuardedWriter final : public DL_WriterA {
+public:
+    using DL_WriterA::DL_WriterA;
+    void dxfReal(int gc, double value) const override {
+        if (!(std::fabs(value) < kLargestDxfReal)) {
+            char shown[32];
+            std::snprintf(shown, sizeof shown, "%g", value);
+            failSave("group " + std::to_string(gc) + " holds " + shown + ", a number the DXF file cannot hold",
+                     ERANGE);
+        }
+        DL_WriterA::dxfReal(gc, value);
+    }
+};
+
 // Writes the whole file at `path`; `shown` names it in errors.
 void writeFile(const std::string& path, const std::string& shown,
                const std::function<void(DL_Dxf&, DL_WriterA&)>& write) {
     DL_Dxf dxf;
     errno = 0;
-    std::unique_ptr<DL_WriterA> w(dxf.out(path.c_str(), DL_VERSION_2000));
-    if (!w) failSave("cannot write " + shown, errno != 0 ? errno : EIO);
+    // As dxf.out(path, DL_VERSION_2000) opens it, through the guard.
+    auto w = std::make_unique<GuardedWriter>(path.c_str(), DL_VERSION_2000);
+    if (w->openFailed()) failSave("cannot write " + shown, errno != 0 ? errno : EIO);
     write(dxf, *w);
     w->close();
 }

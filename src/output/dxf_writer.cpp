@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "core/export_range.h"
 #include "output/dxf_file.h"
 #include "output/dxf_style.h"
 #include "output/dxf_text.h"
@@ -228,11 +229,10 @@ void saveDxf(const DxfDocument& document, const std::string& path) {
 }
 
 std::optional<Outcome> saveCadDrawing(const CadDrawing& drawing, const FormState& state, const std::string& path) {
-    if (auto refusal = drawing.check(state)) return refusal;
     try {
-        DxfApplication app;
-        drawing.draw(state, app);
-        saveDxf(app.document(), path);
+        const DrawnCad drawn = drawCad(drawing, state);
+        if (drawn.refusal) return drawn.refusal;
+        saveDxf(drawn.app->document(), path);
     } catch (const SaveError&) {
         throw;
     } catch (const std::bad_alloc&) {

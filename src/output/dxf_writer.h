@@ -25,8 +25,9 @@ namespace korvel::cad {
 // leaves `path` as it was.
 void saveDxf(const DxfDocument& document, const std::string& path);
 
-// The window's CAD drawing of `state`: the refusal `drawing.check` gives, or
-// nothing once the drawing is saved at `path` as saveDxf saves it. Throws
+// The window's CAD drawing of `state`: the refusal drawCad gives (the
+// drawing's own check or the range check of export_range.h), or nothing once
+// the drawing is saved at `path` as saveDxf saves it. Throws
 // SaveError when it could not be written (out of memory included), leaving
 // `path` as it was.
 std::optional<Outcome> saveCadDrawing(const CadDrawing& drawing, const FormState& state, const std::string& path);

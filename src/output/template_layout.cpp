@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/export_range.h"
 #include "core/numbers.h"
 
 namespace korvel {
@@ -132,7 +133,7 @@ MmRect footRegion(const TiledTemplate& tiles) {
 
 PrintedTemplate makeTemplate(const WindowDesign& design, const FormState& state, const PaperSize& paper) {
     PrintedTemplate t;
-    t.pattern = design.pattern(state);
+    t.pattern = exportedPattern(design, state);
     if (t.pattern.rejected()) {
         t.rejection = t.pattern.rejection;
         return t;

@@ -22,6 +22,7 @@
 #include <exception>
 
 #include "core/clock_line.h"
+#include "core/export_range.h"
 
 #include "output/dxf_file.h"
 #include "output/dxf_writer.h"
@@ -453,7 +454,7 @@ bool CalculatorWindow::renderOn(QPrinter& printer) {
 void CalculatorWindow::exportPattern() {
     const std::string failure = "无法保存展开图：";
     try {
-        const PatternExport e = design_.pattern(readState());
+        const PatternExport e = exportedPattern(design_, readState());
         if (e.rejected()) {
             apply(e.rejection);
             return;
@@ -473,18 +474,18 @@ void CalculatorWindow::exportCadDrawing() {
     const std::string failure = "无法保存CAD展开图：";
     try {
         const FormState state = readState();
-        if (const auto refusal = design_.cad.check(state)) {
-            apply(*refusal);
+        // Drawn before the dialog: a drawing no file can hold is refused first.
+        const DrawnCad drawn = drawCad(design_.cad, state);
+        if (drawn.refusal) {
+            apply(*drawn.refusal);
             return;
         }
-        std::optional<Outcome> refused;
         saveWithDialog(this, {QStringLiteral("保存CAD展开图"), design_.cad.fileName(state),
                               QStringLiteral("DXF 图形文件 (*.dxf)"), QStringLiteral(".dxf"), failure},
-                       [&](const std::string& path, const std::string& shown) -> std::string {
-                           refused = cad::saveCadDrawing(design_.cad, state, path);
-                           return refused ? "" : "CAD展开图已保存到：\n" + shown;
+                       [&](const std::string& path, const std::string& shown) {
+                           cad::saveDxf(drawn.app->document(), path);
+                           return "CAD展开图已保存到：\n" + shown;
                        });
-        if (refused) apply(*refused);
     } catch (const std::exception& error) {
         showMessage(this, {failure + "\n" + error.what(), MessageIcon::Error, "错误："});
     }
@@ -493,7 +494,7 @@ void CalculatorWindow::exportCadDrawing() {
 void CalculatorWindow::printTemplate() {
     try {
         const FormState state = readState();
-        const PatternExport check = design_.pattern(state);
+        const PatternExport check = exportedPattern(design_, state);
         if (check.rejected()) {
             apply(check.rejection);
             return;

@@ -10,6 +10,7 @@
 
 #include "ui/application.h"
 #include "core/catalogue.h"
+#include "core/export_range.h"
 #include "output/dxf_file.h"
 #include "output/dxf_writer.h"
 #include "output/pattern_dxf.h"
@@ -243,7 +244,7 @@ std::optional<PatternRequest> readPatternRequest(const std::vector<std::string>&
 int runDxf(const std::vector<std::string>& args, std::ostream& err) {
     const std::optional<PatternRequest> request = readPatternRequest(args, false, err);
     if (!request) return kExitUsage;
-    const PatternExport pattern = request->design->pattern(request->state);
+    const PatternExport pattern = exportedPattern(*request->design, request->state);
     if (pattern.rejected()) {
         printRefusal(pattern.rejection, err);
         return kExitStopped;

@@ -174,5 +174,14 @@ TEST(TileTemplate, EmptyOrBrokenExtentGetsOnePageAndHugeOnesAreNotLaidOut) {
     EXPECT_GT(static_cast<long long>(huge.rows) * huge.columns, kMaxTemplatePages);
 }
 
+TEST(TileTemplate, ThePageCountOfAnyFiniteLengthStaysOverTheLimit) {
+    for (double side : {1e25, 1e249, 1e308}) {
+        const TiledTemplate t = tileTemplateIn({0, 0, side, side}, a4(), false);
+        EXPECT_TRUE(t.pages.empty()) << side;
+        EXPECT_EQ(t.rows, kMaxTemplatePages + 1) << side;
+        EXPECT_EQ(t.columns, kMaxTemplatePages + 1) << side;
+    }
+}
+
 }  // namespace
 }  // namespace korvel

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <sstream>
 
@@ -116,6 +117,22 @@ TEST(PatternDxf, AFailedSaveThrowsAndLeavesTheFileAsItWas) {
     EXPECT_NE(readAll(path), "old");
     for (const auto& f : fs::directory_iterator(path.parent_path()))
         EXPECT_EQ(f.path().filename().string().rfind(".replace.dxf.", 0), std::string::npos) << f.path();
+}
+
+// Past the range check, a number dxflib cannot print still stops the save.
+TEST(PatternDxf, ANumberTheFileCannotHoldThrowsAndWritesNothing) {
+    for (double x : {1e250, std::numeric_limits<double>::infinity()}) {
+        PatternExport e = halfDisc();
+        e.pattern.pieces[0].outline.vertices[0].x = x;
+        const fs::path path = scratch("unprintable.dxf");
+        try {
+            cad::savePatternDxf(e, path.string());
+            ADD_FAILURE() << "saved " << x;
+        } catch (const cad::SaveError& error) {
+            EXPECT_EQ(error.code(), ERANGE) << x;
+        }
+        EXPECT_FALSE(fs::exists(path)) << x;
+    }
 }
 
 }  // namespace

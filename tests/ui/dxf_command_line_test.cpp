@@ -120,5 +120,30 @@ TEST_F(DxfCommandLine, TheProgramWritesWithoutADisplayAndHelpDocumentsIt) {
         EXPECT_NE(help.find(std::string("    dxf ") + fitting + "  (导出展开图)"), std::string::npos) << fitting;
 }
 
+// Inputs whose drawing no file can hold: beyond a kilometre (dxflib's number
+// buffer overran from about 1e238 mm), not a number, or a piece of no area.
+TEST_F(DxfCommandLine, ADrawingOutOfRangeIsRefusedWithExitTwoAndNoFile) {
+    const std::string tooLarge = "korvel: 展开图尺寸超出范围（超过 1000000 mm），不能生成展开图！\n";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"dxf", "elbow", "R=1e250"}, tooLarge},
+        {{"dxf", "elbow", "R=1e20"}, tooLarge},
+        {{"dxf", "elbow", "D=4.9e-324"}, tooLarge},
+        {{"dxf", "tee", "Ls=1e240"}, tooLarge},
+        {{"dxf", "tee", "D=1e240", "d=1e240"}, tooLarge},
+        {{"dxf", "ytee", "L=1e240"}, tooLarge},
+        {{"cad", "R=1e240"}, "korvel: CAD展开图尺寸超出范围（超过 1000000 mm），不能生成CAD展开图！\n"},
+        {{"dxf", "ytee", "D=0"}, "korvel: 展开图中“竖管”的面积为零，不能下料，不能生成展开图！\n"},
+        {{"dxf", "elbow", "D=1e-320"}, "korvel: 展开图中“端节”的面积为零，不能下料，不能生成展开图！\n"},
+    };
+    for (auto [args, message] : cases) {
+        SCOPED_TRACE(args.back());
+        args.insert(args.end(), {"-o", file("x.dxf")});
+        std::ostringstream out, err;
+        EXPECT_EQ(runCommandLine(args, out, err), kExitStopped);
+        EXPECT_EQ(err.str(), message);
+        EXPECT_TRUE(fs::is_empty(dir_)) << "no file, no temporary file";
+    }
+}
+
 }  // namespace
 }  // namespace korvel

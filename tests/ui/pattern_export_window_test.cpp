@@ -148,5 +148,16 @@ TEST_F(PatternExportCommand, AFailedSaveIsReportedAndTheOldFileSaid) {
     EXPECT_TRUE(fs::exists(dir_ / "frustum.dxf"));
 }
 
+// A pattern no file can hold once crashed the program in dxflib.
+TEST_F(PatternExportCommand, APatternOutOfRangeGetsAnErrorBoxAndNoDialog) {
+    open("wtfy");
+    saveTo(dir_ / "x.dxf");
+    window->box("Text2")->setText("1e250");
+    exportNow();
+    const ShowMessage box{"展开图尺寸超出范围（超过 1000000 mm），不能生成展开图！", MessageIcon::Error, "错误："};
+    EXPECT_EQ(messages, std::vector<ShowMessage>{box});
+    EXPECT_TRUE(suggestions.empty() && fs::is_empty(dir_)) << "no dialog, no file";
+}
+
 }  // namespace
 }  // namespace korvel

@@ -179,5 +179,27 @@ TEST_F(PdfCommandLine, HelpDocumentsIt) {
         EXPECT_NE(help.find(std::string("    pdf ") + fitting + "  (打印1:1样板)"), std::string::npos) << fitting;
 }
 
+// Patterns of 1e25 mm and more overflowed the page count and slipped under
+// the page limit; the range check now refuses them before any tiling.
+TEST_F(PdfCommandLine, APatternOutOfRangeIsRefusedBeforeAnyPageIsCounted) {
+    const std::string tooLarge = "korvel: 展开图尺寸超出范围（超过 1000000 mm），不能生成展开图！\n";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"elbow", "R=1e25"}, tooLarge},
+        {{"cone", "big=1e100", "small=1"}, tooLarge},
+        {{"tee", "Ls=1e100"}, tooLarge},
+        {{"ytee", "L=1e100"}, tooLarge},
+        {{"transition-rect-top", "D=1e100"}, tooLarge},
+        {{"ytee", "D=0"}, "korvel: 展开图中“竖管”的面积为零，不能下料，不能生成展开图！\n"},
+    };
+    for (auto [args, message] : cases) {
+        SCOPED_TRACE(args[0] + " " + args[1]);
+        args.insert(args.end(), {"-o", file("x.pdf")});
+        const PdfRun run = pdf(args);
+        EXPECT_EQ(run.status, kExitStopped);
+        EXPECT_EQ(run.err, message);
+        EXPECT_TRUE(fs::is_empty(dir_)) << "no file, no temporary file";
+    }
+}
+
 }  // namespace
 }  // namespace korvel
