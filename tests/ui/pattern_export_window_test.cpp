@@ -155,8 +155,8 @@ TEST_F(PatternExportCommand, APatternOutOfRangeGetsAnErrorBoxAndNoDialog) {
     window->box("Text2")->setText("1e250");
     exportNow();
     const ShowMessage box{"展开图尺寸超出范围（超过 1000000 mm），不能生成展开图！", MessageIcon::Error, "错误："};
-    EXPECT_EQ(messages, std::vector<ShowMessage>{box});
-    EXPECT_TRUE(suggestions.empty() && fs::is_empty(dir_)) << "no dialog, no file";
+    EXPECT_EQ(dialogs.messages, std::vector<ShowMessage>{box});
+    EXPECT_TRUE(dialogs.suggestions.empty() && fs::is_empty(dir_)) << "no dialog, no file";
 }
 
 }  // namespace
