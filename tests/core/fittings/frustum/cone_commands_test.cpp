@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "core/fittings/frustum/cone_geometry.h"
 #include "core/fittings/frustum/frustum_design.h"
 #include "support/program.h"
 #include "support/outcomes.h"
@@ -27,61 +26,57 @@ FormState coneState(const std::map<std::string, std::string>& changes = {}) {
     return state(all);
 }
 
-void append(std::vector<Effect>& to, const std::vector<Effect>& more) { to.insert(to.end(), more.begin(), more.end()); }
-
 std::string captionOf(const Outcome& out, const std::string& label) {
     std::string caption = "(unset)";
-    for (const auto& e : out.effects)
-        if (const auto* c = std::get_if<SetCaption>(&e); c && c->key == label) caption = c->text;
+    for (const auto& [key, text] : testing::captionsOf(out))
+        if (key == label) caption = text;
     return caption;
 }
 
 std::vector<std::string> captionKeys(const Outcome& out) {
     std::vector<std::string> keys;
-    for (const auto& e : out.effects)
-        if (const auto* c = std::get_if<SetCaption>(&e)) keys.push_back(c->key);
+    for (const auto& caption : testing::captionsOf(out)) keys.push_back(caption.first);
     return keys;
 }
 
+// The presets by hand: both surfaces cleared, the four lines shown, the
+// frustum's figures (mm, whole), the schematic with its dimensions, the note,
+// the lines placed and the elevation drawn round them.
 TEST(ConeCommands, FrustumInTheWindowsOrder) {
     const Outcome out = coneCompute(state());
     EXPECT_FALSE(out.stopped);
-    std::vector<Effect> expected = {Draw{ClearOp{}}, Draw{ClearOp{}}, SetVisible{"Line1", true},
-                                    SetVisible{"Line2", true}, SetVisible{"Line3", true}, SetVisible{"Line4", true},
-                                    SetCaption{"Label1(13)", "展开斜边实长 = 559"},
-                                    SetCaption{"Label1(9)", "大圆弧展开半径 = 1118"},
-                                    SetCaption{"Label1(12)", "展开扇形夹角 = 160.997°"},
-                                    SetCaption{"Label1(11)", "大圆弧展开弦长 = 2205"},
-                                    SetCaption{"Label1(8)", "小圆弧展开半径 = 559"},
-                                    SetCaption{"Label1(10)", "小圆弧展开弦长 = 1103"},
-                                    SetCaption{"Label1(14)", "小端口至圆心垂线 = 500"},
-                                    SetCaption{"Label1(15)", "正心圆锥台展开放样"},
-                                    SetCaption{"Label1(2)", "输入两端垂直高："}};
-    const ConeFrame frame{18000, 12000};
-    Recording schematic;
-    drawConeSchematic(computeCone({500, 1000, 500, 0, 0}), frame, schematic);
-    for (const auto& p : schematic.primitives()) expected.push_back(Draw{p});
-    expected.push_back(SetCaption{"Label1(16)", "说明：板材下料请输入板厚"});
-    const ConeElevationLines lines = coneElevationLines(frame);
-    append(expected, {PlaceLine{"Line1", lines.line1.x1, lines.line1.y1, lines.line1.x2, lines.line1.y2},
-                      PlaceLine{"Line2", lines.line2.x1, lines.line2.y1, lines.line2.x2, lines.line2.y2},
-                      PlaceLine{"Line3", lines.line3.x1, lines.line3.y1, lines.line3.x2, lines.line3.y2},
-                      PlaceLine{"Line4", lines.line4.x1, lines.line4.y1, lines.line4.x2, lines.line4.y2}});
-    Recording elevation;
-    drawConeElevation(frame, elevation);
-    for (const auto& p : elevation.primitives()) expected.push_back(Draw{p});
-    EXPECT_EQ(out.effects, expected);
+    EXPECT_EQ(testing::effectKinds(out),
+              "clear*2 show*4 caption*9 font arc line*2 arc*2 line*2 text*6 line text*2 "
+              "caption place*4 line*2");
+    EXPECT_EQ(testing::visibilityOf(out), (std::vector<std::string>{"+Line1", "+Line2", "+Line3", "+Line4"}));
+    EXPECT_EQ(testing::captionsOf(out),
+              (std::vector<std::pair<std::string, std::string>>{{"Label1(13)", "展开斜边实长 = 559"},
+                                                                {"Label1(9)", "大圆弧展开半径 = 1118"},
+                                                                {"Label1(12)", "展开扇形夹角 = 160.997°"},
+                                                                {"Label1(11)", "大圆弧展开弦长 = 2205"},
+                                                                {"Label1(8)", "小圆弧展开半径 = 559"},
+                                                                {"Label1(10)", "小圆弧展开弦长 = 1103"},
+                                                                {"Label1(14)", "小端口至圆心垂线 = 500"},
+                                                                {"Label1(15)", "正心圆锥台展开放样"},
+                                                                {"Label1(2)", "输入两端垂直高："},
+                                                                {"Label1(16)", "说明：板材下料请输入板厚"}}));
+    // The schematic's dimensions are the computed frustum's, in the window's units.
+    std::vector<std::string> texts;
+    for (const auto& t : testing::drawnOf<TextOp>(out)) texts.push_back(t.text);
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{" 500 ", " 559 ", " 500 ", " 1118 ", " 559 ", "160.997°", " 1000 ", " 500 "}));
     // The apex in the window: 0.625 W, 0.46 H.
-    EXPECT_EQ(lines.line1.x1, 11250);
-    EXPECT_EQ(lines.line1.y1, 5520);
+    ASSERT_NE(testing::placedLine(out, "Line1"), nullptr);
+    EXPECT_EQ(testing::placedLine(out, "Line1")->x1, 11250);
+    EXPECT_EQ(testing::placedLine(out, "Line1")->y1, 5520);
 }
 
 TEST(ConeCommands, ConeClearsTheSmallArcLabels) {
     const Outcome out = coneCompute(coneState());
     ASSERT_FALSE(out.stopped);
-    EXPECT_EQ(captionKeys(out), (std::vector<std::string>{"Label1(13)", "Label1(9)", "Label1(12)", "Label1(11)",
-                                                          "Label1(14)", "Label1(15)", "Label1(8)", "Label1(10)",
-                                                          "Label1(16)"}));
+    EXPECT_EQ(captionKeys(out),
+              (std::vector<std::string>{"Label1(13)", "Label1(9)", "Label1(12)", "Label1(11)", "Label1(14)",
+                                        "Label1(15)", "Label1(8)", "Label1(10)", "Label1(16)"}));
     EXPECT_EQ(captionOf(out, "Label1(13)"), "展开斜边实长 = 707");
     EXPECT_EQ(captionOf(out, "Label1(9)"), "圆弧展开半径 = 707");
     EXPECT_EQ(captionOf(out, "Label1(12)"), "展开扇形夹角 = 254.558°");
@@ -153,31 +148,27 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CheckCase{"small_empty", state({{"Text1(0)", ""}}), plain("小端口外径不能为空，输入正确的数据"), "",
                   "Text1(0)"},
-        CheckCase{"small_first_of_all",
-                  state({{"Text1(0)", ""}, {"Text1(1)", ""}, {"Text1(2)", ""}, {"Text1(3)", ""}}),
+        CheckCase{"small_first_of_all", state({{"Text1(0)", ""}, {"Text1(1)", ""}, {"Text1(2)", ""}, {"Text1(3)", ""}}),
                   plain("小端口外径不能为空，输入正确的数据"), "", "Text1(0)"},
-        CheckCase{"small_too_large", state({{"Text1(0)", "1e999"}}), error("输入的数值过大！"), "Text1(0)",
-                  "Text1(0)"},
+        CheckCase{"small_too_large", state({{"Text1(0)", "1e999"}}), error("输入的数值过大！"), "Text1(0)", "Text1(0)"},
         CheckCase{"big_empty", state({{"Text1(1)", ""}, {"Text1(2)", ""}}), plain("大端口外径不能为空，输入正确的数据"),
                   "", "Text1(1)"},
-        CheckCase{"big_too_large", state({{"Text1(1)", "-1e999"}}), error("输入的数值过大！"), "Text1(1)",
-                  "Text1(1)"},
-        CheckCase{"small_negative", state({{"Text1(0)", "-1"}}), error("请输入正确的小端口外径，小于0mm\n"),
-                  "Text1(0)", "Text1(0)"},
+        CheckCase{"big_too_large", state({{"Text1(1)", "-1e999"}}), error("输入的数值过大！"), "Text1(1)", "Text1(1)"},
+        CheckCase{"small_negative", state({{"Text1(0)", "-1"}}), error("请输入正确的小端口外径，小于0mm\n"), "Text1(0)",
+                  "Text1(0)"},
         CheckCase{"small_negative_before_big_text", state({{"Text1(0)", "-5abc"}, {"Text1(1)", "x"}}),
                   error("请输入正确的小端口外径，小于0mm\n"), "Text1(0)", "Text1(0)"},
         CheckCase{"small_not_a_number", state({{"Text1(0)", "500mm"}}), error("请输入正确的小端口外径，必须是数字"),
                   "Text1(0)", "Text1(0)"},
-        CheckCase{"small_blank", state({{"Text1(0)", " "}}), error("请输入正确的小端口外径，必须是数字"),
-                  "Text1(0)", "Text1(0)"},
+        CheckCase{"small_blank", state({{"Text1(0)", " "}}), error("请输入正确的小端口外径，必须是数字"), "Text1(0)",
+                  "Text1(0)"},
         CheckCase{"big_not_a_number", state({{"Text1(1)", "1,000"}}), error("请输入正确的大端口外径，必须是数字"),
                   "Text1(1)", "Text1(1)"},
         CheckCase{"small_equal_to_big", state({{"Text1(0)", "1000"}, {"Text1(1)", "1000"}}), error(kNotBelowBig),
                   "Text1(0)", "Text1(0)"},
-        CheckCase{"small_above_big", state({{"Text1(0)", "1200"}, {"Text1(2)", ""}}), error(kNotBelowBig),
-                  "Text1(0)", "Text1(0)"},
-        CheckCase{"cone_without_big_end", coneState({{"Text1(1)", "0"}}), error(kNotBelowBig), "Text1(1)",
-                  "Text1(1)"},
+        CheckCase{"small_above_big", state({{"Text1(0)", "1200"}, {"Text1(2)", ""}}), error(kNotBelowBig), "Text1(0)",
+                  "Text1(0)"},
+        CheckCase{"cone_without_big_end", coneState({{"Text1(1)", "0"}}), error(kNotBelowBig), "Text1(1)", "Text1(1)"},
         CheckCase{"height_empty", state({{"Text1(2)", ""}, {"Text1(3)", ""}}),
                   plain("两端口垂直高不能为空，输入正确的数据"), "", "Text1(2)"},
         CheckCase{"height_too_large", state({{"Text1(2)", "1e400"}}), error("输入的数值过大！"), "Text1(2)",
@@ -188,8 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "Text1(3)"},
         CheckCase{"plate_as_thick_as_the_big_end", state({{"Text1(3)", "1000"}}),
                   error("请输入正确的钢板厚度，不得大于或等于大端口外径"), "Text1(3)", "Text1(3)"},
-        CheckCase{"result_beyond_a_double", state({{"Text1(1)", "1e200"}}),
-                  error("输入的数值过大，计算结果超出范围！"), "", ""}),
+        CheckCase{"result_beyond_a_double", state({{"Text1(1)", "1e200"}}), error("输入的数值过大，计算结果超出范围！"),
+                  "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ConeCommands, VariantSwitchToTheCone) {

@@ -12,7 +12,6 @@
 
 #include "core/fittings/frustum/frustum_design.h"
 #include "support/program.h"
-#include "core/fittings/frustum/rect_frustum_geometry.h"
 #include "support/outcomes.h"
 
 namespace korvel {
@@ -22,51 +21,42 @@ const testing::WindowState state{&rectFrustumDesign};
 
 std::string label(int i) { return "Label1(" + std::to_string(i) + ")"; }
 
-const PlaceLine* placed(const Outcome& out, const std::string& key) {
-    for (const auto& e : out.effects)
-        if (const auto* line = std::get_if<PlaceLine>(&e); line && line->key == key) return line;
-    return nullptr;
-}
-
 // The width Line1 is drawn with: the small end's transverse side at the scale.
 double drawnSmallSide(const Outcome& out) {
-    const PlaceLine* line = placed(out, "Line1");
+    const PlaceLine* line = testing::placedLine(out, "Line1");
     return line == nullptr ? -1 : line->x2 - line->x1;
 }
 
+// Offsets 100 east and 50 south, by hand: the surface cleared and the centre
+// lines and labels shown, the sketch hidden, the eight true lengths (mm), the
+// plan at 3.4 with its centre lines 340 twips south of the presets', its
+// dimensions and names, and the heading.
 TEST(RectFrustumCommands, OffsetsInTheWindowsOrder) {
-    const Outcome out = rectFrustumCompute(
-        state({{"Text1(5)", "100"}, {"Text1(6)", "50"}, {"Combo1", kSouthOffset}}, true));
+    const Outcome out =
+        rectFrustumCompute(state({{"Text1(5)", "100"}, {"Text1(6)", "50"}, {"Combo1", kSouthOffset}}, true));
     EXPECT_FALSE(out.stopped);
-    std::vector<Effect> expected = {Draw{ClearOp{}},
-                                    SetVisible{"Line1", true},
-                                    SetVisible{"Line2", true},
-                                    SetVisible{"Label1(22)", true},
-                                    SetVisible{"Label1(23)", true},
-                                    SetVisible{"Label1(24)", true},
-                                    SetVisible{"Label1(25)", true},
-                                    SetVisible{"Label1(26)", true},
-                                    Draw{ClearOp{}},
-                                    SetVisible{"Image1", false}};
-    for (int i = 14; i <= 21; ++i) expected.push_back(SetVisible{label(i), true});
-    const std::vector<std::string> lines = {
-        "南边梯形面实高 h1=1096.586",   "北边梯形面实高 h2=1141.271",   "西边梯形面实高 h3=1166.19",
-        "东边梯形面实高 h4=1077.033",   "西南面结合实长线 f1=1250",     "东南面结合实长线 f2=1167.262",
-        "西北面结合实长线 f3=1289.38",  "东北面结合实长线 f4=1209.339",
-    };
-    for (int i = 0; i < 8; ++i) expected.push_back(SetCaption{label(14 + i), lines[static_cast<size_t>(i)]});
-    const RectFrustumInputs in{2200, 1500, 1200, 500, 1000, 100, 50, true, 3};
-    const RectFrustumPlan plan = rectFrustumPlan(in, 3.4);
-    Recording drawing;
-    drawRectFrustumLines(plan, drawing);
-    for (const auto& p : drawing.primitives()) expected.push_back(Draw{p});
-    expected.push_back(PlaceLine{"Line1", 7750, 5400, 11830, 5400});
-    expected.push_back(PlaceLine{"Line2", 9450, 4720, 9450, 6420});
-    Recording texts;
-    drawRectFrustumTexts(in, plan, texts);
-    for (const auto& p : texts.primitives()) expected.push_back(Draw{p});
-    expected.push_back(SetCaption{"Label1(26)", "显示数据"});
-    EXPECT_EQ(out.effects, expected);
+    EXPECT_EQ(testing::effectKinds(out),
+              "clear show*7 clear hide show*8 caption*8 line*16 place*2 font text*12 caption");
+    std::vector<std::string> shown = {"+Line1",      "+Line2",      "+Label1(22)", "+Label1(23)",
+                                      "+Label1(24)", "+Label1(25)", "+Label1(26)", "-Image1"};
+    for (int i = 14; i <= 21; ++i) shown.push_back("+" + label(i));
+    EXPECT_EQ(testing::visibilityOf(out), shown);
+    EXPECT_EQ(testing::captionsOf(out),
+              (std::vector<std::pair<std::string, std::string>>{{label(14), "南边梯形面实高 h1=1096.586"},
+                                                                {label(15), "北边梯形面实高 h2=1141.271"},
+                                                                {label(16), "西边梯形面实高 h3=1166.19"},
+                                                                {label(17), "东边梯形面实高 h4=1077.033"},
+                                                                {label(18), "西南面结合实长线 f1=1250"},
+                                                                {label(19), "东南面结合实长线 f2=1167.262"},
+                                                                {label(20), "西北面结合实长线 f3=1289.38"},
+                                                                {label(21), "东北面结合实长线 f4=1209.339"},
+                                                                {label(26), "显示数据"}}));
+    EXPECT_EQ(*testing::placedLine(out, "Line1"), (PlaceLine{"Line1", 7750, 5400, 11830, 5400}));
+    EXPECT_EQ(*testing::placedLine(out, "Line2"), (PlaceLine{"Line2", 9450, 4720, 9450, 6420}));
+    std::vector<std::string> texts;
+    for (const auto& t : testing::drawnOf<TextOp>(out)) texts.push_back(t.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{" 2200 ", " 1500 ", " 1200 ", " 500 ", "f2", "f1", "f4", "f3", "h1",
+                                               "h2", "h3", "h4"}));
     EXPECT_EQ(out.memory, (std::map<std::string, double>{{"scale", 3.4}}));
 }
 
@@ -116,10 +106,8 @@ TEST(RectFrustumCommands, RefusesWhatItCannotDraw) {
         {{{"Text1(4)", "1e999"}},
          {ShowMessage{"输入的数值过大！", MessageIcon::Error, "错误："}, SetBoxText{"Text1(4)", ""},
           FocusBox{"Text1(4)"}}},
-        {{{"Text1(4)", "1e200"}},
-         {ShowMessage{"输入的数值过大，计算结果超出范围！", MessageIcon::Error, "错误："}}},
-        {{{"Text1(5)", "1e308"}},
-         {ShowMessage{"输入的数值过大，计算结果超出范围！", MessageIcon::Error, "错误："}}},
+        {{{"Text1(4)", "1e200"}}, {ShowMessage{"输入的数值过大，计算结果超出范围！", MessageIcon::Error, "错误："}}},
+        {{{"Text1(5)", "1e308"}}, {ShowMessage{"输入的数值过大，计算结果超出范围！", MessageIcon::Error, "错误："}}},
     };
     for (const auto& c : cases) {
         const Outcome out = rectFrustumCompute(state(c.changes));

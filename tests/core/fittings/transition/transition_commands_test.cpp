@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "core/fittings/transition/transition_design.h"
-#include "core/fittings/transition/transition_geometry.h"
 #include "support/outcomes.h"
 #include "support/program.h"
 
@@ -23,58 +22,49 @@ using Changes = std::map<std::string, std::string>;
 const testing::WindowState roundTop{&roundTopDesign};
 const testing::WindowState rectTop{&rectTopDesign};
 
-void append(std::vector<Effect>& to, const std::vector<Primitive>& drawn) {
-    for (const auto& p : drawn) to.push_back(Draw{p});
-}
+using testing::drawnOf;
 
-std::vector<Effect> captions(const TransitionGeometry& g) {
-    std::vector<Effect> e;
-    for (const auto& [key, text] : transitionCaptions(g)) e.push_back(SetCaption{key, text});
-    return e;
-}
-
-template <class T>
-std::vector<T> drawn(const Outcome& out) {
-    std::vector<T> found;
-    for (const auto& e : out.effects)
-        if (const auto* d = std::get_if<Draw>(&e))
-            if (const T* t = std::get_if<T>(&d->primitive)) found.push_back(*t);
-    return found;
-}
-
-TEST(TransitionCommands, RoundTopComputesInTheWindowsOrder) {
-    const Outcome out = roundTopCompute(roundTop());
-    EXPECT_FALSE(out.stopped);
-    TransitionInputs in;
-    in.a = 1600, in.b = 1600, in.D = 800, in.H = 1000, in.t = 10, in.n = 24;
-    const TransitionGeometry g = computeRoundTop(in);
-    std::vector<Effect> expected = {Draw{ClearOp{}}, SetVisible{"Image1", false}, SetVisible{"Image2", false}};
-    for (const auto& e : captions(g)) expected.push_back(e);
-    expected.push_back(Draw{FontOp{"宋体", 14.25}});
-    Recording surface;
-    listRoundTop(g, surface);
-    drawRoundTopPlan(g, surface);
-    append(expected, surface.primitives());
-    EXPECT_EQ(out.effects, expected);
-    EXPECT_EQ(out.memory, (std::map<std::string, double>{{"scale", 4.5}}));
-    EXPECT_EQ(std::get<SetCaption>(out.effects[3]).text, "东边三角面实高 h1=1077");
-}
-
-TEST(TransitionCommands, RectTopHidesThePicturesBeforeClearing) {
-    const Outcome out = rectTopCompute(rectTop({}, true));
-    EXPECT_FALSE(out.stopped);
-    TransitionInputs in;
-    in.a = 900, in.b = 900, in.D = 1800, in.H = 1200, in.t = 10, in.n = 24, in.digits = 3;
-    const TransitionGeometry g = computeRectTop(in);
-    std::vector<Effect> expected = {SetVisible{"Image1", false}, SetVisible{"Image2", false}, Draw{ClearOp{}}};
-    for (const auto& e : captions(g)) expected.push_back(e);
-    expected.push_back(Draw{FontOp{"宋体", 14.25}});
-    Recording surface;
-    listRectTop(g, surface);
-    drawRectTopPlan(g, surface);
-    append(expected, surface.primitives());
-    EXPECT_EQ(out.effects, expected);
-    EXPECT_EQ(out.memory, (std::map<std::string, double>{{"scale", 4.4}}));
+// What 计算 leaves for the presets, by hand: the pictures hidden and the
+// surface cleared (in each window's own order), the six captions, the listing
+// in 宋体 and the plan; the circle where the plan fixes it (twips).
+TEST(TransitionCommands, ComputeInTheWindowsOrder) {
+    constexpr Rgb kC1 = rgb(0, 255, 255);
+    struct Case {
+        const char* name;
+        Outcome out;
+        std::string kinds;
+        std::string h1, yn;  // as the captions print them
+        std::vector<std::string> firstRow;
+        ArcOp circle;
+        double scale;
+    };
+    const Case cases[] = {
+        {"round top", roundTopCompute(roundTop()), "clear hide*2 caption*6 font textline*32 arc line*36 text*13",
+         "1077", "106", {" m0=1342", " j0=1342"}, ArcOp{9500, 5400, 4.5 * 400, kC1, {}, {}}, 4.5},
+        {"rectangle top", rectTopCompute(rectTop({}, true)),
+         "hide*2 clear caption*6 font textline*32 arc line*8 text*4 line*28 text*14", "1281.6", "236.252",
+         {" m0=1358.308", " j0=1358.308"}, ArcOp{9400, 5350, 4.4 * 900, kC1, {}, {}}, 4.4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(c.out.stopped);
+        EXPECT_EQ(testing::effectKinds(c.out), c.kinds);
+        EXPECT_EQ(testing::visibilityOf(c.out), (std::vector<std::string>{"-Image1", "-Image2"}));
+        // The geometry's captions, all six (their texts are checked with the geometry).
+        const auto captions = testing::captionsOf(c.out);
+        ASSERT_EQ(captions.size(), 6u);
+        EXPECT_EQ(captions[0], (std::pair<std::string, std::string>{"Label1(15)", "东边三角面实高 h1=" + c.h1}));
+        EXPECT_EQ(captions[4], (std::pair<std::string, std::string>{"Label1(19)", "圆周每等份弦长 yn=" + c.yn}));
+        EXPECT_EQ(drawnOf<FontOp>(c.out), (std::vector<FontOp>{{"宋体", 14.25}}));
+        // The first row of corner lengths, after the heading and its blank.
+        std::vector<std::string> row;
+        for (const auto& line : drawnOf<TextLineOp>(c.out))
+            if (row.empty() && !line.items.empty() && line.items[0].text.find("=") != std::string::npos)
+                for (const auto& item : line.items) row.push_back(item.text);
+        EXPECT_EQ(row, c.firstRow);
+        EXPECT_EQ(drawnOf<ArcOp>(c.out), std::vector<ArcOp>{c.circle});
+        EXPECT_EQ(c.out.memory, (std::map<std::string, double>{{"scale", c.scale}}));
+    }
 }
 
 TEST(TransitionCommands, BoxesAreReadLeniently) {
@@ -87,9 +77,9 @@ TEST(TransitionCommands, BoxesAreReadLeniently) {
     // Seventeen divisions list rows 0 to 4 and draw no plan.
     const Outcome odd = roundTopCompute(roundTop({{"Combo1(0)", "17"}}));
     ASSERT_FALSE(odd.stopped);
-    EXPECT_EQ(drawn<TextLineOp>(odd).size(), 3u + 5 + 13 + 2 + 5);
-    EXPECT_TRUE(drawn<LineOp>(odd).empty());
-    EXPECT_TRUE(drawn<ArcOp>(odd).empty());
+    EXPECT_EQ(drawnOf<TextLineOp>(odd).size(), 3u + 5 + 13 + 2 + 5);
+    EXPECT_TRUE(drawnOf<LineOp>(odd).empty());
+    EXPECT_TRUE(drawnOf<ArcOp>(odd).empty());
 }
 
 TEST(TransitionCommands, ZeroKeyKeepsTheRememberedScale) {
@@ -97,12 +87,12 @@ TEST(TransitionCommands, ZeroKeyKeepsTheRememberedScale) {
     FormState s = roundTop({{"Text1(0)", "0"}});
     s.memory["scale"] = 4.2;
     Outcome out = roundTopCompute(s);
-    ASSERT_EQ(drawn<ArcOp>(out).size(), 1u);
-    EXPECT_DOUBLE_EQ(drawn<ArcOp>(out)[0].radius, 4.2 * 400);
+    ASSERT_EQ(drawnOf<ArcOp>(out).size(), 1u);
+    EXPECT_DOUBLE_EQ(drawnOf<ArcOp>(out)[0].radius, 4.2 * 400);
     EXPECT_EQ(out.memory.at("scale"), 4.2);
     // Nothing remembered yet: the table by the larger of b and D.
     out = roundTopCompute(roundTop({{"Text1(0)", "0"}, {"Text1(1)", "300"}, {"Text1(2)", "200"}}));
-    EXPECT_DOUBLE_EQ(drawn<ArcOp>(out)[0].radius, 22.5 * 100);
+    EXPECT_DOUBLE_EQ(drawnOf<ArcOp>(out)[0].radius, 22.5 * 100);
     // Form9 by D, and by a' and b when D is 0.
     s = rectTop({{"Text1(2)", "0"}});
     s.memory["scale"] = 2.35;
@@ -144,10 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"divisions_empty", false, {{"Combo1(0)", ""}}, "等份数必须是数字！", "Combo1(0)"},
         RejectCase{"divisions_zero", false, {{"Combo1(0)", "0"}}, "等份数必须在1到1000之间！", "Combo1(0)"},
         RejectCase{"divisions_negative", false, {{"Combo1(0)", "-24"}}, "等份数必须在1到1000之间！", "Combo1(0)"},
-        RejectCase{"divisions_too_many", false, {{"Combo1(0)", "1e999"}}, "等份数必须在1到1000之间！",
-                   "Combo1(0)"},
-        RejectCase{"results_beyond_a_double", false, {{"Text1(1)", "1e300"}}, "输入的数值过大，计算结果超出范围！",
-                   ""},
+        RejectCase{"divisions_too_many", false, {{"Combo1(0)", "1e999"}}, "等份数必须在1到1000之间！", "Combo1(0)"},
+        RejectCase{"results_beyond_a_double", false, {{"Text1(1)", "1e300"}}, "输入的数值过大，计算结果超出范围！", ""},
         RejectCase{"diameter_empty", true, {{"Text1(2)", ""}}, "圆口内直径不能为空！", "Text1(2)"},
         RejectCase{"diameter_not_a_number", true, {{"Text1(2)", "直径"}}, "圆口内直径必须是数字！", "Text1(2)"},
         RejectCase{"offset_too_large", true, {{"Text1(6)", "9e9999"}}, "输入的数值过大！", "Text1(6)"},
@@ -169,8 +157,12 @@ TEST(TransitionCommands, LegendClearsAndShowsThePicture) {
 }
 
 std::vector<Effect> directionEffects(const char* sketch, const char* west, const char* offset) {
-    std::vector<Effect> e = {Draw{ClearOp{}},           SetVisible{sketch, true},   SetCaption{"Label1(5)", west},
-                             SetCaption{"Label1(6)", offset}, SetBoxText{"Text1(5)", "0"}, SetBoxText{"Text1(6)", "0"}};
+    std::vector<Effect> e = {Draw{ClearOp{}},
+                             SetVisible{sketch, true},
+                             SetCaption{"Label1(5)", west},
+                             SetCaption{"Label1(6)", offset},
+                             SetBoxText{"Text1(5)", "0"},
+                             SetBoxText{"Text1(6)", "0"}};
     for (int i = 15; i <= 20; ++i) e.push_back(SetCaption{"Label1(" + std::to_string(i) + ")", ""});
     return e;
 }

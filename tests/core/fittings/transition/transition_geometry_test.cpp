@@ -62,56 +62,84 @@ std::vector<std::string> texts(const std::vector<Primitive>& primitives) {
     return out;
 }
 
-TEST(RoundTopGeometry, PresetsWithDecimals) {
-    const TransitionGeometry g = computeRoundTop(roundTopPresets());
-    ASSERT_EQ(g.fault, TransitionFault::None);
-    EXPECT_EQ(g.s, 4.5);
-    for (double h : {g.h1, g.h2, g.h3, g.h4}) EXPECT_DOUBLE_EQ(h, 1077.033);
-    EXPECT_DOUBLE_EQ(g.yn, 105.726);
-    const List corner = {1341.641, 1286.92, 1251.297, 1238.912, 1251.297, 1286.92, 1341.641};
-    for (const List* list : {&g.nw, &g.ne, &g.sw, &g.se}) EXPECT_EQ(*list, corner);
+// What each window lists for its presets and for offsets west and north: the
+// heights, the chord, the four corner lists (mm) and the captions that show them.
+TEST(TransitionGeometry, ListedFigures) {
+    struct Case {
+        const char* name;
+        TransitionGeometry (*compute)(const TransitionInputs&);
+        TransitionInputs in;
+        double h1, h2, h3, h4, yn;
+        List nw, ne, sw, se;
+        std::vector<std::string> shown;  // h1 h2 h3 h4 yn as the captions print them
+    };
+    const List roundCorner = {1341.641, 1286.92, 1251.297, 1238.912, 1251.297, 1286.92, 1341.641};
+    const List wholeCorner = {1342, 1287, 1251, 1239, 1251, 1287, 1342};
+    // Rectangle top: east and west differ from north and south only by the 0.001 added to a.
+    const List rectCorner = {1358.308, 1289.557, 1244.395, 1228.612, 1244.395, 1289.557, 1358.308};
+    const Case cases[] = {
+        {"round top presets", computeRoundTop, roundTopPresets(), 1077.033, 1077.033, 1077.033, 1077.033, 105.726,
+         roundCorner, roundCorner, roundCorner, roundCorner, {"1077.033", "1077.033", "1077.033", "1077.033", "105.726"}},
+        {"round top whole numbers", computeRoundTop, roundTopPresets(0), 1077, 1077, 1077, 1077, 106, wholeCorner,
+         wholeCorner, wholeCorner, wholeCorner, {"1077", "1077", "1077", "1077", "106"}},
+        {"round top offsets", computeRoundTop, roundTopOffsets(), 1118.034, 1059.481, 1044.031, 1001.249, 158.023,
+         {1136.882, 1094.24, 1096.34, 1142.629, 1221.679}, {1205.197, 1170.274, 1186.939, 1250.748, 1346.291},
+         {1285.496, 1210.586, 1179.939, 1201.611, 1269.843}, {1346.291, 1279.725, 1264.563, 1304.853, 1390.144},
+         {"1118.034", "1059.481", "1044.031", "1001.249", "158.023"}},
+        {"rectangle top presets", computeRectTop, rectTopPresets(), 1281.6, 1281.601, 1281.6, 1281.601, 236.252,
+         rectCorner, rectCorner, rectCorner, rectCorner, {"1281.6", "1281.601", "1281.6", "1281.601", "236.252"}},
+        {"rectangle top offsets", computeRectTop, rectTopOffsets(), 1320.038, 1389.244, 1250, 1264.911, 353.113,
+         {1346.291, 1242.354, 1210.813, 1261.805, 1379.312}, {1411.559, 1302.321, 1241.22, 1244.957, 1312.441},
+         {1265.899, 1241.005, 1279.807, 1371.513, 1494.155}, {1335.103, 1301.034, 1308.611, 1356.028, 1432.655},
+         {"1320.038", "1389.244", "1250", "1264.911", "353.113"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TransitionGeometry g = c.compute(c.in);
+        ASSERT_EQ(g.fault, TransitionFault::None);
+        EXPECT_EQ((List{g.h1, g.h2, g.h3, g.h4, g.yn}), (List{c.h1, c.h2, c.h3, c.h4, c.yn}));
+        EXPECT_EQ(g.nw, c.nw);
+        EXPECT_EQ(g.ne, c.ne);
+        EXPECT_EQ(g.sw, c.sw);
+        EXPECT_EQ(g.se, c.se);
+        const std::vector<std::pair<std::string, std::string>> captions = {
+            {"Label1(15)", "东边三角面实高 h1=" + c.shown[0]}, {"Label1(16)", "南边三角面实高 h2=" + c.shown[1]},
+            {"Label1(17)", "西边三角面实高 h3=" + c.shown[2]}, {"Label1(18)", "北边三角面实高 h4=" + c.shown[3]},
+            {"Label1(19)", "圆周每等份弦长 yn=" + c.shown[4]}, {"Label1(20)", "显示基本数据"}};
+        EXPECT_EQ(transitionCaptions(g), captions);
+    }
+    // The scale by the table's key: a for the round top, D for the rectangle top.
+    EXPECT_EQ(computeRoundTop(roundTopPresets()).s, 4.5);
+    EXPECT_EQ(computeRectTop(rectTopPresets()).s, 4.4);
 }
 
-TEST(RoundTopGeometry, PresetsAsWholeNumbers) {
-    const TransitionGeometry g = computeRoundTop(roundTopPresets(0));
-    EXPECT_EQ(g.h1, 1077);
-    EXPECT_EQ(g.yn, 106);
-    EXPECT_EQ(g.nw, (List{1342, 1287, 1251, 1239, 1251, 1287, 1342}));
-    const std::vector<std::pair<std::string, std::string>> captions = {
-        {"Label1(15)", "东边三角面实高 h1=1077"}, {"Label1(16)", "南边三角面实高 h2=1077"},
-        {"Label1(17)", "西边三角面实高 h3=1077"}, {"Label1(18)", "北边三角面实高 h4=1077"},
-        {"Label1(19)", "圆周每等份弦长 yn=106"},  {"Label1(20)", "显示基本数据"}};
-    EXPECT_EQ(transitionCaptions(g), captions);
-}
-
-TEST(RoundTopGeometry, OffsetsWestAndNorth) {
-    const TransitionGeometry g = computeRoundTop(roundTopOffsets());
-    ASSERT_EQ(g.fault, TransitionFault::None);
-    EXPECT_DOUBLE_EQ(g.h1, 1118.034);
-    EXPECT_DOUBLE_EQ(g.h2, 1059.481);
-    EXPECT_DOUBLE_EQ(g.h3, 1044.031);
-    EXPECT_DOUBLE_EQ(g.h4, 1001.249);
-    EXPECT_DOUBLE_EQ(g.yn, 158.023);
-    EXPECT_EQ(g.nw, (List{1136.882, 1094.24, 1096.34, 1142.629, 1221.679}));
-    EXPECT_EQ(g.ne, (List{1205.197, 1170.274, 1186.939, 1250.748, 1346.291}));
-    EXPECT_EQ(g.sw, (List{1285.496, 1210.586, 1179.939, 1201.611, 1269.843}));
-    EXPECT_EQ(g.se, (List{1346.291, 1279.725, 1264.563, 1304.853, 1390.144}));
-}
-
-TEST(RoundTopGeometry, SouthExchangesNorthAndSouth) {
-    const TransitionGeometry north = computeRoundTop(roundTopOffsets());
-    const TransitionGeometry south = computeRoundTop(roundTopOffsets(true));
-    EXPECT_EQ(south.h1, north.h1);
-    EXPECT_EQ(south.h3, north.h3);
-    EXPECT_EQ(south.h2, north.h4);
-    EXPECT_EQ(south.h4, north.h2);
-    EXPECT_EQ(south.nw, north.sw);
-    EXPECT_EQ(south.ne, north.se);
-    EXPECT_EQ(south.sw, north.nw);
-    EXPECT_EQ(south.se, north.ne);
+TEST(TransitionGeometry, SouthExchangesNorthAndSouth) {
+    using Compute = TransitionGeometry (*)(const TransitionInputs&);
+    for (const auto& [compute, in] : {std::pair<Compute, TransitionInputs>{computeRoundTop, roundTopOffsets()},
+                                      std::pair<Compute, TransitionInputs>{computeRectTop, rectTopOffsets()}}) {
+        const TransitionGeometry north = compute(in);
+        TransitionInputs southward = in;
+        southward.south = true;
+        const TransitionGeometry south = compute(southward);
+        EXPECT_EQ(south.h1, north.h1);
+        EXPECT_EQ(south.h3, north.h3);
+        EXPECT_EQ(south.h2, north.h4);
+        EXPECT_EQ(south.h4, north.h2);
+        EXPECT_EQ(south.nw, north.sw);
+        EXPECT_EQ(south.ne, north.se);
+        EXPECT_EQ(south.sw, north.nw);
+        EXPECT_EQ(south.se, north.ne);
+    }
     // The circle lies above the rectangle's centre, or below it.
-    EXPECT_DOUBLE_EQ(north.cy, 5400 - 4.5 * 150);
-    EXPECT_DOUBLE_EQ(south.cy, 5400 + 4.5 * 150);
+    EXPECT_DOUBLE_EQ(computeRoundTop(roundTopOffsets()).cy, 5400 - 4.5 * 150);
+    EXPECT_DOUBLE_EQ(computeRoundTop(roundTopOffsets(true)).cy, 5400 + 4.5 * 150);
+    // The rectangle is drawn above the fixed circle's centre, or below it.
+    const double s = 4.4;
+    const TransitionGeometry north = computeRectTop(rectTopOffsets()), south = computeRectTop(rectTopOffsets(true));
+    EXPECT_DOUBLE_EQ(north.yN, 5350 - s * 350 - s * 150);
+    EXPECT_DOUBLE_EQ(south.yN, 5350 - s * 350 + s * 150);
+    EXPECT_DOUBLE_EQ(south.yS, 5350 + s * 350 + s * 150);
+    EXPECT_EQ(south.cy, 5350);
 }
 
 // Every corner line is the straight line in space from the rectangle's corner
@@ -137,15 +165,25 @@ TEST(RoundTopGeometry, CornerLinesAreTrueLengths) {
     }
 }
 
-TEST(RoundTopGeometry, ScaleTableBands) {
+// The round top's scale by the side a, the rectangle top's by the diameter D
+// (mm); between the bands 0.5.
+TEST(TransitionGeometry, ScaleTableBands) {
     struct Case {
-        double a, s;
+        double (*scale)(double);
+        double key, s;
     };
-    const Case cases[] = {{0, 60},      {120, 60},     {120.5, 0.5},  {121, 33},   {220, 33},  {1520, 4.8},
-                          {1600, 4.5},  {1620, 4.5},   {1620.4, 0.5}, {1621, 4.2}, {1700, 4.2}, {1720, 4.2},
-                          {1721, 4.0},  {2320, 3.27},  {4020, 1.5},   {8020, 0.8}, {8021, 0.5}, {9000, 0.5},
-                          {-10, 0.5}};
-    for (const auto& c : cases) EXPECT_EQ(roundTopScale(c.a), c.s) << "a = " << c.a;
+    const Case cases[] = {{roundTopScale, 0, 60},     {roundTopScale, 120, 60},    {roundTopScale, 120.5, 0.5},
+                          {roundTopScale, 121, 33},   {roundTopScale, 220, 33},    {roundTopScale, 1520, 4.8},
+                          {roundTopScale, 1600, 4.5}, {roundTopScale, 1620, 4.5},  {roundTopScale, 1620.4, 0.5},
+                          {roundTopScale, 1621, 4.2}, {roundTopScale, 1700, 4.2},  {roundTopScale, 1720, 4.2},
+                          {roundTopScale, 1721, 4.0}, {roundTopScale, 2320, 3.27}, {roundTopScale, 4020, 1.5},
+                          {roundTopScale, 8020, 0.8}, {roundTopScale, 8021, 0.5},  {roundTopScale, 9000, 0.5},
+                          {roundTopScale, -10, 0.5},  {rectTopScale, 0, 63},       {rectTopScale, 120, 63},
+                          {rectTopScale, 120.5, 0.5}, {rectTopScale, 121, 36},     {rectTopScale, 1720, 4.7},
+                          {rectTopScale, 1721, 4.4},  {rectTopScale, 1800, 4.4},   {rectTopScale, 3520, 2.35},
+                          {rectTopScale, 3521, 2.0},  {rectTopScale, 8520, 0.9},   {rectTopScale, 8521, 0.5},
+                          {rectTopScale, -1, 0.5}};
+    for (const auto& c : cases) EXPECT_EQ(c.scale(c.key), c.s) << (c.scale == roundTopScale ? "a = " : "D = ") << c.key;
 }
 
 TEST(RoundTopGeometry, ZeroSideKeepsTheLastScale) {
@@ -234,8 +272,8 @@ TEST(RoundTopGeometry, PlanLabelsForThirtyTwoDivisions) {
     in.n = 32;
     Recording canvas;
     drawRoundTopPlan(computeRoundTop(in), canvas);
-    EXPECT_EQ(texts(canvas.primitives()),
-              (std::vector<std::string>{"0", "0", "8", "8", "7", "6", "5", "4", "3", "2", "1", "h3", "h1", "h2", "h4"}));
+    EXPECT_EQ(texts(canvas.primitives()), (std::vector<std::string>{"0", "0", "8", "8", "7", "6", "5", "4", "3", "2",
+                                                                    "1", "h3", "h1", "h2", "h4"}));
     const auto t = only<TextOp>(canvas.primitives());
     const double th7 = 7 * 11.25 * kTransitionPi / 180;
     EXPECT_NEAR(t[4].x, 9500 + 1800 * std::cos(th7) - 120, kCoordinate);
@@ -295,55 +333,6 @@ TEST(TransitionGeometry, FaultsAreDecidedBeforeComputing) {
         in.D = in.a, in.a = 900;
         EXPECT_EQ(computeRectTop(in).fault, c.fault) << c.name;
     }
-}
-
-TEST(RectTopGeometry, PresetsWithDecimals) {
-    const TransitionGeometry g = computeRectTop(rectTopPresets());
-    ASSERT_EQ(g.fault, TransitionFault::None);
-    EXPECT_EQ(g.s, 4.4);
-    // East and west differ from north and south only by the 0.001 added to a.
-    EXPECT_DOUBLE_EQ(g.h1, 1281.6);
-    EXPECT_DOUBLE_EQ(g.h3, 1281.6);
-    EXPECT_DOUBLE_EQ(g.h2, 1281.601);
-    EXPECT_DOUBLE_EQ(g.h4, 1281.601);
-    EXPECT_DOUBLE_EQ(g.yn, 236.252);
-    const List corner = {1358.308, 1289.557, 1244.395, 1228.612, 1244.395, 1289.557, 1358.308};
-    for (const List* list : {&g.nw, &g.ne, &g.sw, &g.se}) EXPECT_EQ(*list, corner);
-    EXPECT_EQ(transitionCaptions(g)[0].second, "东边三角面实高 h1=1281.6");
-}
-
-TEST(RectTopGeometry, OffsetsWestAndNorth) {
-    const TransitionGeometry g = computeRectTop(rectTopOffsets());
-    ASSERT_EQ(g.fault, TransitionFault::None);
-    EXPECT_DOUBLE_EQ(g.h1, 1320.038);
-    EXPECT_DOUBLE_EQ(g.h2, 1389.244);
-    EXPECT_DOUBLE_EQ(g.h3, 1250);
-    EXPECT_DOUBLE_EQ(g.h4, 1264.911);
-    EXPECT_DOUBLE_EQ(g.yn, 353.113);
-    EXPECT_EQ(transitionCaptions(g)[2].second, "西边三角面实高 h3=1250");
-    EXPECT_EQ(g.nw, (List{1346.291, 1242.354, 1210.813, 1261.805, 1379.312}));
-    EXPECT_EQ(g.ne, (List{1411.559, 1302.321, 1241.22, 1244.957, 1312.441}));
-    EXPECT_EQ(g.sw, (List{1265.899, 1241.005, 1279.807, 1371.513, 1494.155}));
-    EXPECT_EQ(g.se, (List{1335.103, 1301.034, 1308.611, 1356.028, 1432.655}));
-}
-
-TEST(RectTopGeometry, SouthExchangesNorthAndSouth) {
-    const TransitionGeometry north = computeRectTop(rectTopOffsets());
-    const TransitionGeometry south = computeRectTop(rectTopOffsets(true));
-    EXPECT_DOUBLE_EQ(south.h2, 1264.911);
-    EXPECT_DOUBLE_EQ(south.h4, 1389.244);
-    EXPECT_EQ(south.h1, north.h1);
-    EXPECT_EQ(south.h3, north.h3);
-    EXPECT_EQ(south.nw, north.sw);
-    EXPECT_EQ(south.ne, north.se);
-    EXPECT_EQ(south.sw, north.nw);
-    EXPECT_EQ(south.se, north.ne);
-    // The rectangle is drawn above the fixed circle's centre, or below it.
-    const double s = 4.4;
-    EXPECT_DOUBLE_EQ(north.yN, 5350 - s * 350 - s * 150);
-    EXPECT_DOUBLE_EQ(south.yN, 5350 - s * 350 + s * 150);
-    EXPECT_DOUBLE_EQ(south.yS, 5350 + s * 350 + s * 150);
-    EXPECT_EQ(south.cy, 5350);
 }
 
 // Moving the rectangle west and north is moving the circle east and south.
@@ -427,13 +416,7 @@ TEST(RectTopGeometry, NoHeightOnTheCircleStaysReal) {
     for (double v : g.nw) EXPECT_TRUE(std::isfinite(v));
 }
 
-TEST(RectTopGeometry, ScaleTableByTheDiameter) {
-    struct Case {
-        double D, s;
-    };
-    const Case cases[] = {{0, 63},    {120, 63},    {120.5, 0.5}, {121, 36},   {1720, 4.7}, {1721, 4.4},
-                          {1800, 4.4}, {3520, 2.35}, {3521, 2.0},  {8520, 0.9}, {8521, 0.5}, {-1, 0.5}};
-    for (const auto& c : cases) EXPECT_EQ(rectTopScale(c.D), c.s) << "D = " << c.D;
+TEST(RectTopGeometry, ScaleKeyedByTheDiameter) {
     TransitionInputs in = rectTopPresets();
     in.a = 9000;  // not the key here
     EXPECT_EQ(computeRectTop(in).s, 4.4);
@@ -471,8 +454,7 @@ TEST(RectTopGeometry, PlanAroundTheFixedCircle) {
     const auto lines = only<LineOp>(p);
     ASSERT_EQ(lines.size(), 8u + 20u);
     for (int f = 0; f < 4; ++f)
-        for (int k = 0; k <= 4; ++k)
-            EXPECT_EQ(lines[8 + 5 * f + k].colour, (k == 0 || k == 4) ? kC1 : kC3);
+        for (int k = 0; k <= 4; ++k) EXPECT_EQ(lines[8 + 5 * f + k].colour, (k == 0 || k == 4) ? kC1 : kC3);
     EXPECT_EQ(lines[8].x1, xW);
     EXPECT_EQ(lines[8 + 5].y1, yS);
     EXPECT_EQ(lines[8 + 10].x1, xE);
@@ -510,7 +492,7 @@ TEST(RectTopGeometry, DigitOffsetsForTwentyFourAndThirtyTwo) {
         bool northEast;
         double dx, dy;
     };
-    const Case cases[] = {{24, 5, true, -100, -300}, {24, 4, false, -50, 30}, {24, 5, false, -100, 60},
+    const Case cases[] = {{24, 5, true, -100, -300}, {24, 4, false, -50, 30},  {24, 5, false, -100, 60},
                           {32, 7, true, 0, -300},    {32, 3, true, 100, -200}, {32, 7, false, -30, 60},
                           {32, 3, false, 70, -50}};
     for (const auto& c : cases) {
