@@ -29,6 +29,9 @@ std::string escapeBreaks(const std::string& text) {
     return out;
 }
 
+// One file per run: a second -o used to win silently over the first.
+constexpr const char* kTwoFiles = "korvel: -o names the one FILE to write; it was given twice\n";
+
 const CliCommand* findCommand(const std::vector<CliCommand>& commands, const std::string& fitting) {
     for (const auto& c : commands)
         if (c.fitting == fitting) return &c;
@@ -132,6 +135,10 @@ int runCad(const std::vector<std::string>& args, std::ostream& err) {
                 err << "korvel: -o needs a FILE\n";
                 return kExitUsage;
             }
+            if (!file.empty()) {
+                err << kTwoFiles;
+                return kExitUsage;
+            }
             file = args[++i];
             continue;
         }
@@ -216,6 +223,10 @@ std::optional<PatternRequest> readPatternRequest(const std::vector<std::string>&
             value = args[++i];
         }
         if (arg == "-o") {
+            if (!request.file.empty()) {
+                err << kTwoFiles;
+                return std::nullopt;
+            }
             request.file = value;
             continue;
         }

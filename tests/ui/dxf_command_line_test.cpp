@@ -93,12 +93,17 @@ TEST_F(DxfCommandLine, UsageErrorsAndAnUnwritableFile) {
                                                                   {"elbow"},
                                                                   {"elbow", "-o"},
                                                                   {"elbow", "X=1", "-o", file("x.dxf")},
-                                                                  {"cone", "variant=round", "-o", file("x.dxf")}}) {
+                                                                  {"cone", "variant=round", "-o", file("x.dxf")},
+                                                                  {"elbow", "-o", file("x.dxf"), "-o", file("y.dxf")}}) {
         const DxfRun run = dxf(args);
         EXPECT_EQ(run.status, kExitUsage) << (args.empty() ? "" : args[0]);
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
     }
-    EXPECT_FALSE(fs::exists(file("x.dxf")));
+    // A second -o is refused by every command that writes, not taken over the first.
+    const std::vector<std::vector<std::string>> twice = {{"cad", "-o", file("x.dxf"), "-o", file("y.dxf")},
+                                                         {"pdf", "cone", "-o", file("x.dxf"), "-o", file("y.dxf")}};
+    for (const auto& args : twice) EXPECT_EQ(testing::runInProcess(args).status, kExitUsage) << args[0];
+    EXPECT_FALSE(fs::exists(file("x.dxf")) || fs::exists(file("y.dxf")));
     const DxfRun run = dxf({"elbow", "-o", file("missing/x.dxf")});
     EXPECT_EQ(run.status, kExitNotWritten);
     EXPECT_NE(run.err.find("not written"), std::string::npos) << run.err;
