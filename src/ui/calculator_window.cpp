@@ -1,40 +1,21 @@
 #include "ui/calculator_window.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPicture>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QTimer>
 #include <algorithm>
-#include <exception>
 
 #include "core/clock_line.h"
-#include "core/export_range.h"
-
-#include "output/dxf_file.h"
-#include "output/dxf_writer.h"
-#include "output/pattern_dxf.h"
 #include "ui/line_control.h"
 #include "ui/listing_box.h"
-#include "ui/message_boxes.h"
 #include "ui/picture.h"
-#include "ui/save_dialog.h"
 #include "ui/surface.h"
-#include "ui/template_dialog.h"
-#include "output/template_pdf.h"
 #include "ui/twips.h"
 
 namespace korvel {
@@ -333,245 +314,6 @@ ListingBox* CalculatorWindow::listing(const std::string& key) const {
 QAction* CalculatorWindow::menuAction(const std::string& name) const {
     const auto it = actions_.find(name);
     return it == actions_.end() ? nullptr : it->second;
-}
-
-FormState CalculatorWindow::readState() const {
-    FormState state;
-    for (const auto& in : design_.inputs)
-        if (QLineEdit* b = box(in.box.key())) state.texts[in.box.key()] = b->text().toStdString();
-    for (const auto& l : design_.lists)
-        if (QComboBox* c = list(l.box.key())) state.texts[l.box.key()] = c->currentText().toStdString();
-    state.decimals = decimal_->isChecked();
-    state.digits = state.decimals ? design_.rounding.decimalDigits : 0;
-    const QRect outer = frameGeometry();
-    state.outerWidth = toTwips(outer.width());
-    state.outerHeight = toTwips(outer.height());
-    state.memory = memory_;
-    return state;
-}
-
-void CalculatorWindow::runCommand(const std::string& name) {
-    if (name == "打印") {
-        printWindow();
-        return;
-    }
-    if (name == "返回" || name == "退出") {
-        close();
-        return;
-    }
-    if (name == kExportCommand && design_.pattern) {
-        exportPattern();
-        return;
-    }
-    if (name == "cad" && design_.cad.draw) {
-        exportCadDrawing();
-        return;
-    }
-    if (name == kTemplateCommand && design_.pattern) {
-        printTemplate();
-        return;
-    }
-    const MenuCommand* command = design_.command(name);
-    if (command == nullptr || !command->run) return;
-    apply(command->run(readState()));
-    const auto& after = design_.stretch.after;
-    if (std::find(after.begin(), after.end(), name) != after.end() && !design_.listingBoxes.empty()) {
-        QWidget* left = control(design_.listingBoxes.front().key());
-        left->resize(left->width(), static_cast<int>(surface_->height() * design_.stretch.surfaceShare));
-    }
-}
-
-void CalculatorWindow::apply(const Outcome& outcome) {
-    for (const auto& effect : outcome.effects) {
-        std::visit(
-            [this](const auto& e) {
-                using T = std::decay_t<decltype(e)>;
-                if constexpr (std::is_same_v<T, ShowMessage>) {
-                    showMessage(this, e);
-                } else if constexpr (std::is_same_v<T, SetBoxText>) {
-                    if (QLineEdit* b = box(e.key)) b->setText(QString::fromStdString(e.text));
-                    else if (QComboBox* c = list(e.key)) c->setCurrentText(QString::fromStdString(e.text));
-                } else if constexpr (std::is_same_v<T, FocusBox>) {
-                    if (QWidget* w = control(e.key)) w->setFocus();
-                } else if constexpr (std::is_same_v<T, ClearListing>) {
-                    if (ListingBox* l = listing(e.key)) l->clear();
-                } else if constexpr (std::is_same_v<T, SetListingHeading>) {
-                    if (ListingBox* l = listing(e.key)) l->setHeading(e.text);
-                } else if constexpr (std::is_same_v<T, SetListingColour>) {
-                    if (ListingBox* l = listing(e.key)) l->setTextColour(e.colour);
-                } else if constexpr (std::is_same_v<T, AddListingLine>) {
-                    if (ListingBox* l = listing(e.key)) l->addLine(e.text);
-                } else if constexpr (std::is_same_v<T, SetCaption>) {
-                    if (QLabel* l = label(e.key)) {
-                        l->setText(QString::fromStdString(e.text));
-                        l->adjustSize();
-                    }
-                } else if constexpr (std::is_same_v<T, SetVisible>) {
-                    if (QWidget* w = control(e.key)) w->setVisible(e.visible);
-                } else if constexpr (std::is_same_v<T, MoveControl>) {
-                    if (QWidget* w = control(e.key)) w->move(surface_->toPixels(e.left, e.top).toPoint());
-                } else if constexpr (std::is_same_v<T, PlaceLine>) {
-                    if (auto* line = qobject_cast<LineControl*>(control(e.key))) line->setLine(e.x1, e.y1, e.x2, e.y2);
-                } else if constexpr (std::is_same_v<T, Draw>) {
-                    surface_->add(e.primitive);
-                }
-            },
-            effect);
-    }
-    for (const auto& [key, value] : outcome.memory) memory_[key] = value;
-}
-
-void CalculatorWindow::closeEvent(QCloseEvent* event) {
-    emit unloading();
-    event->accept();
-}
-
-bool CalculatorWindow::renderOn(QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::NativeFormat || printer.outputFileName().isEmpty())
-        printer.setPageOrientation(QPageLayout::Landscape);
-    // Drawing at the screen's resolution keeps point-size fonts at the size
-    // they have on screen; the output stays vector.
-    printer.setResolution(static_cast<int>(screenDpi()));
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSize image = surface_->size();
-    if (image.width() > 0 && image.height() > 0) {
-        const double scale =
-            std::min(1.0, std::min(page.width() / image.width(), page.height() / image.height()));
-        painter.scale(scale, scale);
-    }
-    // Recorded as a picture first: a widget rendered straight onto a scaled
-    // painter would be turned into a bitmap, the picture stays lines and text.
-    QPicture picture;
-    QPainter recorder(&picture);
-    surface_->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    recorder.end();
-    painter.drawPicture(0, 0, picture);
-    return painter.end();
-}
-
-void CalculatorWindow::exportPattern() {
-    const std::string failure = "无法保存展开图：";
-    try {
-        const PatternExport e = exportedPattern(design_, readState());
-        if (e.rejected()) {
-            apply(e.rejection);
-            return;
-        }
-        saveWithDialog(this, {QStringLiteral("保存展开图"), e.fileName, QStringLiteral("DXF 图形文件 (*.dxf)"),
-                              QStringLiteral(".dxf"), failure},
-                       [&e](const std::string& path, const std::string& shown) {
-                           cad::savePatternDxf(e, path);
-                           return "展开图已保存到：\n" + shown;
-                       });
-    } catch (const std::exception& error) {
-        showMessage(this, {failure + "\n" + error.what(), MessageIcon::Error, "错误："});
-    }
-}
-
-void CalculatorWindow::exportCadDrawing() {
-    const std::string failure = "无法保存CAD展开图：";
-    try {
-        const FormState state = readState();
-        // Drawn before the dialog: a drawing no file can hold is refused first.
-        const DrawnCad drawn = drawCad(design_.cad, state);
-        if (drawn.refusal) {
-            apply(*drawn.refusal);
-            return;
-        }
-        saveWithDialog(this, {QStringLiteral("保存CAD展开图"), design_.cad.fileName(state),
-                              QStringLiteral("DXF 图形文件 (*.dxf)"), QStringLiteral(".dxf"), failure},
-                       [&](const std::string& path, const std::string& shown) {
-                           cad::saveDxf(drawn.app->document(), path);
-                           return "CAD展开图已保存到：\n" + shown;
-                       });
-    } catch (const std::exception& error) {
-        showMessage(this, {failure + "\n" + error.what(), MessageIcon::Error, "错误："});
-    }
-}
-
-void CalculatorWindow::printTemplate() {
-    try {
-        const FormState state = readState();
-        const PatternExport check = exportedPattern(design_, state);
-        if (check.rejected()) {
-            apply(check.rejection);
-            return;
-        }
-        const std::optional<TemplateChoice> choice = askTemplateChoice(this, templatePaper_);
-        if (!choice) return;
-        const std::optional<PaperSize> paper = paperSize(choice->paper);
-        if (!paper) return;
-        templatePaper_ = paper->name;
-        const PrintedTemplate t = makeTemplate(design_, state, *paper);
-        if (t.rejected()) {
-            apply(t.rejection);
-            return;
-        }
-        if (choice->printer) {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setFullPage(true);
-            printer.setDocName(QString::fromStdString(t.pattern.pattern.fitting + " 1:1 样板"));
-            if (!askPrinter(this, printer)) return;
-            // The tiles are cut for this paper: whatever the dialog offered, the
-            // pages go out at this size, unscaled.
-            printer.setPageLayout(QPageLayout(QPageSize(QSizeF(t.tiles.paper.width, t.tiles.paper.height),
-                                                        QPageSize::Millimeter, QString::fromStdString(paper->name)),
-                                              t.tiles.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                              QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-            printer.setFullPage(true);
-            if (!paintTemplate(t, printer))
-                showMessage(this, {"打印失败：无法使用打印机 " + printer.printerName().toStdString(),
-                                   MessageIcon::Error, "错误："});
-            return;
-        }
-        const std::string saved = "1:1 样板（" + paper->name + "，共 " + std::to_string(t.pageCount()) + " 页）已保存到：\n";
-        saveWithDialog(this, {QStringLiteral("保存1:1样板"), t.fileName, QStringLiteral("PDF 文件 (*.pdf)"),
-                              QStringLiteral(".pdf"), "无法保存 1:1 样板："},
-                       [&t, &saved](const std::string& path, const std::string& shown) {
-                           saveTemplatePdf(t, path);
-                           return saved + shown;
-                       });
-    } catch (const std::exception& error) {
-        showMessage(this, {std::string("无法保存 1:1 样板：\n") + error.what(), MessageIcon::Error, "错误："});
-    }
-}
-
-bool CalculatorWindow::writePdf(const QString& path) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    return renderOn(printer);
-}
-
-void CalculatorWindow::printWindow() {
-    if (design_.printing == PrintWay::printerDialog) {
-        // The window's image on the printer the user confirms (a PDF file
-        // where the dialog offers one).
-        QPrinter printer(QPrinter::HighResolution);
-        if (!askPrinter(this, printer)) return;
-        if (!renderOn(printer)) showMessage(this, {"打印失败：无法使用所选打印机。", MessageIcon::Error, "错误："});
-        return;
-    }
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull()) {
-        if (!askYesNo(this, "没有找到打印机。\n是否把窗口图像保存为 PDF 文件？")) return;
-        const QString path = askSavePath(this, QStringLiteral("保存为 PDF 文件"),
-                                         QString::fromStdString(design_.objectName) + ".pdf",
-                                         QStringLiteral("PDF 文件 (*.pdf)"));
-        if (path.isEmpty()) return;
-        if (QFile::exists(path) &&
-            !askYesNo(this, "文件已存在：\n" + path.toStdString() + "\n是否替换？"))
-            return;
-        if (!writePdf(path))
-            showMessage(this, {"无法写入文件：\n" + path.toStdString(), MessageIcon::Error, "错误："});
-        return;
-    }
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    if (!renderOn(printer))
-        showMessage(this, {"打印失败：无法使用打印机 " + printerInfo.printerName().toStdString(),
-                           MessageIcon::Error, "错误："});
 }
 
 }  // namespace korvel

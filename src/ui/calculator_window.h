@@ -3,8 +3,10 @@
 // title (and its clock), menu bar, the input panel Frame1 on the design's grid
 // with its captions, boxes, units, lists and rounding choice, the listing
 // boxes, the drawing surface and the window's own labels, pictures, lines and
-// group boxes. Commands read the controls into a FormState, run the window
-// design's command and apply its Outcome.
+// group boxes (calculator_window.cpp). Commands read the controls into a
+// FormState, run the window design's command and apply its Outcome
+// (calculator_commands.cpp); the window's printing and files are in
+// calculator_files.cpp.
 
 #include <QMainWindow>
 #include <map>

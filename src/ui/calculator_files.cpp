@@ -1,0 +1,174 @@
+#include "ui/calculator_window.h"
+
+// What a window puts on paper and into files: its image printed or saved as
+// PDF, its flat pattern as DXF, its CAD drawing, and its 1:1 template.
+
+#include <QFile>
+#include <QPainter>
+#include <QPicture>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <exception>
+
+#include "core/export_range.h"
+#include "output/dxf_file.h"
+#include "output/dxf_writer.h"
+#include "output/pattern_dxf.h"
+#include "output/template_pdf.h"
+#include "ui/message_boxes.h"
+#include "ui/save_dialog.h"
+#include "ui/surface.h"
+#include "ui/template_dialog.h"
+#include "ui/twips.h"
+
+namespace korvel {
+
+bool CalculatorWindow::renderOn(QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::NativeFormat || printer.outputFileName().isEmpty())
+        printer.setPageOrientation(QPageLayout::Landscape);
+    // Drawing at the screen's resolution keeps point-size fonts at the size
+    // they have on screen; the output stays vector.
+    printer.setResolution(static_cast<int>(screenDpi()));
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QSize image = surface_->size();
+    if (image.width() > 0 && image.height() > 0) {
+        const double scale =
+            std::min(1.0, std::min(page.width() / image.width(), page.height() / image.height()));
+        painter.scale(scale, scale);
+    }
+    // Recorded as a picture first: a widget rendered straight onto a scaled
+    // painter would be turned into a bitmap, the picture stays lines and text.
+    QPicture picture;
+    QPainter recorder(&picture);
+    surface_->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    recorder.end();
+    painter.drawPicture(0, 0, picture);
+    return painter.end();
+}
+
+void CalculatorWindow::exportPattern() {
+    const std::string failure = "无法保存展开图：";
+    try {
+        const PatternExport e = exportedPattern(design_, readState());
+        if (e.rejected()) {
+            apply(e.rejection);
+            return;
+        }
+        saveWithDialog(this, {QStringLiteral("保存展开图"), e.fileName, QStringLiteral("DXF 图形文件 (*.dxf)"),
+                              QStringLiteral(".dxf"), failure},
+                       [&e](const std::string& path, const std::string& shown) {
+                           cad::savePatternDxf(e, path);
+                           return "展开图已保存到：\n" + shown;
+                       });
+    } catch (const std::exception& error) {
+        showMessage(this, {failure + "\n" + error.what(), MessageIcon::Error, "错误："});
+    }
+}
+
+void CalculatorWindow::exportCadDrawing() {
+    const std::string failure = "无法保存CAD展开图：";
+    try {
+        const FormState state = readState();
+        // Drawn before the dialog: a drawing no file can hold is refused first.
+        const DrawnCad drawn = drawCad(design_.cad, state);
+        if (drawn.refusal) {
+            apply(*drawn.refusal);
+            return;
+        }
+        saveWithDialog(this, {QStringLiteral("保存CAD展开图"), design_.cad.fileName(state),
+                              QStringLiteral("DXF 图形文件 (*.dxf)"), QStringLiteral(".dxf"), failure},
+                       [&](const std::string& path, const std::string& shown) {
+                           cad::saveDxf(drawn.app->document(), path);
+                           return "CAD展开图已保存到：\n" + shown;
+                       });
+    } catch (const std::exception& error) {
+        showMessage(this, {failure + "\n" + error.what(), MessageIcon::Error, "错误："});
+    }
+}
+
+void CalculatorWindow::printTemplate() {
+    try {
+        const FormState state = readState();
+        const PatternExport check = exportedPattern(design_, state);
+        if (check.rejected()) {
+            apply(check.rejection);
+            return;
+        }
+        const std::optional<TemplateChoice> choice = askTemplateChoice(this, templatePaper_);
+        if (!choice) return;
+        const std::optional<PaperSize> paper = paperSize(choice->paper);
+        if (!paper) return;
+        templatePaper_ = paper->name;
+        const PrintedTemplate t = makeTemplate(design_, state, *paper);
+        if (t.rejected()) {
+            apply(t.rejection);
+            return;
+        }
+        if (choice->printer) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setFullPage(true);
+            printer.setDocName(QString::fromStdString(t.pattern.pattern.fitting + " 1:1 样板"));
+            if (!askPrinter(this, printer)) return;
+            // The tiles are cut for this paper: whatever the dialog offered, the
+            // pages go out at this size, unscaled.
+            printer.setPageLayout(QPageLayout(QPageSize(QSizeF(t.tiles.paper.width, t.tiles.paper.height),
+                                                        QPageSize::Millimeter, QString::fromStdString(paper->name)),
+                                              t.tiles.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                              QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+            printer.setFullPage(true);
+            if (!paintTemplate(t, printer))
+                showMessage(this, {"打印失败：无法使用打印机 " + printer.printerName().toStdString(),
+                                   MessageIcon::Error, "错误："});
+            return;
+        }
+        const std::string saved = "1:1 样板（" + paper->name + "，共 " + std::to_string(t.pageCount()) + " 页）已保存到：\n";
+        saveWithDialog(this, {QStringLiteral("保存1:1样板"), t.fileName, QStringLiteral("PDF 文件 (*.pdf)"),
+                              QStringLiteral(".pdf"), "无法保存 1:1 样板："},
+                       [&t, &saved](const std::string& path, const std::string& shown) {
+                           saveTemplatePdf(t, path);
+                           return saved + shown;
+                       });
+    } catch (const std::exception& error) {
+        showMessage(this, {std::string("无法保存 1:1 样板：\n") + error.what(), MessageIcon::Error, "错误："});
+    }
+}
+
+bool CalculatorWindow::writePdf(const QString& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return renderOn(printer);
+}
+
+void CalculatorWindow::printWindow() {
+    if (design_.printing == PrintWay::printerDialog) {
+        // The window's image on the printer the user confirms (a PDF file
+        // where the dialog offers one).
+        QPrinter printer(QPrinter::HighResolution);
+        if (!askPrinter(this, printer)) return;
+        if (!renderOn(printer)) showMessage(this, {"打印失败：无法使用所选打印机。", MessageIcon::Error, "错误："});
+        return;
+    }
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (printerInfo.isNull()) {
+        if (!askYesNo(this, "没有找到打印机。\n是否把窗口图像保存为 PDF 文件？")) return;
+        const QString path = askSavePath(this, QStringLiteral("保存为 PDF 文件"),
+                                         QString::fromStdString(design_.objectName) + ".pdf",
+                                         QStringLiteral("PDF 文件 (*.pdf)"));
+        if (path.isEmpty()) return;
+        if (QFile::exists(path) &&
+            !askYesNo(this, "文件已存在：\n" + path.toStdString() + "\n是否替换？"))
+            return;
+        if (!writePdf(path))
+            showMessage(this, {"无法写入文件：\n" + path.toStdString(), MessageIcon::Error, "错误："});
+        return;
+    }
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    if (!renderOn(printer))
+        showMessage(this, {"打印失败：无法使用打印机 " + printerInfo.printerName().toStdString(),
+                           MessageIcon::Error, "错误："});
+}
+
+}  // namespace korvel
