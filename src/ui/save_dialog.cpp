@@ -10,12 +10,17 @@
 #include "ui/message_boxes.h"
 
 namespace korvel {
+namespace {
 
+// Where a save dialog starts: the user's documents folder where it exists,
+// else the home folder.
 QString startFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
     return QDir::homePath();
 }
+
+}  // namespace
 
 bool saveWithDialog(QWidget* parent, const SaveRequest& request,
                     const std::function<std::string(const std::string& path, const std::string& shown)>& write) {

@@ -29,8 +29,4 @@ struct SaveRequest {
 bool saveWithDialog(QWidget* parent, const SaveRequest& request,
                     const std::function<std::string(const std::string& path, const std::string& shown)>& write);
 
-// Where a save dialog starts: the user's documents folder where it exists,
-// else the home folder.
-QString startFolder();
-
 }  // namespace korvel
