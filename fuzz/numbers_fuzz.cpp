@@ -9,7 +9,9 @@
 // roundedText at a number of decimals picked by the first
 // byte (-1 to 16, beyond 0..15 on purpose), which must give well-formed texts
 // that read back to the value, and rounding that stays within half a unit of
-// the last kept decimal. Any broken rule prints the case and aborts.
+// the last kept decimal. Both values also go through the DXF writer's number
+// formatting, whose text must read back (strtod) as the very same double.
+// Any broken rule prints the case and aborts.
 
 #include <cerrno>
 #include <cfloat>
@@ -23,6 +25,7 @@
 #include <string_view>
 
 #include "core/numbers.h"
+#include "output/dxf_number.h"
 
 namespace {
 
@@ -200,6 +203,19 @@ void checkText(std::string_view input, double x, int digits) {
         fail(input, rounding + ", roundedText \"" + korvel::roundedText(x, digits) + "\"");
 }
 
+// dxfNumber: digits, one point, an optional "E±dd(d)", and the same double back.
+void checkDxfNumber(std::string_view input, double x) {
+    if (!std::isfinite(x)) return;
+    const std::string t = korvel::cad::dxfNumber(x);
+    const std::string where = "dxfNumber(" + shortest(x) + ") = \"" + t + "\"";
+    if (t.size() > 26 || t.find('.') == std::string::npos ||
+        t.find_first_not_of("0123456789.-+E") != std::string::npos)
+        fail(input, where + ": not well formed");
+    char* end = nullptr;
+    const double back = std::strtod(t.c_str(), &end);
+    if (*end != '\0' || back != x) fail(input, where + ": reads back as " + shortest(back));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -208,10 +224,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const int digits = size == 0 ? 3 : data[0] % 18 - 1;
     checkText(input, korvel::readLeadingNumber(input).value, digits);
+    checkDxfNumber(input, korvel::readLeadingNumber(input).value);
     std::uint64_t bits = 0;
     std::memcpy(&bits, data, size < sizeof bits ? size : sizeof bits);
     double raw = 0;
     std::memcpy(&raw, &bits, sizeof raw);
     checkText(input, raw, digits);
+    checkDxfNumber(input, raw);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "core/export_range.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <string>
@@ -84,7 +85,25 @@ std::optional<Outcome> patternRangeRefusal(const FlatPattern& pattern) {
 std::optional<Outcome> drawingRangeRefusal(const cad::DxfDocument& document) {
     for (const auto& entity : document.entities())
         if (!entityWithin(entity->shape())) return tooLargeRefusal("CAD展开图");
-    // The view and the extents are worked out from these.
+    // The view and the extents are worked out from these. What is drawn
+    // (lines and polylines: the pattern's girth across, its heights up) must
+    // span some width and some height, or there is nothing to cut.
+    double minX = kMaxExportCoordinate, maxX = -kMaxExportCoordinate;
+    double minY = kMaxExportCoordinate, maxY = -kMaxExportCoordinate;
+    const auto add = [&](const cad::Point& p) {
+        minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+    };
+    for (const auto& entity : document.entities()) {
+        if (const auto* line = std::get_if<cad::LineShape>(&entity->shape())) {
+            add(line->start);
+            add(line->end);
+        } else if (const auto* polyline = std::get_if<cad::PolylineShape>(&entity->shape())) {
+            for (const cad::Point& p : polyline->vertices) add(p);
+        }
+    }
+    if (!(maxX - minX >= kMinDrawingSize && maxY - minY >= kMinDrawingSize))
+        return refusal("CAD展开图的宽度或高度不到 0.001 mm，不能生成CAD展开图！", "", "");
     return std::nullopt;
 }
 

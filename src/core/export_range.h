@@ -20,6 +20,8 @@ namespace korvel {
 inline constexpr double kMaxExportCoordinate = 1e6;
 // A piece of less area than this, mm² (a square micrometre), has none.
 inline constexpr double kMinPieceArea = 1e-6;
+// A CAD drawing narrower or lower than this, mm (a micrometre), draws nothing.
+inline constexpr double kMinDrawingSize = 1e-3;
 
 // The refusal of a pattern that a file cannot hold: a non-finite number, a
 // coordinate beyond kMaxExportCoordinate (outlines, marks, labels) or a piece
@@ -27,7 +29,7 @@ inline constexpr double kMinPieceArea = 1e-6;
 std::optional<Outcome> patternRangeRefusal(const FlatPattern& pattern);
 
 // The same for a CAD drawing: its entities, texts and dimensions (what each
-// dimension draws included).
+// dimension draws included), and a drawing without width or height.
 std::optional<Outcome> drawingRangeRefusal(const cad::DxfDocument& document);
 
 // The window's flat pattern of `state` as every writer takes it (导出展开图,

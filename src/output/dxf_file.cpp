@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 
+#include "output/dxf_number.h"
 #include "output/dxf_style.h"
 
 namespace korvel::cad {
@@ -33,15 +34,14 @@ bool endsComplete(int fd) {
     return std::memcmp(tail, kEnd, static_cast<std::size_t>(length)) == 0;
 }
 
-// dxflib prints a real number with 16 decimals into a buffer of 256
-// characters on the stack: a number of 240 digits before the point overruns
-// it. A hundred digits leave room to spare, and no drawing the range check
-// (core/export_range.h) lets through comes near.
+// dxflib prints a real number with 16 decimals whatever it holds (noise
+// beyond a double's 17 digits, 25 % more bytes than needed) into a buffer of
+// 256 characters on the stack, which a number of 240 digits overruns. Every
+// real goes through dxfNumber instead and reaches dxflib as a text. A number
+// beyond 1e100 mm or not finite is a fault upstream (the range check of
+// core/export_range.h lets nothing near through): it stops the save.
 constexpr double kLargestDxfReal = 1e100;
 
-// The writer every number of the file passes through on its way into dxflib:
-// one it cannot print (not finite, or too large) stops the save with a
-// SaveError instead.
 class GuardedWriter final : public DL_WriterA {
 public:
     using DL_WriterA::DL_WriterA;
@@ -52,7 +52,7 @@ public:
             failSave("group " + std::to_string(gc) + " holds " + shown + ", a number the DXF file cannot hold",
                      ERANGE);
         }
-        DL_WriterA::dxfReal(gc, value);
+        dxfString(gc, dxfNumber(value));
     }
 };
 

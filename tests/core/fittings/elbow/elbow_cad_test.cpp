@@ -277,6 +277,13 @@ TEST_F(ElbowCadFile, InvalidInputWritesNoFile) {
     const auto refusal = cad::saveCadDrawing(elbowDesign().cad, state({{"Combo2", "1"}}), path.string());
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(std::get<ShowMessage>(refusal->effects.at(0)).text, "弯头节数必须是2以上的整数！");
+    // A girth of π × 0.0001 mm passes the window's checks but draws nothing to cut.
+    for (const char* tiny : {"0.0001", "1e-320"}) {
+        const auto flat = cad::saveCadDrawing(elbowDesign().cad, state({{"Text1", tiny}}), path.string());
+        ASSERT_TRUE(flat.has_value()) << tiny;
+        EXPECT_EQ(std::get<ShowMessage>(flat->effects.at(0)).text,
+                  "CAD展开图的宽度或高度不到 0.001 mm，不能生成CAD展开图！");
+    }
     EXPECT_TRUE(fs::is_empty(dir_));
 }
 
