@@ -174,8 +174,8 @@ void checkText(std::string_view input, double x, int digits) {
     if (p != (t.front() == '-' ? t + " " : " " + t + " ")) fail(input, where + ", printed \"" + p + "\"");
 
     // The text reads back to the value in 15 significant digits (give or take
-    // the binary neighbours of the decimal), and gives the same text again; only a value rounding above the largest double
-    // reads as too large.
+    // the binary neighbours of the decimal), and gives the same text again; only a value rounding above the largest
+    // double reads as too large.
     const LeadingNumber back = korvel::readLeadingNumber(t);
     if (back.tooLarge) {
         if (std::fabs(x) < 1.797693134862315e308) fail(input, where + ": reads back as too large");
@@ -193,8 +193,8 @@ void checkText(std::string_view input, double x, int digits) {
     if (r == 0 && std::signbit(r)) fail(input, rounding + ": -0");
     if (std::fabs(r - x) > 0.5 * std::pow(10.0, -kept) * (1 + 1e-9) + 1e-14 * std::fabs(x))
         fail(input, rounding + ": more than half a unit away");
-    if (korvel::roundHalfEven(r, digits) != r) fail(input, rounding + ": rounds again to " +
-                                                          shortest(korvel::roundHalfEven(r, digits)));
+    if (korvel::roundHalfEven(r, digits) != r)
+        fail(input, rounding + ": rounds again to " + shortest(korvel::roundHalfEven(r, digits)));
     if (const double textWay = korvel::roundHalfEvenThroughText(x, digits); textWay != r)
         fail(input, rounding + ", the 15-digit text way " + shortest(textWay));
     if (korvel::roundHalfEven(-x, digits) != -r)
@@ -208,8 +208,7 @@ void checkDxfNumber(std::string_view input, double x) {
     if (!std::isfinite(x)) return;
     const std::string t = korvel::cad::dxfNumber(x);
     const std::string where = "dxfNumber(" + shortest(x) + ") = \"" + t + "\"";
-    if (t.size() > 26 || t.find('.') == std::string::npos ||
-        t.find_first_not_of("0123456789.-+E") != std::string::npos)
+    if (t.size() > 26 || t.find('.') == std::string::npos || t.find_first_not_of("0123456789.-+E") != std::string::npos)
         fail(input, where + ": not well formed");
     char* end = nullptr;
     const double back = std::strtod(t.c_str(), &end);

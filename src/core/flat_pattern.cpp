@@ -1,6 +1,9 @@
 #include "core/flat_pattern.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace korvel {
 namespace {
@@ -100,14 +103,44 @@ bool pieceFinite(const Piece& piece) {
 bool selfIntersects(const Polyline& line) {
     const size_t n = line.vertices.size();
     const size_t edges = edgeCount(line);
-    for (size_t i = 0; i < edges; ++i)
-        for (size_t j = i + 1; j < edges; ++j) {
-            const bool neighbours = j == i + 1 || (line.closed && i == 0 && j == edges - 1);
-            if (neighbours) continue;
-            if (segmentsMeet(line.vertices[i], line.vertices[(i + 1) % n], line.vertices[j],
-                             line.vertices[(j + 1) % n]))
-                return true;
+    const auto neighbours = [&](size_t i, size_t j) {
+        if (i > j) std::swap(i, j);
+        return j == i + 1 || (line.closed && i == 0 && j == edges - 1);
+    };
+    const auto meet = [&](size_t i, size_t j) {
+        return !neighbours(i, j) &&
+               segmentsMeet(line.vertices[i], line.vertices[(i + 1) % n], line.vertices[j], line.vertices[(j + 1) % n]);
+    };
+
+    // Edges that meet overlap in x and in y. Sweeping the edges' boxes from
+    // left to right compares each edge only with those whose x-range it
+    // enters: a pattern's outline runs along its girth, so that is a handful
+    // each, and the check stays linear in the number of stations.
+    struct Span {
+        double minX, maxX, minY, maxY;
+        size_t edge;
+    };
+    std::vector<Span> spans;
+    spans.reserve(edges);
+    for (size_t i = 0; i < edges; ++i) {
+        const Vertex& a = line.vertices[i];
+        const Vertex& b = line.vertices[(i + 1) % n];
+        if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y)) {
+            // No box to sort by: such an edge is compared with every other.
+            for (size_t j = 0; j < edges; ++j)
+                if (j != i && meet(i, j)) return true;
+            continue;
         }
+        spans.push_back({std::min(a.x, b.x), std::max(a.x, b.x), std::min(a.y, b.y), std::max(a.y, b.y), i});
+    }
+    std::sort(spans.begin(), spans.end(), [](const Span& l, const Span& r) { return l.minX < r.minX; });
+    std::vector<const Span*> active;
+    for (const Span& s : spans) {
+        std::erase_if(active, [&](const Span* a) { return a->maxX < s.minX; });
+        for (const Span* a : active)
+            if (a->minY <= s.maxY && s.minY <= a->maxY && meet(a->edge, s.edge)) return true;
+        active.push_back(&s);
+    }
     return false;
 }
 

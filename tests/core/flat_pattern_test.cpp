@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <random>
 
 namespace korvel {
 namespace {
@@ -42,6 +43,63 @@ TEST(BulgeArc, CentreRadiusStartAndSweepOfBothTurns) {
     }
     EXPECT_FALSE(bulgeArc({0, 0, 0}, {1, 1, 0}).has_value()) << "a straight edge";
     EXPECT_FALSE(bulgeArc({3, 4, 0.5}, {3, 4, 0}).has_value()) << "both ends at one point";
+}
+
+// Whether two straight edges cross or touch, by their parameters along each
+// other (Cramer's rule), with collinear overlap tested on the projections.
+bool edgesMeet(const Vertex& p, const Vertex& q, const Vertex& r, const Vertex& s) {
+    const double ux = q.x - p.x, uy = q.y - p.y, vx = s.x - r.x, vy = s.y - r.y;
+    const double det = ux * vy - uy * vx;
+    const double wx = r.x - p.x, wy = r.y - p.y;
+    if (det != 0) {
+        const double t = (wx * vy - wy * vx) / det, k = (wx * uy - wy * ux) / det;
+        return t >= 0 && t <= 1 && k >= 0 && k <= 1;
+    }
+    if (ux * ux + uy * uy < vx * vx + vy * vy) return edgesMeet(r, s, p, q);  // project on the longer
+    const double len = ux * ux + uy * uy;
+    if (len == 0) return p.x == r.x && p.y == r.y;                                         // two points
+    if (wx * uy - wy * ux != 0 || (s.x - p.x) * uy - (s.y - p.y) * ux != 0) return false;  // parallel, apart
+    const double a = (wx * ux + wy * uy) / len, b = ((s.x - p.x) * ux + (s.y - p.y) * uy) / len;
+    return std::max(a, b) >= 0 && std::min(a, b) <= 1;
+}
+
+TEST(SelfIntersects, AgreesWithEveryPairCheckedAndFindsOneCrossingInALongOutline) {
+    // Small random outlines on a 5 x 5 grid, so that crossings, touchings and
+    // collinear overlaps all come up, closed and open.
+    std::mt19937 random(17);
+    std::uniform_int_distribution<int> coordinate(0, 4), count(3, 9);
+    int crossing = 0;
+    for (int round = 0; round < 20000; ++round) {
+        Polyline line;
+        line.closed = round % 2 == 0;
+        const int n = count(random);
+        for (int k = 0; k < n; ++k)
+            line.vertices.push_back({double(coordinate(random)), double(coordinate(random)), 0});
+        const size_t edges = line.closed ? line.vertices.size() : line.vertices.size() - 1;
+        bool expected = false;
+        for (size_t i = 0; i < edges && !expected; ++i)
+            for (size_t j = i + 2; j < edges && !expected; ++j) {
+                if (line.closed && i == 0 && j == edges - 1) continue;
+                expected = edgesMeet(line.vertices[i], line.vertices[i + 1], line.vertices[j],
+                                     line.vertices[(j + 1) % line.vertices.size()]);
+            }
+        crossing += expected;
+        ASSERT_EQ(selfIntersects(line), expected) << "round " << round;
+    }
+    EXPECT_GT(crossing, 5000);
+    EXPECT_LT(crossing, 19000);
+
+    // An elbow's end piece of 200 000 stations: a wave along the girth over a
+    // straight foot; then the wave dips through the foot at one station.
+    Polyline piece{{}, true};
+    const int stations = 200000;
+    for (int k = 0; k <= stations; ++k)
+        piece.vertices.push_back({double(k), 500 + 100 * std::sin(k * 2 * std::numbers::pi / stations), 0});
+    piece.vertices.push_back({double(stations), 0, 0});
+    piece.vertices.push_back({0, 0, 0});
+    EXPECT_FALSE(selfIntersects(piece));
+    piece.vertices[123456].y = -1;
+    EXPECT_TRUE(selfIntersects(piece));
 }
 
 }  // namespace
