@@ -8,7 +8,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 #include "output/dxf_number.h"
 #include "output/dxf_style.h"
@@ -20,6 +22,9 @@ namespace {
 constexpr int kVportTableHandle = 0x8;
 // Group 330: the owner of the object that follows.
 constexpr int kOwner = 330;
+// Handles of the named-object dictionary and of the layouts' dictionary.
+constexpr const char* kRootDictionary = "C";
+constexpr const char* kLayoutDictionary = "1A";
 // The layer new entities go on.
 constexpr const char* kCurrentLayer = "0";
 
@@ -49,8 +54,7 @@ public:
         if (!(std::fabs(value) < kLargestDxfReal)) {
             char shown[32];
             std::snprintf(shown, sizeof shown, "%g", value);
-            failSave("group " + std::to_string(gc) + " holds " + shown + ", a number the DXF file cannot hold",
-                     ERANGE);
+            failSave("group " + std::to_string(gc) + " holds " + shown + ", a number the DXF file cannot hold", ERANGE);
         }
         dxfString(gc, dxfNumber(value));
     }
@@ -68,12 +72,156 @@ void writeFile(const std::string& path, const std::string& shown,
     w->close();
 }
 
+// The OBJECTS section: the named-object dictionary with the dictionaries an
+// AutoCAD 2000 file is expected to have (groups, layouts, multiline styles,
+// plot settings and plot styles, variables), the three layouts the block
+// records point to, and the two variables. dxflib's own version of it leaves
+// out every object's owner (group 330), which readers then repair; this one
+// names them. The handles are those the tables refer to.
+struct DictionaryEntry {
+    const char* name;
+    const char* handle;
+};
+
+void objectStart(DL_WriterA& w, const char* type, const char* handle, const char* owner) {
+    w.dxfString(0, type);
+    w.dxfString(5, handle);
+    w.dxfString(kOwner, owner);
+}
+
+void dictionary(DL_WriterA& w, const char* handle, const char* owner, std::initializer_list<DictionaryEntry> entries,
+                bool hardOwner = true) {
+    objectStart(w, "DICTIONARY", handle, owner);
+    w.dxfString(100, "AcDbDictionary");
+    if (hardOwner) w.dxfInt(280, 0);
+    w.dxfInt(281, 1);
+    for (const DictionaryEntry& e : entries) {
+        w.dxfString(3, e.name);
+        w.dxfString(350, e.handle);
+    }
+}
+
+// One layout: model space (tab 0) or a paper space layout, with its plot settings.
+struct LayoutObject {
+    const char* handle;
+    const char* name;
+    int plotFlags;      // 70 of AcDbPlotSettings
+    int paperUnits;     // 74
+    int standardScale;  // 75
+    int tab;            // 71
+    double limitsX, limitsY;
+    bool paper;  // extents not yet known: the ±1e20 marks
+    const char* blockRecord;
+};
+
+void layout(DL_WriterA& w, const LayoutObject& l) {
+    objectStart(w, "LAYOUT", l.handle, kLayoutDictionary);
+    w.dxfString(100, "AcDbPlotSettings");
+    w.dxfString(1, "");
+    w.dxfString(2, "none_device");
+    w.dxfString(4, "");
+    w.dxfString(6, "");
+    for (int code = 40; code <= 49; ++code) w.dxfReal(code, 0);
+    w.dxfReal(140, 0);
+    w.dxfReal(141, 0);
+    w.dxfReal(142, 1);
+    w.dxfReal(143, 1);
+    w.dxfInt(70, l.plotFlags);
+    w.dxfInt(72, 0);
+    w.dxfInt(73, 0);
+    w.dxfInt(74, l.paperUnits);
+    w.dxfString(7, "");
+    w.dxfInt(75, l.standardScale);
+    w.dxfReal(147, 1);
+    w.dxfReal(148, 0);
+    w.dxfReal(149, 0);
+    w.dxfString(100, "AcDbLayout");
+    w.dxfString(1, l.name);
+    w.dxfInt(70, 1);
+    w.dxfInt(71, l.tab);
+    w.dxfReal(10, 0);  // limits, in the plane
+    w.dxfReal(20, 0);
+    w.dxfReal(11, l.limitsX);
+    w.dxfReal(21, l.limitsY);
+    w.coord(12, 0, 0, 0);  // insertion base
+    const double big = l.paper ? 1e20 : 0;
+    w.coord(14, big, big, big);  // extents
+    w.coord(15, -big, -big, -big);
+    w.dxfReal(146, 0);
+    w.coord(13, 0, 0, 0);  // UCS origin
+    w.coord(16, 1, 0, 0);  // UCS X axis
+    w.coord(17, 0, 1, 0);  // UCS Y axis
+    w.dxfInt(76, 0);
+    w.dxfString(kOwner, l.blockRecord);
+}
+
+std::string hex(unsigned long handle) {
+    char text[20];
+    std::snprintf(text, sizeof text, "%lX", handle);
+    return text;
+}
+
+void writeObjects(DL_WriterA& w) {
+    // The variables' dictionary and its two variables come after every
+    // handle the drawing has used.
+    const unsigned long next = w.getNextHandle();
+    const std::string variables = hex(next), hideText = hex(next + 1), dimAssoc = hex(next + 2);
+    w.dxfString(0, "SECTION");
+    w.dxfString(2, "OBJECTS");
+    dictionary(w, kRootDictionary, "0",
+               {{"ACAD_GROUP", "D"},
+                {"ACAD_LAYOUT", kLayoutDictionary},
+                {"ACAD_MLINESTYLE", "17"},
+                {"ACAD_PLOTSETTINGS", "19"},
+                {"ACAD_PLOTSTYLENAME", "E"},
+                {"AcDbVariableDictionary", variables.c_str()}});
+    dictionary(w, "D", kRootDictionary, {});
+    objectStart(w, "ACDBDICTIONARYWDFLT", "E", kRootDictionary);
+    w.dxfString(100, "AcDbDictionary");
+    w.dxfInt(281, 1);
+    w.dxfString(3, "Normal");
+    w.dxfString(350, "F");
+    w.dxfString(100, "AcDbDictionaryWithDefault");
+    w.dxfString(340, "F");
+    objectStart(w, "ACDBPLACEHOLDER", "F", "E");
+    dictionary(w, "17", kRootDictionary, {{"Standard", "18"}});
+    objectStart(w, "MLINESTYLE", "18", "17");
+    w.dxfString(100, "AcDbMlineStyle");
+    w.dxfString(2, "STANDARD");
+    w.dxfInt(70, 0);
+    w.dxfString(3, "");
+    w.dxfInt(62, 256);
+    w.dxfReal(51, 90);
+    w.dxfReal(52, 90);
+    w.dxfInt(71, 2);
+    for (const double offset : {0.5, -0.5}) {
+        w.dxfReal(49, offset);
+        w.dxfInt(62, 256);
+        w.dxfString(6, "BYLAYER");
+    }
+    dictionary(w, "19", kRootDictionary, {});
+    dictionary(w, kLayoutDictionary, kRootDictionary, {{"Layout1", "1E"}, {"Layout2", "26"}, {"Model", "22"}}, false);
+    layout(w, {"1E", "Layout1", 688, 5, 16, 1, 420, 297, true, "1B"});
+    layout(w, {"22", "Model", 1712, 0, 0, 0, 12, 9, false, "1F"});
+    layout(w, {"26", "Layout2", 688, 5, 16, 2, 12, 9, false, "23"});
+    dictionary(w, variables.c_str(), kRootDictionary, {{"DIMASSOC", dimAssoc.c_str()}, {"HIDETEXT", hideText.c_str()}},
+               false);
+    for (const auto& [handle, value] : {std::pair{hideText.c_str(), "2"}, std::pair{dimAssoc.c_str(), "1"}}) {
+        objectStart(w, "DICTIONARYVAR", handle, variables.c_str());
+        w.dxfString(100, "DictionaryVariables");
+        w.dxfInt(280, 0);
+        w.dxfString(1, value);
+    }
+    w.dxfString(0, "ENDSEC");
+}
+
 }  // namespace
 
 void saveDxfFile(const std::string& path, const std::function<void(DL_Dxf&, DL_WriterA&)>& write) {
     // The writer keeps write errors to itself: a full disk shows as a file
     // that stops short of its end marker.
-    replaceFile(path, [&](const std::string& temporary) { writeFile(temporary, path, write); }, endsComplete);
+    replaceFile(
+        path, [&](const std::string& temporary) { writeFile(temporary, path, write); }, endsComplete);
 }
 
 void writeActiveViewport(DL_WriterA& w, const Point& centre, double width, double height) {
@@ -132,8 +280,7 @@ void DxfSkeleton::write(const DxfFrame& frame) {
     w_.sectionEntities();
     entities();
     w_.sectionEnd();
-    dxf_.writeObjects(w_);
-    dxf_.writeObjectsEnd(w_);
+    writeObjects(w_);
     w_.dxfEOF();
 }
 

@@ -62,6 +62,8 @@ def check_document(doc, decimals):
     label = "decimals" if decimals else "whole numbers"
     auditor = doc.audit()
     check(not auditor.has_errors, f"{label}: audit errors {[e.message for e in auditor.errors]}")
+    # Nothing the reader had to repair either (owners, handles, links).
+    check(not auditor.has_fixes, f"{label}: audit fixes {[e.message for e in auditor.fixes]}")
 
     entities = list(doc.modelspace())
     kinds = [e.dxftype() for e in entities]

@@ -71,6 +71,8 @@ def perimeter(polyline):
 def check_document(doc, label, fitting_name, pieces, typed_line):
     auditor = doc.audit()
     check(not auditor.has_errors, f"{label}: audit errors {[e.message for e in auditor.errors]}")
+    # Nothing the reader had to repair either (owners, handles, links).
+    check(not auditor.has_fixes, f"{label}: audit fixes {[e.message for e in auditor.fixes]}")
     check(doc.header.get("$INSUNITS") == 4, f"{label}: $INSUNITS {doc.header.get('$INSUNITS')}")
     for layer in ("CUT", "MARK", "TEXT"):
         check(doc.layers.has_entry(layer), f"{label}: layer {layer} missing")
