@@ -139,9 +139,11 @@ void elbowCadBenchmark(benchmark::State& bench, const std::string& directory) {
     }
 }
 
+// The elbow's flat pattern at bench.range(0) divisions, from the inputs to the
+// file on the disk: the export grows linearly with the divisions.
 void elbowPatternBenchmark(benchmark::State& bench, const std::string& directory) {
     const WindowDesign& design = elbowDesign();
-    const FormState state = stateFor(design, 100);
+    const FormState state = stateFor(design, static_cast<int>(bench.range(0)));
     const std::string path = directory + "/elbow-pattern.dxf";
     for (auto _ : bench) {
         const PatternExport pattern = design.pattern(state);
@@ -151,6 +153,7 @@ void elbowPatternBenchmark(benchmark::State& bench, const std::string& directory
         }
         cad::savePatternDxf(pattern, path);
     }
+    bench.SetComplexityN(bench.range(0));
 }
 
 }  // namespace
@@ -171,8 +174,13 @@ int main(int argc, char* argv[]) {
     korvel::registerWindowBenchmarks();
     benchmark::RegisterBenchmark("dxf/elbow-cad/n100", korvel::elbowCadBenchmark, dir)
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("dxf/elbow-pattern/n100", korvel::elbowPatternBenchmark, dir)
-        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("dxf/elbow-pattern", korvel::elbowPatternBenchmark, dir)
+        ->Unit(benchmark::kMicrosecond)
+        ->Arg(100)
+        ->Arg(200)
+        ->Arg(500)
+        ->Arg(1000)
+        ->Complexity(benchmark::oN);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
