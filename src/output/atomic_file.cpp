@@ -155,8 +155,7 @@ std::string inFolder(const std::string& folder, const std::string& name) {
 // Throws unless `status` is a regular file's: `shown` names it.
 void refuseUnlessRegular(const struct stat& status, const std::string& shown) {
     if (S_ISDIR(status.st_mode)) failSave("cannot replace " + shown, EISDIR);
-    if (!S_ISREG(status.st_mode))
-        throw SaveError("cannot replace " + shown + ": not a regular file", kNotARegularFile);
+    if (!S_ISREG(status.st_mode)) throw SaveError("cannot replace " + shown + ": not a regular file", kNotARegularFile);
 }
 
 // The file `path` leads to through its symbolic links (a relative link read
@@ -290,11 +289,13 @@ void copyToStandardOutput(int from) {
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) failSave("cannot read back what was written for " + shown, errno);
         if (got == 0) return;
-        if (!writeAll(STDOUT_FILENO, buffer, static_cast<std::size_t>(got))) failSave("cannot write to " + shown, errno);
+        if (!writeAll(STDOUT_FILENO, buffer, static_cast<std::size_t>(got)))
+            failSave("cannot write to " + shown, errno);
     }
 }
 
-void writeStandardOutput(const std::function<void(const std::string&)>& fill, const std::function<bool(int)>& complete) {
+void writeStandardOutput(const std::function<void(const std::string&)>& fill,
+                         const std::function<bool(int)>& complete) {
     // Closed, it would be the next descriptor opened: the temporary file.
     if (::fcntl(STDOUT_FILENO, F_GETFL) < 0) failSave("cannot write to standard output", errno);
     const char* variable = std::getenv("TMPDIR");
