@@ -1,7 +1,8 @@
 #pragma once
 // The save every file Korvel writes goes through: a temporary file beside the
-// target, renamed into place once it is whole and on the disk, and the one
-// error a failed write throws, with what the windows say about it.
+// target (where its symbolic links lead), renamed into place once it is whole
+// and on the disk, and the one error a failed write throws, with what the
+// windows say about it.
 
 #include <functional>
 #include <string>
@@ -11,7 +12,8 @@
 
 namespace korvel::cad {
 
-// The file could not be written; `code` is the errno value of the cause.
+// The file could not be written; `code` is the errno value of the cause, or
+// kNotARegularFile.
 class SaveError : public Error {
 public:
     SaveError(const std::string& what, int code) : Error(what), code_(code) {}
@@ -21,12 +23,32 @@ private:
     int code_;
 };
 
-// Creates a temporary file beside `path`, lets `fill` write it (by its name),
-// checks with `complete` (when given) that what was written is whole, makes
-// sure it is on the disk, and renames it to `path`, replacing what was there.
-// On any failure throws SaveError (or lets what `fill` threw pass), removes
-// the temporary file and leaves `path` as it was. A new file gets the
-// permissions the umask allows, a replaced one keeps its own.
+// The code of a SaveError for a name that is a device, a FIFO or a socket:
+// replacing it by a file would take it away from whoever uses it. No errno
+// value is negative.
+inline constexpr int kNotARegularFile = -1;
+
+// The name replaceFile takes for standard output.
+inline constexpr const char* kStandardOutput = "-";
+
+// Follows `path` through its symbolic links to the file they lead to (a
+// dangling link: the file it names, created), refusing a folder (EISDIR) or
+// anything else that is not a regular file (kNotARegularFile) before anything
+// is created. Creates a temporary file ".korvel-XXXXXX.tmp" in that file's
+// folder, lets `fill` write it (by its name), checks with `complete` (when
+// given) that what was written is whole, makes sure it is on the disk, and
+// renames it over the file. On any failure throws SaveError (or lets what
+// `fill` threw pass), removes the temporary file and leaves the file as it
+// was. A new file gets the permissions the umask allows, a replaced one keeps
+// its own and, where the user may give them, its owner and group (its hard
+// links cannot follow: the name gets a new file).
+// Before creating its temporary file, removes Korvel's temporary files in that
+// folder that a killed run left: regular files of the current user, of that
+// name pattern, last changed more than a day ago. A SIGTERM, SIGINT or SIGHUP
+// during the save removes the temporary file before the signal takes its
+// course.
+// `path` kStandardOutput: the temporary file is made in $TMPDIR (or /tmp),
+// checked the same way, copied to standard output and removed.
 void replaceFile(const std::string& path, const std::function<void(const std::string& temporary)>& fill,
                  const std::function<bool(int fd)>& complete = {});
 

@@ -11,6 +11,7 @@
 #include "ui/application.h"
 #include "core/catalogue.h"
 #include "core/export_range.h"
+#include "output/atomic_file.h"
 #include "output/dxf_file.h"
 #include "output/dxf_writer.h"
 #include "output/pattern_dxf.h"
@@ -27,6 +28,14 @@ std::string escapeBreaks(const std::string& text) {
         else out += c;
     }
     return out;
+}
+
+// Says why FILE (standard output for -o -) was not written: the error and,
+// as the windows say it, its cause. Returns the exit status.
+int notWritten(const std::string& file, const cad::SaveError& error, std::ostream& err) {
+    err << "korvel: " << (file == cad::kStandardOutput ? "standard output" : file) << " not written: " << error.what()
+        << " (" << cad::saveFailureReason(error.code()) << ")\n";
+    return kExitNotWritten;
 }
 
 // One file per run: a second -o used to win silently over the first.
@@ -158,8 +167,7 @@ int runCad(const std::vector<std::string>& args, std::ostream& err) {
             return kExitStopped;
         }
     } catch (const cad::SaveError& e) {
-        err << "korvel: " << file << " not written: " << e.what() << '\n';
-        return kExitNotWritten;
+        return notWritten(file, e, err);
     }
     return kExitOk;
 }
@@ -263,8 +271,7 @@ int runDxf(const std::vector<std::string>& args, std::ostream& err) {
     try {
         cad::savePatternDxf(pattern, request->file);
     } catch (const cad::SaveError& e) {
-        err << "korvel: " << request->file << " not written: " << e.what() << '\n';
-        return kExitNotWritten;
+        return notWritten(request->file, e, err);
     }
     return kExitOk;
 }
@@ -306,8 +313,7 @@ int runPdf(const std::vector<std::string>& args, std::ostream& err) {
     try {
         saveTemplatePdf(printed, file);
     } catch (const cad::SaveError& e) {
-        err << "korvel: " << file << " not written: " << e.what() << '\n';
-        return kExitNotWritten;
+        return notWritten(file, e, err);
     }
     return kExitOk;
 }
@@ -410,7 +416,10 @@ std::string helpText() {
            "Exit status: 0 the command ran to its end, 2 a check stopped it, 1 unknown FITTING or name,\n"
            "3 the CAD drawing, the pattern or the template could not be written (FILE is left as it\n"
            "was). A check that refuses the inputs of korvel dxf or pdf prints its message and writes\n"
-           "nothing; so does a template of more than 1000 pages.\n\n"
+           "nothing; so does a template of more than 1000 pages.\n"
+           "-o - writes the file to standard output, and nothing else there (a file named - is ./-).\n"
+           "A FILE that is a symbolic link is replaced where the link leads, keeping its permissions\n"
+           "and owner; a folder, device, pipe or socket is not replaced (exit 3).\n\n"
            "FITTINGs:\n";
     const WindowDesign* shown = nullptr;
     for (const auto& c : cliCommands()) {

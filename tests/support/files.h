@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -40,6 +41,12 @@ protected:
     void TearDown() override { std::filesystem::remove_all(dir_); }
     // The path of `name` in the test's folder.
     std::string file(const std::string& name) const { return (dir_ / name).string(); }
+    // The names in the test's folder, temporary files included.
+    std::set<std::string> names() const {
+        std::set<std::string> all;
+        for (const auto& e : std::filesystem::directory_iterator(dir_)) all.insert(e.path().filename().string());
+        return all;
+    }
 
     std::filesystem::path dir_;
 };

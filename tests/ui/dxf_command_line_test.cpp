@@ -1,7 +1,9 @@
 // `korvel dxf FITTING [name=value ...] -o FILE`: every fitting's pattern
-// written, refused inputs leaving no file, usage errors, and the real binary.
+// written, refused inputs leaving no file, usage errors, the real binary, and
+// where it writes (-o -, names that are not regular files).
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -120,9 +122,42 @@ TEST_F(DxfCommandLine, TheProgramWritesWithoutADisplayAndHelpDocumentsIt) {
 
     const std::string help = testing::runInProcess({"--help"}).out;
     EXPECT_NE(help.find("korvel dxf FITTING [name=value ...] -o FILE"), std::string::npos);
+    EXPECT_NE(help.find("-o - writes the file to standard output"), std::string::npos);
     for (const char* fitting :
          {"elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone"})
         EXPECT_NE(help.find(std::string("    dxf ") + fitting + "  (导出展开图)"), std::string::npos) << fitting;
+}
+
+// -o - for every command that writes: the file on standard output and
+// nothing else there; a name that is no regular file refused with exit 3.
+TEST_F(DxfCommandLine, DashIsStandardOutputAndNoRegularFileIsLeftAlone) {
+    for (const std::string command : {"cad", "dxf elbow", "pdf cone --page A3"}) {
+        ASSERT_EQ(testing::runKorvel(command + " -o '" + file("f") + "'").status, kExitOk) << command;
+        const auto run = testing::runKorvel(command + " -o -");
+        EXPECT_EQ(run.status, kExitOk) << run.err;
+        EXPECT_TRUE(run.out == readAll(file("f"))) << command << ": the same bytes and nothing more";
+    }
+    EXPECT_NE(testing::runKorvel("dxf elbow -o - >&-").err.find("korvel: standard output not written: "),
+              std::string::npos);
+    // A reader that went away: exit 3 and a message, not a silent SIGPIPE.
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    const int saved = ::dup(STDOUT_FILENO);
+    ::dup2(ends[1], STDOUT_FILENO);
+    ::close(ends[0]);
+    ::close(ends[1]);
+    const auto broken = testing::runInProcess({"pdf", "elbow", "-o", "-"});
+    ::dup2(saved, STDOUT_FILENO);
+    ::close(saved);
+    EXPECT_EQ(broken.status, kExitNotWritten);
+    EXPECT_NE(broken.err.find("Broken pipe"), std::string::npos) << broken.err;
+
+    // Not root, /dev/null is refused for what it is, not for want of a
+    // permission to write in /dev (a FIFO as root: tests/output/atomic_file_test).
+    const std::string notRoot = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const auto null = testing::runKorvel("cad -o /dev/null", notRoot);
+    EXPECT_EQ(null.status, kExitNotWritten);
+    EXPECT_NE(null.err.find("(该名称不是普通文件（设备、管道或套接字），不能覆盖。)"), std::string::npos) << null.err;
 }
 
 // Inputs whose drawing no file can hold: beyond a kilometre (dxflib's number
