@@ -107,8 +107,8 @@ std::optional<Outcome> drawingRangeRefusal(const cad::DxfDocument& document) {
     return std::nullopt;
 }
 
-PatternExport exportedPattern(const WindowDesign& design, const FormState& state) {
-    PatternExport e = design.pattern(state);
+PatternExport exportedPattern(const WindowDesign& design, const FormState& state, const ExportChoices& choices) {
+    PatternExport e = design.pattern(state, choices);
     if (e.rejected()) return e;
     if (const auto refused = patternRangeRefusal(e.pattern)) return refusedExport(*refused);
     return e;

@@ -34,8 +34,8 @@ std::optional<Outcome> drawingRangeRefusal(const cad::DxfDocument& document);
 
 // The window's flat pattern of `state` as every writer takes it (导出展开图,
 // 打印1:1样板, `korvel dxf|pdf`): the design's pattern, or its refusal, or the
-// range refusal.
-PatternExport exportedPattern(const WindowDesign& design, const FormState& state);
+// range refusal, developed as `choices` say.
+PatternExport exportedPattern(const WindowDesign& design, const FormState& state, const ExportChoices& choices = {});
 
 // The window's CAD drawing of `state` drawn in memory, as the cad command and
 // `korvel cad` write it: the drawing's own refusal or the range refusal, or

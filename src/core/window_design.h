@@ -10,9 +10,11 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/canvas.h"
+#include "core/export_choices.h"
 #include "core/flat_pattern.h"
 #include "core/outcome.h"
 
@@ -84,9 +86,9 @@ struct RoundingDesign {
 // the window's outer size and what the window remembers between commands.
 struct FormState {
     std::map<std::string, std::string> texts;  // by control key
-    bool decimals = false;                      // "留小数" selected
-    int digits = 0;                             // 0, or the window's decimal digits
-    double outerWidth = 0, outerHeight = 0;     // twips
+    bool decimals = false;                     // "留小数" selected
+    int digits = 0;                            // 0, or the window's decimal digits
+    double outerWidth = 0, outerHeight = 0;    // twips
     std::map<std::string, double> memory;
 
     const std::string& text(const std::string& key) const;
@@ -116,12 +118,28 @@ struct PatternExport {
     // Plate thickness of each piece, mm, in the pattern's order; 0 where none
     // is known (then no weight is given).
     std::vector<double> thickness;
-    std::string fileName;            // the name a save dialog suggests, ".dxf"
+    std::string fileName;  // the name a save dialog suggests, ".dxf"
 
     bool rejected() const { return rejection.stopped; }
 };
 
-using PatternFunction = std::function<PatternExport(const FormState&)>;
+// A window's pattern export: its inputs and the plater's export choices to
+// the pattern. Called without choices, it takes their defaults.
+class PatternFunction {
+public:
+    using Develop = std::function<PatternExport(const FormState&, const ExportChoices&)>;
+    PatternFunction() = default;
+    PatternFunction(Develop develop) : develop_(std::move(develop)) {}  // NOLINT: a design assigns its function
+    PatternFunction(PatternExport (*develop)(const FormState&, const ExportChoices&)) : develop_(develop) {}
+
+    PatternExport operator()(const FormState& state, const ExportChoices& choices = {}) const {
+        return develop_(state, choices);
+    }
+    explicit operator bool() const { return static_cast<bool>(develop_); }
+
+private:
+    Develop develop_;
+};
 
 // A CAD drawing of the window's current inputs at full scale, behind the
 // window's cad command and `korvel cad`.
@@ -146,9 +164,9 @@ struct PanelGrid {
     double unitLeft = 3480, unitWidth = 480;
     double firstRow = 330;  // top of a frame's first row, under its title
     double rowPitch = 450;
-    double panelWidth = 4020;  // Frame1 and both frames
-    double panelTop = 40;      // Frame1's top on the surface
-    double fontPoints = 10.5;  // the Song face of every panel control
+    double panelWidth = 4020;                                          // Frame1 and both frames
+    double panelTop = 40;                                              // Frame1's top on the surface
+    double fontPoints = 10.5;                                          // the Song face of every panel control
     double wholeLeft = 120, decimalLeft = 2220, roundingWidth = 1700;  // 取整数, 留小数
     double listingHeight = 5600;
 };
@@ -257,8 +275,8 @@ struct MenuCommand {
 struct WindowDesign {
     std::string objectName;  // Form4 ... Form10
     std::string title;
-    std::string fitting;     // short description for --help
-    bool darkSurface = true;  // black surface, white text; else white with black
+    std::string fitting;                           // short description for --help
+    bool darkSurface = true;                       // black surface, white text; else white with black
     double openWidth = 18000, openHeight = 12000;  // twips, outer size at opening
     std::vector<MenuCommand> menu;
     std::vector<InputDesign> inputs;
@@ -304,8 +322,8 @@ std::vector<std::string> divisionItems(int from, int to, int step);
 
 // A text box row of a window's panel: box Text1(i), caption Label1(captionIndex)
 // and unit label Label1(unitIndex).
-InputDesign arrayInput(int i, std::string symbol, std::string caption, int captionIndex,
-                       std::string unit, int unitIndex, std::string preset);
+InputDesign arrayInput(int i, std::string symbol, std::string caption, int captionIndex, std::string unit,
+                       int unitIndex, std::string preset);
 
 // The menu every calculator window begins with: the inert spacer 空格.
 MenuCommand spacer(std::string caption = "");

@@ -8,7 +8,7 @@
 
 namespace korvel {
 
-PatternExport elbowPatternExport(const FormState& state) {
+PatternExport elbowPatternExport(const FormState& state, const ExportChoices& /*choices*/) {
     if (const auto refused = checkElbow(state)) return refusedExport(*refused);
     const ElbowGeometry g = computeElbow(readElbowInputs(state));
     if (const auto refused = faultRefusal(g.fault)) return refusedExport(*refused);
@@ -17,9 +17,10 @@ PatternExport elbowPatternExport(const FormState& state) {
     e.pattern = elbowPattern(g);
     for (const Piece& piece : e.pattern.pieces)
         if (selfIntersects(piece.outline))
-            return refusedExport(refusal("弯曲半径等于外径一半，弯头内侧素线长度为零，展开图在内侧收成一点，"
-                                         "不能整张下料！\n请加大弯曲半径。",
-                                         "", "Text2"));
+            return refusedExport(
+                refusal("弯曲半径等于外径一半，弯头内侧素线长度为零，展开图在内侧收成一点，"
+                        "不能整张下料！\n请加大弯曲半径。",
+                        "", "Text2"));
 
     const WindowDesign& design = elbowDesign();
     e.inputs = typedInputs(design, state);
@@ -30,8 +31,8 @@ PatternExport elbowPatternExport(const FormState& state) {
     e.rounding = roundingText(design, state);
     e.surface = "管道外壁，按管道外径的圆周 πD 展开";
     e.thickness.assign(e.pattern.pieces.size(), g.in.t > 0 ? g.in.t : 0);
-    e.fileName = "弯头展开图_D" + numberText(g.in.D) + "_R" + numberText(g.in.R) + "_" + numberText(g.in.alpha) +
-                 "度.dxf";
+    e.fileName =
+        "弯头展开图_D" + numberText(g.in.D) + "_R" + numberText(g.in.R) + "_" + numberText(g.in.alpha) + "度.dxf";
     return e;
 }
 

@@ -11,6 +11,6 @@ namespace korvel {
 // focus as the window shows them). An elbow whose bend radius is half the
 // diameter passes them, but its sections pinch to a point on the inner side
 // and fall apart when cut: refused with an error box that focuses the radius.
-PatternExport elbowPatternExport(const FormState& state);
+PatternExport elbowPatternExport(const FormState& state, const ExportChoices& choices);
 
 }  // namespace korvel

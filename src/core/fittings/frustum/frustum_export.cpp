@@ -41,7 +41,7 @@ void renameInput(std::vector<TypedInput>& inputs, const std::string& symbol, con
 
 }  // namespace
 
-PatternExport rectFrustumPatternExport(const FormState& state) {
+PatternExport rectFrustumPatternExport(const FormState& state, const ExportChoices& /*choices*/) {
     if (const auto refused = checkRectFrustum(state)) return refusedExport(*refused);
     const RectFrustumInputs in = readRectFrustumInputs(state);
     const RectFrustumGeometry g = computeRectFrustum(in);
@@ -55,8 +55,7 @@ PatternExport rectFrustumPatternExport(const FormState& state) {
     }
     RectFrustumPattern developed = rectFrustumPattern(g);
     if (developed.fault != RectFrustumPatternFault::None)
-        return refusedExport(
-            refusal(rectFrustumPatternMessage(developed.fault), "", faultBox(developed.fault, in)));
+        return refusedExport(refusal(rectFrustumPatternMessage(developed.fault), "", faultBox(developed.fault, in)));
 
     PatternExport e;
     e.pattern = std::move(developed.pattern);
@@ -72,7 +71,7 @@ PatternExport rectFrustumPatternExport(const FormState& state) {
     return e;
 }
 
-PatternExport conePatternExport(const FormState& state) {
+PatternExport conePatternExport(const FormState& state, const ExportChoices& /*choices*/) {
     if (const auto refused = checkCone(state)) return refusedExport(*refused);
     const ConeInputs in = readConeInputs(state);
     const ConeGeometry g = computeCone(in);

@@ -10,7 +10,7 @@
 
 namespace korvel {
 
-PatternExport teePatternExport(const FormState& state) {
+PatternExport teePatternExport(const FormState& state, const ExportChoices& /*choices*/) {
     Outcome shown;
     const FormState checked = checkTeePresets(state, shown);
     if (const auto refused = checkTee(checked)) return refusedExport(stop(shown, *refused));
@@ -24,8 +24,8 @@ PatternExport teePatternExport(const FormState& state) {
         if (!(in.Ls > 0))
             return refusedExport(
                 plainRefusal("请您正确输入支管短边，支管短边必须大于零，否则展开图无法下料！", "Text1(3)"));
-        return refusedExport(plainRefusal(
-            "请您正确输入支管壁厚，壁厚不得大于或等于支管外径的一半，否则展开图无法下料！", "Text1(4)"));
+        return refusedExport(
+            plainRefusal("请您正确输入支管壁厚，壁厚不得大于或等于支管外径的一半，否则展开图无法下料！", "Text1(4)"));
     }
 
     PatternExport e;
@@ -41,7 +41,7 @@ PatternExport teePatternExport(const FormState& state) {
     return e;
 }
 
-PatternExport yTeePatternExport(const FormState& state) {
+PatternExport yTeePatternExport(const FormState& state, const ExportChoices& /*choices*/) {
     if (const auto refused = checkYTee(state)) return refusedExport(*refused);
     const YTeeInputs in = readYTeeInputs(state);
     const YTeeGeometry vertical = computeYTee(in, YTeePipe::Vertical);
@@ -59,8 +59,7 @@ PatternExport yTeePatternExport(const FormState& state) {
     e.rounding = roundingText(design, state);
     e.surface = "管道外壁，按管道外径的圆周 πD 展开";
     e.thickness.assign(e.pattern.pieces.size(), 0);
-    e.fileName = "丫形三通展开图_D" + numberText(in.D) + "_L" + numberText(in.L) + "_" + numberText(in.beta) +
-                 "度.dxf";
+    e.fileName = "丫形三通展开图_D" + numberText(in.D) + "_L" + numberText(in.L) + "_" + numberText(in.beta) + "度.dxf";
     return e;
 }
 

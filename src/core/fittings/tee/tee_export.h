@@ -12,11 +12,11 @@ namespace korvel {
 // check does), though the command itself goes on. Then the pattern must be
 // cuttable (teePatternCuttable): a short side of 0 or less, or a wall as thick
 // as half the branch, is refused with a plain message that focuses that box.
-PatternExport teePatternExport(const FormState& state);
+PatternExport teePatternExport(const FormState& state, const ExportChoices& choices);
 
 // Both pipe commands' rejections first, then both pipes must be cuttable
 // (yTeePatternCuttable): a pipe length that does not reach past the mitres is
 // refused with a plain message that focuses the length.
-PatternExport yTeePatternExport(const FormState& state);
+PatternExport yTeePatternExport(const FormState& state, const ExportChoices& choices);
 
 }  // namespace korvel

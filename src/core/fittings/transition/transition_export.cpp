@@ -31,15 +31,14 @@ std::string faultBox(TransitionPatternFault fault, const TransitionInputs& in) {
     return "";
 }
 
-PatternExport transitionExport(const FormState& state, bool rectTop) {
+PatternExport transitionExport(const FormState& state, const ExportChoices& /*choices*/, bool rectTop) {
     if (const auto refused = checkTransition(state, rectTop)) return refusedExport(*refused);
     const TransitionInputs in = readTransitionInputs(state, rectTop);
     const TransitionGeometry g = rectTop ? computeRectTop(in) : computeRoundTop(in);
     if (const auto refused = faultRefusal(g.fault)) return refusedExport(*refused);
     TransitionPattern developed = rectTop ? rectTopPattern(g) : roundTopPattern(g);
     if (developed.fault != TransitionPatternFault::None)
-        return refusedExport(
-            refusal(transitionPatternMessage(developed.fault), "", faultBox(developed.fault, in)));
+        return refusedExport(refusal(transitionPatternMessage(developed.fault), "", faultBox(developed.fault, in)));
 
     PatternExport e;
     e.pattern = std::move(developed.pattern);
@@ -65,7 +64,11 @@ PatternExport transitionExport(const FormState& state, bool rectTop) {
 
 }  // namespace
 
-PatternExport roundTopPatternExport(const FormState& state) { return transitionExport(state, false); }
-PatternExport rectTopPatternExport(const FormState& state) { return transitionExport(state, true); }
+PatternExport roundTopPatternExport(const FormState& state, const ExportChoices& choices) {
+    return transitionExport(state, choices, false);
+}
+PatternExport rectTopPatternExport(const FormState& state, const ExportChoices& choices) {
+    return transitionExport(state, choices, true);
+}
 
 }  // namespace korvel

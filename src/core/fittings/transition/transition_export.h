@@ -11,7 +11,7 @@ namespace korvel {
 // them); then what keeps the development from being laid out in one piece
 // (TransitionPatternFault) as an error box titled "错误：" with the pattern's
 // own message, focusing the box to mend where there is one.
-PatternExport roundTopPatternExport(const FormState& state);
-PatternExport rectTopPatternExport(const FormState& state);
+PatternExport roundTopPatternExport(const FormState& state, const ExportChoices& choices);
+PatternExport rectTopPatternExport(const FormState& state, const ExportChoices& choices);
 
 }  // namespace korvel

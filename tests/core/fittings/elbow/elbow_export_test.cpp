@@ -14,7 +14,7 @@ FormState presets() { return elbowDesign().presetState(); }
 TEST(ElbowExport, PresetsGiveBothSectionsWithEveryInputAsTyped) {
     FormState state = presets();
     state.texts["Text1"] = "1120mm";  // read as 1120, quoted as typed
-    const PatternExport e = elbowPatternExport(state);
+    const PatternExport e = elbowPatternExport(state, {});
     ASSERT_FALSE(e.rejected());
     ASSERT_EQ(e.pattern.pieces.size(), 2u);
     EXPECT_EQ(e.pattern.fitting, "任意角度弯头");
@@ -35,7 +35,7 @@ TEST(ElbowExport, TwoSegmentsAnUnknownWallAndDecimals) {
     state.texts["Text4"] = "";
     state.decimals = true;
     state.digits = 2;
-    const PatternExport e = elbowPatternExport(state);
+    const PatternExport e = elbowPatternExport(state, {});
     ASSERT_FALSE(e.rejected());
     ASSERT_EQ(e.pattern.pieces.size(), 1u) << "end sections only";
     EXPECT_EQ(e.thickness, (std::vector<double>{0}));
@@ -45,7 +45,7 @@ TEST(ElbowExport, TwoSegmentsAnUnknownWallAndDecimals) {
 TEST(ElbowExport, TheWindowsChecksAndAnInnerSideOfNoLengthAreRefused) {
     FormState state = presets();
     state.texts["Text3"] = "";
-    PatternExport e = elbowPatternExport(state);
+    PatternExport e = elbowPatternExport(state, {});
     ASSERT_TRUE(e.rejected());
     EXPECT_EQ(e.rejection.effects,
               (std::vector<Effect>{ShowMessage{"弯曲角度不能为空！\n", MessageIcon::Error, "错误："}, FocusBox{"Text3"}}));
@@ -53,7 +53,7 @@ TEST(ElbowExport, TheWindowsChecksAndAnInnerSideOfNoLengthAreRefused) {
     // R = D / 2 passes the window's check, but the sections pinch to a point.
     state = presets();
     state.texts["Text2"] = "560";
-    e = elbowPatternExport(state);
+    e = elbowPatternExport(state, {});
     ASSERT_TRUE(e.rejected());
     ASSERT_EQ(e.rejection.effects.size(), 2u);
     const auto& message = std::get<ShowMessage>(e.rejection.effects[0]);
@@ -63,7 +63,7 @@ TEST(ElbowExport, TheWindowsChecksAndAnInnerSideOfNoLengthAreRefused) {
     EXPECT_TRUE(e.pattern.pieces.empty());
 
     state.texts["Text2"] = "561";
-    EXPECT_FALSE(elbowPatternExport(state).rejected());
+    EXPECT_FALSE(elbowPatternExport(state, {}).rejected());
 }
 
 }  // namespace

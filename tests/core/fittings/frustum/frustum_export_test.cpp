@@ -23,7 +23,7 @@ TEST(RectFrustumExport, TheOffsetCaptionNamesTheDirectionAndTheFlatOrSidelessAre
     FormState state = rectFrustumDesign().presetState();
     state.texts["Combo1"] = kSouthOffset;
     state.texts["Text1(6)"] = "50";
-    PatternExport e = rectFrustumPatternExport(state);
+    PatternExport e = rectFrustumPatternExport(state, {});
     ASSERT_FALSE(e.rejected());
     EXPECT_EQ(rows(e).back(), "偏心方位：单双偏心向东向南偏移");
     EXPECT_EQ(rows(e)[6], "纵边向南偏心：50");
@@ -32,13 +32,13 @@ TEST(RectFrustumExport, TheOffsetCaptionNamesTheDirectionAndTheFlatOrSidelessAre
 
     state = rectFrustumDesign().presetState();
     state.texts["Text1(4)"] = "0";
-    e = rectFrustumPatternExport(state);
+    e = rectFrustumPatternExport(state, {});
     ASSERT_TRUE(e.rejected());
     EXPECT_EQ(e.rejection.effects, (std::vector<Effect>{error("上下端口垂直高为0，各面展开后首尾重合，不能生成展开图！"),
                                                         FocusBox{"Text1(4)"}}));
     state.texts["Text1(4)"] = "1000";
     state.texts["Text1(3)"] = "";
-    e = rectFrustumPatternExport(state);
+    e = rectFrustumPatternExport(state, {});
     ASSERT_TRUE(e.rejected());
     EXPECT_EQ(e.rejection.effects,
               (std::vector<Effect>{error("展开图需要大于0的大小端口边长！"), FocusBox{"Text1(3)"}}));
@@ -47,7 +47,7 @@ TEST(RectFrustumExport, TheOffsetCaptionNamesTheDirectionAndTheFlatOrSidelessAre
 TEST(ConeExport, TheConeVariantQuotesOnlyTheRowsItShows) {
     FormState state = coneDesign().presetState();
     state.texts["Text1(3)"] = "6";
-    PatternExport e = conePatternExport(state);
+    PatternExport e = conePatternExport(state, {});
     ASSERT_FALSE(e.rejected());
     EXPECT_EQ(rows(e), (std::vector<std::string>{"输入小端口外径：500", "输入大端口外径：1000", "输入两端垂直高：500",
                                                  "输入钢板厚度：6", "展开方式：正心圆锥台展开放样"}));
@@ -57,7 +57,7 @@ TEST(ConeExport, TheConeVariantQuotesOnlyTheRowsItShows) {
     state = coneDesign().presetState();
     state.texts["Combo1"] = kConeVariant;
     state.texts["Text1(0)"] = "0";
-    e = conePatternExport(state);
+    e = conePatternExport(state, {});
     ASSERT_FALSE(e.rejected());
     EXPECT_EQ(rows(e), (std::vector<std::string>{"输入大端口外径：1000", "输入锥体垂直高：500",
                                                  "展开方式：正心圆锥体展开放样"}));
@@ -68,13 +68,13 @@ TEST(ConeExport, TheConeVariantQuotesOnlyTheRowsItShows) {
 TEST(ConeExport, APlateAsThickAsTheSmallEndIsRefusedAtTheThickness) {
     FormState state = coneDesign().presetState();
     state.texts["Text1(3)"] = "500";
-    const PatternExport e = conePatternExport(state);
+    const PatternExport e = conePatternExport(state, {});
     ASSERT_TRUE(e.rejected());
     EXPECT_EQ(e.rejection.effects,
               (std::vector<Effect>{error("钢板厚度不小于小端口外径，小端口没有中径，不能生成展开图！"),
                                    FocusBox{"Text1(3)"}}));
     state.texts["Text1(3)"] = "";
-    EXPECT_EQ(std::get<ShowMessage>(conePatternExport(state).rejection.effects[0]).text,
+    EXPECT_EQ(std::get<ShowMessage>(conePatternExport(state, {}).rejection.effects[0]).text,
               "钢板厚度不能为空，输入正确的数据") << "the window's own check first";
 }
 

@@ -13,7 +13,7 @@ Effect plain(const std::string& text) { return ShowMessage{text, MessageIcon::No
 
 TEST(TeeExport, BranchAndOpeningWithTheBranchWallOnlyOnTheBranch) {
     FormState state = teeDesign().presetState();
-    PatternExport e = teePatternExport(state);
+    PatternExport e = teePatternExport(state, {});
     ASSERT_FALSE(e.rejected());
     ASSERT_EQ(e.pattern.pieces.size(), 2u);
     EXPECT_EQ(e.thickness, (std::vector<double>{0, 0})) << "a wall of 0 gives no weight";
@@ -24,7 +24,7 @@ TEST(TeeExport, BranchAndOpeningWithTheBranchWallOnlyOnTheBranch) {
 
     state.texts["Text1(1)"] = "800";
     state.texts["Text1(4)"] = "8";
-    e = teePatternExport(state);
+    e = teePatternExport(state, {});
     ASSERT_FALSE(e.rejected());
     EXPECT_EQ(e.thickness, (std::vector<double>{8, 0}));
     EXPECT_EQ(e.fileName, "三通展开图_D1120_d800_45度.dxf");
@@ -33,7 +33,7 @@ TEST(TeeExport, BranchAndOpeningWithTheBranchWallOnlyOnTheBranch) {
 TEST(TeeExport, ChecksThatGoOnInTheWindowStopTheExport) {
     FormState state = teeDesign().presetState();
     state.texts["Text1(2)"] = "95";
-    const PatternExport e = teePatternExport(state);
+    const PatternExport e = teePatternExport(state, {});
     ASSERT_TRUE(e.rejected());
     EXPECT_EQ(e.rejection.effects, (std::vector<Effect>{plain("请您正确输入两管之间夹角,程序执行默认数据！"),
                                                         FocusBox{"Text1(2)"}, SetBoxText{"Text1(2)", "45"}}));
@@ -42,7 +42,7 @@ TEST(TeeExport, ChecksThatGoOnInTheWindowStopTheExport) {
 TEST(TeeExport, UncuttablePatternsAreRefusedAtTheBoxToMend) {
     FormState state = teeDesign().presetState();
     state.texts["Text1(3)"] = "-5";
-    PatternExport e = teePatternExport(state);
+    PatternExport e = teePatternExport(state, {});
     ASSERT_TRUE(e.rejected());
     EXPECT_EQ(e.rejection.effects,
               (std::vector<Effect>{plain("请您正确输入支管短边，支管短边必须大于零，否则展开图无法下料！"),
@@ -51,7 +51,7 @@ TEST(TeeExport, UncuttablePatternsAreRefusedAtTheBoxToMend) {
     state = teeDesign().presetState();
     state.texts["Text1(1)"] = "600";
     state.texts["Text1(4)"] = "300";  // as thick as half the branch: no meeting radius
-    e = teePatternExport(state);
+    e = teePatternExport(state, {});
     ASSERT_TRUE(e.rejected());
     EXPECT_EQ(e.rejection.effects,
               (std::vector<Effect>{plain("请您正确输入支管壁厚，壁厚不得大于或等于支管外径的一半，否则展开图无法下料！"),
@@ -60,7 +60,7 @@ TEST(TeeExport, UncuttablePatternsAreRefusedAtTheBoxToMend) {
 
 TEST(YTeeExport, BothPipesOrTheLengthToMend) {
     FormState state = yTeeDesign().presetState();
-    PatternExport e = yTeePatternExport(state);
+    PatternExport e = yTeePatternExport(state, {});
     ASSERT_FALSE(e.rejected());
     ASSERT_EQ(e.pattern.pieces.size(), 2u);
     EXPECT_EQ(e.pattern.pieces[1].count, 2);
@@ -69,13 +69,13 @@ TEST(YTeeExport, BothPipesOrTheLengthToMend) {
     EXPECT_EQ(e.fileName, "丫形三通展开图_D720_L800_75度.dxf");
 
     state.texts["Text1(1)"] = "200";
-    e = yTeePatternExport(state);
+    e = yTeePatternExport(state, {});
     ASSERT_TRUE(e.rejected());
     EXPECT_EQ(e.rejection.effects.back(), Effect(FocusBox{"Text1(1)"}));
 
     state = yTeeDesign().presetState();
     state.texts["Combo1(0)"] = "10";
-    e = yTeePatternExport(state);
+    e = yTeePatternExport(state, {});
     ASSERT_TRUE(e.rejected());
     EXPECT_EQ(e.rejection.effects,
               (std::vector<Effect>{plain("等份数必须是4的倍数（4～1000）！"), FocusBox{"Combo1(0)"}}));

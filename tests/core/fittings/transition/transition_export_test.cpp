@@ -19,7 +19,7 @@ std::string captionOf(const PatternExport& e, const std::string& symbol) {
 
 TEST(TransitionExport, CaptionsFollowTheDirectionPicked) {
     FormState state = roundTopDesign().presetState();
-    PatternExport e = roundTopPatternExport(state);
+    PatternExport e = roundTopPatternExport(state, {});
     ASSERT_FALSE(e.rejected());
     EXPECT_EQ(e.pattern.pieces.size(), 1u);
     EXPECT_EQ(captionOf(e, "a"), "矩方口横向内边长：1600") << "the caption's trailing blank dropped";
@@ -30,12 +30,12 @@ TEST(TransitionExport, CaptionsFollowTheDirectionPicked) {
 
     state.texts["Combo2"] = "圆心向西向南偏移";
     state.texts["Text1(6)"] = "100";
-    e = roundTopPatternExport(state);
+    e = roundTopPatternExport(state, {});
     ASSERT_FALSE(e.rejected());
     EXPECT_EQ(captionOf(e, "e"), "输入圆心向南偏移：100");
 
     state = rectTopDesign().presetState();
-    e = rectTopPatternExport(state);
+    e = rectTopPatternExport(state, {});
     ASSERT_FALSE(e.rejected());
     EXPECT_EQ(captionOf(e, "N"), "选择等份：24");
     EXPECT_EQ(e.pattern.fitting, "矩方形天方地圆");
@@ -58,7 +58,7 @@ TEST(TransitionExport, DevelopmentsThatCannotBeLaidOutAreRefusedAtTheBoxToMend) 
         SCOPED_TRACE(c.key);
         FormState state = roundTopDesign().presetState();
         state.texts[c.key] = c.text;
-        const PatternExport e = roundTopPatternExport(state);
+        const PatternExport e = roundTopPatternExport(state, {});
         ASSERT_TRUE(e.rejected());
         EXPECT_EQ(e.rejection.effects, c.effects);
         EXPECT_TRUE(e.pattern.pieces.empty());
