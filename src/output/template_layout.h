@@ -34,11 +34,14 @@ namespace korvel {
 
 // One row of an information page.
 struct InfoRow {
-    enum class Kind { Heading, Text, Cells, Columns, Blank };
+    enum class Kind { Heading, Text, Cells, Columns, Blank, Title };
     Kind kind = Kind::Text;
     std::string text;                 // Heading, Text
     std::vector<std::string> cells;   // Cells: the listing boxes side by side
     std::vector<TextItem> items;      // Columns: a surface line, items at text columns
+    // Title: a title block line, its typed value fitted to the page by the
+    // painter (templateTitleFit).
+    cad::TitleLine title{};
 };
 
 struct PrintedTemplate {
