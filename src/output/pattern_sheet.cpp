@@ -152,7 +152,8 @@ TitleFit dxfTitleFit() {
     // line: a small piece is narrower than the program's own lines. With the
     // text height a hundredth of the largest piece's extent (layOutPattern),
     // 100 characters at 0.7 to 1 text height each stay within about that
-    // extent, and hold the longest line of the program's own (about 60).
+    // extent (the program's own longest line, the tee's surface, has 56),
+    // and leave a typed value some 90 after its caption.
     return {dxfCanShow, [](const std::string& line) { return characterCount(line) <= kTitleLineChars; }};
 }
 

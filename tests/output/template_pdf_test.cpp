@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -13,6 +14,7 @@
 #include "output/atomic_file.h"
 #include "output/pdf_tools.h"
 #include "output/template_presets.h"
+#include "output/template_painter.h"
 #include "output/template_pdf.h"
 #include "support/files.h"
 
@@ -136,6 +138,41 @@ TEST_F(TemplatePdf, PageOneHoldsTheTitleBlockAndTheWindowsListing) {
         }
         EXPECT_NE(text.find("拼接图"), std::string::npos);
     }
+}
+
+TEST_F(TemplatePdf, TypedTextInTheTitleBlockShowsAsTypedOrAsAPlaceholderAndFitsThePage) {
+    // The face holds the placeholder and the ellipsis, and no emoji, which
+    // another face would have drawn or left out.
+    const cad::TitleFit fit = templateTitleFit(190);
+    EXPECT_TRUE(fit.canShow(0x25A1));
+    EXPECT_TRUE(fit.canShow(0x2026));
+    EXPECT_FALSE(fit.canShow(0x1F600));
+
+    // A small elbow: diameter with a right-to-left override, an emoji and a
+    // zero-width space, radius 6000 characters long.
+    const PrintedTemplate t =
+        presetTemplate("elbow", "A4", {{"Text1", "300\u202Eabc\U0001F600\u200B"}, {"Text2", "450" + std::string(6000, 'x')}});
+    ASSERT_FALSE(t.rejected());
+    ASSERT_FALSE(t.tiles.landscape);
+    const std::string path = save(t, "elbow.pdf");
+    const std::string text = pdfText(path, 1, 1);
+    EXPECT_NE(text.find("输入管道外径：300□abc□□ mm"), std::string::npos) << text;
+    // The radius at the glyphs' own width, not narrowed into a grey band: on
+    // A4 (190 mm of text at 3 mm) about 100 of its x, then "…" and the unit
+    // inside the page's right margin (200 mm from the left edge).
+    const std::vector<testing::PdfWord> words = testing::pdfWords(path, 1);
+    const auto radius = std::find_if(words.begin(), words.end(),
+                                     [](const testing::PdfWord& w) { return w.text.starts_with("输入弯曲半径：450"); });
+    ASSERT_NE(radius, words.end());
+    ASSERT_NE(radius + 1, words.end());
+    const size_t xs = static_cast<size_t>(std::count(radius->text.begin(), radius->text.end(), 'x'));
+    EXPECT_GT(xs, 50u);
+    EXPECT_LT(xs, 200u);
+    EXPECT_TRUE(radius->text.ends_with("…"));
+    EXPECT_EQ((radius + 1)->text, "mm");
+    constexpr double mmPerPoint = 25.4 / 72;
+    EXPECT_LE((radius + 1)->right * mmPerPoint, 200);
+    EXPECT_GT((radius + 1)->right * mmPerPoint, 190);
 }
 
 TEST_F(TemplatePdf, OnSmallPaperTheListingRunsOnToFurtherInformationPages) {
