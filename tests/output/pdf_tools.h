@@ -79,21 +79,4 @@ inline std::vector<SvgRect> strokedRects(const std::string& path, int page, cons
     return rects;
 }
 
-// A word pdftotext finds on a page: its text and its left and right edges,
-// the page's points (1/72 inch).
-struct PdfWord {
-    std::string text;
-    double left = 0, right = 0;
-};
-
-inline std::vector<PdfWord> pdfWords(const std::string& path, int page) {
-    const std::string html = shellOutput("pdftotext -bbox -f " + std::to_string(page) + " -l " +
-                                         std::to_string(page) + " " + quoted(path) + " - 2>/dev/null");
-    const std::regex word("<word xMin=\"([-0-9.]+)\" yMin=\"[-0-9.]+\" xMax=\"([-0-9.]+)\"[^>]*>([^<]*)</word>");
-    std::vector<PdfWord> words;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), word); it != std::sregex_iterator(); ++it)
-        words.push_back({(*it)[3].str(), std::stod((*it)[1].str()), std::stod((*it)[2].str())});
-    return words;
-}
-
 }  // namespace korvel::testing
