@@ -7,6 +7,7 @@
 
 #include "core/cad/cad.h"
 #include "core/numbers.h"
+#include "output/dxf_text.h"
 
 namespace korvel::cad {
 namespace {
@@ -81,13 +82,21 @@ double largestExtent(const FlatPattern& pattern) {
 
 std::string lengthText(double mm) { return roundedText(mm, 3); }
 
-// "输入管道外径：1120 mm", "两管夹角：45°", or the item alone.
-std::string inputLine(const TypedInput& in) {
-    std::string line = in.caption;
-    if (!line.empty() && !line.ends_with("：") && !line.ends_with(":")) line += "：";
-    line += in.text;
-    if (!in.unit.empty()) line += (in.unit == "°" ? "" : " ") + in.unit;
+// "  输入管道外径：" "1120" " mm", "  两管夹角：" "45" "°", or the item alone.
+TitleLine inputLine(const TypedInput& in) {
+    TitleLine line{"  " + in.caption, in.text, ""};
+    if (!in.caption.empty() && !line.before.ends_with("：") && !line.before.ends_with(":")) line.before += "：";
+    if (!in.unit.empty()) line.after = (in.unit == "°" ? "" : " ") + in.unit;
     return line;
+}
+
+std::size_t characterCount(std::string_view utf8) {
+    std::size_t count = 0, i = 0;
+    while (i < utf8.size()) {
+        nextCodePoint(utf8, i);
+        ++count;
+    }
+    return count;
 }
 
 std::string checkLine(const PatternCheck& check) {
@@ -138,21 +147,32 @@ std::vector<Point2> pointsWithin(const BulgeArc& arc, int steps) {
     return points;
 }
 
-std::vector<std::string> titleBlockLines(const PatternExport& e) {
+TitleFit dxfTitleFit() {
+    // A fixed count rather than the pieces' width, which is no measure of a
+    // line: a small piece is narrower than the program's own lines. With the
+    // text height a hundredth of the largest piece's extent (layOutPattern),
+    // 100 characters at 0.7 to 1 text height each stay within about that
+    // extent (the program's own longest line, the tee's surface, has 56),
+    // and leave a typed value some 90 after its caption.
+    return {dxfCanShow, [](const std::string& line) { return characterCount(line) <= kTitleLineChars; }};
+}
+
+std::vector<TitleLine> titleBlock(const PatternExport& e) {
     const FlatPattern& p = e.pattern;
-    std::vector<std::string> lines;
-    lines.push_back(p.fitting + "  真实尺寸展开图（单位：mm）");
-    lines.push_back("输入数据：");
-    for (const TypedInput& in : e.inputs) lines.push_back("  " + inputLine(in));
-    lines.push_back("圆整：" + e.rounding);
-    lines.push_back("展开面：" + e.surface);
+    std::vector<TitleLine> lines;
+    const auto own = [&lines](std::string text) { lines.push_back({std::move(text), "", ""}); };
+    own(p.fitting + "  真实尺寸展开图（单位：mm）");
+    own("输入数据：");
+    for (const TypedInput& in : e.inputs) lines.push_back(inputLine(in));
+    own("圆整：" + e.rounding);
+    own("展开面：" + e.surface);
     std::string cut = "下料：";
     for (size_t i = 0; i < p.pieces.size(); ++i)
         cut += (i > 0 ? "，" : "") + p.pieces[i].name + " " + numberText(p.pieces[i].count) + " 件";
-    lines.push_back(cut);
-    if (!p.checks.empty()) lines.push_back("校核：");
-    for (const PatternCheck& check : p.checks) lines.push_back(checkLine(check));
-    lines.push_back("面积和重量（每件）：");
+    own(cut);
+    if (!p.checks.empty()) own("校核：");
+    for (const PatternCheck& check : p.checks) own(checkLine(check));
+    own("面积和重量（每件）：");
     for (size_t i = 0; i < p.pieces.size(); ++i) {
         const Piece& piece = p.pieces[i];
         const double area = std::fabs(polylineArea(piece.outline));
@@ -163,7 +183,7 @@ std::vector<std::string> titleBlockLines(const PatternExport& e) {
                     " mm，钢 7.85 g/cm³）";
         else
             line += "（未给板厚，不计重量）";
-        lines.push_back(line);
+        own(line);
     }
     std::map<MarkKind, bool> kinds;
     for (const Piece& piece : p.pieces)
@@ -175,8 +195,19 @@ std::vector<std::string> titleBlockLines(const PatternExport& e) {
             legend += (first ? "" : "，") + std::string(markStyle(kind).legend);
             first = false;
         }
-        lines.push_back(legend);
+        own(legend);
     }
+    return lines;
+}
+
+std::string fittedLine(const TitleLine& line, const TitleFit& fit) {
+    if (line.typed.empty()) return line.before + line.after;
+    return line.before + fittedTyped(line.before, shownText(line.typed, fit.canShow), line.after, fit.fits) + line.after;
+}
+
+std::vector<std::string> titleBlockLines(const PatternExport& e, const TitleFit& fit) {
+    std::vector<std::string> lines;
+    for (const TitleLine& line : titleBlock(e)) lines.push_back(fittedLine(line, fit));
     return lines;
 }
 

@@ -12,6 +12,7 @@
 
 #include "core/flat_pattern.h"
 #include "core/window_design.h"
+#include "output/typed_text.h"
 
 namespace korvel::cad {
 
@@ -58,8 +59,32 @@ double estimatedTextWidth(const std::string& text, double height);
 // The points of `arc` strictly between its ends, `steps` equal steps apart.
 std::vector<Point2> pointsWithin(const BulgeArc& arc, int steps);
 
-// The title block's lines, top to bottom. `e` must not be rejected.
-std::vector<std::string> titleBlockLines(const PatternExport& e);
+// How the typed values in a title block are fitted to one file: each through
+// shownText with `canShow`, and cut with "…" where the line does not `fit`
+// (typed_text.h). Only typed values change; the program's own text is kept.
+struct TitleFit {
+    CanShow canShow;
+    LineFits fits;
+};
+
+// A title block line in the DXF file holds at most this many characters.
+inline constexpr std::size_t kTitleLineChars = 100;
+// The DXF file's: every 16-bit character, lines of kTitleLineChars.
+TitleFit dxfTitleFit();
+
+// One line of the title block: the program's own text, and between `before`
+// and `after` what the user typed, as typed (empty in a line of the program's
+// alone).
+struct TitleLine {
+    std::string before, typed, after;
+};
+
+// The title block, top to bottom. `e` must not be rejected.
+std::vector<TitleLine> titleBlock(const PatternExport& e);
+// The line as `fit` shows it.
+std::string fittedLine(const TitleLine& line, const TitleFit& fit);
+// The title block's lines as `fit` shows them.
+std::vector<std::string> titleBlockLines(const PatternExport& e, const TitleFit& fit = dxfTitleFit());
 
 // Lays the pieces out and sets the title block under them. `e` must not be
 // rejected.

@@ -38,8 +38,8 @@ std::vector<InfoRow> infoRows(const PrintedTemplate& t) {
     text("5. 黑色粗线是切割线，彩色细线是标记线，见下面标题栏的标记线说明。");
     blank();
     heading("标题栏");
-    const std::vector<std::string> title = cad::titleBlockLines(t.pattern);
-    for (const std::string& line : title) text(line);
+    for (cad::TitleLine& line : cad::titleBlock(t.pattern))
+        rows.push_back({InfoRow::Kind::Title, "", {}, {}, std::move(line)});
     for (const ListingBlock& block : t.listing) {
         blank();
         heading("窗口列表：" + block.command);

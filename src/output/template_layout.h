@@ -7,9 +7,9 @@
 //
 // The pages, in order:
 //   the information pages (usually one): the fitting and how to print and join
-//     the pages, the title block (the DXF's title block lines), the window's
-//     listing for the same inputs (template_listing.h), and on the first of
-//     them the page map;
+//     the pages, the title block (the DXF's title block lines, each typed
+//     value fitted to the page by the painter), the window's listing for the
+//     same inputs (template_listing.h), and on the first of them the page map;
 //   the template pages, row by row: "A1", "A2", ..., "B1", ... (see
 //     tiled_template.h for what the letter and the number mean); a page whose
 //     window meets no line, label or name of the pattern is left out.
@@ -34,11 +34,14 @@ namespace korvel {
 
 // One row of an information page.
 struct InfoRow {
-    enum class Kind { Heading, Text, Cells, Columns, Blank };
+    enum class Kind { Heading, Text, Cells, Columns, Blank, Title };
     Kind kind = Kind::Text;
     std::string text;                 // Heading, Text
     std::vector<std::string> cells;   // Cells: the listing boxes side by side
     std::vector<TextItem> items;      // Columns: a surface line, items at text columns
+    // Title: a title block line, its typed value fitted to the page by the
+    // painter (templateTitleFit).
+    cad::TitleLine title{};
 };
 
 struct PrintedTemplate {

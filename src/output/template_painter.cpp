@@ -6,6 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <algorithm>
 #include <cmath>
 
@@ -24,6 +25,17 @@ QString templateFamily() {
         if (installed.contains(family)) return family;
     return name;
 }
+
+// The template's face at a text height, mm, on a device of `dotsPerMm`.
+QFont templateFont(const QString& family, double heightMm, double dotsPerMm) {
+    QFont f(family);
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(heightMm * dotsPerMm))));
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+// The PDF file's resolution (template_pdf.cpp), dots per mm.
+constexpr double kPdfDotsPerMm = 1200 / 25.4;
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -74,7 +86,12 @@ bool meets(const QRectF& a, const PatternExtent& w) {
 class TemplatePainter {
 public:
     TemplatePainter(const PrintedTemplate& t, QPagedPaintDevice& device, QPainter& painter)
-        : t_(t), device_(device), p_(painter), dotsPerMm_(device.logicalDpiX() / 25.4), family_(templateFamily()) {
+        : t_(t),
+          device_(device),
+          p_(painter),
+          dotsPerMm_(device.logicalDpiX() / 25.4),
+          family_(templateFamily()),
+          titleFit_(templateTitleFit(t.tiles.content.width, &device)) {
         for (const Polyline& line : t.sheet.outlines) {
             QPainterPath path = outlinePath(line);
             bounds_.push_back(path.boundingRect());
@@ -112,12 +129,7 @@ private:
         return pen;
     }
 
-    QFont font(double heightMm) const {
-        QFont f(family_);
-        f.setPixelSize(std::max(1, static_cast<int>(std::lround(heightMm * dotsPerMm_))));
-        f.setHintingPreference(QFont::PreferNoHinting);
-        return f;
-    }
+    QFont font(double heightMm) const { return templateFont(family_, heightMm, dotsPerMm_); }
 
     double textWidth(const std::string& text, double heightMm) const {
         return QFontMetricsF(font(heightMm), &device_).horizontalAdvance(QString::fromStdString(text)) / dotsPerMm_;
@@ -269,6 +281,9 @@ private:
             case InfoRow::Kind::Text:
                 fittedText({left, y}, row.text, kInfoTextHeight, t_.tiles.content.width);
                 break;
+            case InfoRow::Kind::Title:
+                fittedText({left, y}, cad::fittedLine(row.title, titleFit_), kInfoTextHeight, t_.tiles.content.width);
+                break;
             case InfoRow::Kind::Cells:
                 for (size_t i = 0; i < row.cells.size(); ++i)
                     text({left + 4 + static_cast<double>(i) * kBoxColumn, y}, row.cells[i], kInfoTextHeight);
@@ -405,11 +420,26 @@ private:
     QPainter& p_;
     double dotsPerMm_;
     QString family_;
+    cad::TitleFit titleFit_;
     std::vector<QPainterPath> outlines_;
     std::vector<QRectF> bounds_;
 };
 
 }  // namespace
+
+cad::TitleFit templateTitleFit(double widthMm, const QPaintDevice* device) {
+    const double dotsPerMm = device != nullptr ? device->logicalDpiX() / 25.4 : kPdfDotsPerMm;
+    const QFont font = templateFont(templateFamily(), kInfoTextHeight, dotsPerMm);
+    const QFontMetricsF metrics = device != nullptr ? QFontMetricsF(font, device) : QFontMetricsF(font);
+    // The face itself, not the faces Qt fills in from for a character it
+    // lacks: those are whatever the machine has, and one the PDF cannot embed
+    // (colour emoji) prints nothing. A face that cannot be read says nothing.
+    const QRawFont face = QRawFont::fromFont(font);
+    return {[face](char32_t c) { return !face.isValid() || face.supportsCharacter(c); },
+            [metrics, widthMm, dotsPerMm](const std::string& line) {
+                return metrics.horizontalAdvance(QString::fromStdString(line)) / dotsPerMm <= widthMm;
+            }};
+}
 
 bool paintTemplate(const PrintedTemplate& t, QPagedPaintDevice& device) {
     QPainter painter;

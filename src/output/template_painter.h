@@ -5,9 +5,16 @@
 
 #include "output/template_layout.h"
 
+class QPaintDevice;
 class QPagedPaintDevice;
 
 namespace korvel {
+
+// How a title block line on an information page shows its typed value, at
+// the information pages' text height on `device` (as the PDF file is painted
+// when none): the characters the template's face holds, and lines no wider
+// than `widthMm`.
+cad::TitleFit templateTitleFit(double widthMm, const QPaintDevice* device = nullptr);
 
 // Paints every page on `device`, whose page size, orientation (those of
 // t.tiles) and zero margins the caller has set. False when the device could

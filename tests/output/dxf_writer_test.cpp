@@ -116,7 +116,7 @@ TEST_F(DxfWriter, WritesOneValueALineInPrintableAscii) {
     // The text: escaped, on one line, turned upright (degrees in the file).
     const std::vector<Group> entities = section(all, "ENTITIES");
     const std::vector<Group> t = object(entities, "TEXT");
-    EXPECT_EQ(value(t, 1), "\\U+94A2\\U+7BA1\\U+5916\\U+5F84\\U+03C6=1120 mm");
+    EXPECT_EQ(value(t, 1), "\\U+94A2\\U+7BA1\\U+5916\\U+5F84\\U+03C6=1120\\U+25A1mm");
     EXPECT_EQ(std::stod(value(t, 40)), 19);
     EXPECT_NEAR(std::stod(value(t, 50)), 90, 1e-9);
     EXPECT_EQ(value(t, 62), "256");

@@ -17,8 +17,12 @@ import os
 import subprocess
 import sys
 
-import ezdxf
-from ezdxf import bbox, decode_dxf_unicode
+try:
+    import ezdxf
+    from ezdxf import bbox, decode_dxf_unicode
+except ImportError:
+    print("ezdxf is not installed: skipped")
+    sys.exit(77)
 
 TITLE = "  真实尺寸展开图（单位：mm）"
 
@@ -143,6 +147,18 @@ def main():
     doc = export(korvel, os.path.join(out, "elbow_decimals.dxf"), "elbow", ["round=dec"])
     texts = [decode_dxf_unicode(t.dxf.text) for t in doc.modelspace().query("TEXT")]
     check("圆整：留小数（2位）" in texts, "elbow round=dec: rounding line")
+
+    # Typed codes read back as typed: ezdxf reads %%c, %%d, %%p, %%u and
+    # "^X" as codes where the file holds them as such (dxf_text.cpp); "□" for
+    # the override and the emoji, "…" where 6000 characters are cut.
+    typed = "1120%%c%%u^J^ \\P\\U+0041%"
+    doc = export(korvel, os.path.join(out, "elbow_typed.dxf"), "elbow",
+                 ["D=" + typed + "\u202eabc\U0001F600", "R=1680" + "x" * 6000])
+    texts = [decode_dxf_unicode(t.plain_text()) for t in doc.modelspace().query("TEXT")]
+    line = "  输入管道外径：" + typed + "□abc□ mm"
+    check(line in texts, f"elbow typed codes: no line {line!r} in {texts[-20:]}")
+    line = "  输入弯曲半径：1680" + "x" * (100 - 17) + "… mm"
+    check(line in texts, f"elbow 6000 characters: no line {line!r}")
 
     for f in failures:
         print("FAIL:", f)

@@ -86,5 +86,27 @@ TEST(PatternSheet, EveryWindowsPresetPatternLaysOutWithoutOverlaps) {
     }
 }
 
+// What a user typed, as the DXF file's title block shows it (the template's
+// is in template_pdf_test.cpp): no character that reorders or hides the
+// program's own text, one "□" for each character the file cannot hold, and a
+// text too long cut with "…" before the unit.
+TEST(PatternSheet, TypedTextInTheTitleBlockKeepsTheProgramsOwnTextReadable) {
+    const auto typedLine = [](const std::string& typed) {
+        PatternExport e = halfDisc();
+        e.inputs[0].text = typed;
+        return cad::titleBlockLines(e)[2];
+    };
+    EXPECT_EQ(typedLine("1120\u202Eabc"), "  输入外径：1120□abc mm");
+    EXPECT_EQ(typedLine("1120\U0001F600"), "  输入外径：1120□ mm");
+    // 100 characters: the 7 of "  输入外径：", 89 typed, "…" and " mm".
+    const std::string line = typedLine("1120" + std::string(6000, 'x'));
+    EXPECT_EQ(line, "  输入外径：1120" + std::string(85, 'x') + "… mm");
+    EXPECT_EQ(cad::kTitleLineChars, 100u);
+    // The program's own lines are never cut.
+    PatternExport e = halfDisc();
+    e.pattern.pieces[0].name = std::string(200, 'p');
+    EXPECT_EQ(cad::titleBlockLines(e)[7], "下料：" + std::string(200, 'p') + " 3 件，第二块 1 件");
+}
+
 }  // namespace
 }  // namespace korvel

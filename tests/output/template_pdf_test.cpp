@@ -7,12 +7,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
 #include <unistd.h>
 
 #include "output/atomic_file.h"
 #include "output/pdf_tools.h"
 #include "output/template_presets.h"
+#include "output/template_painter.h"
 #include "output/template_pdf.h"
 #include "support/files.h"
 
@@ -136,6 +138,32 @@ TEST_F(TemplatePdf, PageOneHoldsTheTitleBlockAndTheWindowsListing) {
         }
         EXPECT_NE(text.find("拼接图"), std::string::npos);
     }
+}
+
+TEST_F(TemplatePdf, TypedTextInTheTitleBlockShowsAsTypedOrAsAPlaceholderAndFitsThePage) {
+    // The face holds the placeholder and the ellipsis, and no emoji, which
+    // another face would have drawn or left out.
+    const cad::TitleFit fit = templateTitleFit(190);
+    EXPECT_TRUE(fit.canShow(0x25A1));
+    EXPECT_TRUE(fit.canShow(0x2026));
+    EXPECT_FALSE(fit.canShow(0x1F600));
+
+    // A small elbow: diameter with a right-to-left override, an emoji and a
+    // zero-width space, radius 6000 characters long.
+    const PrintedTemplate t =
+        presetTemplate("elbow", "A4", {{"Text1", "300\u202Eabc\U0001F600\u200B"}, {"Text2", "450" + std::string(6000, 'x')}});
+    ASSERT_FALSE(t.rejected());
+    ASSERT_FALSE(t.tiles.landscape);
+    const std::string path = save(t, "elbow.pdf");
+    const std::string text = pdfText(path, 1, 1);
+    EXPECT_NE(text.find("输入管道外径：300□abc□□ mm"), std::string::npos) << text;
+    // The radius cut to the page, not narrowed into a grey band: on A4 (190
+    // mm of text 3 mm high) about 100 of its x, then "…" and the unit.
+    const std::regex radius("输入弯曲半径：450(x+)… mm");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(text, m, radius)) << text;
+    EXPECT_GT(m[1].length(), 50);
+    EXPECT_LT(m[1].length(), 200);
 }
 
 TEST_F(TemplatePdf, OnSmallPaperTheListingRunsOnToFurtherInformationPages) {
