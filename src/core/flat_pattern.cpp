@@ -1,6 +1,9 @@
 #include "core/flat_pattern.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace korvel {
 namespace {
@@ -100,14 +103,35 @@ bool pieceFinite(const Piece& piece) {
 bool selfIntersects(const Polyline& line) {
     const size_t n = line.vertices.size();
     const size_t edges = edgeCount(line);
-    for (size_t i = 0; i < edges; ++i)
-        for (size_t j = i + 1; j < edges; ++j) {
-            const bool neighbours = j == i + 1 || (line.closed && i == 0 && j == edges - 1);
-            if (neighbours) continue;
-            if (segmentsMeet(line.vertices[i], line.vertices[(i + 1) % n], line.vertices[j],
-                             line.vertices[(j + 1) % n]))
-                return true;
+    auto meet = [&](size_t i, size_t j) {
+        if (i > j) std::swap(i, j);
+        const bool neighbours = j == i + 1 || (line.closed && i == 0 && j == edges - 1);
+        return !neighbours &&
+               segmentsMeet(line.vertices[i], line.vertices[(i + 1) % n], line.vertices[j], line.vertices[(j + 1) % n]);
+    };
+    // Two edges whose x ranges do not overlap cannot meet: swept by their
+    // left ends, each edge is tested only against those starting before its
+    // right end (an outline of a thousand divisions: thousands of tests, not
+    // millions). Non-finite coordinates cannot be sorted: every pair then.
+    std::vector<std::pair<double, size_t>> byLeft;  // left end, mm; edge
+    byLeft.reserve(edges);
+    for (size_t i = 0; i < edges; ++i) {
+        const double a = line.vertices[i].x, b = line.vertices[(i + 1) % n].x;
+        if (!std::isfinite(a) || !std::isfinite(b)) {
+            for (size_t k = 0; k < edges; ++k)
+                for (size_t j = k + 1; j < edges; ++j)
+                    if (meet(k, j)) return true;
+            return false;
         }
+        byLeft.emplace_back(std::min(a, b), i);
+    }
+    std::sort(byLeft.begin(), byLeft.end());
+    for (size_t s = 0; s < byLeft.size(); ++s) {
+        const size_t i = byLeft[s].second;
+        const double right = std::max(line.vertices[i].x, line.vertices[(i + 1) % n].x);
+        for (size_t t = s + 1; t < byLeft.size() && byLeft[t].first <= right; ++t)
+            if (meet(i, byLeft[t].second)) return true;
+    }
     return false;
 }
 
