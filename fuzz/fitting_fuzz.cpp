@@ -1,10 +1,12 @@
 #include "fitting_fuzz.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 
+#include "core/tiled_template.h"
 #include "hardening/random_inputs.h"
 
 namespace korvel::fuzz {
@@ -145,6 +147,16 @@ void runInput(const std::uint8_t* data, std::size_t size, const std::vector<cons
         if (!problems.empty()) fail(design, command.name, state, problems);
         for (const auto& [key, value] : out.memory) state.memory[key] = value;
     }
+
+    static const hardening::ScratchFolder scratch;
+    const auto& papers = paperSizes();
+    // Counted from A0: its templates have the fewest pages, and laying out
+    // pages costs the most of a run here.
+    const auto a0 = static_cast<std::size_t>(
+        std::find_if(papers.begin(), papers.end(), [](const PaperSize& p) { return p.name == "A0"; }) - papers.begin());
+    const PaperSize& paper = papers[(a0 + choice(fields[0], 5, papers.size())) % papers.size()];
+    const auto files = hardening::checkExports(design, state, paper, scratch.file("scratch.dxf"), kPaintedPages);
+    if (!files.problems.empty()) fail(design, "file commands on " + paper.name, state, files.problems);
 }
 
 }  // namespace korvel::fuzz

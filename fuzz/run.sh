@@ -19,8 +19,10 @@ trap 'rm -rf "$scratch"' EXIT
 crashes="$build/fuzz-crashes"
 mkdir -p "$crashes"
 
-# Undefined behaviour stops the run like a crash; leaks are reported too.
+# Undefined behaviour stops the run like a crash; leaks are reported too,
+# but for those of the libraries in fuzz/lsan.supp.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 failed=()

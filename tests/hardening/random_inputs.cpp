@@ -3,15 +3,23 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
+#include <stdexcept>
 
+#include "core/export_range.h"
 #include "core/numbers.h"
+#include "output/dxf_writer.h"
+#include "output/pattern_dxf.h"
+#include "output/template_layout.h"
+#include "output/template_pdf.h"
 #include "ui/surface.h"
 
 namespace korvel::hardening {
@@ -601,6 +609,158 @@ RunSummary runCommands(const RunPlan& given) {
     }
     summary.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     printSummary(design.objectName + " commands, seed " + hex(plan.seed), summary);
+    return summary;
+}
+
+namespace {
+
+// Whether `refusal` is the template's own: too many pages for the paper.
+bool refusedForPages(const Outcome& refusal) {
+    const std::string limit = "超过 " + std::to_string(kMaxTemplatePages) + " 页";
+    for (const auto& e : refusal.effects)
+        if (const auto* m = std::get_if<ShowMessage>(&e); m && m->text.find(limit) != std::string::npos) return true;
+    return false;
+}
+
+// The pages a PDF file holds: its page objects.
+int pdfPages(const QByteArray& pdf) {
+    int pages = 0;
+    for (qsizetype at = pdf.indexOf("/Type /Page\n"); at >= 0; at = pdf.indexOf("/Type /Page\n", at + 1)) ++pages;
+    return pages;
+}
+
+}  // namespace
+
+ScratchFolder::ScratchFolder() {
+    std::error_code error;
+    const bool memory = std::filesystem::is_directory("/dev/shm", error) && ::access("/dev/shm", W_OK) == 0;
+    std::string pattern = (memory ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path()) /
+                          "korvel-scratch-XXXXXX";
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a scratch folder at " + pattern);
+    path_ = pattern;
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+}
+
+ExportCheck checkExports(const WindowDesign& design, const FormState& state, const PaperSize& paper,
+                         const std::string& scratch, int paintUpTo) {
+    ExportCheck check;
+    auto problem = [&](const std::string& command, const std::string& what) {
+        check.problems.push_back(command + ": " + what);
+    };
+    auto refused = [&](const std::string& command, const Outcome& refusal) {
+        if (!refusal.stopped) problem(command, "refused without stopping");
+        for (const auto& p : problemsOf(refusal)) problem(command, p);
+    };
+    // The file commands let nothing they throw reach the window but
+    // SaveError, and that only when the file cannot be written: the scratch
+    // folder always can.
+    auto guarded = [&](const std::string& command, const std::function<void()>& run) {
+        try {
+            run();
+        } catch (const std::exception& e) {
+            problem(command, std::string("threw: ") + e.what());
+        }
+    };
+
+    // The template carries the pattern it was made of, exportedPattern's as
+    // the DXF takes it: computed once for both files. Only a template
+    // refused for its pages leaves the pattern to be computed again.
+    guarded("打印1:1样板", [&] {
+        const PrintedTemplate t = makeTemplate(design, state, paper);
+        if (t.rejected()) {
+            refused("打印1:1样板", t.rejection);
+            if (!refusedForPages(t.rejection)) {
+                if (!t.pattern.rejected()) problem("打印1:1样板", "refused a pattern the DXF takes, not for its pages");
+                return;
+            }
+            guarded("导出展开图", [&] {
+                const PatternExport e = exportedPattern(design, state);
+                if (e.rejected()) {
+                    refused("导出展开图", e.rejection);
+                    problem("打印1:1样板", "refused for its pages a pattern the DXF refuses");
+                    return;
+                }
+                cad::savePatternDxf(e, scratch);
+                check.patternWritten = true;
+            });
+            return;
+        }
+        guarded("导出展开图", [&] {
+            cad::savePatternDxf(t.pattern, scratch);
+            check.patternWritten = true;
+        });
+        const int pages = t.pageCount();
+        if (pages < 2 || pages > kMaxTemplatePages)
+            problem("打印1:1样板", std::to_string(pages) + " pages: not an information page and 1 to " +
+                                    std::to_string(kMaxTemplatePages) + " of the template");
+        check.templatePages = pages;
+        if (pages > paintUpTo) return;
+        const QByteArray pdf = templatePdf(t);
+        check.painted = true;
+        if (!pdf.startsWith("%PDF-") || !pdf.right(16).contains("%%EOF"))
+            problem("打印1:1样板", "not a whole PDF file");
+        if (pdfPages(pdf) != pages)
+            problem("打印1:1样板", "a file of " + std::to_string(pdfPages(pdf)) + " pages for a template of " +
+                                    std::to_string(pages));
+    });
+    if (design.cad.draw)
+        guarded("cad", [&] {
+            if (const auto refusal = cad::saveCadDrawing(design.cad, state, scratch)) refused("cad", *refusal);
+            else check.cadWritten = true;
+        });
+    return check;
+}
+
+RunSummary runExports(const WindowDesign& design, std::uint64_t givenSeed, int givenRecords,
+                      const std::string& scratch) {
+    RunPlan given;
+    given.seed = givenSeed;
+    given.records = givenRecords;
+    const RunPlan plan = fromEnvironment(given);
+    // Painting a page costs 2 to 5 ms, a template of the presets a few
+    // hundred pages: every template is laid out, tiled and counted, the
+    // small ones are painted, the larger ones only until the run has painted
+    // this many pages.
+    constexpr int kAlwaysPainted = 4;
+    constexpr long long kPaintedPagesOfLarger = 300;
+    long long paintedLarger = 0;
+    RunSummary summary;
+    RecordMaker maker(design, plan.seed);
+    const auto& papers = paperSizes();
+    const auto begin = std::chrono::steady_clock::now();
+    for (int i = 0; i < plan.records; ++i) {
+        const FormState state = maker.next();
+        const PaperSize& paper = papers[std::uniform_int_distribution<size_t>(0, papers.size() - 1)(maker.rng())];
+        const auto started = std::chrono::steady_clock::now();
+        const int paintUpTo = std::max<long long>(kAlwaysPainted, kPaintedPagesOfLarger - paintedLarger);
+        const ExportCheck check = checkExports(design, state, paper, scratch, static_cast<int>(paintUpTo));
+        const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        if (took > summary.slowestSeconds) {
+            summary.slowestSeconds = took;
+            summary.slowestRecord = i;
+        }
+        ++summary.records;
+        summary.patterns += check.patternWritten ? 1 : 0;
+        summary.cadDrawings += check.cadWritten ? 1 : 0;
+        if (check.painted) {
+            ++summary.templates;
+            summary.templatePages += check.templatePages;
+            if (check.templatePages > kAlwaysPainted) paintedLarger += check.templatePages;
+        }
+        if (!check.problems.empty())
+            report(summary, design.objectName + " files on " + paper.name, i, state, check.problems);
+    }
+    summary.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    std::printf("[ randomized ] %s files, seed %s: %d records in %g s; %d flat patterns and %d CAD drawings "
+                "written, %d templates of %lld pages painted; slowest record %d %g ms\n",
+                design.objectName.c_str(), hex(plan.seed).c_str(), summary.records, summary.seconds, summary.patterns,
+                summary.cadDrawings, summary.templates, summary.templatePages, summary.slowestRecord,
+                summary.slowestSeconds * 1000);
+    for (const auto& [kind, count] : summary.failureKinds) std::printf("    failing: %s (%d times)\n", kind.c_str(), count);
     return summary;
 }
 

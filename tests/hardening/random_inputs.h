@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/outcome.h"
+#include "core/tiled_template.h"
 #include "core/window_design.h"
 
 namespace korvel::hardening {
@@ -92,6 +93,12 @@ struct RunSummary {
     int wentOnAfterMessage = 0;
     std::map<std::string, int> byCommand;  // records per command
     std::map<std::string, int> completed;  // of those, not stopped
+    // Files made (runExports): flat patterns and CAD drawings written,
+    // templates painted into a PDF and their pages.
+    int patterns = 0;
+    int cadDrawings = 0;
+    int templates = 0;
+    long long templatePages = 0;
     double seconds = 0;
     // The slowest record: how long its command took and its number.
     double slowestSeconds = 0;
@@ -139,6 +146,52 @@ void expectSound(const RunSummary& s, const std::map<std::string, int>& complete
 // 20 000 random states through each design's list changes: none fails, none
 // is stopped.
 void expectListChangesSound(std::initializer_list<const WindowDesign*> designs, std::uint64_t seed);
+
+// What the window's file commands made of one state: 导出展开图 (the flat
+// pattern's DXF), 打印1:1样板 (the template's PDF) and, where the window has
+// one, cad (the CAD drawing's DXF).
+struct ExportCheck {
+    bool patternWritten = false;
+    int templatePages = 0;  // 0 when refused
+    bool painted = false;   // the template's PDF made
+    bool cadWritten = false;
+    std::vector<std::string> problems;  // empty when all went as it should
+};
+
+// A folder of its own for files written only to be checked, on a file system
+// in memory where there is one (/dev/shm): every save syncs its file to the
+// disk, which costs more than writing it. Removed with the object.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+// Runs the window's file commands on `state` through the calls the windows
+// and `korvel dxf|pdf|cad` make: the DXF files are saved at `scratch` (each
+// replacing the last), the PDF on `paper` is made in memory. Each must either
+// be refused with a message (in well-formed texts) or give a whole file;
+// none may throw, the template is refused only where the pattern is or for
+// its page count, and a template never exceeds kMaxTemplatePages. The PDF is
+// painted (it needs a QGuiApplication) when the template has at most
+// `paintUpTo` pages, and must hold as many.
+ExportCheck checkExports(const WindowDesign& design, const FormState& state, const PaperSize& paper,
+                         const std::string& scratch, int paintUpTo);
+
+// Runs `records` random states (RecordMaker, on a random paper size) through
+// checkExports, with `scratch` for the DXF files, and reports the first
+// failing record of each kind through ADD_FAILURE. Every template is made and
+// counted; its PDF is painted when it is small (up to 4 pages) and for the
+// first larger ones, up to 300 of their pages in all. KORVEL_RANDOM_RECORDS
+// and KORVEL_RANDOM_SEED apply as in runCommands.
+RunSummary runExports(const WindowDesign& design, std::uint64_t seed, int records, const std::string& scratch);
 
 // The windows whose commands the tests here run random records through. Each
 // test file names the windows it covers once, at namespace scope,
