@@ -21,6 +21,9 @@ struct ExportChoices {
     // Unset: the mean surface where the plate's thickness is known, else the
     // sizes as typed.
     std::optional<DevelopedSurface> surface;
+    // The plate's thickness, mm, for a window that has no thickness box (or
+    // leaves it 0); unset: the window's own, if any.
+    std::optional<double> plateThickness;
 };
 
 // The surface's name as the export dialogs and files show it: "中性层",

@@ -115,6 +115,15 @@ struct PatternExport {
     std::vector<TypedInput> inputs;  // every input, in the panel's order
     std::string rounding;            // the rounding choice, as the window names it
     std::string surface;             // the surface the pattern is developed on
+    // The surface the export chose (never unset here) and what it made of the
+    // typed sizes, one line each, shown before the file is written and in it:
+    // "中性层：D = 1110 mm（外径 1120 − 壁厚 10）".
+    DevelopedSurface developed = DevelopedSurface::Typed;
+    std::vector<std::string> developedSizes;
+    // Where the developed sizes differ from those the window lists, the
+    // stations the plater marks on the developed surface, one line each
+    // ("  端节：L0 = 423.1，L1 = 431.6，…"); empty when the listing holds.
+    std::vector<std::string> stationTable;
     // Plate thickness of each piece, mm, in the pattern's order; 0 where none
     // is known (then no weight is given).
     std::vector<double> thickness;
