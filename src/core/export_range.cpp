@@ -26,8 +26,14 @@ Outcome tooLargeRefusal(const std::string& drawing) {
 }
 
 bool pieceWithin(const Piece& piece) {
-    for (const Vertex& v : piece.outline.vertices)
-        if (!within({v.x, v.y}) || !std::isfinite(v.bulge)) return false;
+    const auto lineWithin = [](const Polyline& line) {
+        for (const Vertex& v : line.vertices)
+            if (!within({v.x, v.y}) || !std::isfinite(v.bulge)) return false;
+        return true;
+    };
+    if (!lineWithin(piece.outline)) return false;
+    for (const Polyline& hole : piece.holes)
+        if (!lineWithin(hole)) return false;
     for (const MarkLine& m : piece.marks)
         if (!within(m.from) || !within(m.to)) return false;
     for (const StationLabel& l : piece.labels)
@@ -75,9 +81,9 @@ bool entityWithin(const cad::Shape& shape) {
 std::optional<Outcome> patternRangeRefusal(const FlatPattern& pattern) {
     for (const Piece& piece : pattern.pieces)
         if (!pieceWithin(piece)) return tooLargeRefusal("展开图");
-    // A piece of no girth has no area either.
+    // A piece of no girth has no area either, nor a ring whose hole takes it all.
     for (const Piece& piece : pattern.pieces)
-        if (!(std::fabs(polylineArea(piece.outline)) >= kMinPieceArea))
+        if (!(pieceArea(piece) >= kMinPieceArea))
             return refusal("展开图中“" + piece.name + "”的面积为零，不能下料，不能生成展开图！", "", "");
     return std::nullopt;
 }

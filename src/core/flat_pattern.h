@@ -1,7 +1,7 @@
 #pragma once
 // The true-size flat pattern of a fitting: the pieces a plater cuts, each with
-// its closed cutting outline in millimetres, its marking lines, its station
-// labels and how many of it to cut. Pure C++: no Qt.
+// its closed cutting outline in millimetres, the holes cut inside it, its
+// marking lines, its station labels and how many of it to cut. Pure C++: no Qt.
 
 #include <optional>
 #include <string>
@@ -35,16 +35,22 @@ struct MarkLine {
     MarkKind kind = MarkKind::Generator;
 };
 
-// A station name ("L0", "m3", "h1", "D4") at the point it names.
+// A station name ("L0", "m3", "h1", "D4") at the point it names. A label of
+// a run of stations ("L0" ... "L16") has its station's number; the run is
+// the text without that number.
 struct StationLabel {
     Point2 at;
     std::string text;
+    int station = -1;  // -1: a label of no run
 };
 
 struct Piece {
     std::string name;  // "端节", "中节", ...
     int count = 1;     // how many of it to cut
     Polyline outline;  // closed
+    // Closed outlines cut inside the outline after it (a flat ring's inner
+    // circle), clockwise; none touches the outline or another hole.
+    std::vector<Polyline> holes;
     std::vector<MarkLine> marks;
     std::vector<StationLabel> labels;
 };
@@ -94,10 +100,45 @@ double polylineArea(const Polyline& line);
 // True when two edges of the closed polyline cross or touch other than at
 // their shared vertex (straight edges; arcs are taken by their chords).
 bool selfIntersects(const Polyline& line);
+// The same for a piece's cut as a whole: its outline and its holes, where an
+// edge of one that meets an edge of another overlaps as well.
+bool selfIntersects(const Piece& piece);
 
-// Every outline vertex (its bulge included) and every mark's ends are finite
-// numbers; labels are not looked at.
+// The plate a piece takes, mm²: the outline's area less its holes'.
+double pieceArea(const Piece& piece);
+
+// Every outline and hole vertex (its bulge included) and every mark's ends
+// are finite numbers; labels are not looked at.
 bool pieceFinite(const Piece& piece);
+
+// The height of a pattern sheet's names and title block, mm, when its largest
+// piece is `extent` mm wide or high: a hundredth of that in whole
+// millimetres, so that a text reads at the zoom that shows the piece, and at
+// least 2.5. Station labels are half as high.
+double sheetTextHeight(double extent);
+
+// The width a text takes, as the sheet's boxes reckon it: a Chinese character
+// about as wide as the text is high, anything else about seven tenths of it.
+double estimatedTextWidth(const std::string& text, double height);
+
+// Marks the seam edge from `a` to `b`, an edge of the piece's outline (either
+// way round; nothing is marked if it is none), with two seam ticks at a
+// quarter and three quarters of its length: square to the edge, into the
+// piece, from half the sheet's text height inside the edge to one and a half
+// (sheetTextHeight of the outline's largest extent). A tick's length goes
+// with the labels' size, so it reads wherever they do; it starts clear of
+// the edge so that the marking pass never runs along a cut. Where the piece
+// is narrower than three times that depth, the tick shrinks to stay within
+// its first half.
+void addSeamTicks(Piece& piece, Point2 a, Point2 b);
+
+// The labels the sheet writes, `height` mm high: a run of station labels
+// ("L0" ... "L100") keeps every k-th of its stations and its last, k the smallest of 1, 2, 5, 10, 20, 50, ... that
+// leaves none of them overlapping another kept label (each reckoned as a box
+// estimatedTextWidth wide and `height` high from its point). The piece's
+// other labels stay, and then any station label that still overlaps a kept
+// label is left out. Marks are not touched: every station keeps its line.
+std::vector<StationLabel> legibleLabels(const std::vector<StationLabel>& labels, double height);
 
 // Steel weight, kg, of a plate of `area` mm² and `thickness` mm (7.85 g/cm³).
 double plateWeight(double area, double thickness);

@@ -2,8 +2,9 @@
 // A fitting's true-size flat pattern as a DXF file for the cutting table:
 // AutoCAD 2000, millimetres ($INSUNITS 4), the sheet layOutPattern lays out
 // (pattern_sheet.h) on three layers:
-//   CUT   each piece's closed cutting outline, one light-weight polyline with
-//         its arcs as bulges (never a spline);
+//   CUT   each piece's closed cutting outline, then each of its holes, one
+//         light-weight polyline apiece with its arcs as bulges (never a
+//         spline);
 //   MARK  the marking lines, coloured by kind (see markColour);
 //   TEXT  the station labels, each piece's name and count above it, and the
 //         title block below the pieces.

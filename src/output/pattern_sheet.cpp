@@ -129,15 +129,6 @@ const MarkStyle& markStyle(MarkKind kind) {
     return kUnknown;
 }
 
-double estimatedTextWidth(const std::string& text, double height) {
-    double width = 0;
-    for (unsigned char c : text) {
-        if (c < 0x80) width += 0.7 * height;
-        else if (c >= 0xC0) width += c >= 0xE0 ? height : 0.7 * height;
-    }
-    return width;
-}
-
 std::vector<Point2> pointsWithin(const BulgeArc& arc, int steps) {
     std::vector<Point2> points;
     for (int k = 1; k < steps; ++k) {
@@ -175,7 +166,7 @@ std::vector<TitleLine> titleBlock(const PatternExport& e) {
     own("面积和重量（每件）：");
     for (size_t i = 0; i < p.pieces.size(); ++i) {
         const Piece& piece = p.pieces[i];
-        const double area = std::fabs(polylineArea(piece.outline));
+        const double area = pieceArea(piece);
         const double t = i < e.thickness.size() ? e.thickness[i] : 0;
         std::string line = "  " + piece.name + "：面积 " + roundedText(area / 1e6, 4) + " m²";
         if (t > 0)
@@ -213,7 +204,7 @@ std::vector<std::string> titleBlockLines(const PatternExport& e, const TitleFit&
 
 PatternSheet layOutPattern(const PatternExport& e) {
     PatternSheet sheet;
-    const double h = std::max(2.5, std::round(largestExtent(e.pattern) / 100));
+    const double h = sheetTextHeight(largestExtent(e.pattern));
     const double labelHeight = h / 2;
     const double gap = 3 * h;
     sheet.textHeight = h;
@@ -222,7 +213,8 @@ PatternSheet layOutPattern(const PatternExport& e) {
     for (const Piece& piece : e.pattern.pieces) {
         // The piece in its own coordinates: outline, marks, labels, its name above.
         std::vector<SheetText> texts;
-        for (const StationLabel& label : piece.labels)
+        // Station labels thinned so that no two texts run together.
+        for (const StationLabel& label : legibleLabels(piece.labels, labelHeight))
             texts.push_back({label.text, movedBy(label.at, 0.2 * labelHeight, 0.2 * labelHeight), labelHeight});
         Bounds bounds;
         bounds.add(outlineBox(piece.outline));
@@ -242,6 +234,11 @@ PatternSheet layOutPattern(const PatternExport& e) {
         moveBy(outline, dx, dy);
         outline.closed = true;
         sheet.outlines.push_back(std::move(outline));
+        for (Polyline hole : piece.holes) {
+            moveBy(hole, dx, dy);
+            hole.closed = true;
+            sheet.outlines.push_back(std::move(hole));
+        }
         for (MarkLine m : piece.marks) {
             m.from = movedBy(m.from, dx, dy);
             m.to = movedBy(m.to, dx, dy);

@@ -32,7 +32,7 @@ struct SheetText {
 
 // The drawing as it goes into the file, millimetres.
 struct PatternSheet {
-    std::vector<Polyline> outlines;  // the pieces' outlines moved into place
+    std::vector<Polyline> outlines;  // the pieces' outlines moved into place, each followed by its holes
     std::vector<MarkLine> marks;
     std::vector<SheetText> texts;    // labels and names first, then the title block
     size_t pieceTexts = 0;           // texts before the title block
@@ -52,9 +52,9 @@ struct MarkStyle {
 // quarter lines blue, the centre line orange.
 const MarkStyle& markStyle(MarkKind kind);
 
-// The width a text takes, as the boxes reckon it: a Chinese character about
-// as wide as the text is high, anything else about seven tenths of it.
-double estimatedTextWidth(const std::string& text, double height);
+// The width a text takes, as the boxes reckon it (the core's reckoning, by
+// which the station labels are thinned as well).
+using korvel::estimatedTextWidth;
 
 // The points of `arc` strictly between its ends, `steps` equal steps apart.
 std::vector<Point2> pointsWithin(const BulgeArc& arc, int steps);

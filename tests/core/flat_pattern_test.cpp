@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
+#include <vector>
 
 namespace korvel {
 namespace {
@@ -100,6 +102,53 @@ TEST(SelfIntersects, AgreesWithEveryPairCheckedAndFindsOneCrossingInALongOutline
     EXPECT_FALSE(selfIntersects(piece));
     piece.vertices[123456].y = -1;
     EXPECT_TRUE(selfIntersects(piece));
+}
+
+// A hole cut apart from the outline is no overlap; one that reaches it is.
+TEST(PieceCut, HolesCountInTheAreaAndTheOverlapCheck) {
+    Piece ring;
+    ring.outline = {{{0, 0, 0}, {100, 0, 0}, {100, 100, 0}, {0, 100, 0}}, true};
+    ring.holes.push_back({{{20, 20, 0}, {20, 60, 0}, {60, 60, 0}, {60, 20, 0}}, true});
+    EXPECT_DOUBLE_EQ(pieceArea(ring), 100 * 100 - 40 * 40);
+    EXPECT_FALSE(selfIntersects(ring));
+    ring.holes[0].vertices[2] = {110, 60, 0};
+    EXPECT_TRUE(selfIntersects(ring));
+    ring.holes[0].vertices[2] = {60, 60, NAN};
+    EXPECT_FALSE(pieceFinite(ring));
+}
+
+TEST(SeamTicks, SquareToTheSeamInsideThePieceAndShrunkWhereItIsNarrow) {
+    // 1000 mm wide: the sheet's text 10 mm high, ticks from 5 to 15 mm inside,
+    // at 250 and 750 along the seam, whichever way round the outline runs.
+    for (bool counterClockwise : {true, false}) {
+        Piece plate;
+        plate.outline = {{{0, 0, 0}, {1000, 0, 0}, {1000, 300, 0}, {0, 300, 0}}, true};
+        if (!counterClockwise) std::reverse(plate.outline.vertices.begin(), plate.outline.vertices.end());
+        addSeamTicks(plate, {1000, 0}, {0, 0});
+        ASSERT_EQ(plate.marks.size(), 2u);
+        std::vector<double> at;
+        for (const MarkLine& m : plate.marks) {
+            EXPECT_EQ(m.kind, MarkKind::Seam);
+            EXPECT_EQ(m.from.x, m.to.x);
+            EXPECT_NEAR(m.from.y, 5, 1e-9);
+            EXPECT_NEAR(m.to.y, 15, 1e-9);
+            at.push_back(m.from.x);
+        }
+        std::sort(at.begin(), at.end());
+        EXPECT_EQ(at, (std::vector<double>{250, 750}));
+    }
+    // A strip 4 mm high: the tick keeps to its lower half, a third of its
+    // length at the depth ratio 1 : 3.
+    Piece strip;
+    strip.outline = {{{0, 0, 0}, {1000, 0, 0}, {1000, 4, 0}, {0, 4, 0}}, true};
+    addSeamTicks(strip, {0, 0}, {1000, 0});
+    for (const MarkLine& m : strip.marks) {
+        EXPECT_NEAR(m.from.y, 4.0 / 6, 1e-9);
+        EXPECT_NEAR(m.to.y, 2, 1e-9);
+    }
+    // An edge that is not the outline's is not marked.
+    addSeamTicks(strip, {0, 0}, {1000, 4});
+    EXPECT_EQ(strip.marks.size(), 2u);
 }
 
 }  // namespace

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include "core/catalogue.h"
 #include "core/flat_pattern.h"
 #include "output/pattern_sheet.h"
@@ -106,6 +112,164 @@ TEST(PatternSheet, TypedTextInTheTitleBlockKeepsTheProgramsOwnTextReadable) {
     PatternExport e = halfDisc();
     e.pattern.pieces[0].name = std::string(200, 'p');
     EXPECT_EQ(cad::titleBlockLines(e)[7], "下料：" + std::string(200, 'p') + " 3 件，第二块 1 件");
+}
+
+// The cut outline as points, each arc in 64 steps.
+std::vector<Point2> densified(const Polyline& line) {
+    std::vector<Point2> points;
+    const size_t n = line.vertices.size();
+    for (size_t i = 0; i < n; ++i) {
+        points.push_back({line.vertices[i].x, line.vertices[i].y});
+        if (const auto arc = bulgeArc(line.vertices[i], line.vertices[(i + 1) % n]))
+            for (const Point2& p : cad::pointsWithin(*arc, 64)) points.push_back(p);
+    }
+    return points;
+}
+
+double segmentDistance(Point2 p, Point2 a, Point2 b) {
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+    return std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y);
+}
+
+// Inside the closed polygon by the crossing count of a ray to the right.
+bool inside(Point2 p, const std::vector<Point2>& polygon) {
+    bool in = false;
+    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++)
+        if ((polygon[i].y > p.y) != (polygon[j].y > p.y) &&
+            p.x < polygon[j].x + (p.y - polygon[j].y) * (polygon[i].x - polygon[j].x) / (polygon[i].y - polygon[j].y))
+            in = !in;
+    return in;
+}
+
+// How close the mark comes to the cut, mm (-1 when some point of it lies
+// outside the piece); 11 points along it.
+double clearance(const MarkLine& m, const std::vector<Point2>& cut) {
+    double nearest = INFINITY;
+    for (int k = 0; k <= 10; ++k) {
+        const Point2 p{m.from.x + (m.to.x - m.from.x) * k / 10, m.from.y + (m.to.y - m.from.y) * k / 10};
+        if (!inside(p, cut)) return -1;
+        for (size_t i = 0; i < cut.size(); ++i)
+            nearest = std::min(nearest, segmentDistance(p, cut[i], cut[(i + 1) % cut.size()]));
+    }
+    return nearest;
+}
+
+// Every window's preset sheet: the seam ticks on MARK lie inside their
+// piece's outline on CUT, clear of it by more than a millimetre (the sheets'
+// texts are at least 2.5 mm high, the ticks start half of that inside), two
+// to a seam edge.
+TEST(PatternSheet, NoSeamTickLiesOnACutEdge) {
+    int seamed = 0;
+    for (const auto& entry : fittingEntries()) {
+        const WindowDesign& design = entry.design();
+        SCOPED_TRACE(design.objectName);
+        const PatternExport e = design.pattern(design.presetState());
+        const cad::PatternSheet sheet = cad::layOutPattern(e);
+        ASSERT_EQ(sheet.outlines.size(), e.pattern.pieces.size()) << "no holes in the presets";
+        int ticks = 0;
+        for (const MarkLine& m : sheet.marks) {
+            if (m.kind != MarkKind::Seam) continue;
+            ++ticks;
+            double best = -1;
+            for (const Polyline& outline : sheet.outlines) best = std::max(best, clearance(m, densified(outline)));
+            EXPECT_GT(best, 1.0);
+        }
+        EXPECT_TRUE(ticks == 0 || ticks == 4) << ticks;
+        seamed += ticks > 0;
+    }
+    EXPECT_EQ(seamed, 4) << "the cone, the rectangular frustum and both transitions";
+}
+
+// The width of a text as counted by hand: an em for each Chinese character,
+// seven tenths of one for anything else.
+double handWidth(const std::string& text, double height) {
+    double width = 0;
+    for (unsigned char c : text)
+        if (c < 0x80 || (c >= 0xC0 && c < 0xE0)) width += 0.7 * height;
+        else if (c >= 0xE0) width += height;
+    return width;
+}
+
+// The pairs of piece texts (labels and names) whose boxes overlap.
+int overlappingTexts(const cad::PatternSheet& sheet) {
+    int pairs = 0;
+    for (size_t i = 0; i < sheet.pieceTexts; ++i)
+        for (size_t j = i + 1; j < sheet.pieceTexts; ++j) {
+            const cad::SheetText& a = sheet.texts[i];
+            const cad::SheetText& b = sheet.texts[j];
+            pairs += a.at.x < b.at.x + handWidth(b.text, b.height) && b.at.x < a.at.x + handWidth(a.text, a.height) &&
+                     a.at.y < b.at.y + b.height && b.at.y < a.at.y + a.height;
+        }
+    return pairs;
+}
+
+const WindowDesign& designNamed(const std::string& patternName) {
+    for (const auto& entry : fittingEntries())
+        if (entry.design().patternName == patternName) return entry.design();
+    throw std::runtime_error("no window for " + patternName);
+}
+
+// The elbow at 8 ... 100 divisions (D 300, R 450: stations 9.4 mm apart at
+// 100) and the tee, whose opening crowds its stations towards the far end:
+// no two texts of a piece overlap, and every station keeps its line.
+TEST(PatternSheet, NoTwoLabelsOverlapAtAnyNumberOfDivisions) {
+    for (const auto& entry : fittingEntries()) {
+        const WindowDesign& design = entry.design();
+        SCOPED_TRACE(design.objectName);
+        EXPECT_EQ(overlappingTexts(cad::layOutPattern(design.pattern(design.presetState()))), 0);
+    }
+    for (const char* fitting : {"elbow", "tee"}) {
+        const WindowDesign& design = designNamed(fitting);
+        for (int n = 8; n <= 100; n += 4) {
+            SCOPED_TRACE(std::string(fitting) + " n " + std::to_string(n));
+            FormState state = design.presetState();
+            state.texts["Combo1"] = state.texts["Combo1(0)"] = std::to_string(n);
+            if (std::string(fitting) == "elbow") state.texts["Text1"] = "300", state.texts["Text2"] = "450";
+            const PatternExport e = design.pattern(state);
+            ASSERT_FALSE(e.rejected());
+            EXPECT_EQ(overlappingTexts(cad::layOutPattern(e)), 0);
+            // Stations 1 ... n - 1 of the first piece keep their lines.
+            EXPECT_EQ(e.pattern.pieces[0].marks.size(), static_cast<size_t>(n - 1));
+        }
+    }
+    // At 100 divisions of 942.478 mm the sheet's labels are 4.5 mm high:
+    // "D10" (9.45 mm) is wider than a division (9.425 mm), every second
+    // station's name fits.
+    const WindowDesign& elbow = designNamed("elbow");
+    FormState state = elbow.presetState();
+    state.texts["Combo1"] = "100", state.texts["Text1"] = "300", state.texts["Text2"] = "450";
+    const cad::PatternSheet sheet = cad::layOutPattern(elbow.pattern(state));
+    std::vector<std::string> feet;
+    // The end section's texts: its name, then its labels up to the middle section's name.
+    for (size_t i = 1; i < sheet.pieceTexts && !sheet.texts[i].text.starts_with("中节"); ++i)
+        if (sheet.texts[i].text.starts_with("D")) feet.push_back(sheet.texts[i].text);
+    ASSERT_EQ(feet.size(), 51u);
+    for (size_t k = 0; k < feet.size(); ++k) EXPECT_EQ(feet[k], "D" + std::to_string(2 * k));
+}
+
+// The flat ring of small 200, big 1000, t 6 (mean radii 97 and 497 mm): the
+// outline and then its hole on the sheet, the plate between them weighed.
+TEST(PatternSheet, RingIsItsCircleAndItsHole) {
+    const WindowDesign& cone = designNamed("cone");
+    FormState state = cone.presetState();
+    for (const InputDesign& in : cone.inputs) {
+        if (in.symbol == "small") state.texts[in.box.key()] = "200";
+        if (in.symbol == "big") state.texts[in.box.key()] = "1000";
+        if (in.symbol == "h") state.texts[in.box.key()] = "0";
+        if (in.symbol == "t") state.texts[in.box.key()] = "6";
+    }
+    const PatternExport e = cone.pattern(state);
+    ASSERT_FALSE(e.rejected());
+    const cad::PatternSheet sheet = cad::layOutPattern(e);
+    ASSERT_EQ(sheet.outlines.size(), 2u);
+    EXPECT_NEAR(polylineLength(sheet.outlines[0]), M_PI * 994, 1e-6);
+    EXPECT_NEAR(polylineLength(sheet.outlines[1]), M_PI * 194, 1e-6);
+    // π (497² − 97²) = 746442.4 mm², 35.16 kg of 6 mm plate.
+    bool weighed = false;
+    for (const std::string& line : cad::titleBlockLines(e))
+        weighed |= line.find("面积 0.7464 m²，重量 35.16 kg") != std::string::npos;
+    EXPECT_TRUE(weighed);
 }
 
 }  // namespace

@@ -41,8 +41,8 @@ Piece endSection(const ElbowGeometry& g) {
         const double x = j * g.a;
         const double h = g.E((j - n / 4) * g.delta);
         if (j > 0 && j < n) piece.marks.push_back({{x, 0}, {x, h}, stationKind(j, n)});
-        piece.labels.push_back({{x, h}, "L" + numberText(j)});
-        piece.labels.push_back({{x, 0}, "D" + numberText(j)});
+        piece.labels.push_back({{x, h}, "L" + numberText(j), j});
+        piece.labels.push_back({{x, 0}, "D" + numberText(j), j});
     }
     return piece;
 }
@@ -61,8 +61,8 @@ Piece middleSection(const ElbowGeometry& g) {
         const double x = j * g.a;
         const double h = g.E((j + n / 4) * g.delta);
         if (j > 0 && j < n) piece.marks.push_back({{x, -h}, {x, h}, stationKind(j, n)});
-        piece.labels.push_back({{x, h}, "L" + numberText(j)});
-        piece.labels.push_back({{x, 0}, "D" + numberText(j)});
+        piece.labels.push_back({{x, h}, "L" + numberText(j), j});
+        piece.labels.push_back({{x, 0}, "D" + numberText(j), j});
     }
     return piece;
 }

@@ -70,10 +70,8 @@ MarkKind divisionKind(int k) {
     return MarkKind::Generator;
 }
 
-// Generators from `inner` (0: the apex) to `outer`, seam lines along both seam
-// edges, with the slant length named on them.
-void markSector(Piece& piece, const Sector& s, double inner, double outer, Point2 upperInner, Point2 upperOuter,
-                Point2 lowerInner, Point2 lowerOuter) {
+// Generators 1 ... 7 from `inner` (0: the apex) to `outer`.
+void markGenerators(Piece& piece, const Sector& s, double inner, double outer) {
     for (int k = 1; k < kConeDivisions; ++k) {
         const double angle = s.start + k * s.sweep / kConeDivisions;
         if (k == kConeDivisions / 2)
@@ -81,15 +79,72 @@ void markSector(Piece& piece, const Sector& s, double inner, double outer, Point
         else
             piece.marks.push_back({s.at(inner, angle), s.at(outer, angle), divisionKind(k)});
     }
-    piece.marks.push_back({upperInner, upperOuter, MarkKind::Seam});
-    piece.marks.push_back({lowerInner, lowerOuter, MarkKind::Seam});
+}
+
+// Generators, seam ticks on both seam edges (outline edges by then), with
+// the slant length named on them.
+void markSector(Piece& piece, const Sector& s, double inner, double outer, Point2 upperInner, Point2 upperOuter,
+                Point2 lowerInner, Point2 lowerOuter) {
+    markGenerators(piece, s, inner, outer);
+    addSeamTicks(piece, upperInner, upperOuter);
+    addSeamTicks(piece, lowerInner, lowerOuter);
     piece.labels.push_back({midpoint(upperInner, upperOuter), "展开斜边实长"});
     piece.labels.push_back({midpoint(lowerInner, lowerOuter), "展开斜边实长"});
+}
+
+// Whether the sector closes a full turn for the plate: its seam edges come
+// within the slit's width of each other at `radius`, the sector's largest.
+bool fullTurn(const Sector& s, double radius) { return !(radius * std::sin(s.start) >= kConeSeamGap / 2); }
+
+// The whole circle of `radius` about the apex in 4 quarter arcs from the
+// centre line's point: counter-clockwise as an outline, clockwise as a hole.
+Polyline circle(const Sector& s, double radius, bool counterClockwise) {
+    const double bulge = std::tan(kPi / 8) * (counterClockwise ? 1 : -1);
+    const double y = counterClockwise ? -radius : radius;
+    const Point2& c = s.apex;
+    return {{{c.x - radius, c.y, bulge}, {c.x, c.y + y, bulge}, {c.x + radius, c.y, bulge}, {c.x, c.y - y, bulge}},
+            true};
+}
+
+// A full turn cut whole, with no seam: the circle, the hole when there is a
+// small end, the 8 generators from division 0 (where a sector's seam would
+// be), the slant length named once on generator 0.
+Piece wholeTurn(const Sector& s, double inner, double outer) {
+    Piece piece;
+    piece.count = 1;
+    piece.outline = circle(s, outer, true);
+    if (inner > 0) piece.holes.push_back(circle(s, inner, false));
+    piece.marks.push_back({s.at(inner, 0), s.at(outer, 0), MarkKind::Generator});
+    const Sector round{s.apex, 0, 2 * kPi};
+    markGenerators(piece, round, inner, outer);
+    piece.labels.push_back({s.at((inner + outer) / 2, 0), "展开斜边实长"});
+    return piece;
+}
+
+// The frustum with no height: a flat ring, the big circle and the small one's hole.
+FlatPattern ringPattern(const ConeGeometry& g, const Sector& s) {
+    const FrustumRecord& r = g.frustum;
+    Piece piece = wholeTurn(s, r.Rs, r.Rb);
+    piece.name = "圆锥台";
+    piece.labels.push_back({s.onCentreLine(r.Rb), "大圆弧展开半径"});
+    piece.labels.push_back({s.onCentreLine(r.Rs), "小圆弧展开半径"});
+    piece.labels.push_back({s.apex, "展开扇形夹角"});
+
+    FlatPattern pattern;
+    pattern.fitting = "正心圆锥台";
+    const Vertex& outer = piece.outline.vertices[2];
+    const Vertex& inner = piece.holes[0].vertices[2];
+    pattern.checks.push_back({"大圆弧展开弧长 / π(D−t)", kPi * g.D, polylineLength(piece.outline)});
+    pattern.checks.push_back({"小圆弧展开弧长 / π(d−t)", kPi * g.d, polylineLength(piece.holes[0])});
+    pattern.checks.push_back({"圆环宽度 / 展开斜边实长", r.L, distance(point(inner), point(outer))});
+    pattern.pieces.push_back(std::move(piece));
+    return pattern;
 }
 
 FlatPattern frustumPattern(const ConeGeometry& g) {
     const FrustumRecord& r = g.frustum;
     const Sector s{{r.Rb, 0}, kPi - r.theta * kConePi / 180 / 2, r.theta * kConePi / 180};
+    if (fullTurn(s, r.Rb)) return ringPattern(g, s);
     const auto big = arc(s, r.Rb, true);
     const auto small = arc(s, r.Rs, false);
 
@@ -121,9 +176,26 @@ FlatPattern frustumPattern(const ConeGeometry& g) {
     return pattern;
 }
 
+// The cone with no height: a flat disc.
+FlatPattern discPattern(const ConeGeometry& g, const Sector& s) {
+    const ConeRecord& c = g.coneRecord;
+    Piece piece = wholeTurn(s, 0, c.S);
+    piece.name = "圆锥体";
+    piece.labels.push_back({s.onCentreLine(c.S), "圆弧展开半径"});
+    piece.labels.push_back({s.apex, "展开扇形夹角"});
+
+    FlatPattern pattern;
+    pattern.fitting = "正心圆锥体";
+    pattern.checks.push_back({"圆弧展开弧长 / π(D−t)", kPi * g.D, polylineLength(piece.outline)});
+    pattern.checks.push_back({"圆盘半径 / 展开斜边实长", c.S, distance(s.apex, point(piece.outline.vertices[2]))});
+    pattern.pieces.push_back(std::move(piece));
+    return pattern;
+}
+
 FlatPattern plainConePattern(const ConeGeometry& g) {
     const ConeRecord& c = g.coneRecord;
     const Sector s{{c.S, 0}, kPi - c.theta * kConePi / 180 / 2, c.theta * kConePi / 180};
+    if (fullTurn(s, c.S)) return discPattern(g, s);
     const auto big = arc(s, c.S, true);
 
     Piece piece;

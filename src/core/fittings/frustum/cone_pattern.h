@@ -10,7 +10,7 @@
 // arc's radius (Rb; the cone's S), so the sector's centre line runs along
 // y = 0 from (0, 0) towards the apex.
 //
-// Outline, counter-clockwise, one closed polyline: the big arc from the upper
+// Outline, counter-clockwise, one closed polyline (but see a full turn below): the big arc from the upper
 // seam end round to the lower one, the lower seam edge in to the small arc,
 // the small arc back (clockwise) and the upper seam edge out again; a cone has
 // the apex instead of the small arc, both seam edges meeting there. Arcs are
@@ -20,7 +20,8 @@
 // Marks: the sector's 8 equal divisions, the fitting's circumference in 8
 // parts from the seam, as generators from the small arc (the apex) to the big
 // arc: the 4th is the centre line opposite the seam, the 2nd and 6th the
-// quarter lines, the others plain generators; both seam edges as seam lines.
+// quarter lines, the others plain generators; two seam ticks on each seam
+// edge (addSeamTicks), never on the cut edge itself.
 //
 // Labels, the listing's names: the big arc's radius ("大圆弧展开半径"; the
 // cone's "圆弧展开半径") at the big arc's midpoint, the small arc's
@@ -30,15 +31,21 @@
 // plate for a frustum).
 //
 // A full turn: with no height the sector angle is 360 degrees and the two seam
-// edges would lie on one another. The seam is then cut with a slit
-// kConeSeamGap wide: at any radius r the sector stops where it comes within
-// half that of the seam line, and the seam edges join those points. The same
-// holds whenever the sector comes that close to closing. Each arc then runs
-// short of pi times its diameter by about the gap, far below any kerf.
+// edges would lie on one another. When they come within kConeSeamGap of each
+// other at the big arc, the piece is cut whole, with no seam: the frustum as
+// a flat ring, the big circle (counter-clockwise) and the small one as a hole
+// (clockwise), the cone as a disc, each circle 4 quarter arcs from the centre
+// line's point. The 8 generators run from division 0, where the seam would
+// be, the slant length is named once on it, the radii and the angle as above.
+// A sector that closes only near the small arc is cut with a slit
+// kConeSeamGap wide there: at any radius r the sector stops where it comes
+// within half that of the seam line, and the seam edges join those points;
+// the small arc then runs short of pi times its diameter by about the gap.
 //
 // Checks: the developed big arc against pi (D - t), the small arc against
 // pi (d - t) (D, d the outer diameters as typed), and both seam edges against
-// the slant length.
+// the slant length; for a whole ring or disc, the circles and the width from
+// the hole to the big circle (the disc's radius) against the slant length.
 
 #include <string>
 

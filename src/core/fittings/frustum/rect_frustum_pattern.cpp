@@ -107,9 +107,10 @@ RectFrustumPattern rectFrustumPattern(const RectFrustumGeometry& g) {
     piece.outline.closed = true;
     for (size_t i = 0; i < big.size(); ++i) piece.outline.vertices.push_back({big[i].x, big[i].y, 0});
     for (size_t i = small.size(); i-- > 0;) piece.outline.vertices.push_back({small[i].x, small[i].y, 0});
+    // The bends as lines; the seam's edges are cut and get their ticks below.
     for (size_t i = 0; i < joints.size(); ++i) {
         const bool seam = i == 0 || i == joints.size() - 1;
-        piece.marks.push_back({big[i], small[i], seam ? MarkKind::Seam : MarkKind::Bend});
+        if (!seam) piece.marks.push_back({big[i], small[i], MarkKind::Bend});
         piece.labels.push_back({midpoint(big[i], small[i]), joints[i]});
     }
     for (size_t i = 0; i < faces.size(); ++i) markHeight(piece, faces[i], placed[i]);
@@ -125,6 +126,9 @@ RectFrustumPattern rectFrustumPattern(const RectFrustumGeometry& g) {
         result.fault = RectFrustumPatternFault::Overlaps;
         return result;
     }
+    const auto corner = [&piece](size_t i) { return Point2{piece.outline.vertices[i].x, piece.outline.vertices[i].y}; };
+    addSeamTicks(piece, corner(0), corner(9));
+    addSeamTicks(piece, corner(4), corner(5));
 
     // Measured on the outline as it is cut: corners 0 ... 4 of the big end,
     // then those of the small end backwards.

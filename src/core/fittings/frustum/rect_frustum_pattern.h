@@ -29,8 +29,8 @@
 // each face's height line (perpendicular to both its sides, through the
 // middle of the small side as the window's plan draws it, moved to the middle
 // of the part the two sides have in common when the small side runs past the
-// big one; left out when they have nothing in common) and both seam edges as
-// seam lines. Labels: f2, f4, f3 on the bend lines, f1 on both seam edges,
+// big one; left out when they have nothing in common), then two seam ticks
+// on each seam edge (addSeamTicks), clear of the cut edge. Labels: f2, f4, f3 on the bend lines, f1 on both seam edges,
 // h1 ... h4 on the height lines (or in the middle of a face without one).
 //
 // Checks: each corner joint's developed length against its f (f1 twice, both

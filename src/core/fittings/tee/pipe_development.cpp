@@ -43,8 +43,8 @@ Piece developedPipe(std::string name, int count, double a, const std::vector<dou
         const double x = i * a;
         const double h = stations[static_cast<size_t>(i)];
         if (i > 0 && i < n) piece.marks.push_back({{x, 0}, {x, h}, pipeStationKind(i, n)});
-        piece.labels.push_back({{x, h}, "L" + numberText(i)});
-        piece.labels.push_back({{x, 0}, "D" + numberText(i)});
+        piece.labels.push_back({{x, h}, "L" + numberText(i), i});
+        piece.labels.push_back({{x, 0}, "D" + numberText(i), i});
     }
     return piece;
 }

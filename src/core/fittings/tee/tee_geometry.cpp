@@ -1,6 +1,8 @@
 #include "core/fittings/tee/tee_geometry.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "core/numbers.h"
 #include "core/scale_bands.h"
@@ -144,10 +146,23 @@ void drawOpening(const TeeGeometry& g, double s, Canvas& canvas) {
     auto down = [&](int i) { return kOpeningY + g.y[static_cast<size_t>(i)] * s; };
 
     // The main-pipe generator in the plane of both axes, with the division
-    // numbers printed on it as numbers.
+    // numbers printed on it as numbers. Towards the far end the stations
+    // crowd together: a number whose digits would run into the last one
+    // printed is left out, and the far end's number, always printed, takes
+    // the place of the one before it if they clash. The window's 9 point
+    // font takes about 100 twips a digit after a leading space of about 60.
+    const auto digitsFrom = [&](int i) { return X(i) - 180 + 60; };
+    const auto digitsTo = [&](int i) { return digitsFrom(i) + 100 * static_cast<double>(numberText(i).size()); };
+    std::vector<int> numbered;
+    for (int i = 0; i <= half; ++i) {
+        const bool clear = numbered.empty() || digitsFrom(i) >= digitsTo(numbered.back()) + 60;
+        if (i == half && !clear) numbered.pop_back();
+        if (clear || i == half) numbered.push_back(i);
+    }
     for (int i = 0; i <= half; ++i) {
         canvas.line(kOpeningX, kOpeningY, X(i), kOpeningY, kOpeningColour);
-        canvas.text(X(i) - 180, 5190, printedNumber(i));
+        if (std::find(numbered.begin(), numbered.end(), i) != numbered.end())
+            canvas.text(X(i) - 180, 5190, printedNumber(i));
     }
     // Point half + 1 lies beyond the far end (its y is negative), so the last
     // pair of outline segments falls on segments already drawn.

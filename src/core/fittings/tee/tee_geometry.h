@@ -109,8 +109,9 @@ inline constexpr double kOpeningX = 4500;
 inline constexpr double kOpeningY = 5300;
 
 // The opening at true proportions, s twips per millimetre, from the fixed
-// origin: the axis with the division numbers, the generators and the outline
-// above and below it, then "y<i>" over the inner points.
+// origin: the axis with the division numbers (where the stations crowd, only
+// those that leave the digits apart, the far end's always), the generators
+// and the outline above and below it, then "y<i>" over the inner points.
 void drawOpening(const TeeGeometry& g, double s, Canvas& canvas);
 
 }  // namespace korvel

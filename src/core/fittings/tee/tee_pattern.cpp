@@ -74,8 +74,8 @@ Piece opening(const TeeGeometry& g) {
     for (int i = 1; i < half; ++i)
         piece.marks.push_back({{x(i), 0.0 - y(i)}, {x(i), y(i)}, pipeStationKind(i, g.in.n)});
     for (int i = 0; i <= half; ++i) {
-        piece.labels.push_back({{x(i), 0}, "x" + numberText(i)});
-        piece.labels.push_back({{x(i), y(i)}, "y" + numberText(i)});
+        piece.labels.push_back({{x(i), 0}, "x" + numberText(i), i});
+        piece.labels.push_back({{x(i), y(i)}, "y" + numberText(i), i});
     }
     return piece;
 }

@@ -203,7 +203,7 @@ void markFan(Piece& piece, Point2 corner, const std::vector<Point2>& stations, c
     for (int i = 0; i <= q; ++i) {
         const Point2 station = stations[static_cast<size_t>(i)];
         piece.marks.push_back({corner, station, i == 0 || i == q ? MarkKind::Bend : MarkKind::Triangulation});
-        piece.labels.push_back({along(corner, station, 2.0 / 3), letter + numberText(i)});
+        piece.labels.push_back({along(corner, station, 2.0 / 3), letter + numberText(i), i});
     }
 }
 
@@ -349,7 +349,6 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     markHeight(piece, layout, w, sw, nw, west.y - m.sw.y, x.h3, "h3");
     for (const auto& [foot, top] :
          {std::pair{seamFootWest, westSide.northEnd}, std::pair{seamFootEast, eastSide.northEnd}}) {
-        piece.marks.push_back({foot, top, MarkKind::Seam});
         piece.labels.push_back({along(foot, top, 0.5), "h4"});
     }
 
@@ -365,6 +364,13 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
         result.fault = TransitionPatternFault::Overlaps;
         return result;
     }
+    // The seam: both end edges, from the foot to the north triangle's end line
+    // (turned over with the piece for the rect top).
+    const auto endEdge = [&](const Point2& foot, const Point2& top) {
+        return rectTop ? std::pair{Point2{foot.x, -foot.y}, Point2{top.x, -top.y}} : std::pair{foot, top};
+    };
+    for (const auto& [foot, top] : {endEdge(seamFootWest, westSide.northEnd), endEdge(seamFootEast, eastSide.northEnd)})
+        addSeamTicks(piece, foot, top);
 
     double largest = 0;
     for (const Measure& measure : layout.measures())

@@ -39,8 +39,8 @@
 // Marks: every corner line from its corner to its station (the fans' end lines
 // are the bends between the flat triangles and the rolled fans; the lines
 // inside a fan are triangulation lines), the east, south and west triangles'
-// height lines where their foot lies on the side, and the seam along both end
-// edges. Labels: m0 ..., j0 ..., L0 ..., k0 ... on their corner lines two
+// height lines where their foot lies on the side, and two seam ticks on each
+// end edge, the seam (addSeamTicks), clear of the cut edge. Labels: m0 ..., j0 ..., L0 ..., k0 ... on their corner lines two
 // thirds of the way from the corner, h1, h2, h3 on the height lines and h4 on
 // both seam edges.
 //

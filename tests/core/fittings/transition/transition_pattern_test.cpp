@@ -60,6 +60,22 @@ const std::vector<Case>& cases() {
     return all;
 }
 
+// The seam: the two outline edges (from, to as the outline runs) named h4 at their middle.
+std::vector<MarkLine> seamEdges(const Piece& piece) {
+    std::vector<MarkLine> edges;
+    const auto& v = piece.outline.vertices;
+    for (const auto& l : piece.labels) {
+        if (l.text != "h4") continue;
+        for (size_t i = 0; i < v.size(); ++i) {
+            const Vertex& a = v[i];
+            const Vertex& b = v[(i + 1) % v.size()];
+            if (std::hypot((a.x + b.x) / 2 - l.at.x, (a.y + b.y) / 2 - l.at.y) < 1e-6)
+                edges.push_back({{a.x, a.y}, {b.x, b.y}, MarkKind::Seam});
+        }
+    }
+    return edges;
+}
+
 TransitionGeometry geometry(const Case& c) { return c.rectTop ? computeRectTop(c.in) : computeRoundTop(c.in); }
 TransitionPattern pattern(const Case& c) {
     const TransitionGeometry g = geometry(c);
@@ -122,13 +138,15 @@ TEST(TransitionPattern, OnePieceClosedCounterClockwiseAndNotCrossingItself) {
             EXPECT_LT(std::fabs(v.bulge), 0.05) << "gentle arcs, a small part of a division each";
         }
         EXPECT_EQ(arcs, n * kTransitionCurvePoints);
-        // n + 4 corner lines, three heights, two seam edges; a name on each.
-        EXPECT_EQ(piece.marks.size(), static_cast<size_t>(n + 9));
+        // n + 4 corner lines, three heights, two seam ticks on each of the
+        // two seam edges; a name on each line and seam edge.
+        EXPECT_EQ(piece.marks.size(), static_cast<size_t>(n + 7 + 4));
         EXPECT_EQ(piece.labels.size(), static_cast<size_t>(n + 9));
         int bends = 0, seams = 0;
         for (const auto& m : piece.marks) bends += m.kind == MarkKind::Bend, seams += m.kind == MarkKind::Seam;
         EXPECT_EQ(bends, 8) << "each fan's two end lines";
-        EXPECT_EQ(seams, 2);
+        EXPECT_EQ(seams, 4);
+        EXPECT_EQ(seamEdges(piece).size(), 2u);
     }
 }
 
@@ -189,8 +207,7 @@ TEST(TransitionPattern, EveryTriangleSideIsItsTrueLength) {
         // halves of the north side from the seam's feet at the ends, 2a + 2b
         // in all.
         std::vector<Point2> straightPoints = corners;
-        for (const auto& m : piece.marks)
-            if (m.kind == MarkKind::Seam) straightPoints.push_back(m.from), straightPoints.push_back(m.to);
+        for (const auto& m : seamEdges(piece)) straightPoints.push_back(m.from), straightPoints.push_back(m.to);
         auto onStraight = [&](Point2 p) {
             for (Point2 s : stations)
                 if (distance(p, s) < kSame) return false;
@@ -225,8 +242,7 @@ TEST(TransitionPattern, EveryTriangleSideIsItsTrueLength) {
         EXPECT_NEAR(length(markOf(piece, "h2")), g.exact.h2, kTolerance);
         EXPECT_NEAR(length(markOf(piece, "h3")), g.exact.h3, kTolerance);
         int seams = 0;
-        for (const auto& m : piece.marks)
-            if (m.kind == MarkKind::Seam) {
+        for (const auto& m : seamEdges(piece)) {
                 ++seams;
                 EXPECT_NEAR(length(m), g.exact.h4, kTolerance);
                 const int i = vertexAt(piece, m.from), j = vertexAt(piece, m.to);
@@ -275,10 +291,7 @@ void expectListed(const Case& c, const Listed& listed) {
     EXPECT_NEAR(length(markOf(piece, "h1")), listed.h1, kRounding);
     EXPECT_NEAR(length(markOf(piece, "h2")), listed.h2, kRounding);
     EXPECT_NEAR(length(markOf(piece, "h3")), listed.h3, kRounding);
-    for (const auto& m : piece.marks)
-        if (m.kind == MarkKind::Seam) {
-            EXPECT_NEAR(length(m), listed.h4, kRounding);
-        }
+    for (const auto& m : seamEdges(piece)) EXPECT_NEAR(length(m), listed.h4, kRounding);
     const std::pair<char, const std::vector<double>*> lists[] = {
         {'m', &listed.m}, {'j', &listed.j}, {'L', &listed.L}, {'k', &listed.k}};
     for (const auto& [letter, values] : lists)
@@ -370,10 +383,11 @@ TEST(TransitionPattern, LaidOutFromTheSouthTriangleWestToTheLeft) {
         for (const char* end : {"m", "j"}) {
             const MarkLine& last = markOf(piece, end + std::to_string(q));
             int seams = 0;
-            for (const auto& m : piece.marks)
-                if (m.kind == MarkKind::Seam && distance(m.to, last.to) < kSame) {
+            for (const auto& m : seamEdges(piece))
+                if (std::min(distance(m.to, last.to), distance(m.from, last.to)) < kSame) {
                     ++seams;
-                    EXPECT_TRUE(neighbours(m.from, last.from)) << end;
+                    const Point2 foot = distance(m.to, last.to) < kSame ? m.from : m.to;
+                    EXPECT_TRUE(neighbours(foot, last.from)) << end;
                 }
             EXPECT_EQ(seams, 1) << end;
         }
