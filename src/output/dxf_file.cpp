@@ -27,6 +27,8 @@ constexpr const char* kRootDictionary = "C";
 constexpr const char* kLayoutDictionary = "1A";
 // The layer new entities go on.
 constexpr const char* kCurrentLayer = "0";
+// The code page the texts are written in.
+constexpr const char* kCodePage = "ANSI_1252";
 
 // True when the file ends with the DXF end-of-file marker: nothing was cut off.
 bool endsComplete(int fd) {
@@ -62,11 +64,12 @@ public:
 
 // Writes the whole file at `path`; `shown` names it in errors.
 void writeFile(const std::string& path, const std::string& shown,
-               const std::function<void(DL_Dxf&, DL_WriterA&)>& write) {
+               const std::function<void(DL_Dxf&, DL_WriterA&)>& write, DxfVersion version) {
     DL_Dxf dxf;
     errno = 0;
-    // As dxf.out(path, DL_VERSION_2000) opens it, through the guard.
-    auto w = std::make_unique<GuardedWriter>(path.c_str(), DL_VERSION_2000);
+    // As dxf.out(path, version) opens it, through the guard.
+    auto w = std::make_unique<GuardedWriter>(path.c_str(),
+                                             version == DxfVersion::R12 ? DL_VERSION_R12 : DL_VERSION_2000);
     if (w->openFailed()) failSave("cannot write " + shown, errno != 0 ? errno : EIO);
     write(dxf, *w);
     w->close();
@@ -217,22 +220,26 @@ void writeObjects(DL_WriterA& w) {
 
 }  // namespace
 
-void saveDxfFile(const std::string& path, const std::function<void(DL_Dxf&, DL_WriterA&)>& write) {
+void saveDxfFile(const std::string& path, const std::function<void(DL_Dxf&, DL_WriterA&)>& write,
+                 DxfVersion version) {
     // The writer keeps write errors to itself: a full disk shows as a file
     // that stops short of its end marker.
     replaceFile(
-        path, [&](const std::string& temporary) { writeFile(temporary, path, write); }, endsComplete);
+        path, [&](const std::string& temporary) { writeFile(temporary, path, write, version); }, endsComplete);
 }
 
-void writeActiveViewport(DL_WriterA& w, const Point& centre, double width, double height) {
+void writeActiveViewport(DL_WriterA& w, const Point& centre, double width, double height, DxfVersion version) {
     const double h = height > 0 ? height : 1;
     const double aspect = width > 0 ? width / h : 1;
+    // A Release 12 writer leaves the table's handle and subclass out itself.
     w.table("VPORT", 1, kVportTableHandle);
     w.dxfString(0, "VPORT");
-    w.handle();
-    w.dxfHex(kOwner, kVportTableHandle);
-    w.dxfString(100, "AcDbSymbolTableRecord");
-    w.dxfString(100, "AcDbViewportTableRecord");
+    if (version != DxfVersion::R12) {
+        w.handle();
+        w.dxfHex(kOwner, kVportTableHandle);
+        w.dxfString(100, "AcDbSymbolTableRecord");
+        w.dxfString(100, "AcDbViewportTableRecord");
+    }
     w.dxfString(2, "*Active");
     w.dxfInt(70, 0);
     w.dxfReal(10, 0);
@@ -267,7 +274,44 @@ void writeActiveViewport(DL_WriterA& w, const Point& centre, double width, doubl
     w.tableEnd();
 }
 
+void writeR12Polyline(DL_WriterA& w, const Polyline& line, const char* layer) {
+    w.dxfString(0, "POLYLINE");
+    w.dxfString(8, layer);
+    w.dxfInt(66, 1);  // vertices follow
+    w.coord(10, 0, 0, 0);
+    w.dxfInt(70, line.closed ? 1 : 0);
+    for (const Vertex& v : line.vertices) {
+        w.dxfString(0, "VERTEX");
+        w.dxfString(8, layer);
+        w.coord(10, v.x, v.y, 0);
+        if (v.bulge != 0) w.dxfReal(42, v.bulge);
+    }
+    w.dxfString(0, "SEQEND");
+    w.dxfString(8, layer);
+}
+
+void writeR12Line(DL_WriterA& w, const Point2& from, const Point2& to, const char* layer, int colour) {
+    w.dxfString(0, "LINE");
+    w.dxfString(8, layer);
+    if (colour != kColourByLayer) w.dxfInt(62, colour);
+    w.coord(10, from.x, from.y, 0);
+    w.coord(11, to.x, to.y, 0);
+}
+
+void writeR12Text(DL_WriterA& w, const Point2& at, double height, const std::string& text, const char* layer) {
+    w.dxfString(0, "TEXT");
+    w.dxfString(8, layer);
+    w.coord(10, at.x, at.y, 0);
+    w.dxfReal(40, height);
+    w.dxfString(1, text);
+    w.dxfString(7, kTextStyle);
+}
+
 void DxfSkeleton::write(const DxfFrame& frame) {
+    if (version_ == DxfVersion::R12) {
+        writeR12(frame);
+        return;
+    }
     header(frame);
     tables(frame);
     w_.sectionBlocks();
@@ -289,7 +333,7 @@ void DxfSkeleton::header(const DxfFrame& frame) {
     const auto name = [this](const char* n) { w_.dxfString(9, n); };
     const auto point = [this](const Point& p) { w_.coord(10, p.x, p.y, p.z); };
     name("$DWGCODEPAGE");
-    w_.dxfString(3, "ANSI_1252");
+    w_.dxfString(3, kCodePage);
     name("$INSBASE");
     w_.coord(10, 0, 0, 0);
     name("$EXTMIN");
@@ -333,6 +377,74 @@ void DxfSkeleton::tables(const DxfFrame& frame) {
     blockRecords();
     w_.tableEnd();
     w_.sectionEnd();
+}
+
+void DxfSkeleton::writeR12(const DxfFrame& frame) {
+    const auto name = [this](const char* n) { w_.dxfString(9, n); };
+    const auto table = [this](const char* type, int records) {
+        w_.dxfString(0, "TABLE");
+        w_.dxfString(2, type);
+        w_.dxfInt(70, records);
+    };
+    w_.sectionHeader();
+    name("$ACADVER");
+    w_.dxfString(1, "AC1009");
+    name("$DWGCODEPAGE");
+    w_.dxfString(3, kCodePage);
+    name("$INSBASE");
+    w_.coord(10, 0, 0, 0);
+    name("$EXTMIN");
+    w_.coord(10, frame.extentMin.x, frame.extentMin.y, frame.extentMin.z);
+    name("$EXTMAX");
+    w_.coord(10, frame.extentMax.x, frame.extentMax.y, frame.extentMax.z);
+    name("$TEXTSTYLE");
+    w_.dxfString(7, kTextStyle);
+    name("$CLAYER");
+    w_.dxfString(8, kCurrentLayer);
+    w_.sectionEnd();
+
+    // A table's records, each opening with its type, name and flags.
+    const auto record = [this](const char* type, const char* recordName) {
+        w_.dxfString(0, type);
+        w_.dxfString(2, recordName);
+        w_.dxfInt(70, 0);
+    };
+    w_.sectionTables();
+    writeActiveViewport(w_, frame.viewCentre, frame.viewWidth, frame.viewHeight, DxfVersion::R12);
+    table("LTYPE", 1);
+    record("LTYPE", "CONTINUOUS");
+    w_.dxfString(3, "Solid line");
+    w_.dxfInt(72, 65);  // alignment 'A'
+    w_.dxfInt(73, 0);   // no dashes
+    w_.dxfReal(40, 0);
+    w_.tableEnd();
+    table("LAYER", static_cast<int>(frame.layers.size()));
+    for (const DxfLayer& layer : frame.layers) {
+        record("LAYER", layer.name);
+        w_.dxfInt(62, layer.colour);
+        w_.dxfString(6, "CONTINUOUS");
+    }
+    w_.tableEnd();
+    table("STYLE", 1);
+    writeTextStyle(w_, kTextStyle, kTextFont, kBigFont, false);
+    w_.tableEnd();
+    for (const char* empty : {"VIEW", "UCS"}) {
+        table(empty, 0);
+        w_.tableEnd();
+    }
+    table("APPID", 1);
+    record("APPID", "ACAD");
+    w_.tableEnd();
+    table("DIMSTYLE", 0);
+    w_.tableEnd();
+    w_.sectionEnd();
+
+    w_.sectionBlocks();
+    w_.sectionEnd();
+    w_.sectionEntities();
+    entities();
+    w_.sectionEnd();
+    w_.dxfEOF();
 }
 
 }  // namespace korvel::cad

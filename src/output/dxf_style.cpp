@@ -5,13 +5,16 @@
 namespace korvel::cad {
 
 unsigned long writeTextStyle(DL_WriterA& writer, const std::string& name, const std::string& font,
-                             const std::string& bigFont) {
+                             const std::string& bigFont, bool handles) {
     constexpr int kStyleTable = 3;
     writer.dxfString(0, "STYLE");
-    const unsigned long handle = writer.handle();
-    writer.dxfHex(330, kStyleTable);
-    writer.dxfString(100, "AcDbSymbolTableRecord");
-    writer.dxfString(100, "AcDbTextStyleTableRecord");
+    unsigned long handle = 0;
+    if (handles) {
+        handle = writer.handle();
+        writer.dxfHex(330, kStyleTable);
+        writer.dxfString(100, "AcDbSymbolTableRecord");
+        writer.dxfString(100, "AcDbTextStyleTableRecord");
+    }
     writer.dxfString(2, name);
     writer.dxfInt(70, 0);
     writer.dxfReal(40, 0.0);  // height 0: each text gives its own

@@ -17,9 +17,11 @@ inline constexpr const char* kTextFont = "txt";
 inline constexpr const char* kBigFont = "gbcbig.shx";
 
 // Writes one STYLE record with its font and big font, owned by the style table
-// dxflib's tableStyle writes (handle 3). Returns the record's handle.
+// dxflib's tableStyle writes (handle 3). Returns the record's handle. Without
+// `handles` (a Release 12 file) the record has no handle, owner or subclass,
+// and 0 is returned.
 unsigned long writeTextStyle(DL_WriterA& writer, const std::string& name, const std::string& font,
-                             const std::string& bigFont);
+                             const std::string& bigFont, bool handles = true);
 
 // Writes the DIMSTYLE table with its one record, Standard, whose text style is
 // the record `textStyle`. (dxflib's own writer names the handle of a style only

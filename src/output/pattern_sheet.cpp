@@ -272,4 +272,10 @@ Box piecesBox(const PatternSheet& sheet) {
     return bounds.box();
 }
 
+Box outlinesBox(const PatternSheet& sheet) {
+    Bounds bounds;
+    for (const Polyline& line : sheet.outlines) bounds.add(outlineBox(line));
+    return bounds.box();
+}
+
 }  // namespace korvel::cad

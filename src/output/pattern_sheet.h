@@ -92,5 +92,7 @@ PatternSheet layOutPattern(const PatternExport& e);
 
 // The box round the pieces (outlines, marks, labels, names), without the title block.
 Box piecesBox(const PatternSheet& sheet);
+// The box round the cutting outlines alone, arcs included.
+Box outlinesBox(const PatternSheet& sheet);
 
 }  // namespace korvel::cad

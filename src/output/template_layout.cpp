@@ -131,9 +131,10 @@ MmRect footRegion(const TiledTemplate& tiles) {
     return {left, square.top - kSquareTop + 2, band.right() - left, square.height + kSquareTop - 2};
 }
 
-PrintedTemplate makeTemplate(const WindowDesign& design, const FormState& state, const PaperSize& paper) {
+PrintedTemplate makeTemplate(const WindowDesign& design, const FormState& state, const PaperSize& paper,
+                             const ExportChoices& choices) {
     PrintedTemplate t;
-    t.pattern = exportedPattern(design, state);
+    t.pattern = exportedPattern(design, state, choices);
     if (t.pattern.rejected()) {
         t.rejection = t.pattern.rejection;
         return t;

@@ -70,8 +70,10 @@ inline constexpr double kInfoHeaderHeight = 24;
 inline constexpr double kCheckSquare = 100.0;
 
 // The template of the window's current inputs on `paper`, portrait or
-// landscape, whichever needs fewer pages in all (information pages included).
-PrintedTemplate makeTemplate(const WindowDesign& design, const FormState& state, const PaperSize& paper);
+// landscape, whichever needs fewer pages in all (information pages included),
+// the pattern developed as `choices` say.
+PrintedTemplate makeTemplate(const WindowDesign& design, const FormState& state, const PaperSize& paper,
+                             const ExportChoices& choices = {});
 
 // The check square on a page, page mm (y downwards).
 MmRect checkSquareRect(const TiledTemplate& tiles);

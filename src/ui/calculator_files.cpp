@@ -3,18 +3,21 @@
 // What a window puts on paper and into files: its image printed or saved as
 // PDF, its flat pattern as DXF, its CAD drawing, and its 1:1 template.
 
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <exception>
+#include <map>
 
 #include "core/export_range.h"
 #include "output/dxf_file.h"
 #include "output/dxf_writer.h"
 #include "output/pattern_dxf.h"
 #include "output/template_pdf.h"
+#include "ui/export_dialog.h"
 #include "ui/message_boxes.h"
 #include "ui/save_dialog.h"
 #include "ui/surface.h"
@@ -22,6 +25,55 @@
 #include "ui/twips.h"
 
 namespace korvel {
+namespace {
+
+// The export choices each kind of window (by its design name) was last
+// exported or printed with, while the program runs.
+std::map<std::string, ExportOptions>& rememberedExports() {
+    static std::map<std::string, ExportOptions> remembered;
+    return remembered;
+}
+
+// Checks the window's inputs (its own messages when they give no pattern),
+// then asks the export dialog and remembers the answer: all of it for a DXF
+// file, the choices alone for the template (the file options stay as the
+// last DXF export left them). None when refused or cancelled.
+std::optional<ExportOptions> askExport(CalculatorWindow& window, const FormState& state, bool dxf) {
+    const PatternExport preset = exportedPattern(window.design(), state);
+    if (preset.rejected()) {
+        window.apply(preset.rejection);
+        return std::nullopt;
+    }
+    const std::optional<ExportOptions> options = askExportOptions(&window, window.exportQuestion(dxf));
+    if (!options) return std::nullopt;
+    ExportOptions& remembered = rememberedExports()[window.design().objectName];
+    if (dxf) remembered = *options;
+    else remembered.choices = options->choices;
+    return options;
+}
+
+}  // namespace
+
+ExportQuestion CalculatorWindow::exportQuestion(bool dxf) const {
+    const FormState state = readState();
+    ExportQuestion question;
+    question.title = dxf ? "导出展开图" : "打印1:1样板";
+    question.dxf = dxf;
+    question.askThickness = !windowGivesThickness(design_, state);
+    const auto remembered = rememberedExports().find(design_.objectName);
+    if (remembered != rememberedExports().end()) {
+        question.preset = remembered->second;
+    } else {
+        const PatternExport e = exportedPattern(design_, state);
+        question.preset.choices.surface = e.developed;
+    }
+    if (!question.askThickness) question.preset.choices.plateThickness.reset();
+    question.sizes = [this, state](const ExportChoices& choices) {
+        const PatternExport e = exportedPattern(design_, state, choices);
+        return e.rejected() ? refusalText(e.rejection) : developedSizesText(e);
+    };
+    return question;
+}
 
 bool CalculatorWindow::renderOn(QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::NativeFormat || printer.outputFileName().isEmpty())
@@ -51,17 +103,32 @@ bool CalculatorWindow::renderOn(QPrinter& printer) {
 void CalculatorWindow::exportPattern() {
     const std::string failure = "无法保存展开图：";
     try {
-        const PatternExport e = exportedPattern(design_, readState());
+        const FormState state = readState();
+        const std::optional<ExportOptions> options = askExport(*this, state, true);
+        if (!options) return;
+        const PatternExport e = exportedPattern(design_, state, options->choices);
         if (e.rejected()) {
             apply(e.rejection);
             return;
         }
-        saveWithDialog(this, {QStringLiteral("保存展开图"), e.fileName, QStringLiteral("DXF 图形文件 (*.dxf)"),
-                              QStringLiteral(".dxf"), failure},
-                       [&e](const std::string& path, const std::string& shown) {
-                           cad::savePatternDxf(e, path);
-                           return "展开图已保存到：\n" + shown;
-                       });
+        const cad::PatternFileOptions& files = options->files;
+        SaveRequest request{QStringLiteral("保存展开图"), e.fileName, QStringLiteral("DXF 图形文件 (*.dxf)"),
+                            QStringLiteral(".dxf"), failure};
+        if (files.perPiece)
+            request.targets = [&e, &files](const QString& chosen) {
+                std::vector<QString> names;
+                for (const std::string& path : cad::patternFilePaths(e, QFile::encodeName(chosen).toStdString(), files))
+                    names.push_back(QFile::decodeName(QByteArray::fromStdString(path)));
+                return names;
+            };
+        saveWithDialog(this, request, [&e, &files](const std::string& path, const std::string& shown) {
+            cad::savePatternDxf(e, path, files);
+            if (!files.perPiece) return "展开图已保存到：\n" + shown;
+            std::string report = "展开图已按件保存到：";
+            for (const std::string& piece : cad::patternFilePaths(e, path, files))
+                report += "\n" + QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(piece))).toStdString();
+            return report;
+        });
     } catch (const std::exception& error) {
         showMessage(this, {failure + "\n" + error.what(), MessageIcon::Error, "错误："});
     }
@@ -91,17 +158,14 @@ void CalculatorWindow::exportCadDrawing() {
 void CalculatorWindow::printTemplate() {
     try {
         const FormState state = readState();
-        const PatternExport check = exportedPattern(design_, state);
-        if (check.rejected()) {
-            apply(check.rejection);
-            return;
-        }
+        const std::optional<ExportOptions> options = askExport(*this, state, false);
+        if (!options) return;
         const std::optional<TemplateChoice> choice = askTemplateChoice(this, templatePaper_);
         if (!choice) return;
         const std::optional<PaperSize> paper = paperSize(choice->paper);
         if (!paper) return;
         templatePaper_ = paper->name;
-        const PrintedTemplate t = makeTemplate(design_, state, *paper);
+        const PrintedTemplate t = makeTemplate(design_, state, *paper, options->choices);
         if (t.rejected()) {
             apply(t.rejection);
             return;

@@ -27,6 +27,7 @@ namespace korvel {
 
 class ListingBox;
 class Surface;
+struct ExportQuestion;
 
 class CalculatorWindow : public QMainWindow {
     Q_OBJECT
@@ -70,6 +71,10 @@ public:
     // window's own messages and no file for inputs that give none, else the
     // save dialog's way (saveWithDialog).
     void exportCadDrawing();
+    // What the export dialog asks before the pattern is saved (`dxf`) or
+    // printed: the choices this kind of window was last exported with while
+    // the program runs, else the export's own surface.
+    ExportQuestion exportQuestion(bool dxf) const;
     // Writes the window's image to a PDF file; false when it cannot be written.
     bool writePdf(const QString& path);
     // Draws the surface with its panel on a printer, fitted to the page.

@@ -16,6 +16,7 @@
 #include "output/dxf_writer.h"
 #include "output/pattern_dxf.h"
 #include "output/template_pdf.h"
+#include "ui/export_dialog.h"
 
 namespace korvel {
 namespace {
@@ -189,20 +190,71 @@ std::string paperNames() {
 }
 
 // What `korvel dxf` and `korvel pdf` are asked for: the window, its state after
-// the name=value settings, the file and (pdf only) the paper.
+// the name=value settings, the file, the export choices, and the paper (pdf)
+// or the DXF file's options (dxf).
 struct PatternRequest {
     const WindowDesign* design = nullptr;
     FormState state;
     std::string file;
     PaperSize paper = paperSizes().front();
+    ExportChoices choices;
+    cad::PatternFileOptions files;
 };
 
-// Reads VERB FITTING [name=value ...] -o FILE, and --page SIZE or
-// --page=SIZE where `paperAllowed`. On a usage error says why and returns
-// nothing.
-std::optional<PatternRequest> readPatternRequest(const std::vector<std::string>& args, bool paperAllowed,
-                                                 std::ostream& err) {
+// The surface keywords as --help and the messages name them: "mean|outside|inside|typed".
+std::string surfaceKeywords() {
+    std::string names;
+    for (const DevelopedSurface s :
+         {DevelopedSurface::Mean, DevelopedSurface::Outside, DevelopedSurface::Inside, DevelopedSurface::Typed})
+        names += (names.empty() ? "" : "|") + std::string(surfaceKeyword(s));
+    return names;
+}
+
+// Applies an export choice (surface=, plate-t=) or a DXF file option (--dxf,
+// --cut-only, --per-piece; `dxf` only) at args[i], taking --dxf's value from
+// the next argument. Returns false when args[i] is none of them; sets `error`
+// when it is one, wrongly given.
+bool applyExportOption(const std::vector<std::string>& args, size_t& i, bool dxf, PatternRequest& request,
+                       std::string& error) {
+    const std::string& arg = args[i];
+    if (arg.starts_with("surface=")) {
+        const std::string value = arg.substr(8);
+        if (const std::optional<DevelopedSurface> surface = surfaceFromKeyword(value)) request.choices.surface = surface;
+        else error = "surface takes " + surfaceKeywords() + ", got '" + value + "'";
+        return true;
+    }
+    if (arg.starts_with("plate-t=")) {
+        const std::string value = arg.substr(8);
+        if (!readPlateThickness(value, request.choices.plateThickness) || !request.choices.plateThickness)
+            error = "plate-t takes the plate thickness in mm, a number above 0, got '" + value + "'";
+        return true;
+    }
+    const bool version = arg == "--dxf" || arg.starts_with("--dxf=");
+    if (!version && arg != "--cut-only" && arg != "--per-piece") return false;
+    if (!dxf) {
+        error = arg.substr(0, arg.find('=')) + " is an option of korvel dxf only";
+        return true;
+    }
+    if (arg == "--cut-only") {
+        request.files.cutOnly = true;
+    } else if (arg == "--per-piece") {
+        request.files.perPiece = true;
+    } else {
+        std::string value;
+        if (arg != "--dxf") value = arg.substr(6);
+        else if (i + 1 < args.size()) value = args[++i];
+        if (value == "R12") request.files.version = cad::DxfVersion::R12;
+        else if (value == "R2000") request.files.version = cad::DxfVersion::R2000;
+        else error = "--dxf takes R12 or R2000, got '" + value + "'";
+    }
+    return true;
+}
+
+// Reads VERB FITTING [name=value ...] [export options] -o FILE, and --page
+// SIZE or --page=SIZE for pdf. On a usage error says why and returns nothing.
+std::optional<PatternRequest> readPatternRequest(const std::vector<std::string>& args, std::ostream& err) {
     const std::string& verb = args[0];
+    const bool paperAllowed = verb == "pdf";
     if (args.size() < 2) {
         err << "korvel: " << verb << " needs a FITTING (try korvel --help)\n";
         return std::nullopt;
@@ -216,6 +268,14 @@ std::optional<PatternRequest> readPatternRequest(const std::vector<std::string>&
     std::vector<std::string> settings;
     for (size_t i = 2; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        std::string optionError;
+        if (applyExportOption(args, i, verb == "dxf", request, optionError)) {
+            if (!optionError.empty()) {
+                err << "korvel: " << optionError << '\n';
+                return std::nullopt;
+            }
+            continue;
+        }
         const bool page = paperAllowed && (arg == "--page" || arg.starts_with("--page="));
         if (arg != "-o" && !page) {
             settings.push_back(arg);
@@ -251,42 +311,63 @@ std::optional<PatternRequest> readPatternRequest(const std::vector<std::string>&
         err << "korvel: " << error << '\n';
         return std::nullopt;
     }
+    if (request.choices.plateThickness && windowGivesThickness(*request.design, request.state)) {
+        err << "korvel: plate-t is for a window without a plate thickness; " << args[1] << " has its own, t="
+            << request.state.text(request.design->input("t")->box.key()) << '\n';
+        return std::nullopt;
+    }
     if (request.file.empty()) {
         err << "korvel: " << verb << " needs -o FILE (try korvel --help)\n";
+        return std::nullopt;
+    }
+    if (request.files.perPiece && request.file == cad::kStandardOutput) {
+        err << "korvel: --per-piece writes a file per piece: it needs -o FILE, not -o -\n";
         return std::nullopt;
     }
     return request;
 }
 
-// korvel dxf FITTING [name=value ...] -o FILE: the window's 导出展开图
-// command without the window.
-int runDxf(const std::vector<std::string>& args, std::ostream& err) {
-    const std::optional<PatternRequest> request = readPatternRequest(args, false, err);
+// The sizes the pattern is developed to, on standard error before the file
+// is written (standard output may be the file).
+void printDevelopedSizes(const PatternExport& e, std::ostream& err) {
+    const std::string sizes = developedSizesText(e);
+    if (!sizes.empty()) err << sizes << '\n';
+}
+
+// korvel dxf FITTING [name=value ...] [options] -o FILE: the window's 导出展开图
+// command without the window. Per piece, the files written are listed on
+// standard output, one a line.
+int runDxf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::optional<PatternRequest> request = readPatternRequest(args, err);
     if (!request) return kExitUsage;
-    const PatternExport pattern = exportedPattern(*request->design, request->state);
+    const PatternExport pattern = exportedPattern(*request->design, request->state, request->choices);
     if (pattern.rejected()) {
         printRefusal(pattern.rejection, err);
         return kExitStopped;
     }
+    printDevelopedSizes(pattern, err);
     try {
-        cad::savePatternDxf(pattern, request->file);
+        cad::savePatternDxf(pattern, request->file, request->files);
     } catch (const cad::SaveError& e) {
         return notWritten(request->file, e, err);
     }
+    if (request->files.perPiece)
+        for (const std::string& path : cad::patternFilePaths(pattern, request->file, request->files)) out << path << '\n';
     return kExitOk;
 }
 
 // korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE: the window's
 // 打印1:1样板 command without the window, saved to a file.
 int runPdf(const std::vector<std::string>& args, std::ostream& err) {
-    const std::optional<PatternRequest> request = readPatternRequest(args, true, err);
+    const std::optional<PatternRequest> request = readPatternRequest(args, err);
     if (!request) return kExitUsage;
     const std::string& file = request->file;
-    const PrintedTemplate printed = makeTemplate(*request->design, request->state, request->paper);
+    const PrintedTemplate printed = makeTemplate(*request->design, request->state, request->paper, request->choices);
     if (printed.rejected()) {
         printRefusal(printed.rejection, err);
         return kExitStopped;
     }
+    printDevelopedSizes(printed.pattern, err);
     // The pages are painted with Qt's fonts: that needs an application object,
     // without a screen. Its start-up notes on the desktop session are no news
     // on the command line.
@@ -397,11 +478,11 @@ std::string helpText() {
         << cad.patternName << " window's CAD drawing (its cad\n"
            "                                       command) as a DXF file; it takes "
         << cad.objectName << "'s inputs below\n"
-           "  korvel dxf FITTING [name=value ...] -o FILE\n"
+           "  korvel dxf FITTING [name=value ...] [choices] -o FILE\n"
            "                                       write the window's true-size flat pattern (its\n"
            "                                       导出展开图 command) as a DXF file for the cutting\n"
         << wrapped("table; FITTING is " + patternFittings() + ", with its window's inputs", 39, 53)
-        << "  korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE\n"
+        << "  korvel pdf FITTING [name=value ...] [choices] [--page SIZE] -o FILE\n"
            "                                       write the same pattern as a full-size (1:1) template\n"
            "                                       tiled over printer pages (its 打印1:1样板 command):\n"
            "                                       SIZE is A4 (unless given), A3, A2, A1, A0 or Letter;\n"
@@ -413,6 +494,14 @@ std::string helpText() {
            "Options: round=int|dec (取整数 or 留小数), and where a window has one, its direction\n"
            "(dir=north|south) or variant (variant=frustum|cone) list; korvel pdf also takes\n"
            "--page A4|A3|A2|A1|A0|Letter (or --page=SIZE), the paper the template is tiled on.\n"
+           "korvel dxf and pdf take the export's choices: surface=mean|outside|inside|typed, the\n"
+           "surface the pattern is developed on (中性层, 外表面, 内表面 or 按输入尺寸: the sizes as\n"
+           "the window lists them); plate-t=MM, the plate thickness of a window that has none (or\n"
+           "t=0). Before writing they print the sizes the pattern is developed to on standard error.\n"
+           "korvel dxf also takes --dxf R12|R2000 (or --dxf=VERSION; R2000 unless given), --cut-only\n"
+           "(the cutting outlines alone, layer CUT: no marks, labels or title block) and --per-piece\n"
+           "(a file per piece, FILE's folder and stem + _N_NAME.dxf, N counting pieces from 1 and\n"
+           "NAME the piece's name, listed on standard output; not with -o -).\n"
            "Exit status: 0 the command ran to its end, 2 a check stopped it, 1 unknown FITTING or name,\n"
            "3 the CAD drawing, the pattern or the template could not be written (FILE is left as it\n"
            "was). A check that refuses the inputs of korvel dxf or pdf prints its message and writes\n"
@@ -454,7 +543,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitOk;
     }
     if (args[0] == "cad") return runCad(args, err);
-    if (args[0] == "dxf") return runDxf(args, err);
+    if (args[0] == "dxf") return runDxf(args, out, err);
     if (args[0] == "pdf") return runPdf(args, err);
     if (args[0] != "list") {
         err << "korvel: unknown command '" << args[0] << "' (try korvel --help)\n";

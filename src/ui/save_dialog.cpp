@@ -30,8 +30,17 @@ bool saveWithDialog(QWidget* parent, const SaveRequest& request,
         if (path.isEmpty()) return false;
         if (QFileInfo(path).suffix().isEmpty()) path += request.suffix;
         const std::string shown = QDir::toNativeSeparators(path).toStdString();
-        const bool existed = QFileInfo::exists(path);
-        if (existed && !askYesNo(parent, "文件“" + shown + "”已经存在。\n要替换它吗？")) return false;
+        std::vector<std::string> existing;
+        for (const QString& target : request.targets ? request.targets(path) : std::vector<QString>{path})
+            if (QFileInfo::exists(target)) existing.push_back(QDir::toNativeSeparators(target).toStdString());
+        const bool existed = !existing.empty();
+        if (existing.size() == 1 && !askYesNo(parent, "文件“" + existing.front() + "”已经存在。\n要替换它吗？"))
+            return false;
+        if (existing.size() > 1) {
+            std::string question = "以下文件已经存在：";
+            for (const std::string& name : existing) question += "\n" + name;
+            if (!askYesNo(parent, question + "\n要替换它们吗？")) return false;
+        }
         std::string report;
         try {
             report = write(QFile::encodeName(path).toStdString(), shown);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -19,6 +20,10 @@ struct SaveRequest {
     QString filter;           // "DXF 图形文件 (*.dxf)"
     QString suffix;           // added to a name typed without one: ".dxf"
     std::string failure;      // the heading of a failure: "无法保存展开图："
+    // The files a save to the chosen name writes, when they are not that
+    // name itself (a pattern saved piece by piece); the question before
+    // replacing names those of them that exist.
+    std::function<std::vector<QString>(const QString& chosen)> targets = {};
 };
 
 // Asks for the path and writes it with `write` (given the path in the file

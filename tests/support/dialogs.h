@@ -3,9 +3,11 @@
 
 #include <QPrinter>
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "ui/export_dialog.h"
 #include "ui/message_boxes.h"
 
 namespace korvel::testing {
@@ -30,8 +32,16 @@ public:
                                            }
                                            return printerAccepted;
                                        }});
+        previousExport_ = setExportOptionsHandler([this](const ExportQuestion& question) {
+            exportQuestions.push_back(question);
+            if (cancelExport) return std::optional<ExportOptions>();
+            return std::optional<ExportOptions>(exportAnswer.value_or(question.preset));
+        });
     }
-    ~RecordedDialogs() { setDialogHandlers(std::move(previous_)); }
+    ~RecordedDialogs() {
+        setDialogHandlers(std::move(previous_));
+        setExportOptionsHandler(std::move(previousExport_));
+    }
     RecordedDialogs(const RecordedDialogs&) = delete;
     RecordedDialogs& operator=(const RecordedDialogs&) = delete;
 
@@ -43,9 +53,14 @@ public:
     int printerDialogs = 0;
     bool printerAccepted = false;
     QString printerFile;  // the "printer" the user picks: a PDF file
+    // The export dialog: what it was asked, and the answer (none: its preset).
+    std::vector<ExportQuestion> exportQuestions;
+    std::optional<ExportOptions> exportAnswer;
+    bool cancelExport = false;
 
 private:
     DialogHandlers previous_;
+    ExportOptionsHandler previousExport_;
 };
 
 }  // namespace korvel::testing

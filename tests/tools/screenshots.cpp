@@ -3,7 +3,8 @@
 // Opens the main window and every fitting window in turn through the menu,
 // runs each of its compute commands with a screenshot after each
 // (Form4-elbow-end.png ...), saves a screenshot of each window after its first
-// command into DIRECTORY (Form1.png ... Form10.png), and closes each window
+// command into DIRECTORY (Form1.png ... Form10.png) and of its 导出展开图
+// dialog (Form4-export.png ...), and closes each window
 // with its return command. Exits 0 when every window opened, showed its title
 // and brought the main window back; 1 otherwise. tests/ui/smoke_xvfb.sh runs
 // it under Xvfb.
@@ -20,6 +21,7 @@
 #include "core/catalogue.h"
 #include "ui/application.h"
 #include "ui/calculator_window.h"
+#include "ui/export_dialog.h"
 #include "ui/main_window.h"
 
 namespace korvel {
@@ -85,6 +87,12 @@ int takeScreenshots(const QString& directory) {
             ++failures;
         }
         if (first && !saveShot(window, directory + "/" + name + ".png")) ++failures;
+        if (window->design().pattern) {
+            ExportDialog dialog(window, window->exportQuestion(true));
+            dialog.show();
+            settle(400);
+            if (!saveShot(&dialog, directory + "/" + name + "-export.png")) ++failures;
+        }
         // The way back to the main window: the menu's 返回 or 退出.
         for (const auto& command : entry.design().menu)
             if (command.name == "返回" || command.name == "退出") {

@@ -121,7 +121,7 @@ TEST_F(DxfCommandLine, TheProgramWritesWithoutADisplayAndHelpDocumentsIt) {
     EXPECT_EQ(refused.err, "korvel: 请您正确输入两管夹角，必须大于0°且不大于180°！\n");
 
     const std::string help = testing::runInProcess({"--help"}).out;
-    EXPECT_NE(help.find("korvel dxf FITTING [name=value ...] -o FILE"), std::string::npos);
+    EXPECT_NE(help.find("korvel dxf FITTING [name=value ...] [choices] -o FILE"), std::string::npos);
     EXPECT_NE(help.find("-o - writes the file to standard output"), std::string::npos);
     for (const char* fitting :
          {"elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone"})

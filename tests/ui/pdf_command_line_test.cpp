@@ -172,7 +172,7 @@ TEST_F(PdfCommandLine, SeparateRunsWriteTheSameBytesWithTheFacesEmbedded) {
 
 TEST_F(PdfCommandLine, HelpDocumentsIt) {
     const std::string help = testing::runInProcess({"--help"}).out;
-    EXPECT_NE(help.find("korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE"), std::string::npos);
+    EXPECT_NE(help.find("korvel pdf FITTING [name=value ...] [choices] [--page SIZE] -o FILE"), std::string::npos);
     EXPECT_NE(help.find("A4|A3|A2|A1|A0|Letter"), std::string::npos);
     for (const char* fitting :
          {"elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone"})

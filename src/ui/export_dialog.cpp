@@ -1,0 +1,153 @@
+#include "ui/export_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/numbers.h"
+
+namespace korvel {
+namespace {
+
+ExportOptionsHandler handler;
+
+constexpr DevelopedSurface kSurfaces[] = {DevelopedSurface::Mean, DevelopedSurface::Outside,
+                                          DevelopedSurface::Inside, DevelopedSurface::Typed};
+
+}  // namespace
+
+std::string developedSizesText(const PatternExport& e) {
+    if (e.developedSizes.empty()) return "";
+    std::string text = "将按以下尺寸展开：";
+    for (const std::string& line : e.developedSizes) text += "\n  " + line;
+    return text;
+}
+
+std::string refusalText(const Outcome& rejection) {
+    std::string text;
+    for (const auto& effect : rejection.effects)
+        if (const auto* message = std::get_if<ShowMessage>(&effect)) text += (text.empty() ? "" : "\n") + message->text;
+    return text;
+}
+
+bool windowGivesThickness(const WindowDesign& design, const FormState& state) {
+    const InputDesign* box = design.input("t");
+    return box != nullptr && val(state.text(box->box.key())) > 0;
+}
+
+bool readPlateThickness(const std::string& text, std::optional<double>& thickness) {
+    thickness.reset();
+    if (text.find_first_not_of(" \t") == std::string::npos) return true;
+    const LeadingNumber number = readLeadingNumber(text);
+    if (!number.whole || number.tooLarge || !(number.value > 0)) return false;
+    thickness = number.value;
+    return true;
+}
+
+ExportDialog::ExportDialog(QWidget* parent, ExportQuestion question) : QDialog(parent), question_(std::move(question)) {
+    setWindowTitle(QString::fromStdString(question_.title));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    surface_ = new QComboBox(this);
+    surface_->setObjectName(QStringLiteral("surface"));
+    for (const DevelopedSurface s : kSurfaces) {
+        surface_->addItem(QString::fromStdString(surfaceName(s)), static_cast<int>(s));
+        if (question_.preset.choices.surface == s) surface_->setCurrentIndex(surface_->count() - 1);
+    }
+    form->addRow(QStringLiteral("展开面："), surface_);
+    if (question_.askThickness) {
+        thickness_ = new QLineEdit(this);
+        thickness_->setObjectName(QStringLiteral("plateThickness"));
+        thickness_->setPlaceholderText(QStringLiteral("未给"));
+        if (question_.preset.choices.plateThickness)
+            thickness_->setText(QString::fromStdString(numberText(*question_.preset.choices.plateThickness)));
+        auto* row = new QHBoxLayout;
+        row->addWidget(thickness_);
+        row->addWidget(new QLabel(QStringLiteral("mm"), this));
+        form->addRow(QStringLiteral("板厚："), row);
+    }
+    layout->addLayout(form);
+    if (question_.dxf) {
+        auto* file = new QGroupBox(QStringLiteral("DXF 文件"), this);
+        auto* fileForm = new QFormLayout(file);
+        version_ = new QComboBox(file);
+        version_->setObjectName(QStringLiteral("dxfVersion"));
+        version_->addItem(QStringLiteral("R2000（AC1015）"), static_cast<int>(cad::DxfVersion::R2000));
+        version_->addItem(QStringLiteral("R12（AC1009）"), static_cast<int>(cad::DxfVersion::R12));
+        version_->setCurrentIndex(question_.preset.files.version == cad::DxfVersion::R12 ? 1 : 0);
+        fileForm->addRow(QStringLiteral("DXF 版本："), version_);
+        cutOnly_ = new QCheckBox(QStringLiteral("只导出切割线（CUT 图层）"), file);
+        cutOnly_->setObjectName(QStringLiteral("cutOnly"));
+        cutOnly_->setChecked(question_.preset.files.cutOnly);
+        fileForm->addRow(cutOnly_);
+        perPiece_ = new QCheckBox(QStringLiteral("每件一个文件"), file);
+        perPiece_->setObjectName(QStringLiteral("perPiece"));
+        perPiece_->setChecked(question_.preset.files.perPiece);
+        fileForm->addRow(perPiece_);
+        layout->addWidget(file);
+    }
+    sizes_ = new QLabel(this);
+    sizes_->setObjectName(QStringLiteral("sizes"));
+    sizes_->setTextFormat(Qt::PlainText);
+    sizes_->setWordWrap(true);
+    sizes_->setMinimumWidth(420);
+    layout->addWidget(sizes_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setText(QStringLiteral("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(surface_, &QComboBox::currentIndexChanged, this, &ExportDialog::update);
+    if (thickness_ != nullptr) connect(thickness_, &QLineEdit::textChanged, this, &ExportDialog::update);
+    update();
+}
+
+std::optional<ExportOptions> ExportDialog::options() const {
+    ExportOptions options = question_.preset;
+    options.choices.surface = static_cast<DevelopedSurface>(surface_->currentData().toInt());
+    if (thickness_ != nullptr &&
+        !readPlateThickness(thickness_->text().toStdString(), options.choices.plateThickness))
+        return std::nullopt;
+    if (question_.dxf) {
+        options.files.version = static_cast<cad::DxfVersion>(version_->currentData().toInt());
+        options.files.cutOnly = cutOnly_->isChecked();
+        options.files.perPiece = perPiece_->isChecked();
+    }
+    return options;
+}
+
+void ExportDialog::update() {
+    const std::optional<ExportOptions> chosen = options();
+    ok_->setEnabled(chosen.has_value());
+    if (!chosen) {
+        sizes_->setText(QStringLiteral("板厚须为大于 0 的数（单位 mm），或者不填。"));
+        return;
+    }
+    const std::string sizes = question_.sizes ? question_.sizes(chosen->choices) : std::string();
+    sizes_->setText(QString::fromStdString(sizes.empty() ? "展开面：" + surfaceName(*chosen->choices.surface) : sizes));
+}
+
+std::optional<ExportOptions> askExportOptions(QWidget* parent, const ExportQuestion& question) {
+    if (handler) return handler(question);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return question.preset;
+    ExportDialog dialog(parent, question);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.options();
+}
+
+ExportOptionsHandler setExportOptionsHandler(ExportOptionsHandler replacement) {
+    ExportOptionsHandler previous = std::move(handler);
+    handler = std::move(replacement);
+    return previous;
+}
+
+}  // namespace korvel
