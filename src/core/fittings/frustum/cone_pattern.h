@@ -37,8 +37,9 @@
 // short of pi times its diameter by about the gap, far below any kerf.
 //
 // Checks: the developed big arc against pi (D - t), the small arc against
-// pi (d - t) (D, d the outer diameters as typed), and both seam edges against
-// the slant length.
+// pi (d - t) (D, d the outer diameters as typed; on a surface an export
+// chose, pi D and pi d of that surface), and both seam edges against the
+// slant length.
 
 #include <string>
 
