@@ -45,7 +45,7 @@ TEST(TemplateLayout, RefusedInputsAndTooManyPagesGiveAMessageAndNoPages) {
     ASSERT_TRUE(refused.rejected());
     ASSERT_FALSE(refused.rejection.effects.empty());
     EXPECT_EQ(std::get<ShowMessage>(refused.rejection.effects.front()).text,
-              "钢板厚度不小于小端口外径，小端口没有中径，不能生成展开图！");
+              "钢板厚度不小于小端口外径的一半，端口没有内表面，不能生成展开图！");
     EXPECT_TRUE(refused.tiles.pages.empty());
 
     const PrintedTemplate huge = presetTemplate("cone", "A4", {{"Text1(0)", "20000"}, {"Text1(1)", "30000"}});

@@ -68,7 +68,7 @@ TEST_F(DxfCommandLine, ARefusedInputPrintsTheWindowsMessageExitsTwoAndWritesNoth
         {{"ytee", "L=100"}, "korvel: 请您正确输入管道长度，管道长度必须大于斜接口到中心点的距离，否则展开图无法下料！\n"},
         {{"rect-frustum", "H=0"}, "korvel: 上下端口垂直高为0，各面展开后首尾重合，不能生成展开图！\n"},
         {{"transition-round-top", "N=18"}, "korvel: 展开图的等份数必须是4的整数倍！\n"},
-        {{"cone", "t=500"}, "korvel: 钢板厚度不小于小端口外径，小端口没有中径，不能生成展开图！\n"},
+        {{"cone", "t=500"}, "korvel: 钢板厚度不小于小端口外径的一半，端口没有内表面，不能生成展开图！\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1]);

@@ -104,7 +104,7 @@ TEST_F(PdfCommandLine, ARefusedInputPrintsTheWindowsMessageExitsTwoAndWritesNoth
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"elbow", "D=0"}, "korvel: 管道外径必须大于零！\n"},
         {{"tee", "Ls=0"}, "korvel: 请您正确输入支管短边，支管短边必须大于零，否则展开图无法下料！\n"},
-        {{"cone", "t=500"}, "korvel: 钢板厚度不小于小端口外径，小端口没有中径，不能生成展开图！\n"},
+        {{"cone", "t=500"}, "korvel: 钢板厚度不小于小端口外径的一半，端口没有内表面，不能生成展开图！\n"},
         {{"cone", "small=20000", "big=30000"},
          "korvel: 1:1 样板要 202 行 × 173 列的 A4 纸，超过 1000 页。请选更大的纸张，或导出展开图（DXF）。\n"},
     };

@@ -132,7 +132,7 @@ TEST_F(TemplateCommand, RefusedInputsGetTheWindowsOwnMessagesAndNoQuestions) {
     saveTo(dir_ / "refused.pdf");
     print();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "钢板厚度不小于小端口外径，小端口没有中径，不能生成展开图！");
+    EXPECT_EQ(dialogs.messages[0].text, "钢板厚度不小于小端口外径的一半，端口没有内表面，不能生成展开图！");
     EXPECT_TRUE(presets.empty()) << "no paper question for inputs that give no pattern";
     EXPECT_TRUE(dialogs.suggestions.empty());
     EXPECT_TRUE(fs::is_empty(dir_));

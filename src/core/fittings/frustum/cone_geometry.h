@@ -29,6 +29,9 @@ struct ConeInputs {
     double h = 0;      // vertical height between the ends (cone: base to apex)
     double t = 0;      // plate thickness
     int digits = 0;    // decimals of the listed values
+    // The diameters are already those of the surface an export develops, t 0:
+    // the pattern's checks then name the diameters as they are.
+    bool onSurface = false;
 };
 
 enum class ConeFault { None, NoBigEnd, SmallEnd, OutOfRange };

@@ -168,8 +168,11 @@ FlatPattern frustumPattern(const ConeGeometry& g) {
 
     FlatPattern pattern;
     pattern.fitting = "正心圆锥台";
-    pattern.checks.push_back({"大圆弧展开弧长 / π(D−t)", kPi * g.D, runLength(big)});
-    pattern.checks.push_back({"小圆弧展开弧长 / π(d−t)", kPi * g.d, runLength(small)});
+    const bool onSurface = g.in.onSurface;
+    pattern.checks.push_back(
+        {onSurface ? "大圆弧展开弧长 / πD" : "大圆弧展开弧长 / π(D−t)", kPi * g.D, runLength(big)});
+    pattern.checks.push_back(
+        {onSurface ? "小圆弧展开弧长 / πd" : "小圆弧展开弧长 / π(d−t)", kPi * g.d, runLength(small)});
     pattern.checks.push_back({"接缝上边长 / 展开斜边实长", r.L, distance(upperInner, upperOuter)});
     pattern.checks.push_back({"接缝下边长 / 展开斜边实长", r.L, distance(lowerInner, lowerOuter)});
     pattern.pieces.push_back(std::move(piece));
@@ -214,7 +217,8 @@ FlatPattern plainConePattern(const ConeGeometry& g) {
 
     FlatPattern pattern;
     pattern.fitting = "正心圆锥体";
-    pattern.checks.push_back({"圆弧展开弧长 / π(D−t)", kPi * g.D, runLength(big)});
+    pattern.checks.push_back(
+        {g.in.onSurface ? "圆弧展开弧长 / πD" : "圆弧展开弧长 / π(D−t)", kPi * g.D, runLength(big)});
     pattern.checks.push_back({"接缝上边长 / 展开斜边实长", c.S, distance(s.apex, point(big[0]))});
     pattern.checks.push_back({"接缝下边长 / 展开斜边实长", c.S, distance(s.apex, point(big[4]))});
     pattern.pieces.push_back(std::move(piece));

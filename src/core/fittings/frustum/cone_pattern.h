@@ -43,9 +43,10 @@
 // the small arc then runs short of pi times its diameter by about the gap.
 //
 // Checks: the developed big arc against pi (D - t), the small arc against
-// pi (d - t) (D, d the outer diameters as typed), and both seam edges against
-// the slant length; for a whole ring or disc, the circles and the width from
-// the hole to the big circle (the disc's radius) against the slant length.
+// pi (d - t) (D, d the outer diameters as typed; on a surface an export
+// chose, pi D and pi d of that surface), and both seam edges against the
+// slant length; for a whole ring or disc, the circles and the width from the
+// hole to the big circle (the disc's radius) against the slant length.
 
 #include <string>
 

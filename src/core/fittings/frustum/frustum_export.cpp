@@ -1,6 +1,7 @@
 #include "core/fittings/frustum/frustum_export.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/checks.h"
 #include "core/fittings/frustum/cone_commands.h"
@@ -9,6 +10,7 @@
 #include "core/fittings/frustum/rect_frustum_commands.h"
 #include "core/fittings/frustum/rect_frustum_pattern.h"
 #include "core/numbers.h"
+#include "core/surface_sizes.h"
 
 namespace korvel {
 namespace {
@@ -34,6 +36,12 @@ std::string faultBox(RectFrustumPatternFault fault, const RectFrustumInputs& in)
     return "";
 }
 
+// The refusal of a surface that cannot be developed, at the thickness box
+// (empty: none).
+PatternExport surfaceRefused(const std::string& message, const std::string& box) {
+    return refusedExport(refusal(message, "", box));
+}
+
 void renameInput(std::vector<TypedInput>& inputs, const std::string& symbol, const std::string& caption) {
     for (TypedInput& in : inputs)
         if (in.symbol == symbol) in.caption = caption;
@@ -41,7 +49,7 @@ void renameInput(std::vector<TypedInput>& inputs, const std::string& symbol, con
 
 }  // namespace
 
-PatternExport rectFrustumPatternExport(const FormState& state, const ExportChoices& /*choices*/) {
+PatternExport rectFrustumPatternExport(const FormState& state, const ExportChoices& choices) {
     if (const auto refused = checkRectFrustum(state)) return refusedExport(*refused);
     const RectFrustumInputs in = readRectFrustumInputs(state);
     const RectFrustumGeometry g = computeRectFrustum(in);
@@ -53,7 +61,19 @@ PatternExport rectFrustumPatternExport(const FormState& state, const ExportChoic
         rectFrustumPlan(in, rectFrustumPlanScale(state, in), &planFault);
         if (const auto refused = faultRefusal(planFault)) return refusedExport(*refused);
     }
-    RectFrustumPattern developed = rectFrustumPattern(g);
+    // The window has no thickness box: only the export's plate thickness.
+    const SurfaceChoice chosen = chooseSurface(choices, 0);
+    if (!chosen.refusal.empty()) return surfaceRefused(chosen.refusal, "");
+    const bool typed = chosen.surface == DevelopedSurface::Typed;
+    // Every side is an inner one; on a chosen surface each grows alike, and
+    // the offsets and the height stay as typed.
+    RectFrustumInputs onSurface = in;
+    for (double* side : {&onSurface.A, &onSurface.B, &onSurface.a, &onSurface.b})
+        if (!typed) *side = sizeOn(chosen.surface, *side, MeasuredOn::Inside, chosen.t);
+    const RectFrustumGeometry developedOn = typed ? g : computeRectFrustum(onSurface);
+    if (!typed)
+        if (const auto refused = faultRefusal(developedOn.fault)) return refusedExport(*refused);
+    RectFrustumPattern developed = rectFrustumPattern(developedOn);
     if (developed.fault != RectFrustumPatternFault::None)
         return refusedExport(refusal(rectFrustumPatternMessage(developed.fault), "", faultBox(developed.fault, in)));
 
@@ -64,19 +84,53 @@ PatternExport rectFrustumPatternExport(const FormState& state, const ExportChoic
     renameInput(e.inputs, "dir", "偏心方位：");
     if (in.south) renameInput(e.inputs, "n", "纵边向南偏心：");
     e.rounding = roundingText(design, state);
-    e.surface = "内表面，按内边长展开（不计板厚）";
-    e.thickness.assign(e.pattern.pieces.size(), 0);
+    nameSurface(e, chosen, "内表面，按内边长展开（不计板厚）",
+                {{"A", "大端横向内边长", in.A, MeasuredOn::Inside},
+                 {"B", "大端纵向内边长", in.B, MeasuredOn::Inside},
+                 {"a", "小端横向内边长", in.a, MeasuredOn::Inside},
+                 {"b", "小端纵向内边长", in.b, MeasuredOn::Inside}});
+    // The runs between the ends' sides, and with them every height and joint,
+    // stay as listed unless rounding moves them.
+    const std::vector<std::string> stations = rectFrustumListing(developedOn);
+    if (!typed && stations != rectFrustumListing(g))
+        e.stationTable.push_back(stationLine(e.pattern.pieces.front().name, stations));
+    e.thickness.assign(e.pattern.pieces.size(), chosen.t);
     e.fileName = "矩方锥台展开图_" + numberText(in.A) + "x" + numberText(in.B) + "_" + numberText(in.a) + "x" +
                  numberText(in.b) + "_H" + numberText(in.H) + ".dxf";
     return e;
 }
 
-PatternExport conePatternExport(const FormState& state, const ExportChoices& /*choices*/) {
+PatternExport conePatternExport(const FormState& state, const ExportChoices& choices) {
     if (const auto refused = checkCone(state)) return refusedExport(*refused);
     const ConeInputs in = readConeInputs(state);
     const ConeGeometry g = computeCone(in);
     if (const auto refused = faultRefusal(g.fault)) return refusedExport(*refused);
-    ConePattern developed = conePattern(g);
+    const SurfaceChoice chosen = chooseSurface(choices, in.t);
+    // The thickness box, where the window shows it.
+    const std::string thicknessBox = state.text("Combo1") == kConeVariant ? "" : box(3);
+    if (!chosen.refusal.empty()) return surfaceRefused(chosen.refusal, thicknessBox);
+    const bool typed = chosen.surface == DevelopedSurface::Typed;
+
+    // Both diameters are outer ones; the listing develops them less the
+    // thickness box (the mean surface when the box holds the plate's
+    // thickness), a chosen surface less what lies outside it.
+    ConeGeometry developedOn = g;
+    if (!typed) {
+        const auto noInside = [&](const char* end) {
+            return surfaceRefused(std::string("钢板厚度不小于") + end + "的一半，端口没有内表面，不能生成展开图！",
+                                  thicknessBox);
+        };
+        if (!g.cone && !leavesInside(in.small, MeasuredOn::Outside, chosen.t)) return noInside("小端口外径");
+        if (!leavesInside(in.big, MeasuredOn::Outside, chosen.t)) return noInside("大端口外径");
+        ConeInputs onSurface = in;
+        onSurface.big = sizeOn(chosen.surface, in.big, MeasuredOn::Outside, chosen.t);
+        onSurface.small = g.cone ? 0 : sizeOn(chosen.surface, in.small, MeasuredOn::Outside, chosen.t);
+        onSurface.t = 0;
+        onSurface.onSurface = true;
+        developedOn = computeCone(onSurface);
+        if (const auto refused = faultRefusal(developedOn.fault)) return refusedExport(*refused);
+    }
+    ConePattern developed = conePattern(developedOn);
     if (developed.fault != ConePatternFault::None)
         return refusedExport(refusal(conePatternMessage(developed.fault), "",
                                      developed.fault == ConePatternFault::NoSmallEnd ? box(3) : std::string()));
@@ -94,8 +148,20 @@ PatternExport conePatternExport(const FormState& state, const ExportChoices& /*c
         renameInput(e.inputs, "h", "输入锥体垂直高：");
     }
     e.rounding = roundingText(design, state);
-    e.surface = "钢板中性层，按外径减板厚的中径展开";
-    e.thickness.assign(e.pattern.pieces.size(), in.t > 0 ? in.t : 0);
+    std::vector<TypedSize> sizes{{"D", "大端口外径", in.big, MeasuredOn::Outside}};
+    if (!g.cone) sizes.push_back({"d", "小端口外径", in.small, MeasuredOn::Outside});
+    nameSurface(e, chosen, "钢板中性层，按外径减板厚的中径展开", sizes);
+    // The listing's own diameters are the typed ones less the thickness box:
+    // the mean surface of the box's thickness is the listed one.
+    const auto stations = [cone = g.cone](const ConeGeometry& on) {
+        const ConeListing l = coneListing(on);
+        return cone ? std::vector<std::string>{l.bigRadius, l.angle, l.bigChord, l.apexHeight}
+                    : std::vector<std::string>{l.slant,    l.bigRadius,  l.smallRadius, l.angle,
+                                               l.bigChord, l.smallChord, l.apexHeight};
+    };
+    if (!typed && stations(developedOn) != stations(g))
+        e.stationTable.push_back(stationLine(e.pattern.pieces.front().name, stations(developedOn)));
+    e.thickness.assign(e.pattern.pieces.size(), chosen.t);
     const bool cone = in.small == 0;
     e.fileName = (cone ? "圆锥展开图_D" + numberText(in.big)
                        : "圆锥台展开图_D" + numberText(in.big) + "_d" + numberText(in.small)) +

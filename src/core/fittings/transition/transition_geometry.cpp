@@ -223,7 +223,7 @@ TransitionGeometry computeRoundTop(const TransitionInputs& in) {
     const double en = in.south ? -in.e : in.e;
     const double a2 = in.a / 2, b2 = in.b / 2, H = in.H;
     // The chord is measured on the mean diameter.
-    g.yn = (in.D + in.t) * std::sin(radians(g.alpha / 2));
+    g.yn = in.edgeDiameter() * std::sin(radians(g.alpha / 2));
     g.h1 = std::sqrt(sq(a2 + in.ew - r) + sq(H));
     g.h2 = std::sqrt(sq(b2 + en - r) + sq(H));
     g.h3 = std::sqrt(sq(a2 - in.ew - r) + sq(H));
@@ -256,8 +256,8 @@ TransitionGeometry computeRectTop(const TransitionInputs& in) {
         g.fault = TransitionFault::Divisions;
         return g;
     }
-    // The horizontal side is taken a thousandth of a millimetre longer.
-    const double a1 = in.a + 0.001;
+    // The window takes the horizontal side a thousandth of a millimetre longer.
+    const double a1 = in.onSurface ? in.a : in.a + 0.001;
     g.exact.a = a1;
     g.s = chooseScale(in.D, in.previousScale, std::max(a1, in.b), rectTopScale);
     g.alpha = 360 / in.n;
@@ -265,7 +265,7 @@ TransitionGeometry computeRectTop(const TransitionInputs& in) {
 
     const double R = in.D / 2, H = in.H;
     const double a2 = a1 / 2, b2 = in.b / 2, ew = in.ew, e = in.e;
-    g.yn = (in.t + in.D) * std::sin(radians(g.alpha / 2));
+    g.yn = in.edgeDiameter() * std::sin(radians(g.alpha / 2));
 
     // The corners in plan from the circle's centre, the rectangle moved ew
     // west and e north; the south direction is the mirror image and only

@@ -44,7 +44,7 @@ struct TransitionInputs {
     double b = 0;   // rectangle's north-south inner side
     double D = 0;   // circle's inner diameter
     double H = 0;   // vertical height between the two openings
-    double t = 0;   // plate thickness: the chord is measured on D + t
+    double t = 0;   // plate thickness: the window measures the chord on D + t
     double ew = 0;  // offset towards the west, as typed
     double e = 0;   // offset towards the north, or towards the south when `south`
     bool south = false;
@@ -52,6 +52,14 @@ struct TransitionInputs {
     int digits = 0;  // decimals of every listed value
     // The scale of the window's last computation; none before the first one.
     std::optional<double> previousScale;
+    // The sides and the diameter are already those of the surface an export
+    // develops: the rect top's side is taken as it is (no 0.001 added) and
+    // the round edge lies on D itself, t only the plate's thickness.
+    bool onSurface = false;
+
+    // The diameter the round edge is developed on and the chord yn measured:
+    // the window's mean circle D + t, or on a surface D.
+    double edgeDiameter() const { return onSurface ? D : D + t; }
 };
 
 enum class TransitionFault { None, Divisions, OutOfRange };

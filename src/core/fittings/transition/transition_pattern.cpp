@@ -132,7 +132,7 @@ public:
         std::vector<Point2> stations(static_cast<size_t>(g_.quarter) + 1);
         stations[static_cast<size_t>(from)] = start;
         const int step = to > from ? 1 : -1;
-        const double meanRadius = (g_.in.D + g_.in.t) / 2;
+        const double meanRadius = g_.in.edgeDiameter() / 2;
         const Point2 first = start - corner;
         const double firstLength = std::hypot(first.x, first.y);
         if (!(firstLength > 0)) {
@@ -251,7 +251,7 @@ TransitionPatternFault checkInputs(const TransitionGeometry& g) {
     if (g.fault != TransitionFault::None) return TransitionPatternFault::Geometry;
     const TransitionInputs& in = g.in;
     if (in.n < 4 || std::fmod(in.n, 4) != 0) return TransitionPatternFault::Divisions;
-    if (!(in.a > 0 && in.b > 0 && in.D > 0 && in.H > 0 && in.D + in.t > 0))
+    if (!(in.a > 0 && in.b > 0 && in.D > 0 && in.H > 0 && in.edgeDiameter() > 0))
         return TransitionPatternFault::Dimensions;
     return TransitionPatternFault::None;
 }
@@ -375,13 +375,27 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     double largest = 0;
     for (const Measure& measure : layout.measures())
         largest = std::max(largest, std::fabs(distance(measure.from, measure.to) - measure.stands));
-    // The stations of each division, one after the other round the edge.
+    // The window's figures: the straight distance between neighbouring
+    // stations that differs most from its chord yn.
     double chord = g.exact.yn;
     for (const auto* stations : {&westSide.southFan, &westSide.northFan, &eastSide.southFan, &eastSide.northFan})
         for (size_t i = 1; i < stations->size(); ++i) {
             const double d = distance((*stations)[i - 1], (*stations)[i]);
             if (std::fabs(d - g.exact.yn) > std::fabs(chord - g.exact.yn)) chord = d;
         }
+    // On a surface: the round edge between neighbouring stations, along its
+    // arcs, that differs most from the surface circle's arc pi D / N between
+    // them (kTransitionCurvePoints arcs to a division).
+    const double division = std::numbers::pi * g.in.D / g.in.n;
+    double spacing = division;
+    for (size_t k = 0; k + kTransitionCurvePoints < roundEdge.vertices.size(); k += kTransitionCurvePoints) {
+        Polyline run{{roundEdge.vertices.begin() + static_cast<std::ptrdiff_t>(k),
+                      roundEdge.vertices.begin() + static_cast<std::ptrdiff_t>(k + kTransitionCurvePoints + 1)},
+                     false};
+        run.vertices.back().bulge = 0;
+        const double d = polylineLength(run);
+        if (std::fabs(d - division) > std::fabs(spacing - division)) spacing = d;
+    }
     const double straightEdge = distance(seamFootWest, nw) + distance(nw, sw) + distance(sw, se) + distance(se, ne) +
                                 distance(ne, seamFootEast);
 
@@ -389,9 +403,14 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     pattern.fitting = rectTop ? "矩方形天方地圆" : "矩方形天圆地方";
     pattern.pieces.push_back(std::move(piece));
     pattern.checks.push_back({"三角形各边与实长最大差", 0, largest});
-    pattern.checks.push_back({"圆口展开长度 / π(D+t)", std::numbers::pi * (g.in.D + g.in.t), polylineLength(roundEdge)});
+    const bool onSurface = g.in.onSurface;
+    pattern.checks.push_back({onSurface ? "圆口展开长度 / πD" : "圆口展开长度 / π(D+t)",
+                              std::numbers::pi * g.in.edgeDiameter(), polylineLength(roundEdge)});
     pattern.checks.push_back({"矩方口直边总长 / 2(a+b)", 2 * g.in.a + 2 * g.in.b, straightEdge});
-    pattern.checks.push_back({"展开后相邻等分点直线距离", g.exact.yn, chord, "弦长yn为"});
+    if (onSurface)
+        pattern.checks.push_back({"展开后相邻等分点间圆口弧长 / πD/N", division, spacing});
+    else
+        pattern.checks.push_back({"展开后相邻等分点直线距离", g.exact.yn, chord, "弦长yn为"});
     return result;
 }
 

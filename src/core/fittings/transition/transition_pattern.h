@@ -24,14 +24,19 @@
 // developed as cones: every point of the round edge lies at its corner line's
 // true length from the corner (the listing's m, j, L, k at the stations,
 // unrounded), and the corner line turns as the edge runs along the mean
-// circle. The corner lines and heights are true lengths on the inner
-// dimensions, as listed; the round edge is developed on the mean diameter
-// D + t, on which the listed chord yn = (D + t) sin(180 / N) is measured:
-// rolled up, the plate's middle layer has the circumference of the mean circle
-// and the opening its inner diameter D. The stations then lie a little more
-// than yn apart in a straight line on the pattern (the straight chord cuts
-// across the rolled plate; stepped off with yn, the round edge comes out short
-// of pi (D + t) by the sum of those differences).
+// circle. With the window's figures the corner lines and heights are true
+// lengths on the inner dimensions, as listed, while the round edge is
+// developed on the mean diameter D + t: two surfaces in one piece. On a
+// surface an export chooses (TransitionInputs::onSurface: sides and diameter
+// of that surface, the edge on D itself) the fans are the true cones of that
+// one surface: every corner line its true length, and the round edge between
+// neighbouring stations pi D / N long, the circle's own arc between them.
+// Either way the stations lie further apart on the pattern than the listed
+// chord yn = (D + t) sin(180 / N): yn is the straight distance through space,
+// where the plate between two stations is curved; on the flat plate they lie
+// the arc apart along the edge and a little less in a straight line (the
+// developed edge bends less than the circle does in space). Stepped off with
+// yn, the round edge would come out short by those differences.
 //
 // The round edge is cut in arcs, kTransitionCurvePoints to a division, each
 // through two developed points and the developed point halfway between them.
@@ -46,10 +51,11 @@
 //
 // Checks: the largest difference between a developed length (every triangle
 // side, corner line, height line and seam half) and the length it stands for;
-// the developed round edge (along its arcs) against pi (D + t); the straight
-// edges' total against the rectangle's perimeter 2a + 2b as typed; the
-// straight distance between neighbouring stations that differs most from yn,
-// against yn.
+// the developed round edge (along its arcs) against pi (D + t), on a surface
+// pi D; the straight edges' total against the rectangle's perimeter 2a + 2b
+// of the sides developed; with the window's figures the straight distance between neighbouring
+// stations that differs most from yn, against yn, on a surface the round edge
+// between neighbouring stations that differs most from pi D / N, against it.
 
 #include <string>
 

@@ -68,10 +68,15 @@ TEST(ConeExport, TheConeVariantQuotesOnlyTheRowsItShows) {
 TEST(ConeExport, APlateAsThickAsTheSmallEndIsRefusedAtTheThickness) {
     FormState state = coneDesign().presetState();
     state.texts["Text1(3)"] = "500";
-    const PatternExport e = conePatternExport(state, {});
+    const PatternExport e = conePatternExport(state, {DevelopedSurface::Typed, {}});
     ASSERT_TRUE(e.rejected());
     EXPECT_EQ(e.rejection.effects,
               (std::vector<Effect>{error("钢板厚度不小于小端口外径，小端口没有中径，不能生成展开图！"),
+                                   FocusBox{"Text1(3)"}}));
+    // On a surface of the plate, half as thick already leaves no inside.
+    state.texts["Text1(3)"] = "250";
+    EXPECT_EQ(conePatternExport(state, {}).rejection.effects,
+              (std::vector<Effect>{error("钢板厚度不小于小端口外径的一半，端口没有内表面，不能生成展开图！"),
                                    FocusBox{"Text1(3)"}}));
     state.texts["Text1(3)"] = "";
     EXPECT_EQ(std::get<ShowMessage>(conePatternExport(state, {}).rejection.effects[0]).text,
