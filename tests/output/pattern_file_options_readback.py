@@ -3,7 +3,7 @@
 Usage: pattern_file_options_readback.py KORVEL OUTDIR
 
 For every fitting's presets writes, with `korvel dxf`, the R2000 file (the
-surface as typed: today's bytes, as tools/same_output.sha256 holds them), the
+preset's file, as tools/same_output.sha256 holds it), the
 R12 file, each with --cut-only, and R12 with --per-piece; and checks that each
 audits clean, that R12 holds no handles, no objects and no light-weight
 polylines, that both releases hold the same entities on each layer with the
@@ -82,9 +82,9 @@ def main():
     manifest = dict(reversed(line.split()) for line in open(MANIFEST, encoding="utf-8"))
     for fitting in FITTINGS:
         path = lambda name: os.path.join(out, f"{fitting}-{name}.dxf")  # noqa: E731
-        run(korvel, fitting, "surface=typed", "--dxf", "R2000", "-o", path("r2000"))
+        run(korvel, fitting, "--dxf", "R2000", "-o", path("r2000"))
         digest = hashlib.sha256(open(path("r2000"), "rb").read()).hexdigest()
-        check(digest == manifest.get(f"dxf-{fitting}.dxf"), f"{fitting}: surface=typed R2000 is not today's file")
+        check(digest == manifest.get(f"dxf-{fitting}.dxf"), f"{fitting}: --dxf R2000 is not the preset's file")
         run(korvel, fitting, "--dxf=R12", "-o", path("r12"))
         run(korvel, fitting, "--cut-only", "-o", path("cut"))
         run(korvel, fitting, "--dxf", "R12", "--cut-only", "-o", path("r12-cut"))

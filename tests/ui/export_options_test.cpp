@@ -54,7 +54,7 @@ TEST_F(ExportOptionsCommandLine, BadChoicesExitOneSayWhyAndWriteNothing) {
 }
 
 TEST_F(ExportOptionsCommandLine, StandardOutputHoldsTheFileAloneAndPiecesAreListed) {
-    const testing::ProgramRun file = testing::runKorvel("dxf cone surface=outside --dxf R12 -o -");
+    const testing::ProgramRun file = testing::runKorvel("dxf cone surface=outside plate-t=6 --dxf R12 -o -");
     ASSERT_EQ(file.status, kExitOk) << file.err;
     EXPECT_EQ(file.out.rfind("  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n", 0), 0u);
     EXPECT_TRUE(file.out.ends_with("  0\nEOF\n"));
