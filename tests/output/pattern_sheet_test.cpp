@@ -272,5 +272,41 @@ TEST(PatternSheet, RingIsItsCircleAndItsHole) {
     EXPECT_TRUE(weighed);
 }
 
+// The sizes a surface other than the typed ones was developed on follow the
+// surface's line, and a station table under its heading, cut after a comma
+// into lines of at most 80 characters.
+TEST(PatternSheet, TheDevelopedSizesAndStationsFollowTheSurface) {
+    PatternExport e = halfDisc();
+    e.developedSizes = {"中性层：D = 1110 mm（外径 1120 − 壁厚 10）"};
+    std::string stations = "  端节：L0 = 1";
+    for (int i = 1; i <= 40; ++i) stations += "，L" + std::to_string(i) + " = 1234.5";
+    e.stationTable = {stations, "  中节：L0 = 2"};
+    EXPECT_EQ(cad::titleBlockLines(e), cad::titleBlockLines(halfDisc())) << "the typed sizes: the listing holds";
+
+    e.developed = DevelopedSurface::Mean;
+    const std::vector<std::string> lines = cad::titleBlockLines(e);
+    ASSERT_EQ(lines[6], "展开面：外壁");
+    EXPECT_EQ(lines[7], "  中性层：D = 1110 mm（外径 1120 − 壁厚 10）");
+    EXPECT_EQ(lines[8], "放样尺寸（按中性层，不同于窗口列表）：");
+    // Characters, not bytes: a UTF-8 continuation byte starts none.
+    const auto characters = [](const std::string& line) {
+        return std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    };
+    std::string joined;
+    size_t i = 9;
+    for (; i < lines.size() && lines[i] != "  中节：L0 = 2"; ++i) {
+        EXPECT_LE(characters(lines[i]), 80) << lines[i];
+        if (lines[i + 1].starts_with("    L")) {
+            EXPECT_GT(characters(lines[i]), 60) << "full: " << lines[i];
+        }
+        EXPECT_TRUE(i == 9 || lines[i].starts_with("    L")) << lines[i];
+        joined += lines[i].substr(i == 9 ? 0 : 4);
+    }
+    EXPECT_EQ(joined, stations);
+    EXPECT_GT(i, 12u) << "cut into several lines";
+    ASSERT_LT(i + 1, lines.size());
+    EXPECT_EQ(lines[i + 1], "下料：半圆板 3 件，第二块 1 件");
+}
+
 }  // namespace
 }  // namespace korvel
