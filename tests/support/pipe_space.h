@@ -39,9 +39,8 @@ inline std::vector<std::pair<double, double>> generatorLines(const Piece& piece)
 
 // The piece's width along the girth.
 inline double girth(const Piece& piece) {
-    const auto [low, high] = std::minmax_element(piece.outline.vertices.begin(), piece.outline.vertices.end(),
-                                                 [](const Vertex& p, const Vertex& q) { return p.x < q.x; });
-    return high->x - low->x;
+    const auto [low, high] = std::ranges::minmax(piece.outline.vertices, {}, &Vertex::x);
+    return high.x - low.x;
 }
 
 }  // namespace korvel::testing
