@@ -85,9 +85,10 @@ def main():
         run(korvel, fitting, "surface=typed", "--dxf", "R2000", "-o", path("r2000"))
         digest = hashlib.sha256(open(path("r2000"), "rb").read()).hexdigest()
         check(digest == manifest.get(f"dxf-{fitting}.dxf"), f"{fitting}: surface=typed R2000 is not today's file")
-        run(korvel, fitting, "--dxf=R12", "-o", path("r12"))
-        run(korvel, fitting, "--cut-only", "-o", path("cut"))
-        run(korvel, fitting, "--dxf", "R12", "--cut-only", "-o", path("r12-cut"))
+        # Every variant on the typed sizes, the surface of today's file.
+        run(korvel, fitting, "surface=typed", "--dxf=R12", "-o", path("r12"))
+        run(korvel, fitting, "surface=typed", "--cut-only", "-o", path("cut"))
+        run(korvel, fitting, "surface=typed", "--dxf", "R12", "--cut-only", "-o", path("r12-cut"))
 
         _, msp, outlines = read(path("r2000"), f"{fitting} R2000")
         doc12, msp12, outlines12 = read(path("r12"), f"{fitting} R12")
@@ -105,7 +106,7 @@ def main():
             check(set(summary(cut)[0]) == {("POLYLINE", "CUT")}, f"{fitting} {name}: {summary(cut)[0]}")
             check([length(outline_points(o)) for o in cut_outlines] == lengths, f"{fitting} {name}: outlines")
 
-        listed = run(korvel, fitting, "--dxf", "R12", "--per-piece", "-o", path("pieces")).split("\n")[:-1]
+        listed = run(korvel, fitting, "surface=typed", "--dxf", "R12", "--per-piece", "-o", path("pieces")).split("\n")[:-1]
         check(len(listed) == len(outlines), f"{fitting} per piece: {listed}")
         for n, (piece, whole) in enumerate(zip(listed, lengths), start=1):
             check(os.path.basename(piece).startswith(f"{fitting}-pieces_{n}_"), f"{fitting}: piece file {piece}")
