@@ -1,5 +1,9 @@
 #include "core/export_choices.h"
 
+#include <algorithm>
+
+#include "core/numbers.h"
+
 namespace korvel {
 namespace {
 
@@ -34,6 +38,64 @@ std::optional<DevelopedSurface> surfaceFromKeyword(const std::string& keyword) {
     for (const SurfaceNames& s : kSurfaces)
         if (keyword == s.keyword) return s.surface;
     return std::nullopt;
+}
+
+double exportThickness(double windowThickness, const ExportChoices& choices) {
+    if (windowThickness > 0) return windowThickness;
+    if (choices.plateThickness && *choices.plateThickness > 0) return *choices.plateThickness;
+    return 0;
+}
+
+DevelopedSurface chosenSurface(const ExportChoices& choices, double thickness) {
+    if (choices.surface) return *choices.surface;
+    return thickness > 0 ? DevelopedSurface::Mean : DevelopedSurface::Typed;
+}
+
+double surfaceDiameter(DevelopedSurface surface, double outside, double t) {
+    switch (surface) {
+        case DevelopedSurface::Mean:
+            return outside - t;
+        case DevelopedSurface::Inside:
+            return outside - 2 * t;
+        case DevelopedSurface::Outside:
+        case DevelopedSurface::Typed:
+            break;
+    }
+    return outside;
+}
+
+std::string developedDiameterLine(DevelopedSurface surface, const std::string& symbol, const std::string& caption,
+                                  double outside, double t) {
+    std::string from = caption + " " + numberText(outside);
+    if (surface == DevelopedSurface::Mean) from += " − 壁厚 " + numberText(t);
+    if (surface == DevelopedSurface::Inside) from += " − 2 × 壁厚 " + numberText(t);
+    if (surface == DevelopedSurface::Typed) from = "按输入的" + from;
+    return surfaceName(surface) + "：" + symbol + " = " + numberText(surfaceDiameter(surface, outside, t)) + " mm（" +
+           from + "）";
+}
+
+std::string pipeSurfaceText(DevelopedSurface surface, const std::string& kept) {
+    if (surface == DevelopedSurface::Typed) return "管道外壁，按管道外径的圆周 πD 展开";
+    return surfaceName(surface) + "，按其直径的圆周 πD 展开；" + kept;
+}
+
+std::string thicknessMissingMessage(DevelopedSurface surface) {
+    return "按" + surfaceName(surface) + "展开需要板厚，请输入壁厚！";
+}
+
+std::string stationTableLine(const std::string& piece, const std::vector<std::string>& left,
+                             const std::vector<std::string>& right) {
+    std::string line = "  " + piece + "：";
+    bool first = true;
+    const auto add = [&](const std::string& station) {
+        // Some listings set their lines off with a blank.
+        line += (first ? "" : "，") + station.substr(std::min(station.size(), station.find_first_not_of(' ')));
+        first = false;
+    };
+    for (const std::string& s : left) add(s);
+    // The right box starts again with the middle station.
+    for (size_t i = left.empty() ? 0 : 1; i < right.size(); ++i) add(right[i]);
+    return line;
 }
 
 }  // namespace korvel

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace korvel {
 
@@ -34,5 +35,37 @@ std::string surfaceName(DevelopedSurface surface);
 // inside, typed; nothing for any other text.
 std::optional<DevelopedSurface> surfaceFromKeyword(const std::string& keyword);
 const char* surfaceKeyword(DevelopedSurface surface);
+
+// The plate thickness an export works with, mm: the window's own when it
+// gives one (more than 0), else the plater's, else 0 (none known).
+double exportThickness(double windowThickness, const ExportChoices& choices);
+
+// The surface an export develops: the plater's choice, else the mean surface
+// when a thickness is known (more than 0), else the sizes as typed.
+DevelopedSurface chosenSurface(const ExportChoices& choices, double thickness);
+
+// The diameter of `surface` of a pipe typed by its outside diameter, mm,
+// with plate thickness t: mean D - t, outside D, inside D - 2t; as typed, D.
+double surfaceDiameter(DevelopedSurface surface, double outside, double t);
+
+// What an export makes of a typed outside diameter, shown before it writes and
+// in the title block: "中性层：D = 1110 mm（外径 1120 − 壁厚 10）", with the
+// diameter's symbol and its caption ("外径", "支管外径").
+std::string developedDiameterLine(DevelopedSurface surface, const std::string& symbol, const std::string& caption,
+                                  double outside, double t);
+
+// The title block's surface of a pipe developed by its girth: as typed,
+// "管道外壁，按管道外径的圆周 πD 展开"; else the surface's name, its girth and
+// `kept`, what stays as the window has it.
+std::string pipeSurfaceText(DevelopedSurface surface, const std::string& kept);
+
+// The message that refuses a surface other than the typed sizes chosen with
+// no thickness known: "按中性层展开需要板厚，请输入壁厚！".
+std::string thicknessMissingMessage(DevelopedSurface surface);
+
+// One line of an export's station table: "  端节：L0 = 423，L1 = 431，…".
+// `left` and `right` are a listing's two boxes, the middle station in both.
+std::string stationTableLine(const std::string& piece, const std::vector<std::string>& left,
+                             const std::vector<std::string>& right);
 
 }  // namespace korvel

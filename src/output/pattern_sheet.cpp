@@ -99,6 +99,28 @@ std::size_t characterCount(std::string_view utf8) {
     return count;
 }
 
+// A station table's line cut after a "，" into lines of at most
+// kStationLineChars characters, the later ones indented under the first's
+// stations: a table of a thousand stations stays readable in the file and on
+// the printed page.
+constexpr std::size_t kStationLineChars = 80;
+std::vector<std::string> wrappedStations(const std::string& line) {
+    static const std::string kComma = "，";
+    const std::size_t indent = line.size() - line.substr(line.find_first_not_of(' ')).size() + 2;
+    std::vector<std::string> lines{""};
+    std::size_t from = 0;
+    while (from < line.size()) {
+        std::size_t comma = line.find(kComma, from);
+        const std::size_t end = comma == std::string::npos ? line.size() : comma + kComma.size();
+        const std::string piece = line.substr(from, end - from);
+        if (characterCount(lines.back()) > indent && characterCount(lines.back() + piece) > kStationLineChars)
+            lines.push_back(std::string(indent, ' '));
+        lines.back() += piece;
+        from = end;
+    }
+    return lines;
+}
+
 std::string checkLine(const PatternCheck& check) {
     // A check that states a largest difference has nothing to stand against.
     if (check.expected == 0 && check.what.find("差") != std::string::npos)
@@ -157,6 +179,14 @@ std::vector<TitleLine> titleBlock(const PatternExport& e) {
     for (const TypedInput& in : e.inputs) lines.push_back(inputLine(in));
     own("圆整：" + e.rounding);
     own("展开面：" + e.surface);
+    // What the export made of the typed sizes, and the stations to mark
+    // where they are not the window's; the sizes as typed need neither.
+    if (e.developed != DevelopedSurface::Typed) {
+        for (const std::string& size : e.developedSizes) own("  " + size);
+        if (!e.stationTable.empty()) own("放样尺寸（按" + surfaceName(e.developed) + "，不同于窗口列表）：");
+        for (const std::string& stations : e.stationTable)
+            for (std::string& line : wrappedStations(stations)) own(std::move(line));
+    }
     std::string cut = "下料：";
     for (size_t i = 0; i < p.pieces.size(); ++i)
         cut += (i > 0 ? "，" : "") + p.pieces[i].name + " " + numberText(p.pieces[i].count) + " 件";

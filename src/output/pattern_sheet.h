@@ -4,8 +4,11 @@
 // side, left to right in the pattern's order, their boxes (outline, marks,
 // labels and name) a gap apart on the base line y = 0, and the title block
 // below it from x = 0: the fitting, every input as typed, the rounding, the
-// surface the pattern is developed on, the pieces to cut, the pattern's
-// checks, each piece's area and weight and the marking lines' legend.
+// surface the pattern is developed on (on any surface but the sizes as typed
+// with the diameters it used and, where they differ from the window's
+// listing, the station table to mark, long lines cut after a comma), the
+// pieces to cut, the pattern's checks, each piece's area and weight and the
+// marking lines' legend.
 
 #include <string>
 #include <vector>

@@ -121,10 +121,11 @@ def main():
 
         if fitting == "elbow":
             # Both sections are as long as the circumference, the end section
-            # standing on it.
+            # standing on it: of the mean surface, 1120 less the 10 mm wall.
             for o in outlines:
                 box = bbox.extents([o])
-                check(abs(box.size.x - math.pi * 1120) < 0.01, f"{label}: section length {box.size.x}")
+                check(abs(box.size.x - math.pi * 1110) < 0.01, f"{label}: section length {box.size.x}")
+            check("  中性层：D = 1110 mm（外径 1120 − 壁厚 10）" in texts, f"{label}: developed diameter")
             check("  弯头节数：4 节" in texts and "下料：端节 2 件，中节 2 件" in texts, f"{label}: counts")
         if fitting == "cone" and "variant=cone" not in options:
             # Big arc pi (D - t), small arc pi (d - t), two slant edges.

@@ -272,5 +272,27 @@ TEST(PatternSheet, RingIsItsCircleAndItsHole) {
     EXPECT_TRUE(weighed);
 }
 
+// The sizes a surface other than the typed ones was developed on follow the
+// surface's line, then a station table under its heading, cut after a comma.
+TEST(PatternSheet, TheDevelopedSizesAndStationsFollowTheSurface) {
+    PatternExport e = halfDisc();
+    e.developedSizes = {"中性层：D = 1110 mm（外径 1120 − 壁厚 10）"};
+    std::string stations = "  端节：L0 = 1";
+    for (int i = 1; i <= 40; ++i) stations += "，L" + std::to_string(i) + " = 1234.5";
+    e.stationTable = {stations};
+    EXPECT_EQ(cad::titleBlockLines(e), cad::titleBlockLines(halfDisc())) << "the typed sizes: the listing holds";
+
+    e.developed = DevelopedSurface::Mean;
+    const std::vector<std::string> lines = cad::titleBlockLines(e);
+    EXPECT_EQ(lines[7], "  中性层：D = 1110 mm（外径 1120 − 壁厚 10）");
+    EXPECT_EQ(lines[8], "放样尺寸（按中性层，不同于窗口列表）：");
+    // At most 80 characters: "  端节：L0 = 1，" and 5 of 12; 4 blanks and 6
+    // of 12 or 13; then 5 of 13 a line.
+    EXPECT_EQ(lines[9], "  端节：L0 = 1，L1 = 1234.5，L2 = 1234.5，L3 = 1234.5，L4 = 1234.5，L5 = 1234.5，");
+    EXPECT_EQ(lines[10], "    L6 = 1234.5，L7 = 1234.5，L8 = 1234.5，L9 = 1234.5，L10 = 1234.5，L11 = 1234.5，");
+    EXPECT_EQ(lines[16], "    L37 = 1234.5，L38 = 1234.5，L39 = 1234.5，L40 = 1234.5");
+    EXPECT_EQ(lines[17], "下料：半圆板 3 件，第二块 1 件");
+}
+
 }  // namespace
 }  // namespace korvel

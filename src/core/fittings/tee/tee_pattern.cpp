@@ -87,10 +87,11 @@ bool teePatternCuttable(const TeeGeometry& g) {
     return g.r > 0 && g.in.Ls > 0;
 }
 
-FlatPattern teePattern(const TeeGeometry& g) {
+FlatPattern teePattern(const TeeGeometry& g, std::optional<double> developedDiameter) {
     const int n = g.in.n;
-    // The division listing's arc: the branch's outside circumference in n parts.
-    const double a = computeTeeDivisions(g.in.d, n, g.in.digits).a;
+    // The division listing's arc: the branch's outside circumference in n
+    // parts, or the developed surface's.
+    const double a = computeTeeDivisions(developedDiameter.value_or(g.in.d), n, g.in.digits).a;
     FlatPattern pattern;
     pattern.fitting = "任意角度等径异径三通";
     pattern.pieces.push_back(branch(g, a));
@@ -100,7 +101,8 @@ FlatPattern teePattern(const TeeGeometry& g) {
     // The branch's developed square end against the circumference of the
     // diameter as typed; the opening's length along the main pipe against
     // the listed x of the far point.
-    pattern.checks.push_back({"支管展开长度 / πd", std::numbers::pi * (g.in.d + kBranchAllowance),
+    pattern.checks.push_back({"支管展开长度 / πd",
+                              std::numbers::pi * developedDiameter.value_or(g.in.d + kBranchAllowance),
                               extentX(branchPiece.outline)});
     pattern.checks.push_back({"主管开孔轴向长度 / x" + numberText(n / 2), g.x[static_cast<size_t>(n / 2)],
                               extentX(openingPiece.outline)});

@@ -3,6 +3,8 @@
 // opening to cut in the main pipe (one), from the same unrounded lengths and
 // coordinates the listings round.
 
+#include <optional>
+
 #include "core/fittings/tee/tee_geometry.h"
 #include "core/flat_pattern.h"
 
@@ -24,7 +26,11 @@ bool teePatternCuttable(const TeeGeometry& g);
 // teePatternCuttable(g).
 //
 // Branch ("支管"): developed on the branch's outside circumference, the one
-// the division listing divides (a = d * pi / n per division). The base line
+// the division listing divides (a = d * pi / n per division), or on the
+// circumference of `developedDiameter` (mm) when given. The generators keep
+// their lengths on every surface: the plate's end is cut square to the plate,
+// so each generator of the wall ends where the meeting radius's generator
+// meets the main pipe. The base line
 // is the square-cut end from (0, 0) to (n a, 0); station i (the listing's
 // L<i> and D<i>) stands at x = i a with the cut at height L_i; the seam is
 // generator 0, the two outline edges at x = 0 and x = n a.
@@ -34,6 +40,6 @@ bool teePatternCuttable(const TeeGeometry& g);
 // runs through (x_i, y_i) and (x_i, -y_i), symmetric about the main-pipe
 // generator in the plane of both axes (the line y = 0, marked from x_0 to
 // x_(n/2)). Station i is named x<i> on that line and y<i> at its point.
-FlatPattern teePattern(const TeeGeometry& g);
+FlatPattern teePattern(const TeeGeometry& g, std::optional<double> developedDiameter = std::nullopt);
 
 }  // namespace korvel

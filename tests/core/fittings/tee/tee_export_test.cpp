@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
+
 #include "core/fittings/tee/tee_design.h"
 #include "core/fittings/tee/tee_export.h"
+#include "support/pipe_space.h"
 
 namespace korvel {
 namespace {
@@ -79,6 +83,102 @@ TEST(YTeeExport, BothPipesOrTheLengthToMend) {
     ASSERT_TRUE(e.rejected());
     EXPECT_EQ(e.rejection.effects,
               (std::vector<Effect>{plain("等份数必须是4的倍数（4～1000）！"), FocusBox{"Combo1(0)"}}));
+}
+
+// A branch of 800 with an 8 mm wall set on a main pipe of 1120 at 45° and at
+// 90°, short side 200, 32 parts. In space: the main pipe round the x axis,
+// y² + z² = 560²; the branch's axis from the origin along (cos a, 0, sin a).
+// The wall's end is cut square to the plate, so every generator of the
+// branch, on any surface, ends where the generator of the meeting radius
+// 400 - 8 = 392 at its angle meets the main pipe's outside.
+TEST(TeeExport, EverySurfaceRollsTheBranchOntoTheMainPipe) {
+    struct Case {
+        std::optional<DevelopedSurface> surface;
+        double diameter;  // of the surface, worked by hand
+    };
+    const Case cases[] = {{{}, 792}, {DevelopedSurface::Outside, 800}, {DevelopedSurface::Inside, 784},
+                          {DevelopedSurface::Typed, 800}};
+    const double pi = std::numbers::pi, R = 560, meeting = 392, shortSide = 200;
+    for (const double alpha : {45.0, 90.0}) {
+        const double a = alpha * pi / 180;
+        // How far along the axis the meeting generator at angle theta from
+        // the acute side reaches the main pipe's upper half.
+        const auto reach = [&](double theta) {
+            const double y = meeting * std::sin(theta);
+            return (std::sqrt(R * R - y * y) + meeting * std::cos(theta) * std::cos(a)) / std::sin(a);
+        };
+        FormState state = teeDesign().presetState();
+        state.texts["Text1(1)"] = "800";
+        state.texts["Text1(2)"] = alpha == 45 ? "45" : "90";
+        state.texts["Text1(4)"] = "8";
+        const Piece typedOpening = teePatternExport(state, {DevelopedSurface::Typed, {}}).pattern.pieces.at(1);
+        for (const Case& c : cases) {
+            const PatternExport e = teePatternExport(state, {c.surface, {}});
+            ASSERT_FALSE(e.rejected());
+            const Piece& branch = e.pattern.pieces.at(0);
+            EXPECT_NEAR(testing::girth(branch), pi * c.diameter, 0.01) << alpha << " " << c.diameter;
+            const auto lines = testing::generatorLines(branch);
+            EXPECT_EQ(lines.size(), 31u);
+            for (const auto& [x, length] : lines)
+                EXPECT_NEAR(length, shortSide + reach(0) - reach(x / (c.diameter / 2)), 0.01) << alpha << " " << x;
+            EXPECT_EQ(e.pattern.pieces.at(1).outline.vertices, typedOpening.outline.vertices) << "the hole stays";
+        }
+    }
+}
+
+// pi 1110 / 32 = 108.97 per part; the hole and the generators as listed.
+TEST(TeeExport, TheBranchsSizesOrARefusal) {
+    FormState state = teeDesign().presetState();
+    EXPECT_EQ(teePatternExport(state, {}).developed, DevelopedSurface::Typed) << "no wall: as typed";
+    PatternExport e = teePatternExport(state, {{}, 10.0});
+    EXPECT_EQ(e.developedSizes, (std::vector<std::string>{"中性层：d = 1110 mm（支管外径 1120 − 壁厚 10）",
+                                                          "开孔：D = 1120 mm（按输入的主管外径，主管外表面）"}));
+    ASSERT_FALSE(e.stationTable.empty());
+    EXPECT_EQ(e.stationTable[0].find("  支管圆周等份：D0=0，D1=109，D2=218，"), 0u) << e.stationTable[0];
+    EXPECT_EQ(teePatternExport(state, {DevelopedSurface::Inside, {}}).rejection.effects,
+              (std::vector<Effect>{plain("按内表面展开需要板厚，请输入壁厚！"), FocusBox{"Text1(4)"}}));
+    EXPECT_EQ(teePatternExport(state, {{}, 560.0}).rejection.effects.back(), Effect(FocusBox{"Text1(4)"}));
+}
+
+// The preset Y-tee (D 720, L 800, 75°, 16 parts) from 6 mm plate. In space:
+// the centre point at the origin, the vertical pipe up the z axis, the slanted
+// pipes down at 37.5° either side of it; every joint is the plane halving the
+// angle between two axes, and a pipe ends at the first of its two planes.
+TEST(YTeeExport, EverySurfaceRollsIntoPipesThatMeetOnTheMitrePlanes) {
+    struct Case {
+        std::optional<DevelopedSurface> surface;
+        double diameter;
+    };
+    const Case cases[] = {{{}, 714}, {DevelopedSurface::Outside, 720}, {DevelopedSurface::Inside, 708},
+                          {DevelopedSurface::Typed, 720}};
+    using testing::Vec3;
+    const double pi = std::numbers::pi, half = 37.5 * pi / 180, c = std::cos(half), s = std::sin(half);
+    // Each pipe's axis, generator 0's side across it, and the normals of its
+    // two joint planes (an axis less the other's), towards the pipe.
+    struct Pipe {
+        Vec3 axis, across, joints[2];
+    };
+    const Pipe pipes[] = {{{0, 0, 1}, {1, 0, 0}, {{-s, 0, 1 + c}, {s, 0, 1 + c}}},
+                          {{s, 0, -c}, {c, 0, s}, {{s, 0, -c - 1}, {1, 0, 0}}}};
+    for (const Case& k : cases) {
+        const PatternExport e = yTeePatternExport(yTeeDesign().presetState(), {k.surface, 6.0});
+        ASSERT_FALSE(e.rejected());
+        const double r = k.diameter / 2;
+        for (size_t p = 0; p < 2; ++p) {
+            const Piece& piece = e.pattern.pieces.at(p);
+            EXPECT_NEAR(testing::girth(piece), pi * k.diameter, 0.01) << piece.name << k.diameter;
+            for (const auto& [x, generator] : testing::generatorLines(piece)) {
+                const double theta = x / r;
+                const Vec3 side = r * std::cos(theta) * pipes[p].across + r * std::sin(theta) * Vec3{0, 1, 0};
+                double start = 0;
+                for (const Vec3& joint : pipes[p].joints)
+                    start = std::max(start, testing::distanceToPlane(side, pipes[p].axis, joint));
+                EXPECT_NEAR(generator, 800 - start, 0.01) << piece.name << k.diameter << " at " << x;
+            }
+        }
+    }
+    EXPECT_TRUE(yTeePatternExport(yTeeDesign().presetState(), {DevelopedSurface::Mean, {}}).rejected());
+    EXPECT_TRUE(yTeePatternExport(yTeeDesign().presetState(), {{}, 360.0}).rejected());
 }
 
 }  // namespace
