@@ -105,7 +105,7 @@ def main():
             check(set(summary(cut)[0]) == {("POLYLINE", "CUT")}, f"{fitting} {name}: {summary(cut)[0]}")
             check([length(outline_points(o)) for o in cut_outlines] == lengths, f"{fitting} {name}: outlines")
 
-        listed = run(korvel, fitting, "surface=typed", "--dxf", "R12", "--per-piece", "-o", path("pieces")).split("\n")[:-1]
+        listed = run(korvel, fitting, "--dxf", "R12", "--per-piece", "-o", path("pieces")).split("\n")[:-1]
         check(len(listed) == len(outlines), f"{fitting} per piece: {listed}")
         for n, (piece, whole) in enumerate(zip(listed, lengths), start=1):
             check(os.path.basename(piece).startswith(f"{fitting}-pieces_{n}_"), f"{fitting}: piece file {piece}")
