@@ -51,27 +51,45 @@ DevelopedSurface chosenSurface(const ExportChoices& choices, double thickness) {
     return thickness > 0 ? DevelopedSurface::Mean : DevelopedSurface::Typed;
 }
 
-double surfaceDiameter(DevelopedSurface surface, double outside, double t) {
-    switch (surface) {
-        case DevelopedSurface::Mean:
-            return outside - t;
-        case DevelopedSurface::Inside:
-            return outside - 2 * t;
-        case DevelopedSurface::Outside:
-        case DevelopedSurface::Typed:
-            break;
+namespace {
+
+// How many thicknesses lie between the face a size is measured on and the
+// surface, outwards positive: from the inside to the mean surface one (half a
+// thickness on each side of the part), to the outside two.
+double thicknessesOut(DevelopedSurface surface, MeasuredOn on) {
+    const double from = on == MeasuredOn::Inside ? 0 : 2;
+    const double to = surface == DevelopedSurface::Inside ? 0 : surface == DevelopedSurface::Mean ? 1 : 2;
+    return to - from;
+}
+
+}  // namespace
+
+double sizeOn(DevelopedSurface surface, double typed, MeasuredOn on, double t) {
+    return typed + thicknessesOut(surface, on) * t;
+}
+
+std::string sizeLine(DevelopedSurface surface, const std::string& symbol, const std::string& what, double typed,
+                     MeasuredOn on, double t) {
+    const double k = thicknessesOut(surface, on);
+    std::string how = what + " " + numberText(typed);
+    if (k != 0) {
+        how += k > 0 ? " + " : " − ";
+        if (k == 2 || k == -2) how += "2 × ";
+        how += "壁厚 " + numberText(t);
     }
-    return outside;
+    return surfaceName(surface) + "：" + symbol + " = " + numberText(sizeOn(surface, typed, on, t)) + " mm（" + how +
+           "）";
+}
+
+double surfaceDiameter(DevelopedSurface surface, double outside, double t) {
+    return surface == DevelopedSurface::Typed ? outside : sizeOn(surface, outside, MeasuredOn::Outside, t);
 }
 
 std::string developedDiameterLine(DevelopedSurface surface, const std::string& symbol, const std::string& caption,
                                   double outside, double t) {
-    std::string from = caption + " " + numberText(outside);
-    if (surface == DevelopedSurface::Mean) from += " − 壁厚 " + numberText(t);
-    if (surface == DevelopedSurface::Inside) from += " − 2 × 壁厚 " + numberText(t);
-    if (surface == DevelopedSurface::Typed) from = "按输入的" + from;
-    return surfaceName(surface) + "：" + symbol + " = " + numberText(surfaceDiameter(surface, outside, t)) + " mm（" +
-           from + "）";
+    if (surface != DevelopedSurface::Typed) return sizeLine(surface, symbol, caption, outside, MeasuredOn::Outside, t);
+    return surfaceName(surface) + "：" + symbol + " = " + numberText(outside) + " mm（按输入的" + caption + " " +
+           numberText(outside) + "）";
 }
 
 std::string pipeSurfaceText(DevelopedSurface surface, const std::string& kept) {

@@ -44,6 +44,22 @@ double exportThickness(double windowThickness, const ExportChoices& choices);
 // when a thickness is known (more than 0), else the sizes as typed.
 DevelopedSurface chosenSurface(const ExportChoices& choices, double thickness);
 
+// The face of the plate a typed size is measured on: 外径 outside, 内径 and
+// 内边长 inside.
+enum class MeasuredOn { Outside, Inside };
+
+// A typed size on `surface` (not Typed) for plate thickness t, mm: across a
+// part, the mean surface lies t/2 in from each face, so an outside diameter D
+// is D - t on the mean surface and D - 2t inside; an inside side a is a + t on
+// the mean surface and a + 2t outside.
+double sizeOn(DevelopedSurface surface, double typed, MeasuredOn on, double t);
+
+// The line the export shows for one size on `surface` (not Typed):
+// "中性层：D = 794 mm（外径 800 − 壁厚 6）"; `what` names the typed size
+// ("大端口外径", "矩方口横向内边长").
+std::string sizeLine(DevelopedSurface surface, const std::string& symbol, const std::string& what, double typed,
+                     MeasuredOn on, double t);
+
 // The diameter of `surface` of a pipe typed by its outside diameter, mm,
 // with plate thickness t: mean D - t, outside D, inside D - 2t; as typed, D.
 double surfaceDiameter(DevelopedSurface surface, double outside, double t);

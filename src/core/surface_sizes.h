@@ -26,9 +26,6 @@
 
 namespace korvel {
 
-// The face of the plate a typed size is measured on.
-enum class MeasuredOn { Outside, Inside };
-
 // The surface an export develops and the plate thickness it goes by.
 struct SurfaceChoice {
     DevelopedSurface surface = DevelopedSurface::Typed;
@@ -37,23 +34,14 @@ struct SurfaceChoice {
 };
 
 // The plater's surface, else the mean surface when a thickness is known, else
-// the sizes as typed. `boxThickness` is the window's own thickness box, mm (0
-// for a window without one); where it is not above 0 the export's plate
-// thickness stands in. A surface chosen with no thickness known is refused,
-// as is a plate thickness below 0.
+// the sizes as typed (exportThickness and chosenSurface, with their refusals). `boxThickness` is the window's own
+// thickness box, mm (0 for a window without one); where it is not above 0 the export's plate thickness stands in. A
+// surface chosen with no thickness known is refused, as is a plate thickness below 0.
 SurfaceChoice chooseSurface(const ExportChoices& choices, double boxThickness);
-
-// A typed size on `surface` (not Typed) for plate thickness t, mm.
-double sizeOn(DevelopedSurface surface, double typed, MeasuredOn on, double t);
 
 // Whether a size measured on the outside leaves the plate an inside at all:
 // the plate is thinner than half of it. Inside sizes always do.
 bool leavesInside(double typed, MeasuredOn on, double t);
-
-// The line the export shows for one size: "中性层：D = 794 mm（外径 800 − 壁厚 6）";
-// `what` names the typed size ("大端口外径", "矩方口横向内边长").
-std::string sizeLine(DevelopedSurface surface, const std::string& symbol, const std::string& what, double typed,
-                     MeasuredOn on, double t);
 
 // The 展开面 line of a pattern developed on `surface`: "中性层（壁厚 6 mm）".
 std::string surfaceLine(DevelopedSurface surface, double t);
