@@ -40,6 +40,18 @@ std::optional<DevelopedSurface> surfaceFromKeyword(const std::string& keyword) {
     return std::nullopt;
 }
 
+std::string jointName(BranchJoint joint) {
+    return joint == BranchJoint::SetOn ? "骑座式（支管骑在主管上）" : "插入式（支管插入主管孔内）";
+}
+
+const char* jointKeyword(BranchJoint joint) { return joint == BranchJoint::SetOn ? "set-on" : "set-in"; }
+
+std::optional<BranchJoint> jointFromKeyword(const std::string& keyword) {
+    if (keyword == "set-on") return BranchJoint::SetOn;
+    if (keyword == "set-in") return BranchJoint::SetIn;
+    return std::nullopt;
+}
+
 double exportThickness(double windowThickness, const ExportChoices& choices) {
     if (windowThickness > 0) return windowThickness;
     if (choices.plateThickness && *choices.plateThickness > 0) return *choices.plateThickness;

@@ -18,6 +18,20 @@ enum class DevelopedSurface {
     Typed,    // 按输入尺寸: the sizes exactly as typed, as the window lists them
 };
 
+// How a branch pipe meets the main pipe (tee, Y-tee). Set-on: the branch
+// stands on the main pipe, its inner surface meeting the main pipe's outer
+// surface, and the hole in the main pipe is the branch's bore. Set-in: the
+// branch enters the hole, its outer surface meeting the main pipe's inner
+// surface, and the hole is the branch's outside.
+enum class BranchJoint { SetOn, SetIn };
+
+// One place a piece's seam may run, as `seam=KEYWORD` and the export dialog
+// name it ("throat", "喉部").
+struct SeamPlace {
+    std::string keyword;
+    std::string name;
+};
+
 struct ExportChoices {
     // Unset: the mean surface where the plate's thickness is known, else the
     // sizes as typed.
@@ -25,7 +39,20 @@ struct ExportChoices {
     // The plate's thickness, mm, for a window that has no thickness box (or
     // leaves it 0); unset: the window's own, if any.
     std::optional<double> plateThickness;
+    // Tee and Y-tee: how the branch meets the main pipe (unset: set-on), and
+    // the main pipe's wall thickness, mm (unset: the branch's).
+    std::optional<BranchJoint> joint;
+    std::optional<double> mainThickness;
+    // Where the seams run, as `seam=` names it: one of the window's seam
+    // places, or for a cone an angle in degrees ("90"); unset: the preset.
+    std::optional<std::string> seam;
 };
+
+// The joint's name as the export dialog and files show it: "骑座式（支管骑在主管上）" ...
+std::string jointName(BranchJoint joint);
+// The joint as `joint=NAME` names it: set-on, set-in; nothing for any other text.
+std::optional<BranchJoint> jointFromKeyword(const std::string& keyword);
+const char* jointKeyword(BranchJoint joint);
 
 // The surface's name as the export dialogs and files show it: "中性层",
 // "外表面", "内表面", "按输入尺寸".

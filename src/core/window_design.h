@@ -298,6 +298,13 @@ struct WindowDesign {
     // command and `korvel dxf`; empty: the window exports none.
     PatternFunction pattern;
     std::string patternName;  // FITTING of `korvel dxf`
+    // The export's further choices: where the seams may run (the first is the
+    // preset; empty: the pattern has no choice of seam), whether any angle in
+    // degrees 0 to 360 is a seam place too (a cone), and whether a branch
+    // meets a main pipe (joint=, main-t=).
+    std::vector<SeamPlace> seamPlaces;
+    bool seamAngle = false;
+    bool branchJoint = false;
     // The compute commands whose results the pattern's pieces are cut from,
     // whose listing a printed template repeats (the division sums are left
     // out: a template marks those stations itself).

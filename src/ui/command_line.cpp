@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -210,7 +211,51 @@ std::string surfaceKeywords() {
     return names;
 }
 
-// Applies an export choice (surface=, plate-t=) or a DXF file option (--dxf,
+// The seam keywords of a window as --help and the messages name them: "throat|heel|side|alternate".
+std::string seamKeywords(const WindowDesign& design) {
+    std::string names;
+    for (const SeamPlace& place : design.seamPlaces) names += (names.empty() ? "" : "|") + place.keyword;
+    if (design.seamAngle) names += std::string(names.empty() ? "" : "|") + "DEGREES";
+    return names;
+}
+
+// Applies joint=, main-t= or seam= (`arg`), the choices only some windows
+// offer; sets `error` when the window has no such choice or the value is none
+// of its. A seam angle is passed on as typed: the export itself refuses one
+// outside 0 to 360 degrees, with the window's message.
+void applyFittingChoice(const std::string& arg, const WindowDesign& design, ExportChoices& choices,
+                        std::string& error) {
+    const size_t equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    const std::string value = arg.substr(equals + 1);
+    if (name == "seam") {
+        if (design.seamPlaces.empty() && !design.seamAngle) {
+            error = "seam= is not a choice of " + design.patternName + ": its seams are fixed";
+            return;
+        }
+        const bool named = std::any_of(design.seamPlaces.begin(), design.seamPlaces.end(),
+                                       [&](const SeamPlace& place) { return place.keyword == value; });
+        if (!named && !(design.seamAngle && !value.empty())) {
+            error = "seam takes " + seamKeywords(design) + " for " + design.patternName + ", got '" + value + "'";
+            return;
+        }
+        choices.seam = value;
+        return;
+    }
+    if (!design.branchJoint) {
+        error = name + "= is for the tee and the Y-tee (a branch on a main pipe), not " + design.patternName;
+        return;
+    }
+    if (name == "joint") {
+        if (const std::optional<BranchJoint> joint = jointFromKeyword(value)) choices.joint = joint;
+        else error = "joint takes set-on|set-in, got '" + value + "'";
+        return;
+    }
+    if (!readPlateThickness(value, choices.mainThickness) || !choices.mainThickness)
+        error = "main-t takes the main pipe's wall thickness in mm, a number above 0, got '" + value + "'";
+}
+
+// Applies an export choice (surface=, plate-t=, joint=, main-t=, seam=) or a DXF file option (--dxf,
 // --cut-only, --per-piece; `dxf` only) at args[i], taking --dxf's value from
 // the next argument. Returns false when args[i] is none of them; sets `error`
 // when it is one, wrongly given.
@@ -229,6 +274,8 @@ bool applyExportOption(const std::vector<std::string>& args, size_t& i, bool dxf
             error = "plate-t takes the plate thickness in mm, a number above 0, got '" + value + "'";
         return true;
     }
+    if (arg.starts_with("joint=") || arg.starts_with("main-t=") || arg.starts_with("seam="))
+        return applyFittingChoice(arg, *request.design, request.choices, error), true;
     const bool version = arg == "--dxf" || arg.starts_with("--dxf=");
     if (!version && arg != "--cut-only" && arg != "--per-piece") return false;
     if (!dxf) {
@@ -498,6 +545,11 @@ std::string helpText() {
            "surface the pattern is developed on (中性层, 外表面, 内表面 or 按输入尺寸: the sizes as\n"
            "the window lists them); plate-t=MM, the plate thickness of a window that has none (or\n"
            "t=0). Before writing they print the sizes the pattern is developed to on standard error.\n"
+           "The tee and Y-tee also take joint=set-on|set-in (the branch stands on the main pipe, or\n"
+           "enters its hole; set-on unless given) and main-t=MM (the main pipe's wall, the branch's\n"
+           "unless given); seam=PLACE puts the seams where the fitting allows (elbow\n"
+           "throat|heel|side|alternate, tee side|opposite, transitions corner1..4|side1..4, cone\n"
+           "any angle in degrees from 0 to 360; the window's own place unless given).\n"
            "korvel dxf also takes --dxf R12|R2000 (or --dxf=VERSION; R2000 unless given), --cut-only\n"
            "(the cutting outlines alone, layer CUT: no marks, labels or title block) and --per-piece\n"
            "(a file per piece, FILE's folder and stem + _N_NAME.dxf, N counting pieces from 1 and\n"
