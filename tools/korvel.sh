@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Set-up, build, start and test Korvel on Debian 12, as root.
-#   tools/korvel.sh start   install what is missing, build, start Korvel
+#   tools/korvel.sh start   install what is missing, build, put the DXF texts'
+#                           line font in ~/.librecad/fonts, start Korvel
 #   tools/korvel.sh test    install what is missing, build, run every test twice:
 #                           from the normal build and from a build with
 #                           AddressSanitizer and UndefinedBehaviorSanitizer;
@@ -36,6 +37,9 @@ case "${1:-}" in
     start)
         install_missing
         build build
+        # The line font of the DXF files' Chinese texts, where a CAD reader
+        # that draws texts from its own line fonts looks for the user's fonts.
+        install -D -m 644 build/korvel.lff "$HOME/.librecad/fonts/korvel.lff"
         exec ./build/korvel
         ;;
     test)

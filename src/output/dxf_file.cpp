@@ -27,8 +27,10 @@ constexpr const char* kRootDictionary = "C";
 constexpr const char* kLayoutDictionary = "1A";
 // The layer new entities go on.
 constexpr const char* kCurrentLayer = "0";
-// The code page the texts are written in.
-constexpr const char* kCodePage = "ANSI_1252";
+// The code page the drawing declares: simplified Chinese. Every character
+// beyond ASCII is written as \U+XXXX, so the file itself is ASCII and reads
+// the same in any code page.
+constexpr const char* kCodePage = "ANSI_936";
 
 // True when the file ends with the DXF end-of-file marker: nothing was cut off.
 bool endsComplete(int fd) {
@@ -298,13 +300,14 @@ void writeR12Line(DL_WriterA& w, const Point2& from, const Point2& to, const cha
     w.coord(11, to.x, to.y, 0);
 }
 
-void writeR12Text(DL_WriterA& w, const Point2& at, double height, const std::string& text, const char* layer) {
+void writeR12Text(DL_WriterA& w, const Point2& at, double height, const std::string& text, const char* layer,
+                  const char* style) {
     w.dxfString(0, "TEXT");
     w.dxfString(8, layer);
     w.coord(10, at.x, at.y, 0);
     w.dxfReal(40, height);
     w.dxfString(1, text);
-    w.dxfString(7, kTextStyle);
+    w.dxfString(7, style);
 }
 
 void DxfSkeleton::write(const DxfFrame& frame) {
@@ -364,8 +367,9 @@ void DxfSkeleton::tables(const DxfFrame& frame) {
     for (const DxfLayer& layer : frame.layers)
         dxf_.writeLayer(w_, DL_LayerData(layer.name, 0), DL_Attributes("", layer.colour, 0, -3, "CONTINUOUS"));
     w_.tableEnd();
-    w_.tableStyle(1);
+    w_.tableStyle(2);
     const unsigned long textStyle = writeTextStyle(w_, kTextStyle, kTextFont, kBigFont);
+    writeTextStyle(w_, kWideTextStyle, kTextFont, kBigFont);
     w_.tableEnd();
     dxf_.writeView(w_);
     dxf_.writeUcs(w_);
@@ -425,8 +429,9 @@ void DxfSkeleton::writeR12(const DxfFrame& frame) {
         w_.dxfString(6, "CONTINUOUS");
     }
     w_.tableEnd();
-    table("STYLE", 1);
+    table("STYLE", 2);
     writeTextStyle(w_, kTextStyle, kTextFont, kBigFont, false);
+    writeTextStyle(w_, kWideTextStyle, kTextFont, kBigFont, false);
     w_.tableEnd();
     for (const char* empty : {"VIEW", "UCS"}) {
         table(empty, 0);

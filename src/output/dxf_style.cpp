@@ -27,6 +27,12 @@ unsigned long writeTextStyle(DL_WriterA& writer, const std::string& name, const 
     return handle;
 }
 
+const char* textStyleFor(const std::string& text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return kWideTextStyle;
+    return kTextStyle;
+}
+
 void writeStandardDimStyle(DL_WriterA& writer, unsigned long textStyle) {
     writer.dxfString(0, "TABLE");
     writer.dxfString(2, "DIMSTYLE");

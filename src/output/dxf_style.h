@@ -15,6 +15,16 @@ namespace korvel::cad {
 inline constexpr const char* kTextStyle = "Standard";
 inline constexpr const char* kTextFont = "txt";
 inline constexpr const char* kBigFont = "gbcbig.shx";
+// The style of every text with a character beyond ASCII. A CAD reader that
+// draws texts from line fonts of its own looks the font up by the style's
+// name; its stock fonts lack many simplified characters, so the name is that
+// of the line font built with the program (korvel.lff). Other readers take
+// the same fonts as Standard.
+inline constexpr const char* kWideTextStyle = "korvel";
+
+// The style a text is written in: kWideTextStyle when the text (UTF-8, as
+// typed, before any escaping) has a character beyond ASCII, else kTextStyle.
+const char* textStyleFor(const std::string& text);
 
 // Writes one STYLE record with its font and big font, owned by the style table
 // dxflib's tableStyle writes (handle 3). Returns the record's handle. Without

@@ -134,7 +134,7 @@ private:
         const DimText& t = g.text;
         dxf_.writeText(w_,
                        DL_TextData(t.middle.x, t.middle.y, t.middle.z, t.middle.x, t.middle.y, t.middle.z, t.height,
-                                   1.0, 0, 1, 2, dxfText(t.text), kTextStyle, t.rotation),
+                                   1.0, 0, 1, 2, dxfText(t.text), textStyleFor(t.text), t.rotation),
                        attributes(t.colour));
 
         blockBoundary("ENDBLK", record, "AcDbBlockEnd");
@@ -171,7 +171,7 @@ private:
                         const Point& p = shape.insertion;
                         dxf_.writeText(w_,
                                        DL_TextData(p.x, p.y, p.z, p.x, p.y, p.z, shape.height, 1.0, 0, 0, 0,
-                                                   dxfText(shape.text), kTextStyle, shape.rotation),
+                                                   dxfText(shape.text), textStyleFor(shape.text), shape.rotation),
                                        attrib);
                     } else {
                         dimensionEntity(++dimension, shape, e->color());

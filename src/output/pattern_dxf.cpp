@@ -49,7 +49,7 @@ private:
         for (const SheetText& t : sheet_.texts)
             dxf_.writeText(w_,
                            DL_TextData(t.at.x, t.at.y, 0, t.at.x, t.at.y, 0, t.height, 1.0, 0, 0, 0, dxfText(t.text),
-                                       kTextStyle, 0),
+                                       textStyleFor(t.text), 0),
                            text);
     }
 
@@ -57,7 +57,7 @@ private:
         for (const Polyline& outline : sheet_.outlines) writeR12Polyline(w_, outline, kCutLayer);
         if (cutOnly_) return;
         for (const MarkLine& m : sheet_.marks) writeR12Line(w_, m.from, m.to, kMarkLayer, markColour(m.kind));
-        for (const SheetText& t : sheet_.texts) writeR12Text(w_, t.at, t.height, dxfText(t.text), kTextLayer);
+        for (const SheetText& t : sheet_.texts) writeR12Text(w_, t.at, t.height, dxfText(t.text), kTextLayer, textStyleFor(t.text));
     }
 
     const PatternSheet& sheet_;

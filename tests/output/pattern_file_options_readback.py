@@ -1,6 +1,6 @@
 """Reads the flat-pattern DXF files of every file option back with ezdxf.
 
-Usage: pattern_file_options_readback.py KORVEL OUTDIR
+Usage: pattern_file_options_readback.py KORVEL OUTDIR LINE_FONT
 
 For every fitting's presets writes, with `korvel dxf`, the R2000 file (the
 preset's file, as tools/same_output.sha256 holds it), the
@@ -9,7 +9,11 @@ audits clean, that R12 holds no handles, no objects and no light-weight
 polylines, that both releases hold the same entities on each layer with the
 same closed outlines (lengths equal to 1e-9 mm) and texts, that a CUT-only
 file holds the outlines alone, and that the pieces' own files, listed on
-standard output, hold one piece each as long as in the whole file.
+standard output, hold one piece each as long as in the whole file. Every
+file, and the elbow's CAD drawing, declares the simplified Chinese code page;
+every text with a character beyond ASCII is in the style named after the
+line font built with the program (LINE_FONT), which has a glyph for each of
+its characters, and every other text is in Standard.
 """
 
 import hashlib
@@ -69,6 +73,21 @@ def read(path, label):
     return doc, msp, outlines
 
 
+def line_font_letters(path):
+    """The characters a line font has glyphs for: its "[4e1c] 东" headers."""
+    return {chr(int(line[1:5], 16)) for line in open(path, encoding="utf-8") if line.startswith("[")}
+
+
+def check_texts(doc, letters, label):
+    check(doc.header.get("$DWGCODEPAGE") == "ANSI_936", f"{label}: code page {doc.header.get('$DWGCODEPAGE')}")
+    for t in doc.modelspace().query("TEXT"):
+        text = decode_dxf_unicode(t.dxf.text)
+        wide = any(ord(c) > 127 for c in text)
+        check(t.dxf.style == ("korvel" if wide else "Standard"), f"{label}: {text!r} in style {t.dxf.style}")
+        lacking = {c for c in text if c != " " and c not in letters}
+        check(not lacking, f"{label}: the line font lacks {''.join(sorted(lacking))}")
+
+
 def summary(msp):
     """What the file holds by layer, the polylines counted alike."""
     kinds = Counter(("POLYLINE" if e.dxftype() == "LWPOLYLINE" else e.dxftype(), e.dxf.layer) for e in msp)
@@ -77,8 +96,14 @@ def summary(msp):
 
 
 def main():
-    korvel, out = sys.argv[1], sys.argv[2]
+    korvel, out, font = sys.argv[1], sys.argv[2], sys.argv[3]
     os.makedirs(out, exist_ok=True)
+    letters = line_font_letters(font)
+    check(len(letters) > 300, f"{font}: {len(letters)} glyphs")
+    drawing = os.path.join(out, "cad.dxf")
+    done = subprocess.run([korvel, "cad", "-o", drawing], capture_output=True)
+    check(done.returncode == 0, f"korvel cad failed: {done.stderr}")
+    check_texts(ezdxf.readfile(drawing), letters, "cad")
     manifest = dict(reversed(line.split()) for line in open(MANIFEST, encoding="utf-8"))
     for fitting in FITTINGS:
         path = lambda name: os.path.join(out, f"{fitting}-{name}.dxf")  # noqa: E731
@@ -89,8 +114,10 @@ def main():
         run(korvel, fitting, "--cut-only", "-o", path("cut"))
         run(korvel, fitting, "--dxf", "R12", "--cut-only", "-o", path("r12-cut"))
 
-        _, msp, outlines = read(path("r2000"), f"{fitting} R2000")
+        doc, msp, outlines = read(path("r2000"), f"{fitting} R2000")
         doc12, msp12, outlines12 = read(path("r12"), f"{fitting} R12")
+        check_texts(doc, letters, f"{fitting} R2000")
+        check_texts(doc12, letters, f"{fitting} R12")
         text12 = open(path("r12"), encoding="ascii").read()
         check(doc12.dxfversion == "AC1009", f"{fitting} R12: version {doc12.dxfversion}")
         check("LWPOLYLINE" not in text12 and "OBJECTS" not in text12 and "BLOCK_RECORD" not in text12
