@@ -60,6 +60,9 @@ ExportQuestion CalculatorWindow::exportQuestion(bool dxf) const {
     question.title = dxf ? "导出展开图" : "打印1:1样板";
     question.dxf = dxf;
     question.askThickness = !windowGivesThickness(design_, state);
+    question.seamPlaces = design_.seamPlaces;
+    question.seamAngle = design_.seamAngle;
+    question.branchJoint = design_.branchJoint;
     const auto remembered = rememberedExports().find(design_.objectName);
     if (remembered != rememberedExports().end()) {
         question.preset = remembered->second;

@@ -73,6 +73,42 @@ ExportDialog::ExportDialog(QWidget* parent, ExportQuestion question) : QDialog(p
         row->addWidget(new QLabel(QStringLiteral("mm"), this));
         form->addRow(QStringLiteral("板厚："), row);
     }
+    if (question_.branchJoint) {
+        joint_ = new QComboBox(this);
+        joint_->setObjectName(QStringLiteral("joint"));
+        for (const BranchJoint j : {BranchJoint::SetOn, BranchJoint::SetIn}) {
+            joint_->addItem(QString::fromStdString(jointName(j)), static_cast<int>(j));
+            if (question_.preset.choices.joint == j) joint_->setCurrentIndex(joint_->count() - 1);
+        }
+        form->addRow(QStringLiteral("接头形式："), joint_);
+        mainThickness_ = new QLineEdit(this);
+        mainThickness_->setObjectName(QStringLiteral("mainThickness"));
+        mainThickness_->setPlaceholderText(QStringLiteral("同支管壁厚"));
+        if (question_.preset.choices.mainThickness)
+            mainThickness_->setText(QString::fromStdString(numberText(*question_.preset.choices.mainThickness)));
+        auto* row = new QHBoxLayout;
+        row->addWidget(mainThickness_);
+        row->addWidget(new QLabel(QStringLiteral("mm"), this));
+        form->addRow(QStringLiteral("主管壁厚："), row);
+    }
+    if (!question_.seamPlaces.empty()) {
+        seam_ = new QComboBox(this);
+        seam_->setObjectName(QStringLiteral("seam"));
+        for (const SeamPlace& place : question_.seamPlaces) {
+            seam_->addItem(QString::fromStdString(place.name), QString::fromStdString(place.keyword));
+            if (question_.preset.choices.seam == place.keyword) seam_->setCurrentIndex(seam_->count() - 1);
+        }
+        form->addRow(QStringLiteral("接缝位置："), seam_);
+    } else if (question_.seamAngle) {
+        seamAngle_ = new QLineEdit(this);
+        seamAngle_->setObjectName(QStringLiteral("seamAngle"));
+        seamAngle_->setPlaceholderText(QStringLiteral("原位置"));
+        if (question_.preset.choices.seam) seamAngle_->setText(QString::fromStdString(*question_.preset.choices.seam));
+        auto* row = new QHBoxLayout;
+        row->addWidget(seamAngle_);
+        row->addWidget(new QLabel(QStringLiteral("度（0～360）"), this));
+        form->addRow(QStringLiteral("接缝位置："), row);
+    }
     layout->addLayout(form);
     if (question_.dxf) {
         auto* file = new QGroupBox(QStringLiteral("DXF 文件"), this);
@@ -107,7 +143,10 @@ ExportDialog::ExportDialog(QWidget* parent, ExportQuestion question) : QDialog(p
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(surface_, &QComboBox::currentIndexChanged, this, &ExportDialog::update);
-    if (thickness_ != nullptr) connect(thickness_, &QLineEdit::textChanged, this, &ExportDialog::update);
+    for (QLineEdit* edit : {thickness_, mainThickness_, seamAngle_})
+        if (edit != nullptr) connect(edit, &QLineEdit::textChanged, this, &ExportDialog::update);
+    for (QComboBox* list : {joint_, seam_})
+        if (list != nullptr) connect(list, &QComboBox::currentIndexChanged, this, &ExportDialog::update);
     update();
 }
 
@@ -117,6 +156,16 @@ std::optional<ExportOptions> ExportDialog::options() const {
     if (thickness_ != nullptr &&
         !readPlateThickness(thickness_->text().toStdString(), options.choices.plateThickness))
         return std::nullopt;
+    if (joint_ != nullptr) options.choices.joint = static_cast<BranchJoint>(joint_->currentData().toInt());
+    if (mainThickness_ != nullptr &&
+        !readPlateThickness(mainThickness_->text().toStdString(), options.choices.mainThickness))
+        return std::nullopt;
+    if (seam_ != nullptr) options.choices.seam = seam_->currentData().toString().toStdString();
+    if (seamAngle_ != nullptr) {
+        const std::string angle = seamAngle_->text().trimmed().toStdString();
+        if (angle.empty()) options.choices.seam.reset();
+        else options.choices.seam = angle;
+    }
     if (question_.dxf) {
         options.files.version = static_cast<cad::DxfVersion>(version_->currentData().toInt());
         options.files.cutOnly = cutOnly_->isChecked();
@@ -129,7 +178,11 @@ void ExportDialog::update() {
     const std::optional<ExportOptions> chosen = options();
     ok_->setEnabled(chosen.has_value());
     if (!chosen) {
-        sizes_->setText(QStringLiteral("板厚须为大于 0 的数（单位 mm），或者不填。"));
+        std::optional<double> ignored;
+        const bool plateWrong =
+            thickness_ != nullptr && !readPlateThickness(thickness_->text().toStdString(), ignored);
+        sizes_->setText(plateWrong ? QStringLiteral("板厚须为大于 0 的数（单位 mm），或者不填。")
+                                   : QStringLiteral("主管壁厚须为大于 0 的数（单位 mm），或者不填。"));
         return;
     }
     const std::string sizes = question_.sizes ? question_.sizes(chosen->choices) : std::string();

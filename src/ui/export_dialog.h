@@ -1,7 +1,8 @@
 #pragma once
 // The question the 导出展开图 and 打印1:1样板 commands ask before the save
 // dialog: the surface the pattern is developed on, the plate thickness where
-// the window has none, and for the DXF file its release, whether only the
+// the window has none, the branch's joint and the main pipe's wall (tee,
+// Y-tee), where the seams run, and for the DXF file its release, whether only the
 // cutting outlines go in and whether each piece gets a file of its own. It
 // shows, as the choice changes, the sizes the pattern will be developed to,
 // so that nobody takes a thickness off twice unawares. Tests replace it.
@@ -10,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/export_choices.h"
 #include "core/window_design.h"
@@ -33,6 +35,11 @@ struct ExportQuestion {
     bool dxf = false;           // offer the DXF file's options
     bool askThickness = false;  // a 板厚 box: the window has no thickness of its own
     ExportOptions preset;       // its surface set
+    // The window's further choices (WindowDesign): seam places, a seam angle,
+    // the branch joint and the main pipe's wall.
+    std::vector<SeamPlace> seamPlaces;
+    bool seamAngle = false;
+    bool branchJoint = false;
     // What the export would develop with these choices: developedSizesText,
     // or the message that refuses them.
     std::function<std::string(const ExportChoices&)> sizes;
@@ -66,6 +73,10 @@ private:
     ExportQuestion question_;
     QComboBox* surface_ = nullptr;
     QLineEdit* thickness_ = nullptr;
+    QComboBox* joint_ = nullptr;
+    QLineEdit* mainThickness_ = nullptr;
+    QComboBox* seam_ = nullptr;
+    QLineEdit* seamAngle_ = nullptr;
     QComboBox* version_ = nullptr;
     QCheckBox* cutOnly_ = nullptr;
     QCheckBox* perPiece_ = nullptr;
