@@ -39,13 +39,15 @@ struct ExportChoices {
     // The plate's thickness, mm, for a window that has no thickness box (or
     // leaves it 0); unset: the window's own, if any.
     std::optional<double> plateThickness;
+    // The later choices start empty (= {}), so that a choice braced as
+    // {surface, thickness} leaves them unset without a missing-initializer warning.
     // Tee and Y-tee: how the branch meets the main pipe (unset: set-on), and
     // the main pipe's wall thickness, mm (unset: the branch's).
-    std::optional<BranchJoint> joint;
-    std::optional<double> mainThickness;
+    std::optional<BranchJoint> joint = {};
+    std::optional<double> mainThickness = {};
     // Where the seams run, as `seam=` names it: one of the window's seam
     // places, or for a cone an angle in degrees ("90"); unset: the preset.
-    std::optional<std::string> seam;
+    std::optional<std::string> seam = {};
 };
 
 // The joint's name as the export dialog and files show it: "骑座式（支管骑在主管上）" ...
