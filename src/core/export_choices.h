@@ -33,14 +33,15 @@ struct SeamPlace {
 };
 
 struct ExportChoices {
+    // Every choice starts unset (= {}), so that choices braced in part
+    // ({surface, thickness}, {.seam = "heel"}) build without a
+    // missing-initializer warning.
     // Unset: the mean surface where the plate's thickness is known, else the
     // sizes as typed.
-    std::optional<DevelopedSurface> surface;
+    std::optional<DevelopedSurface> surface = {};
     // The plate's thickness, mm, for a window that has no thickness box (or
     // leaves it 0); unset: the window's own, if any.
-    std::optional<double> plateThickness;
-    // The later choices start empty (= {}), so that a choice braced as
-    // {surface, thickness} leaves them unset without a missing-initializer warning.
+    std::optional<double> plateThickness = {};
     // Tee and Y-tee: how the branch meets the main pipe (unset: set-on), and
     // the main pipe's wall thickness, mm (unset: the branch's).
     std::optional<BranchJoint> joint = {};
