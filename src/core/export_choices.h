@@ -33,19 +33,22 @@ struct SeamPlace {
 };
 
 struct ExportChoices {
+    // Every choice starts unset (= {}), so that choices braced in part
+    // ({surface, thickness}, {.seam = "heel"}) build without a
+    // missing-initializer warning.
     // Unset: the mean surface where the plate's thickness is known, else the
     // sizes as typed.
-    std::optional<DevelopedSurface> surface;
+    std::optional<DevelopedSurface> surface = {};
     // The plate's thickness, mm, for a window that has no thickness box (or
     // leaves it 0); unset: the window's own, if any.
-    std::optional<double> plateThickness;
+    std::optional<double> plateThickness = {};
     // Tee and Y-tee: how the branch meets the main pipe (unset: set-on), and
     // the main pipe's wall thickness, mm (unset: the branch's).
-    std::optional<BranchJoint> joint = std::nullopt;
-    std::optional<double> mainThickness = std::nullopt;
+    std::optional<BranchJoint> joint = {};
+    std::optional<double> mainThickness = {};
     // Where the seams run, as `seam=` names it: one of the window's seam
     // places, or for a cone an angle in degrees ("90"); unset: the preset.
-    std::optional<std::string> seam = std::nullopt;
+    std::optional<std::string> seam = {};
 };
 
 // The joint's name as the export dialog and files show it: "骑座式（支管骑在主管上）" ...

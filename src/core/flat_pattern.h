@@ -70,6 +70,11 @@ struct FlatPattern {
     std::string fitting;  // the fitting's name as the window's title has it
     std::vector<Piece> pieces;
     std::vector<PatternCheck> checks;
+    // The pieces already stand where they are cut, nested in one strip of
+    // plate a sheet's gap apart (an elbow's sections with alternating seams):
+    // the sheet moves them together and names each on its left, instead of
+    // laying them out side by side.
+    bool nested = false;
 };
 
 // A fitting's pattern, or what keeps its geometry from being developed: the

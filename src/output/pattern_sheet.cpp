@@ -240,6 +240,9 @@ PatternSheet layOutPattern(const PatternExport& e) {
     sheet.textHeight = h;
 
     double cursor = 0;
+    // Nested pieces move together: the strip's lower left corner to the origin.
+    Bounds strip;
+    for (const Piece& piece : e.pattern.pieces) strip.add(outlineBox(piece.outline));
     for (const Piece& piece : e.pattern.pieces) {
         // The piece in its own coordinates: outline, marks, labels, its name above.
         std::vector<SheetText> texts;
@@ -254,12 +257,19 @@ PatternSheet layOutPattern(const PatternExport& e) {
         }
         for (const SheetText& t : texts) bounds.add(t);
         const Box own = bounds.box();
-        const SheetText name{piece.name + "  下料 " + numberText(piece.count) + " 件", {own.minX, own.maxY + h / 2}, h};
+        const std::string nameText = piece.name + "  下料 " + numberText(piece.count) + " 件";
+        // A nested piece is named left of the strip, at its middle height.
+        const SheetText name{nameText,
+                             e.pattern.nested ? Point2{own.minX - estimatedTextWidth(nameText, h) - h,
+                                                       (own.minY + own.maxY - h) / 2}
+                                              : Point2{own.minX, own.maxY + h / 2},
+                             h};
         bounds.add(name);
         texts.insert(texts.begin(), name);
         const Box box = bounds.box();
 
-        const double dx = cursor - box.minX, dy = -box.minY;
+        const double dx = e.pattern.nested ? -strip.box().minX : cursor - box.minX;
+        const double dy = e.pattern.nested ? -strip.box().minY : -box.minY;
         Polyline outline = piece.outline;
         moveBy(outline, dx, dy);
         outline.closed = true;

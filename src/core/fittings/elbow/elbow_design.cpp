@@ -3,6 +3,7 @@
 #include "core/fittings/elbow/elbow_cad.h"
 #include "core/fittings/elbow/elbow_commands.h"
 #include "core/fittings/elbow/elbow_export.h"
+#include "core/fittings/elbow/elbow_pattern.h"
 
 namespace korvel {
 
@@ -45,6 +46,7 @@ const WindowDesign& elbowDesign() {
         d.listingBoxes = {{"Combo3", -1}, {"Combo4", -1}};
         d.pattern = elbowPatternExport;
         d.patternName = "elbow";
+        d.seamPlaces = elbowSeamPlaces();
         d.patternListing = {"端节", "中节"};
         d.cad = {checkElbowCad,
                  [](const FormState& state, cad::Application& app) { drawElbowCad(state, app); },

@@ -27,7 +27,7 @@ PatternExport elbowPatternExport(const FormState& state, const ExportChoices& ch
     if (const auto refused = faultRefusal(g.fault)) return refusedExport(*refused);
 
     PatternExport e;
-    e.pattern = elbowPattern(g);
+    e.pattern = elbowPattern(g, elbowSeam(choices.seam));
     for (const Piece& piece : e.pattern.pieces)
         if (selfIntersects(piece.outline))
             return refusedExport(

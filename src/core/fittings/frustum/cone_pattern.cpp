@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 namespace korvel {
@@ -70,22 +72,37 @@ MarkKind divisionKind(int k) {
     return MarkKind::Generator;
 }
 
-// Generators 1 ... 7 from `inner` (0: the apex) to `outer`.
-void markGenerators(Piece& piece, const Sector& s, double inner, double outer) {
-    for (int k = 1; k < kConeDivisions; ++k) {
-        const double angle = s.start + k * s.sweep / kConeDivisions;
-        if (k == kConeDivisions / 2)
-            piece.marks.push_back({s.onCentreLine(inner), s.onCentreLine(outer), MarkKind::CentreLine});
-        else
-            piece.marks.push_back({s.at(inner, angle), s.at(outer, angle), divisionKind(k)});
+// The fitting's divisions from `inner` (0: the apex) to `outer`, the seam
+// `seamDegrees` round from division 0: division k lies (k / 8 - seam / 360)
+// of the sector, modulo a whole turn, from the seam edge the sector starts at.
+// Divisions on the seam (0 of the sector or all of it) are left out.
+void markGenerators(Piece& piece, const Sector& s, double inner, double outer, double seamDegrees = 0) {
+    if (seamDegrees == 0 || seamDegrees == 360) {
+        // The preset: division 4 exactly on the sector's centre line.
+        for (int k = 1; k < kConeDivisions; ++k) {
+            const double angle = s.start + k * s.sweep / kConeDivisions;
+            if (k == kConeDivisions / 2)
+                piece.marks.push_back({s.onCentreLine(inner), s.onCentreLine(outer), MarkKind::CentreLine});
+            else
+                piece.marks.push_back({s.at(inner, angle), s.at(outer, angle), divisionKind(k)});
+        }
+        return;
+    }
+    for (int k = 0; k < kConeDivisions; ++k) {
+        double share = double(k) / kConeDivisions - seamDegrees / 360;
+        share -= std::floor(share);
+        // Within a millionth of a turn of the seam: on the seam edge.
+        if (share < 1e-6 || share > 1 - 1e-6) continue;
+        const double angle = s.start + share * s.sweep;
+        piece.marks.push_back({s.at(inner, angle), s.at(outer, angle), divisionKind(k)});
     }
 }
 
 // Generators, seam ticks on both seam edges (outline edges by then), with
 // the slant length named on them.
 void markSector(Piece& piece, const Sector& s, double inner, double outer, Point2 upperInner, Point2 upperOuter,
-                Point2 lowerInner, Point2 lowerOuter) {
-    markGenerators(piece, s, inner, outer);
+                Point2 lowerInner, Point2 lowerOuter, double seamDegrees) {
+    markGenerators(piece, s, inner, outer, seamDegrees);
     addSeamTicks(piece, upperInner, upperOuter);
     addSeamTicks(piece, lowerInner, lowerOuter);
     piece.labels.push_back({midpoint(upperInner, upperOuter), "展开斜边实长"});
@@ -141,7 +158,7 @@ FlatPattern ringPattern(const ConeGeometry& g, const Sector& s) {
     return pattern;
 }
 
-FlatPattern frustumPattern(const ConeGeometry& g) {
+FlatPattern frustumPattern(const ConeGeometry& g, double seamDegrees) {
     const FrustumRecord& r = g.frustum;
     const Sector s{{r.Rb, 0}, kPi - r.theta * kConePi / 180 / 2, r.theta * kConePi / 180};
     if (fullTurn(s, r.Rb)) return ringPattern(g, s);
@@ -161,7 +178,7 @@ FlatPattern frustumPattern(const ConeGeometry& g) {
 
     const Point2 upperOuter = point(big[0]), lowerOuter = point(big[4]);
     const Point2 upperInner = point(small[4]), lowerInner = point(small[0]);
-    markSector(piece, s, r.Rs, r.Rb, upperInner, upperOuter, lowerInner, lowerOuter);
+    markSector(piece, s, r.Rs, r.Rb, upperInner, upperOuter, lowerInner, lowerOuter, seamDegrees);
     piece.labels.push_back({point(big[2]), "大圆弧展开半径"});
     piece.labels.push_back({point(small[2]), "小圆弧展开半径"});
     piece.labels.push_back({s.apex, "展开扇形夹角"});
@@ -195,7 +212,7 @@ FlatPattern discPattern(const ConeGeometry& g, const Sector& s) {
     return pattern;
 }
 
-FlatPattern plainConePattern(const ConeGeometry& g) {
+FlatPattern plainConePattern(const ConeGeometry& g, double seamDegrees) {
     const ConeRecord& c = g.coneRecord;
     const Sector s{{c.S, 0}, kPi - c.theta * kConePi / 180 / 2, c.theta * kConePi / 180};
     if (fullTurn(s, c.S)) return discPattern(g, s);
@@ -211,7 +228,7 @@ FlatPattern plainConePattern(const ConeGeometry& g) {
     piece.outline.vertices.insert(piece.outline.vertices.end(), big.begin(), big.end());
     piece.outline.vertices.back().bulge = 0;
 
-    markSector(piece, s, 0, c.S, s.apex, point(big[0]), s.apex, point(big[4]));
+    markSector(piece, s, 0, c.S, s.apex, point(big[0]), s.apex, point(big[4]), seamDegrees);
     piece.labels.push_back({point(big[2]), "圆弧展开半径"});
     piece.labels.push_back({s.apex, "展开扇形夹角"});
 
@@ -227,7 +244,7 @@ FlatPattern plainConePattern(const ConeGeometry& g) {
 
 }  // namespace
 
-ConePattern conePattern(const ConeGeometry& g) {
+ConePattern conePattern(const ConeGeometry& g, double seamDegrees) {
     ConePattern result;
     if (g.fault != ConeFault::None) {
         result.fault = ConePatternFault::Geometry;
@@ -237,8 +254,17 @@ ConePattern conePattern(const ConeGeometry& g) {
         result.fault = ConePatternFault::NoSmallEnd;
         return result;
     }
-    result.pattern = g.cone ? plainConePattern(g) : frustumPattern(g);
+    result.pattern = g.cone ? plainConePattern(g, seamDegrees) : frustumPattern(g, seamDegrees);
     return result;
+}
+
+std::optional<double> coneSeamAngle(const std::string& text) {
+    // The whole text one number, as strtod reads it; "nan" and "inf" fail the range.
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return std::nullopt;
+    char* end = nullptr;
+    const double degrees = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || !(degrees >= 0 && degrees <= 360)) return std::nullopt;
+    return degrees;
 }
 
 std::string conePatternMessage(ConePatternFault fault) {

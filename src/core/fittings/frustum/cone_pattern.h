@@ -17,10 +17,13 @@
 // true arcs, each in 4 bulged edges split at the quarter lines and the centre
 // line (every bulge below 1).
 //
-// Marks: the sector's 8 equal divisions, the fitting's circumference in 8
-// parts from the seam, as generators from the small arc (the apex) to the big
-// arc: the 4th is the centre line opposite the seam, the 2nd and 6th the
-// quarter lines, the others plain generators; two seam ticks on each seam
+// Marks: the fitting's circumference in 8 equal divisions, as generators from
+// the small arc (the apex) to the big arc: division 0 is the preset seam's
+// generator, the 4th (opposite it) the centre line, the 2nd and 6th the
+// quarter lines, the others plain generators. With the seam moved by an angle
+// (ConeSeam) the divisions stay where they are on the fitting, so each lies
+// that angle's share of the sector earlier, and a division that falls on the
+// seam is left out (it would lie on the cut edge); two seam ticks on each seam
 // edge (addSeamTicks), never on the cut edge itself.
 //
 // Labels, the listing's names: the big arc's radius ("大圆弧展开半径"; the
@@ -48,6 +51,7 @@
 // slant length; for a whole ring or disc, the circles and the width from the
 // hole to the big circle (the disc's radius) against the slant length.
 
+#include <optional>
 #include <string>
 
 #include "core/fittings/frustum/cone_geometry.h"
@@ -70,7 +74,16 @@ enum class ConePatternFault { None, Geometry, NoSmallEnd };
 
 using ConePattern = DevelopedPattern<ConePatternFault>;
 
-ConePattern conePattern(const ConeGeometry& g);
+// Where the seam runs: the angle, degrees (0 to 360), around the fitting's
+// axis from division 0 (the preset seam's generator) to the seam, turning the
+// way the divisions count (1, 2, ... 7 round from division 0). The sector cut
+// is the same for every angle; only the divisions marked on it move. A whole
+// ring or disc has no seam and ignores it.
+ConePattern conePattern(const ConeGeometry& g, double seamDegrees = 0);
+
+// The seam angle `seam=` and the export take: a number of degrees from 0 to
+// 360; nothing for any other text ("abc", "-1", "361").
+std::optional<double> coneSeamAngle(const std::string& text);
 
 // The message that reports a fault to the user; empty for None.
 std::string conePatternMessage(ConePatternFault fault);

@@ -102,6 +102,7 @@ const WindowDesign& coneDesign() {
         d.rounding = {{"Option1", 0}, {"Option1", 1}, 3};
         d.pattern = conePatternExport;
         d.patternName = "cone";
+        d.seamAngle = true;
         d.patternListing = {"计算"};
 
         // The listing frame under the inputs, then the frustum picture.

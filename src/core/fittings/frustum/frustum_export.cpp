@@ -130,7 +130,19 @@ PatternExport conePatternExport(const FormState& state, const ExportChoices& cho
         developedOn = computeCone(onSurface);
         if (const auto refused = faultRefusal(developedOn.fault)) return refusedExport(*refused);
     }
-    ConePattern developed = conePattern(developedOn);
+    // The seam: an angle from division 0 (cone_pattern.h), checked even where
+    // a flat ring or disc has no seam to put it on, so that a mistyped angle
+    // is never passed over in silence.
+    double seamDegrees = 0;
+    if (choices.seam) {
+        const std::optional<double> angle = coneSeamAngle(*choices.seam);
+        if (!angle)
+            return refusedExport(refusal("接缝位置应为 0 到 360 之间的角度（从第0等分线起算），\n\"" + *choices.seam +
+                                             "\" 不是这样的角度！",
+                                         "", ""));
+        seamDegrees = *angle;
+    }
+    ConePattern developed = conePattern(developedOn, seamDegrees);
     if (developed.fault != ConePatternFault::None)
         return refusedExport(refusal(conePatternMessage(developed.fault), "",
                                      developed.fault == ConePatternFault::NoSmallEnd ? box(3) : std::string()));

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <numbers>
 
 #include "core/fittings/elbow/elbow_design.h"
@@ -116,6 +119,64 @@ TEST(ElbowExport, EverySurfaceRollsIntoItsOwnPipe) {
             }
         }
     }
+}
+
+// Each seam place rolled up: every generator its length on the mean pipe
+// (D 1110) at its true angle from the inner side, the seam edge the throat's
+// (1680 - 555) tan 15° = 301.44, the heel's (1680 + 555) tan 15° = 598.86 (an
+// end section; twice that a middle one), and the listing's station named there.
+TEST(ElbowExport, SeamsAtTheThroatTheHeelOrAlternatingRollIntoThePipe) {
+    const double pi = std::numbers::pi, R = 1680, r = 555, T = std::tan(15 * pi / 180);
+    const auto sectionLength = [&](double phi, bool end) { return (end ? 1 : 2) * (R - r * std::cos(phi)) * T; };
+    struct Case {
+        const char* seam;
+        std::vector<double> seamPhi;  // each piece's seam, from the inner side
+        const char* endLabel;         // the end listing's station at the throat or heel
+    };
+    const Case cases[] = {{"throat", {0, 0}, "L4"}, {"heel", {pi, pi}, "L12"}, {"alternate", {0, pi, 0, pi}, "L4"}};
+    for (const Case& c : cases) {
+        const PatternExport e = elbowPatternExport(presets(), {.seam = c.seam});
+        ASSERT_FALSE(e.rejected()) << c.seam;
+        ASSERT_EQ(e.pattern.pieces.size(), c.seamPhi.size()) << c.seam;
+        for (size_t p = 0; p < c.seamPhi.size(); ++p) {
+            const Piece& piece = e.pattern.pieces[p];
+            const bool end = piece.name.starts_with("端节");
+            EXPECT_NEAR(testing::girth(piece), pi * 1110, 0.01) << c.seam << piece.name;
+            double left = 1e300, low = 1e300, high = -1e300;
+            for (const Vertex& v : piece.outline.vertices) left = std::min(left, v.x);
+            for (const Vertex& v : piece.outline.vertices)
+                if (v.x == left) low = std::min(low, v.y), high = std::max(high, v.y);
+            EXPECT_NEAR(high - low, sectionLength(c.seamPhi[p], end), 0.01) << c.seam << piece.name;
+            for (const auto& [x, length] : testing::generatorLines(piece))
+                EXPECT_NEAR(length, sectionLength((x - left) / r + c.seamPhi[p], end), 0.01) << c.seam << x;
+        }
+        const Piece& first = e.pattern.pieces.front();
+        const auto seamLabel = std::ranges::find_if(first.labels, [](const StationLabel& l) {
+            return l.text.starts_with("L") && l.at.x == 0;
+        });
+        ASSERT_NE(seamLabel, first.labels.end());
+        EXPECT_EQ(seamLabel->text, c.endLabel) << c.seam;
+    }
+
+    // The strip: each section clear of the next at every station, the strip
+    // 6 R tan 15° = 2700.93 long on the axis with three gaps of 105 (three
+    // 35 mm text heights, a hundredth of the girth 3487), shorter than the four
+    // sections' heights 2 * 598.86 + 2 * 1197.72 laid end to end.
+    const PatternExport e = elbowPatternExport(presets(), {.seam = "alternate"});
+    double bottom = 1e300, top = -1e300, stacked = 0;
+    for (size_t p = 0; p < e.pattern.pieces.size(); ++p) {
+        const auto& v = e.pattern.pieces[p].outline.vertices;
+        const auto [lo, hi] = std::ranges::minmax(v, {}, &Vertex::y);
+        bottom = std::min(bottom, lo.y), top = std::max(top, hi.y), stacked += hi.y - lo.y;
+        if (p == 0) continue;
+        std::map<double, double> below, above;  // by station: the lower piece's top, this one's bottom
+        for (const Vertex& u : e.pattern.pieces[p - 1].outline.vertices)
+            below[u.x] = std::max(below.contains(u.x) ? below[u.x] : -1e300, u.y);
+        for (const Vertex& u : v) above[u.x] = std::min(above.contains(u.x) ? above[u.x] : 1e300, u.y);
+        for (const auto& [x, y] : above) EXPECT_GT(y - below.at(x), 1) << p << " at " << x;
+    }
+    EXPECT_LT(top - bottom, stacked);
+    EXPECT_NEAR(top - bottom, 6 * R * T + 3 * 105, 0.01);
 }
 
 // The inner side's generator (1680 - 555) tan 15° = 301.44, a sixteenth of

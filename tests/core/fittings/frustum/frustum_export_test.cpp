@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/fittings/frustum/cone_commands.h"
 #include "core/fittings/frustum/frustum_design.h"
 #include "core/fittings/frustum/frustum_export.h"
@@ -81,6 +83,42 @@ TEST(ConeExport, APlateAsThickAsTheSmallEndIsRefusedAtTheThickness) {
     state.texts["Text1(3)"] = "";
     EXPECT_EQ(std::get<ShowMessage>(conePatternExport(state, {}).rejection.effects[0]).text,
               "钢板厚度不能为空，输入正确的数据") << "the window's own check first";
+}
+
+// seam= takes degrees from 0 to 360 and nothing else, refused as the window
+// refuses (nothing to write); the divisions keep their places on the fitting,
+// so one that falls on the seam (90° is division 2) is left out of 8.
+TEST(ConeExport, TheSeamAngleIsDegreesFrom0To360) {
+    const FormState state = coneDesign().presetState();
+    const auto divisions = [](const PatternExport& e) {
+        return std::ranges::count_if(e.pattern.pieces.at(0).marks, [](const MarkLine& m) {
+            return m.kind != MarkKind::Seam;
+        });
+    };
+    for (const char* wrong : {"-1", "361", "abc", "", "90度", "nan"}) {
+        const PatternExport e = conePatternExport(state, {.seam = wrong});
+        ASSERT_TRUE(e.rejected()) << wrong;
+        EXPECT_TRUE(e.pattern.pieces.empty());
+        const auto& message = std::get<ShowMessage>(e.rejection.effects.at(0));
+        EXPECT_NE(message.text.find("0 到 360"), std::string::npos) << message.text;
+    }
+    const PatternExport preset = conePatternExport(state, {});
+    for (const char* right : {"0", "360"}) {
+        const PatternExport e = conePatternExport(state, {.seam = right});
+        ASSERT_FALSE(e.rejected()) << right;
+        EXPECT_EQ(e.pattern.pieces.at(0).marks.size(), preset.pattern.pieces.at(0).marks.size());
+    }
+    EXPECT_EQ(divisions(preset), 7);
+    EXPECT_EQ(divisions(conePatternExport(state, {.seam = "90"})), 7);
+    EXPECT_EQ(divisions(conePatternExport(state, {.seam = "22.5"})), 8);
+
+    // A flat ring has no seam: any angle is taken, and changes nothing.
+    FormState flat = state;
+    flat.texts["Text1(2)"] = "0";
+    const PatternExport ring = conePatternExport(flat, {.seam = "123"});
+    ASSERT_FALSE(ring.rejected());
+    EXPECT_EQ(ring.pattern.pieces.at(0).holes.size(), 1u);
+    EXPECT_TRUE(conePatternExport(flat, {.seam = "400"}).rejected());
 }
 
 }  // namespace
