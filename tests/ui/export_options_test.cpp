@@ -153,5 +153,31 @@ TEST_F(ExportDialogInWindows, TheDialogAsksAThicknessOnlyWhereTheWindowHasNoneAn
     EXPECT_EQ(plain.findChild<QComboBox*>("dxfVersion"), nullptr);
 }
 
+TEST_F(ExportDialogInWindows, TheDialogOffersTheWindowsSeamPlacesAndTheConesSeamAngle) {
+    open("wtfy");
+    ExportDialog elbow(nullptr, window->exportQuestion(true));
+    auto* seam = elbow.findChild<QComboBox*>("seam");
+    ASSERT_NE(seam, nullptr);
+    EXPECT_EQ(elbow.findChild<QComboBox*>("joint"), nullptr);
+    EXPECT_EQ(elbow.findChild<QLineEdit*>("seamAngle"), nullptr);
+    QStringList keywords;
+    for (int i = 0; i < seam->count(); ++i) keywords << seam->itemData(i).toString();
+    EXPECT_EQ(keywords, (QStringList{"side", "throat", "heel", "alternate"}));
+    seam->setCurrentIndex(1);
+    EXPECT_EQ(elbow.options()->choices.seam, "throat");
+
+    open("yztt");
+    ExportDialog cone(nullptr, window->exportQuestion(true));
+    auto* angle = cone.findChild<QLineEdit*>("seamAngle");
+    auto* sizes = cone.findChild<QLabel*>("sizes");
+    ASSERT_TRUE(angle && sizes);
+    EXPECT_EQ(cone.findChild<QComboBox*>("seam"), nullptr);
+    EXPECT_EQ(cone.options()->choices.seam, std::nullopt);  // empty: the seam where it always was
+    angle->setText(" 90 ");
+    EXPECT_EQ(cone.options()->choices.seam, "90");
+    angle->setText("400");  // the export's own refusal shows at once
+    EXPECT_TRUE(sizes->text().contains(QStringLiteral("0 到 360"))) << sizes->text().toStdString();
+}
+
 }  // namespace
 }  // namespace korvel
