@@ -110,7 +110,7 @@ std::string pipeSurfaceText(DevelopedSurface surface, const std::string& kept) {
 }
 
 std::string thicknessMissingMessage(DevelopedSurface surface) {
-    return "按" + surfaceName(surface) + "展开需要板厚，请输入壁厚！";
+    return "没有钢板厚度，不能按" + surfaceName(surface) + "展开！请给出钢板厚度，或按输入尺寸展开。";
 }
 
 std::string stationTableLine(const std::string& piece, const std::vector<std::string>& left,

@@ -106,7 +106,7 @@ std::string developedDiameterLine(DevelopedSurface surface, const std::string& s
 std::string pipeSurfaceText(DevelopedSurface surface, const std::string& kept);
 
 // The message that refuses a surface other than the typed sizes chosen with
-// no thickness known: "按中性层展开需要板厚，请输入壁厚！".
+// no thickness known: "没有钢板厚度，不能按中性层展开！请给出钢板厚度，或按输入尺寸展开。".
 std::string thicknessMissingMessage(DevelopedSurface surface);
 
 // One line of an export's station table: "  端节：L0 = 423，L1 = 431，…".

@@ -13,8 +13,7 @@ SurfaceChoice chooseSurface(const ExportChoices& choices, double boxThickness) {
     chosen.t = exportThickness(boxThickness, choices);
     chosen.surface = chosenSurface(choices, chosen.t);
     if (choices.surface && chosen.surface != DevelopedSurface::Typed && !(chosen.t > 0))
-        chosen.refusal =
-            "没有钢板厚度，不能按" + surfaceName(chosen.surface) + "展开！请给出钢板厚度，或按输入尺寸展开。";
+        chosen.refusal = thicknessMissingMessage(chosen.surface);
     return chosen;
 }
 
@@ -28,7 +27,13 @@ void nameSurface(PatternExport& e, const SurfaceChoice& chosen, const std::strin
                  const std::vector<TypedSize>& sizes) {
     e.developed = chosen.surface;
     if (chosen.surface == DevelopedSurface::Typed) {
+        // The sizes as typed, named as the round pipes name theirs; how the
+        // window's listing develops them is `typedWords`, in the title block.
         e.surface = typedWords;
+        for (const TypedSize& size : sizes)
+            e.developedSizes.push_back(surfaceName(chosen.surface) + "：" + size.symbol + " = " +
+                                       numberText(size.typed) + " mm（按输入的" + size.what + " " +
+                                       numberText(size.typed) + "）");
         return;
     }
     e.surface = surfaceLine(chosen.surface, chosen.t);

@@ -55,8 +55,8 @@ struct TypedSize {
 };
 
 // Fills the export's surface, its 展开面 line and its developed sizes: for the
-// sizes as typed the window's own words `typedWords` and no sizes, else the
-// surface chosen and each size made on it.
+// sizes as typed the window's own words `typedWords` and each size as typed,
+// else the surface chosen and each size made on it.
 void nameSurface(PatternExport& e, const SurfaceChoice& chosen, const std::string& typedWords,
                  const std::vector<TypedSize>& sizes);
 

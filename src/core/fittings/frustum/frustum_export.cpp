@@ -163,6 +163,16 @@ PatternExport conePatternExport(const FormState& state, const ExportChoices& cho
     std::vector<TypedSize> sizes{{"D", "大端口外径", in.big, MeasuredOn::Outside}};
     if (!g.cone) sizes.push_back({"d", "小端口外径", in.small, MeasuredOn::Outside});
     nameSurface(e, chosen, "钢板中性层，按外径减板厚的中径展开", sizes);
+    if (typed && in.t > 0) {
+        // As typed, the window lists the diameters less its thickness box:
+        // say so, so that nobody takes the thickness off once more.
+        e.developedSizes.clear();
+        for (const TypedSize& size : sizes)
+            e.developedSizes.push_back(surfaceName(DevelopedSurface::Typed) + "：" + size.symbol + " = " +
+                                       numberText(size.typed - in.t) + " mm（" + size.what + " " +
+                                       numberText(size.typed) + " − 板厚 " + numberText(in.t) +
+                                       "，窗口列表的中径）");
+    }
     // The listing's own diameters are the typed ones less the thickness box:
     // the mean surface of the box's thickness is the listed one.
     const auto stations = [cone = g.cone](const ConeGeometry& on) {

@@ -194,7 +194,7 @@ TEST(ElbowExport, TheDevelopedSizesAndStationsOrARefusal) {
     state.texts["Text4"] = "";
     EXPECT_EQ(elbowPatternExport(state, {}).developed, DevelopedSurface::Typed) << "no wall: as typed";
     e = elbowPatternExport(state, {DevelopedSurface::Mean, {}});
-    EXPECT_EQ(e.rejection.effects, (std::vector<Effect>{ShowMessage{"按中性层展开需要板厚，请输入壁厚！",
+    EXPECT_EQ(e.rejection.effects, (std::vector<Effect>{ShowMessage{"没有钢板厚度，不能按中性层展开！请给出钢板厚度，或按输入尺寸展开。",
                                                                     MessageIcon::Error, "错误："},
                                                         FocusBox{"Text4"}}));
     state.texts["Text4"] = "560";  // half the diameter: no bore

@@ -136,7 +136,7 @@ TEST(TeeExport, TheBranchsSizesOrARefusal) {
     ASSERT_FALSE(e.stationTable.empty());
     EXPECT_EQ(e.stationTable[0].find("  支管圆周等份：D0=0，D1=109，D2=218，"), 0u) << e.stationTable[0];
     EXPECT_EQ(teePatternExport(state, {DevelopedSurface::Inside, {}}).rejection.effects,
-              (std::vector<Effect>{plain("按内表面展开需要板厚，请输入壁厚！"), FocusBox{"Text1(4)"}}));
+              (std::vector<Effect>{plain("没有钢板厚度，不能按内表面展开！请给出钢板厚度，或按输入尺寸展开。"), FocusBox{"Text1(4)"}}));
     EXPECT_EQ(teePatternExport(state, {{}, 560.0}).rejection.effects.back(), Effect(FocusBox{"Text1(4)"}));
 }
 
