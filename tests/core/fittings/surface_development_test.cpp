@@ -227,9 +227,6 @@ TEST(SurfaceDevelopment, TheSurfaceFollowsTheThicknessKnownAndNamesTheSizesItMad
     };
     const Case cases[] = {
         {conePatternExport(cone, {}), S::Typed, "按输入尺寸：d = 500 mm（按输入的小端口外径 500）", 0},
-        // As typed, the listing's mean diameters, named as such.
-        {conePatternExport(thickCone, {S::Typed, {}}), S::Typed,
-         "按输入尺寸：d = 494 mm（小端口外径 500 − 板厚 6，窗口列表的中径）", 0},
         // The listing's own surface: no table of its own.
         {conePatternExport(thickCone, {}), S::Mean, "中性层：d = 494 mm（小端口外径 500 − 壁厚 6）", 0},
         {conePatternExport(thickCone, {S::Inside, {}}), S::Inside, "内表面：d = 488 mm（小端口外径 500 − 2 × 壁厚 6）",
@@ -241,6 +238,9 @@ TEST(SurfaceDevelopment, TheSurfaceFollowsTheThicknessKnownAndNamesTheSizesItMad
          "外表面：b = 510 mm（小端纵向内边长 500 + 2 × 壁厚 5）", 0},
         {roundTopPatternExport(roundTop, {}), S::Mean, "中性层：D = 810 mm（圆口内直径 800 + 壁厚 10）", 5},
         {roundTopPatternExport(roundTop, {S::Typed, {}}), S::Typed, "按输入尺寸：D = 800 mm（按输入的圆口内直径 800）", 0},
+        // As typed, the listing's mean diameters, named as such.
+        {conePatternExport(thickCone, {S::Typed, {}}), S::Typed,
+         "按输入尺寸：d = 494 mm（小端口外径 500 − 板厚 6，窗口列表的中径）", 0},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
