@@ -41,11 +41,11 @@ struct ExportChoices {
     std::optional<double> plateThickness;
     // Tee and Y-tee: how the branch meets the main pipe (unset: set-on), and
     // the main pipe's wall thickness, mm (unset: the branch's).
-    std::optional<BranchJoint> joint;
-    std::optional<double> mainThickness;
+    std::optional<BranchJoint> joint{};
+    std::optional<double> mainThickness{};
     // Where the seams run, as `seam=` names it: one of the window's seam
     // places, or for a cone an angle in degrees ("90"); unset: the preset.
-    std::optional<std::string> seam;
+    std::optional<std::string> seam{};
 };
 
 // The joint's name as the export dialog and files show it: "骑座式（支管骑在主管上）" ...
