@@ -142,8 +142,10 @@ PatternExport teePatternExport(const FormState& state, const ExportChoices& choi
     if (seam != 0) e.developedSizes.push_back("支管接缝：" + design.seamPlaces[1].name);
     const TeeListing cuts = branchListing(built);
     const TeeListing divisions = teeDivisionListing(computeTeeDivisions(dDeveloped, in.n, in.digits));
-    e.stationTable = {stationTableLine("支管素线", cuts.left, cuts.right),
-                      stationTableLine("支管圆周等份（从接缝量起）", divisions.left, divisions.right)};
+    // The cut as the window lists it unless the joint moved it (set-in, or
+    // a wall other than the wall box's).
+    if (built.L != g.L) e.stationTable.push_back(stationTableLine("支管素线", cuts.left, cuts.right));
+    e.stationTable.push_back(stationTableLine("支管圆周等份（从接缝量起）", divisions.left, divisions.right));
     std::vector<std::string> x, y;
     for (int i = 0; i <= in.n / 2; ++i) {
         const HolePoint p = holePoint(built.r, holeSurface, built.A, i * built.delta * kTeePi / 180);

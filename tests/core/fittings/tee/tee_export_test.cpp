@@ -136,7 +136,8 @@ TEST(TeeExport, TheBranchsSizesOrARefusal) {
     EXPECT_EQ(e.developedSizes, (std::vector<std::string>{"中性层：d = 1110 mm（支管外径 1120 − 壁厚 10）",
                                                           "开孔：中性层：D = 1110 mm（主管外径 1120 − 壁厚 10）",
                                                           "接头：骑座式（支管骑在主管上），主管壁厚 10 mm（同支管壁厚）"}));
-    ASSERT_EQ(e.stationTable.size(), 4u);
+    ASSERT_EQ(e.stationTable.size(), 4u) << "the plate's wall moves the cut off the window's (wall 0)";
+    EXPECT_EQ(e.stationTable[0].find("  支管素线：L0=200，L1=225，"), 0u) << e.stationTable[0];
     EXPECT_EQ(e.stationTable[1].find("  支管圆周等份（从接缝量起）：D0=0，D1=109，D2=218，"), 0u) << e.stationTable[1];
     EXPECT_EQ(teePatternExport(state, {DevelopedSurface::Inside, {}}).rejection.effects,
               (std::vector<Effect>{plain("按内表面展开需要板厚，请输入壁厚！"), FocusBox{"Text1(4)"}}));
