@@ -159,15 +159,20 @@ FlatPattern teeJointPattern(const TeeGeometry& g, const TeeJointPattern& joint) 
     }));
     addChecks(pattern, n, joint.developedDiameter, holePoint(g.r, joint.holeSurface, g.A, n / 2 * theta).x);
 
-    // The wall angles a station-name height above the names of the cut
-    // (names half the sheet's text height, as the sheet writes them).
+    // The wall angles inside the piece, under the cut: the station names
+    // stand over it. Each text's box (names half the sheet's text height, as
+    // the sheet writes them, moved a fifth of that up and right) keeps a
+    // name's height clear below the lowest station of the cut it spans.
     const double nameHeight = sheetTextHeight(largestOutline(pattern)) / 2;
     Piece& branchPiece = pattern.pieces[0];
     for (int j = 0; j <= n; ++j) {
         const int i = listedStation(j, seam, n);
-        const double angle = wallAngle(g.r, g.R, g.A, i * theta);
-        const Point2 at{j * a, g.L[static_cast<size_t>(i)] + 1.2 * nameHeight};
-        branchPiece.labels.push_back({at, wallAngleText(angle), j, "wall angle", true});
+        const std::string text = wallAngleText(wallAngle(g.r, g.R, g.A, i * theta));
+        const double width = estimatedTextWidth(text, nameHeight) + 0.2 * nameHeight;
+        double low = g.L[static_cast<size_t>(i)];
+        for (int k = j + 1; k <= n && (k - 1 - j) * a < width; ++k)
+            low = std::min(low, g.L[static_cast<size_t>(listedStation(k, seam, n))]);
+        branchPiece.labels.push_back({{j * a, low - 2.2 * nameHeight}, text, j, "wall angle", true});
     }
     return pattern;
 }

@@ -64,8 +64,9 @@ struct TeeJointPattern {
 };
 
 // The pattern of a joint: as above, with the wall angle (wallAngle) written
-// beside each station of the branch's cut on the marking layer, thinned like
-// the station names.
+// beside each station of the branch's cut on the marking layer, inside the
+// piece under the cut (the names stand over it), thinned like the station
+// names.
 FlatPattern teeJointPattern(const TeeGeometry& g, const TeeJointPattern& joint);
 
 }  // namespace korvel
