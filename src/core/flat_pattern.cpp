@@ -336,8 +336,9 @@ std::vector<StationLabel> legibleLabels(const std::vector<StationLabel>& labels,
             continue;
         }
         const std::string number = std::to_string(l.station);
-        const std::string name =
-            l.text.ends_with(number) ? l.text.substr(0, l.text.size() - number.size()) : l.text;
+        const std::string name = !l.run.empty()            ? l.run
+                                 : l.text.ends_with(number) ? l.text.substr(0, l.text.size() - number.size())
+                                                            : l.text;
         auto run = std::find_if(runs.begin(), runs.end(), [&](const auto& r) { return r.first == name; });
         if (run == runs.end()) run = runs.insert(runs.end(), {name, {}});
         run->second.push_back(i);

@@ -42,6 +42,13 @@ struct StationLabel {
     Point2 at;
     std::string text;
     int station = -1;  // -1: a label of no run
+    // The run's name where the text does not end in the station's number
+    // (a cut named by the window's station while counted from a moved seam,
+    // an angle written at each station); empty: the text less that number.
+    std::string run{};
+    // Written on the marking layer with the marking lines (a figure the
+    // plater marks on the plate, such as a wall angle), not with the names.
+    bool marking = false;
 };
 
 struct Piece {

@@ -46,18 +46,21 @@ private:
             dxf_.writeLine(w_, DL_LineData(m.from.x, m.from.y, 0, m.to.x, m.to.y, 0),
                            DL_Attributes(kMarkLayer, markColour(m.kind), -1, "BYLAYER", 1.0));
         const DL_Attributes text(kTextLayer, kColourByLayer, -1, "BYLAYER", 1.0);
+        const DL_Attributes marking(kMarkLayer, kColourByLayer, -1, "BYLAYER", 1.0);
         for (const SheetText& t : sheet_.texts)
             dxf_.writeText(w_,
                            DL_TextData(t.at.x, t.at.y, 0, t.at.x, t.at.y, 0, t.height, 1.0, 0, 0, 0, dxfText(t.text),
                                        textStyleFor(t.text), 0),
-                           text);
+                           t.marking ? marking : text);
     }
 
     void entitiesR12() {
         for (const Polyline& outline : sheet_.outlines) writeR12Polyline(w_, outline, kCutLayer);
         if (cutOnly_) return;
         for (const MarkLine& m : sheet_.marks) writeR12Line(w_, m.from, m.to, kMarkLayer, markColour(m.kind));
-        for (const SheetText& t : sheet_.texts) writeR12Text(w_, t.at, t.height, dxfText(t.text), kTextLayer, textStyleFor(t.text));
+        for (const SheetText& t : sheet_.texts)
+            writeR12Text(w_, t.at, t.height, dxfText(t.text), t.marking ? kMarkLayer : kTextLayer,
+                         textStyleFor(t.text));
     }
 
     const PatternSheet& sheet_;

@@ -5,7 +5,8 @@
 //   CUT   each piece's closed cutting outline, then each of its holes, one
 //         light-weight polyline apiece with its arcs as bulges (never a
 //         spline);
-//   MARK  the marking lines, coloured by kind (see markColour);
+//   MARK  the marking lines, coloured by kind (see markColour), and the
+//         figures marked beside them (a tee's wall angles);
 //   TEXT  the station labels, each piece's name and count above it, and the
 //         title block below the pieces.
 // Texts go through dxfText, so any character the user typed reads back as

@@ -248,7 +248,8 @@ PatternSheet layOutPattern(const PatternExport& e) {
         std::vector<SheetText> texts;
         // Station labels thinned so that no two texts run together.
         for (const StationLabel& label : legibleLabels(piece.labels, labelHeight))
-            texts.push_back({label.text, movedBy(label.at, 0.2 * labelHeight, 0.2 * labelHeight), labelHeight});
+            texts.push_back(
+                {label.text, movedBy(label.at, 0.2 * labelHeight, 0.2 * labelHeight), labelHeight, label.marking});
         Bounds bounds;
         bounds.add(outlineBox(piece.outline));
         for (const MarkLine& m : piece.marks) {

@@ -31,6 +31,7 @@ struct SheetText {
     std::string text;  // UTF-8, as it reads
     Point2 at;         // left end of the base line
     double height = 0;
+    bool marking = false;  // on the marking layer (StationLabel::marking)
 };
 
 // The drawing as it goes into the file, millimetres.

@@ -75,7 +75,9 @@ TEST(PatternDxf, OutlinesAreClosedLightweightPolylinesWithTheirBulgesOnTheCutLay
 
 TEST(PatternDxf, LayersHoldWhatTheyAreFor) {
     const fs::path path = scratch("layers.dxf");
-    cad::savePatternDxf(halfDisc(), path.string());
+    PatternExport e = halfDisc();
+    e.pattern.pieces[0].labels.push_back({{100, 40}, "45°", -1, "", true});  // a figure to mark
+    cad::savePatternDxf(e, path.string());
     const auto g = groups(readAll(path));
     std::map<std::string, std::map<std::string, int>> onLayer;  // entity type -> layer -> count
     std::vector<std::string> layers, lineColours;
@@ -96,7 +98,7 @@ TEST(PatternDxf, LayersHoldWhatTheyAreFor) {
     EXPECT_EQ(onLayer["LWPOLYLINE"], (std::map<std::string, int>{{"CUT", 2}}));
     EXPECT_EQ(onLayer["LINE"], (std::map<std::string, int>{{"MARK", 2}}));
     const size_t texts = 2 /* labels */ + 2 /* names */ + cad::titleBlockLines(halfDisc()).size();
-    EXPECT_EQ(onLayer["TEXT"], (std::map<std::string, int>{{"TEXT", static_cast<int>(texts)}}));
+    EXPECT_EQ(onLayer["TEXT"], (std::map<std::string, int>{{"MARK", 1}, {"TEXT", static_cast<int>(texts)}}));
 }
 
 TEST(PatternDxf, AFailedSaveThrowsAndLeavesTheFileAsItWas) {

@@ -23,7 +23,7 @@ double extentX(const Polyline& outline) {
 }
 
 Piece developedPipe(std::string name, int count, double a, const std::vector<double>& stations,
-                    int pointsPerDivision, const std::function<double(int step)>& cutHeight) {
+                    int pointsPerDivision, const std::function<double(int step)>& cutHeight, int firstStation) {
     const int n = static_cast<int>(stations.size()) - 1;
     // Stations stand exactly at i * a.
     const auto developedX = [&](int step) {
@@ -43,7 +43,8 @@ Piece developedPipe(std::string name, int count, double a, const std::vector<dou
         const double x = i * a;
         const double h = stations[static_cast<size_t>(i)];
         if (i > 0 && i < n) piece.marks.push_back({{x, 0}, {x, h}, pipeStationKind(i, n)});
-        piece.labels.push_back({{x, h}, "L" + numberText(i), i});
+        const int listed = i + firstStation > n ? i + firstStation - n : i + firstStation;
+        piece.labels.push_back({{x, h}, "L" + numberText(listed), i, "L"});
         piece.labels.push_back({{x, 0}, "D" + numberText(i), i});
     }
     return piece;

@@ -30,7 +30,11 @@ double extentX(const Polyline& outline);
 // at x = i a with the cut at stations[i]: the inner stations marked
 // (pipeStationKind), every station named L<i> at the cut and D<i> on the base
 // line. The seam is station 0, the outline's edges at x = 0 and x = n a.
+// With the seam elsewhere the caller gives the stations from the seam round,
+// and `firstStation` the window's number of the one at the seam: the cut's
+// names L then keep the window's numbers (L<firstStation> at x = 0), while
+// the D names count the divisions from the seam as the division listing does.
 Piece developedPipe(std::string name, int count, double a, const std::vector<double>& stations,
-                    int pointsPerDivision, const std::function<double(int step)>& cutHeight);
+                    int pointsPerDivision, const std::function<double(int step)>& cutHeight, int firstStation = 0);
 
 }  // namespace korvel

@@ -54,6 +54,12 @@ const WindowDesign& teeDesign() {
         d.pattern = teePatternExport;
         d.patternName = "tee";
         d.patternListing = {"支管", "主管"};
+        // The branch's seam: along the short side Ls (station 0, in the
+        // crotch the acute angle makes), as the window develops it, or half
+        // a turn on along the long side opposite the crotch.
+        d.seamPlaces = {{"side", "短边（锐角一侧，支管短边处）"}, {"opposite", "长边（与锐角一侧相对）"}};
+        // The export builds the branch onto the main pipe from the walls.
+        d.branchJoint = true;
         d.cornerPictures = {background(":/pictures/tee_background.svg")};
         d.labels = {title(12, 15, 4560, 360)};
         return d;

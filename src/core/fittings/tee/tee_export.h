@@ -12,11 +12,21 @@ namespace korvel {
 // check does), though the command itself goes on. Then the pattern must be
 // cuttable (teePatternCuttable): a short side of 0 or less, or a wall as thick
 // as half the branch, is refused with a plain message that focuses that box.
-// The branch is developed on the surface `choices` name (the mean surface by
-// default when the wall box or the choices give a thickness): its generators
-// keep the listed lengths, its circumference is that surface's; the opening
-// stays as listed. A surface other than the typed sizes without a thickness,
-// or a thickness of half the branch or more, is refused at the wall box.
+// On the sizes as typed (the default without a wall) the pattern is the
+// window's: the branch on its outside circumference meeting the main pipe's
+// outside with radius d/2 - t, the opening on the main pipe's outside; a
+// joint or main pipe's wall chosen with them is refused (they have no wall).
+// On any other surface (the mean one by default when the wall box or the
+// choices give a thickness) the branch is built onto the main pipe as
+// `choices.joint` says (set-on unless given; tee_joint.h), with the main
+// pipe's wall `choices.mainThickness` (the branch's unless given): the cut is
+// where the joint's construction surfaces meet, laid out on the branch's
+// chosen surface, the opening developed on the main pipe's chosen surface,
+// and the wall angle written at each station. Refused: a thickness of half
+// the branch or more (at the wall box), a main pipe's wall of half its
+// diameter or more, a set-in branch wider than the main pipe's bore, and a
+// hole's cylinder wider than the main pipe's chosen surface. `choices.seam`
+// "opposite" moves the branch's seam to the long side, on every surface.
 PatternExport teePatternExport(const FormState& state, const ExportChoices& choices);
 
 // Both pipe commands' rejections first, then both pipes must be cuttable

@@ -40,6 +40,33 @@ bool teePatternCuttable(const TeeGeometry& g);
 // runs through (x_i, y_i) and (x_i, -y_i), symmetric about the main-pipe
 // generator in the plane of both axes (the line y = 0, marked from x_0 to
 // x_(n/2)). Station i is named x<i> on that line and y<i> at its point.
-FlatPattern teePattern(const TeeGeometry& g, std::optional<double> developedDiameter = std::nullopt);
+//
+// With `seamStation` n/2 the branch's seam runs along the long side instead:
+// developed from station n/2 round to itself, as TeeJointPattern says.
+FlatPattern teePattern(const TeeGeometry& g, std::optional<double> developedDiameter = std::nullopt,
+                       int seamStation = 0);
+
+// What a joint built from a wall changes in the pattern (tee_joint.h); `g`
+// is then the joint's own geometry (jointInputs), its generators ending on
+// the main pipe's construction surface.
+struct TeeJointPattern {
+    // The branch's developed diameter, mm: its stations a girth / n apart.
+    double developedDiameter = 0;
+    // The radius of the main pipe's developed surface, mm (no less than
+    // g.r): the opening is where the branch's construction cylinder (g.r)
+    // passes through it, unrolled on it (holePoint), its stations named x<i>
+    // and y<i> as in the window.
+    double holeSurface = 0;
+    // The station at the seam, 0 or n/2: the branch is developed from it
+    // round to itself, each cut named L by its station in the window, the
+    // division marks D counted from the seam.
+    int seamStation = 0;
+};
+
+// The pattern of a joint: as above, with the wall angle (wallAngle) written
+// beside each station of the branch's cut on the marking layer, inside the
+// piece under the cut (the names stand over it), thinned like the station
+// names.
+FlatPattern teeJointPattern(const TeeGeometry& g, const TeeJointPattern& joint);
 
 }  // namespace korvel
