@@ -88,8 +88,8 @@ PatternExport transitionExport(const FormState& state, const ExportChoices& choi
     const TransitionSeam seam = transitionSeam(choices.seam);
     TransitionPattern developed = rectTop ? rectTopPattern(developedOn, seam) : roundTopPattern(developedOn, seam);
     if (developed.fault != TransitionPatternFault::None)
-        return refusedExport(refusal(transitionPatternMessage(developed.fault, seam), "",
-                                     faultBox(developed.fault, in, seam)));
+        return refusedExport(
+            refusal(transitionPatternMessage(developed.fault, seam), "", faultBox(developed.fault, in, seam)));
 
     PatternExport e;
     e.pattern = std::move(developed.pattern);

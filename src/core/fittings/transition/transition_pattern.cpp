@@ -457,7 +457,7 @@ struct SideTriangle {
     const char* name;
 };
 struct Faces {
-    std::array<CornerFan, 4> fans;    // north-east, north-west, south-west, south-east
+    std::array<CornerFan, 4> fans;      // north-east, north-west, south-west, south-east
     std::array<SideTriangle, 4> sides;  // east, north, west, south
 
     // How far from its start corner a side's height line meets it, mm.
@@ -522,7 +522,10 @@ Laid walkRound(const TransitionGeometry& g, const Faces& f, TransitionSeam seam,
         corner = next;
         laid.straight.push_back(next);
     };
-    const auto endLine = [&](const SideTriangle& side) { return (*f.fans[side.end].lines)[static_cast<size_t>(side.station)]; };
+    // The corner line from a side's end corner to its apex.
+    const auto endLine = [&](const SideTriangle& side) {
+        return (*f.fans[side.end].lines)[static_cast<size_t>(side.station)];
+    };
 
     const size_t at = static_cast<size_t>(first / 2);
     const int middle = g.quarter / 2;
@@ -588,8 +591,8 @@ TransitionPattern developFrom(const TransitionGeometry& g, bool rectTop, Transit
     for (Point2 p : first.straight) rise = rise - p * (1.0 / double(first.straight.size()));
     const double riseLength = std::hypot(rise.x, rise.y);
     Layout layout(g, m);
-    Laid laid = walkRound(g, f, seam, riseLength > 0 ? Point2{-rise.x, rise.y} * (1 / riseLength) : Point2{0, 1},
-                          layout);
+    Laid laid =
+        walkRound(g, f, seam, riseLength > 0 ? Point2{-rise.x, rise.y} * (1 / riseLength) : Point2{0, 1}, layout);
     if (trial.failed() || layout.failed()) {
         result.fault = TransitionPatternFault::Triangle;
         return result;
@@ -606,14 +609,10 @@ const char* const kSeamSides[] = {"东边", "南边", "西边", "北边"};
 
 const std::vector<SeamPlace>& transitionSeamPlaces() {
     static const std::vector<SeamPlace> places{
-        {"side4", "北边中线（北边三角面实高 h4，原位置）"},
-        {"side1", "东边中线（东边三角面实高 h1）"},
-        {"side2", "南边中线（南边三角面实高 h2）"},
-        {"side3", "西边中线（西边三角面实高 h3）"},
-        {"corner1", "西北角（西北角实线 m 居中的一根）"},
-        {"corner2", "东北角（东北角实线 j 居中的一根）"},
-        {"corner3", "西南角（西南角实线 L 居中的一根）"},
-        {"corner4", "东南角（东南角实线 k 居中的一根）"},
+        {"side4", "北边中线（北边三角面实高 h4，原位置）"}, {"side1", "东边中线（东边三角面实高 h1）"},
+        {"side2", "南边中线（南边三角面实高 h2）"},         {"side3", "西边中线（西边三角面实高 h3）"},
+        {"corner1", "西北角（西北角实线 m 居中的一根）"},   {"corner2", "东北角（东北角实线 j 居中的一根）"},
+        {"corner3", "西南角（西南角实线 L 居中的一根）"},   {"corner4", "东南角（东南角实线 k 居中的一根）"},
     };
     return places;
 }

@@ -3,8 +3,9 @@
 // piece, laid out triangle by triangle from the listed lengths the way a
 // plater sets it out with rule and compass.
 //
-// The layout, seen from outside with the fitting's top up and west on the
-// left: the south triangle in the middle, its base (the rectangle's south
+// The preset's layout (any other seam place is laid by a walk round the
+// fitting, see roundTopPattern below), seen from outside with the fitting's
+// top up and west on the left: the south triangle in the middle, its base (the rectangle's south
 // side) from the south-west corner at (0, 0) to the south-east corner at
 // (a, 0), its apex on the circle above it on the round top and below it on
 // the rect top; to its left the south-west fan, the west triangle, the north-west fan and
@@ -45,9 +46,9 @@
 // are the bends between the flat triangles and the rolled fans; the lines
 // inside a fan are triangulation lines), the east, south and west triangles'
 // height lines where their foot lies on the side, and two seam ticks on each
-// end edge, the seam (addSeamTicks), clear of the cut edge. Labels: m0 ..., j0 ..., L0 ..., k0 ... on their corner lines two
-// thirds of the way from the corner, h1, h2, h3 on the height lines and h4 on
-// both seam edges.
+// end edge, the seam (addSeamTicks), clear of the cut edge. Labels: m0 ...,
+// j0 ..., L0 ..., k0 ... on their corner lines two thirds of the way from the
+// corner, h1, h2, h3 on the height lines and h4 on both seam edges.
 //
 // Checks: the largest difference between a developed length (every triangle
 // side, corner line, height line and seam half) and the length it stands for;
