@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -209,6 +210,72 @@ TEST(SurfaceDevelopment, TransitionStationsAndCornerLinesAreThoseOfTheSurfaceInS
                                    v.begin() + static_cast<std::ptrdiff_t>(stations[k]) + 1}};
                 division.vertices.back().bulge = 0;
                 EXPECT_NEAR(polylineLength(division), kPi * D / c.n, kTolerance) << "division " << k;
+            }
+        }
+}
+
+// Wherever the seam runs the transition is the same surface cut elsewhere:
+// the round edge pi D and the straight edge the rectangle's perimeter on that
+// surface, both seam edges the 3D length of the line cut along, the same plate.
+TEST(SurfaceDevelopment, TransitionSeamsAnywhereCutTheSameSurface) {
+    struct Case {
+        bool rectTop;
+        std::vector<double> typed;  // a, b, D, H, t, ew, e
+        int n;                      // 20: an odd quarter, the middle corner line is station 2 of 5
+    };
+    const Case cases[] = {{false, {1600, 1200, 800, 1000, 8, 100, 150}, 24},
+                          {true, {900, 700, 1800, 1200, 12, 100, 150}, 20}};
+    for (const Case& c : cases)
+        for (DevelopedSurface s : {DevelopedSurface::Mean, DevelopedSurface::Outside}) {
+            const WindowDesign& design = c.rectTop ? rectTopDesign() : roundTopDesign();
+            FormState state = typedState(design, c.typed);
+            state.texts["Combo1(0)"] = std::to_string(c.n);
+            const auto pattern = c.rectTop ? rectTopPatternExport : roundTopPatternExport;
+            const double presetArea = pieceArea(pattern(state, {s, {}}).pattern.pieces.at(0));
+            // In space, as above (north offsets): corners and stations.
+            const double g = insideGrowth(s) * c.typed[4], a = c.typed[0] + g, b = c.typed[1] + g;
+            const double D = c.typed[2] + g, H = c.typed[3];
+            const P3 moved{-c.typed[5], c.typed[6], H};
+            const P3 rect = c.rectTop ? moved : P3{}, circle = c.rectTop ? P3{} : moved;
+            const auto station = [&](double degrees) {
+                return P3{circle.x + D / 2 * std::cos(degrees * kPi / 180),
+                          circle.y + D / 2 * std::sin(degrees * kPi / 180), circle.z};
+            };
+            const auto corner = [&](int sx, int sy) { return P3{rect.x + sx * a / 2, rect.y + sy * b / 2, rect.z}; };
+            const double turn = 360.0 * (c.n / 8) / c.n;  // the middle corner line from the east or west point
+            // side1 east ... side4 north: from the circle's axis point square to its side.
+            const std::map<std::string, double> seams{
+                {"side1", length3(station(0), {corner(1, 1).x, station(0).y, rect.z})},
+                {"side2", length3(station(270), {station(270).x, corner(1, -1).y, rect.z})},
+                {"side3", length3(station(180), {corner(-1, 1).x, station(180).y, rect.z})},
+                {"side4", length3(station(90), {station(90).x, corner(1, 1).y, rect.z})},
+                {"corner1", length3(corner(-1, 1), station(180 - turn))},
+                {"corner2", length3(corner(1, 1), station(turn))},
+                {"corner3", length3(corner(-1, -1), station(180 + turn))},
+                {"corner4", length3(corner(1, -1), station(-turn))}};
+            ASSERT_EQ(design.seamPlaces.size(), seams.size());
+            for (const SeamPlace& place : design.seamPlaces) {
+                SCOPED_TRACE(place.keyword + (c.rectTop ? " rect top on " : " round top on ") + surfaceName(s));
+                const PatternExport e = pattern(state, {.surface = s, .seam = place.keyword});
+                ASSERT_FALSE(e.rejected());
+                const Piece& piece = e.pattern.pieces.at(0);
+                EXPECT_FALSE(selfIntersects(piece.outline));
+                // Arcs are the round edge, straight edges touching one the
+                // seam, the other straight edges the rectangle.
+                const auto& v = piece.outline.vertices;
+                double round = 0, straight = 0;
+                std::vector<double> seamEdges;
+                for (size_t i = 0; i < v.size(); ++i) {
+                    const Vertex &before = v[(i + v.size() - 1) % v.size()], &next = v[(i + 1) % v.size()];
+                    const double edge = polylineLength({{v[i], {next.x, next.y, 0}}});
+                    if (v[i].bulge != 0) round += edge;
+                    else if (before.bulge != 0 || next.bulge != 0) seamEdges.push_back(edge);
+                    else straight += edge;
+                }
+                EXPECT_NEAR(round, kPi * D, kTolerance);
+                EXPECT_NEAR(straight, 2 * a + 2 * b, kTolerance);
+                expectSameLengths(seamEdges, {seams.at(place.keyword), seams.at(place.keyword)}, "seam edges");
+                EXPECT_NEAR(pieceArea(piece), presetArea, presetArea * 1e-4);
             }
         }
 }

@@ -2,6 +2,7 @@
 
 #include "core/fittings/transition/transition_commands.h"
 #include "core/fittings/transition/transition_export.h"
+#include "core/fittings/transition/transition_pattern.h"
 
 namespace korvel {
 namespace {
@@ -80,6 +81,7 @@ const WindowDesign& roundTopDesign() {
         d.lists[1].onChange = [](const FormState& s) { return roundTopDirectionChanged(s.text("Combo2")); };
         d.lists[1].changeSignal = ListSignal::textActivated;
         d.pattern = roundTopPatternExport;
+        d.seamPlaces = transitionSeamPlaces();
         d.patternName = "transition-round-top";
         d.patternListing = {"计算"};
         d.panel.grid = transitionGrid();
@@ -125,6 +127,7 @@ const WindowDesign& rectTopDesign() {
         d.lists[1].changeSignal = ListSignal::textActivated;
         d.choiceFrameCaption = "选择偏移方位和等份";
         d.pattern = rectTopPatternExport;
+        d.seamPlaces = transitionSeamPlaces();
         d.patternName = "transition-rect-top";
         d.patternListing = {"计算"};
         d.panel.grid = transitionGrid();

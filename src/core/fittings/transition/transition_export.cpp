@@ -14,8 +14,9 @@
 namespace korvel {
 namespace {
 
-// The box to mend for a fault, empty where no one box is to blame.
-std::string faultBox(TransitionPatternFault fault, const TransitionInputs& in) {
+// The box to mend for a fault, empty where no one box is to blame: for a
+// seam's height line off its side, the offset along that side.
+std::string faultBox(TransitionPatternFault fault, const TransitionInputs& in, TransitionSeam seam) {
     switch (fault) {
         case TransitionPatternFault::Divisions:
             return "Combo1(0)";
@@ -26,7 +27,7 @@ std::string faultBox(TransitionPatternFault fault, const TransitionInputs& in) {
             return "Text1(4)";  // D + t not above 0
         }
         case TransitionPatternFault::SeamOffSide:
-            return "Text1(5)";
+            return seam == TransitionSeam::Side1 || seam == TransitionSeam::Side3 ? "Text1(6)" : "Text1(5)";
         case TransitionPatternFault::None:
         case TransitionPatternFault::Geometry:
         case TransitionPatternFault::Triangle:
@@ -84,9 +85,11 @@ PatternExport transitionExport(const FormState& state, const ExportChoices& choi
         developedOn = rectTop ? computeRectTop(onSurface) : computeRoundTop(onSurface);
         if (const auto refused = faultRefusal(developedOn.fault)) return refusedExport(*refused);
     }
-    TransitionPattern developed = rectTop ? rectTopPattern(developedOn) : roundTopPattern(developedOn);
+    const TransitionSeam seam = transitionSeam(choices.seam);
+    TransitionPattern developed = rectTop ? rectTopPattern(developedOn, seam) : roundTopPattern(developedOn, seam);
     if (developed.fault != TransitionPatternFault::None)
-        return refusedExport(refusal(transitionPatternMessage(developed.fault), "", faultBox(developed.fault, in)));
+        return refusedExport(
+            refusal(transitionPatternMessage(developed.fault, seam), "", faultBox(developed.fault, in, seam)));
 
     PatternExport e;
     e.pattern = std::move(developed.pattern);

@@ -1,6 +1,7 @@
 #include "core/fittings/transition/transition_pattern.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -196,11 +197,12 @@ private:
 
 Point2 along(Point2 p, Point2 q, double fraction) { return p + (q - p) * fraction; }
 
-// The corner lines of one fan as marks, with their names two thirds of the
-// way from the corner.
-void markFan(Piece& piece, Point2 corner, const std::vector<Point2>& stations, const char* letter) {
+// The corner lines of one fan, stations `first` to `last`, as marks, with
+// their names two thirds of the way from the corner.
+void markFan(Piece& piece, Point2 corner, const std::vector<Point2>& stations, const char* letter, int first,
+             int last) {
     const int q = static_cast<int>(stations.size()) - 1;
-    for (int i = 0; i <= q; ++i) {
+    for (int i = first; i <= last; ++i) {
         const Point2 station = stations[static_cast<size_t>(i)];
         piece.marks.push_back({corner, station, i == 0 || i == q ? MarkKind::Bend : MarkKind::Triangulation});
         piece.labels.push_back({along(corner, station, 2.0 / 3), letter + numberText(i), i});
@@ -255,6 +257,21 @@ TransitionPatternFault checkInputs(const TransitionGeometry& g) {
         return TransitionPatternFault::Dimensions;
     return TransitionPatternFault::None;
 }
+
+// A laid-out development before its outline is made: the piece's marks and
+// labels, the straight edge from the pattern's left end to its right end, the
+// round edge back from the right end to the left end (mids[k] the developed
+// point halfway between round[k] and round[k + 1]), both seam edges (the end
+// on the straight edge first) and every fan's stations in runs of
+// neighbours.
+struct Laid {
+    Piece piece;
+    std::vector<Point2> straight, round, mids;
+    std::array<std::pair<Point2, Point2>, 2> seams;
+    std::vector<std::vector<Point2>> stations;
+};
+
+TransitionPattern finish(const TransitionGeometry& g, bool rectTop, const Layout& layout, Laid laid);
 
 // One side of the development, from the south triangle out to the seam.
 struct Side {
@@ -319,38 +336,45 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
         return result;
     }
 
+    Laid laid;
     // The round edge from the east end to the west end, and each segment's
     // midpoint on the developed curve.
-    std::vector<Point2> round, mids;
     for (auto it = eastSide.edge.rbegin(); it != eastSide.edge.rend(); ++it)
-        round.push_back(it->p), mids.push_back(it->mid);
-    round.push_back(s);
-    for (const EdgePoint& point : westSide.edge) round.push_back(point.p), mids.push_back(point.mid);
+        laid.round.push_back(it->p), laid.mids.push_back(it->mid);
+    laid.round.push_back(s);
+    for (const EdgePoint& point : westSide.edge) laid.round.push_back(point.p), laid.mids.push_back(point.mid);
+    laid.straight = {seamFootWest, nw, sw, se, ne, seamFootEast};
+    laid.seams = {std::pair{seamFootWest, westSide.northEnd}, std::pair{seamFootEast, eastSide.northEnd}};
+    laid.stations = {westSide.southFan, westSide.northFan, eastSide.southFan, eastSide.northFan};
 
-    Piece piece;
+    Piece& piece = laid.piece;
+    markFan(piece, sw, westSide.southFan, "L", 0, q);
+    markFan(piece, se, eastSide.southFan, "k", 0, q);
+    markFan(piece, nw, westSide.northFan, "m", 0, q);
+    markFan(piece, ne, eastSide.northFan, "j", 0, q);
+    markHeight(piece, layout, s, sw, se, south.x - m.sw.x, x.h2, "h2");
+    markHeight(piece, layout, e, se, ne, east.y - m.se.y, x.h1, "h1");
+    markHeight(piece, layout, w, sw, nw, west.y - m.sw.y, x.h3, "h3");
+    for (const auto& [foot, top] : laid.seams) piece.labels.push_back({along(foot, top, 0.5), "h4"});
+    return finish(g, rectTop, layout, std::move(laid));
+}
+
+TransitionPattern finish(const TransitionGeometry& g, bool rectTop, const Layout& layout, Laid laid) {
+    TransitionPattern result;
+    Piece piece = std::move(laid.piece);
+    const std::vector<Point2>&round = laid.round, &mids = laid.mids;
     piece.name = rectTop ? "天方地圆" : "天圆地方";
     piece.count = 1;
     piece.outline.closed = true;
-    // The straight edge from the west end to the east end, up the east seam,
-    // and the round edge back from the east end to the west end in arcs, each
-    // through its two points and the developed curve's point between them.
-    for (Point2 p : {seamFootWest, nw, sw, se, ne, seamFootEast}) piece.outline.vertices.push_back({p.x, p.y, 0});
+    // The straight edge from the left end to the right end, up the right
+    // seam, and the round edge back from the right end to the left end in
+    // arcs, each through its two points and the developed curve's point
+    // between them.
+    for (Point2 p : laid.straight) piece.outline.vertices.push_back({p.x, p.y, 0});
     Polyline roundEdge;
     for (size_t k = 0; k < round.size(); ++k)
         roundEdge.vertices.push_back({round[k].x, round[k].y, k + 1 < round.size() ? bulge(round[k], mids[k], round[k + 1]) : 0});
     piece.outline.vertices.insert(piece.outline.vertices.end(), roundEdge.vertices.begin(), roundEdge.vertices.end());
-
-    markFan(piece, sw, westSide.southFan, "L");
-    markFan(piece, se, eastSide.southFan, "k");
-    markFan(piece, nw, westSide.northFan, "m");
-    markFan(piece, ne, eastSide.northFan, "j");
-    markHeight(piece, layout, s, sw, se, south.x - m.sw.x, x.h2, "h2");
-    markHeight(piece, layout, e, se, ne, east.y - m.se.y, x.h1, "h1");
-    markHeight(piece, layout, w, sw, nw, west.y - m.sw.y, x.h3, "h3");
-    for (const auto& [foot, top] :
-         {std::pair{seamFootWest, westSide.northEnd}, std::pair{seamFootEast, eastSide.northEnd}}) {
-        piece.labels.push_back({along(foot, top, 0.5), "h4"});
-    }
 
     // The rect top's circle is the bottom: turned over, the pattern keeps the
     // fitting's top up.
@@ -364,13 +388,12 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
         result.fault = TransitionPatternFault::Overlaps;
         return result;
     }
-    // The seam: both end edges, from the foot to the north triangle's end line
+    // The seam: both end edges, from the straight edge to the round one
     // (turned over with the piece for the rect top).
-    const auto endEdge = [&](const Point2& foot, const Point2& top) {
-        return rectTop ? std::pair{Point2{foot.x, -foot.y}, Point2{top.x, -top.y}} : std::pair{foot, top};
-    };
-    for (const auto& [foot, top] : {endEdge(seamFootWest, westSide.northEnd), endEdge(seamFootEast, eastSide.northEnd)})
+    for (auto [foot, top] : laid.seams) {
+        if (rectTop) foot.y = -foot.y, top.y = -top.y;
         addSeamTicks(piece, foot, top);
+    }
 
     double largest = 0;
     for (const Measure& measure : layout.measures())
@@ -378,9 +401,9 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     // The window's figures: the straight distance between neighbouring
     // stations that differs most from its chord yn.
     double chord = g.exact.yn;
-    for (const auto* stations : {&westSide.southFan, &westSide.northFan, &eastSide.southFan, &eastSide.northFan})
-        for (size_t i = 1; i < stations->size(); ++i) {
-            const double d = distance((*stations)[i - 1], (*stations)[i]);
+    for (const std::vector<Point2>& stations : laid.stations)
+        for (size_t i = 1; i < stations.size(); ++i) {
+            const double d = distance(stations[i - 1], stations[i]);
             if (std::fabs(d - g.exact.yn) > std::fabs(chord - g.exact.yn)) chord = d;
         }
     // On a surface: the round edge between neighbouring stations, along its
@@ -396,8 +419,8 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
         const double d = polylineLength(run);
         if (std::fabs(d - division) > std::fabs(spacing - division)) spacing = d;
     }
-    const double straightEdge = distance(seamFootWest, nw) + distance(nw, sw) + distance(sw, se) + distance(se, ne) +
-                                distance(ne, seamFootEast);
+    double straightEdge = 0;
+    for (size_t k = 1; k < laid.straight.size(); ++k) straightEdge += distance(laid.straight[k - 1], laid.straight[k]);
 
     FlatPattern& pattern = result.pattern;
     pattern.fitting = rectTop ? "矩方形天方地圆" : "矩方形天圆地方";
@@ -414,12 +437,202 @@ TransitionPattern develop(const TransitionGeometry& g, bool rectTop) {
     return result;
 }
 
+// The fitting's corners and sides as a walk round it meets them,
+// anticlockwise seen from above: the east side, the north-east fan, the north
+// side, the north-west fan, the west side, the south-west fan, the south side
+// and the south-east fan. Seen from outside with the round edge up the walk
+// runs left to right, as the preset's pattern does.
+struct CornerFan {
+    Point2 plan;
+    bool east, north;
+    const std::vector<double>* lines;  // the listing's corner lines, unrounded
+    const char* letter;
+    int from, to;  // the fan's stations in the walk's order
+};
+struct SideTriangle {
+    size_t start, end;  // its corners in the walk's order, as indices into the fans
+    Point2 apex;        // the circle's axis point it reaches, in plan
+    int station;        // the apex's station in both corners' fans
+    double length, height;
+    const char* name;
+};
+struct Faces {
+    std::array<CornerFan, 4> fans;      // north-east, north-west, south-west, south-east
+    std::array<SideTriangle, 4> sides;  // east, north, west, south
+
+    // How far from its start corner a side's height line meets it, mm.
+    double foot(const SideTriangle& side) const {
+        const Point2 from = fans[side.start].plan, to = fans[side.end].plan;
+        const Point2 d = to - from, u = side.apex - from;
+        return (u.x * d.x + u.y * d.y) / distance(from, to);
+    }
+};
+
+Faces faces(const TransitionGeometry& g, const Model& m) {
+    const TransitionGeometry::Exact& x = g.exact;
+    const int q = g.quarter;
+    const double r = m.radius;
+    return {{{{m.ne, true, true, &x.ne, "j", 0, q},
+              {m.nw, false, true, &x.nw, "m", q, 0},
+              {m.sw, false, false, &x.sw, "L", 0, q},
+              {m.se, true, false, &x.se, "k", q, 0}}},
+            {{{3, 0, m.centre + Point2{r, 0}, 0, g.in.b, x.h1, "h1"},
+              {0, 1, m.centre + Point2{0, r}, q, x.a, x.h4, "h4"},
+              {1, 2, m.centre - Point2{r, 0}, 0, g.in.b, x.h3, "h3"},
+              {2, 3, m.centre - Point2{0, r}, q, x.a, x.h2, "h2"}}}};
+}
+
+// The walk's element the seam lies in: 2k for side k of Faces::sides, 2k + 1
+// for fan k of Faces::fans.
+int seamElement(TransitionSeam seam) {
+    static constexpr int elements[] = {0, 6, 4, 2, 3, 1, 5, 7};  // side1 ... side4, corner1 ... corner4
+    return elements[static_cast<int>(seam)];
+}
+
+// Walks once round the fitting from the seam, its first edge laid from the
+// origin along the unit vector `up`, every later part on the far side of the
+// edge laid before it.
+Laid walkRound(const TransitionGeometry& g, const Faces& f, TransitionSeam seam, Point2 up, Layout& layout) {
+    Laid laid;
+    Piece& piece = laid.piece;
+    const int first = seamElement(seam);
+    std::vector<EdgePoint> edge;
+    Point2 corner{0, 0}, station;
+    Point2 away{-up.y, up.x};  // left of the first edge: the walk turns right
+    laid.straight.push_back(corner);
+
+    // A fan from station `from` to `to` about the corner reached last; the
+    // seam's corner line, a cut edge, is not marked.
+    const auto layFan = [&](const CornerFan& fan, int from, int to, int seamAt) {
+        const std::vector<Point2> stations =
+            layout.fan(corner, fan.plan, fan.east, fan.north, *fan.lines, from, to, station, away, edge);
+        station = stations[static_cast<size_t>(to)];
+        int low = std::min(from, to), high = std::max(from, to);
+        laid.stations.emplace_back(stations.begin() + low, stations.begin() + high + 1);
+        if (seamAt == low) ++low;
+        if (seamAt == high) --high;
+        markFan(piece, corner, stations, fan.letter, low, high);
+    };
+    // A side triangle, or the part of it from the corner reached last to the
+    // height's foot `length` along the side.
+    const auto layTriangle = [&](const SideTriangle& side, double length, double line, bool whole) {
+        const Point2 next = layout.apex(corner, station, length, line, away);
+        if (whole) markHeight(piece, layout, station, corner, next, f.foot(side), side.height, side.name);
+        away = corner;
+        corner = next;
+        laid.straight.push_back(next);
+    };
+    // The corner line from a side's end corner to its apex.
+    const auto endLine = [&](const SideTriangle& side) {
+        return (*f.fans[side.end].lines)[static_cast<size_t>(side.station)];
+    };
+
+    const size_t at = static_cast<size_t>(first / 2);
+    const int middle = g.quarter / 2;
+    std::string name;
+    if (first % 2 == 0) {
+        const SideTriangle& side = f.sides[at];
+        station = up * side.height;
+        laid.seams[0] = {corner, station};
+        layTriangle(side, side.length - f.foot(side), endLine(side), false);
+        name = side.name;
+    } else {
+        const CornerFan& fan = f.fans[at];
+        station = up * (*fan.lines)[static_cast<size_t>(middle)];
+        laid.seams[0] = {corner, station};
+        layFan(fan, middle, fan.to, middle);
+        name = fan.letter + numberText(middle);
+    }
+    const Point2 start = laid.seams[0].second;
+    for (int k = first + 1; k < first + 8; ++k) {
+        const size_t i = static_cast<size_t>(k % 8 / 2);
+        if (k % 2 == 1) layFan(f.fans[i], f.fans[i].from, f.fans[i].to, -1);
+        else layTriangle(f.sides[i], f.sides[i].length, endLine(f.sides[i]), true);
+    }
+    if (first % 2 == 0) {
+        const SideTriangle& side = f.sides[at];
+        const Point2 foot = layout.apex(corner, station, f.foot(side), side.height, away);
+        laid.straight.push_back(foot);
+        laid.seams[1] = {foot, station};
+    } else {
+        const CornerFan& fan = f.fans[at];
+        layFan(fan, fan.from, middle, middle);
+        laid.seams[1] = {corner, station};
+    }
+    for (const auto& [foot, top] : laid.seams) piece.labels.push_back({along(foot, top, 0.5), name});
+
+    // The round edge back from the walk's end to its start.
+    for (auto it = edge.rbegin(); it != edge.rend(); ++it) laid.round.push_back(it->p), laid.mids.push_back(it->mid);
+    laid.round.push_back(start);
+    return laid;
+}
+
+TransitionPattern developFrom(const TransitionGeometry& g, bool rectTop, TransitionSeam seam) {
+    TransitionPattern result;
+    result.fault = checkInputs(g);
+    if (result.fault != TransitionPatternFault::None) return result;
+    const Model m = model(g, rectTop);
+    const Faces f = faces(g, m);
+    if (seamElement(seam) % 2 == 0) {
+        const SideTriangle& side = f.sides[static_cast<size_t>(seamElement(seam) / 2)];
+        const double foot = f.foot(side);
+        if (!(foot > 0 && side.length - foot > 0)) {
+            result.fault = TransitionPatternFault::SeamOffSide;
+            return result;
+        }
+    }
+    // Laid once with the seam straight up, then again with it turned so that
+    // the round edge's points lie, on the mean, straight above the straight
+    // edge's.
+    Layout trial(g, m);
+    const Laid first = walkRound(g, f, seam, {0, 1}, trial);
+    Point2 rise{0, 0};
+    for (Point2 p : first.round) rise = rise + p * (1.0 / double(first.round.size()));
+    for (Point2 p : first.straight) rise = rise - p * (1.0 / double(first.straight.size()));
+    const double riseLength = std::hypot(rise.x, rise.y);
+    Layout layout(g, m);
+    Laid laid =
+        walkRound(g, f, seam, riseLength > 0 ? Point2{-rise.x, rise.y} * (1 / riseLength) : Point2{0, 1}, layout);
+    if (trial.failed() || layout.failed()) {
+        result.fault = TransitionPatternFault::Triangle;
+        return result;
+    }
+    return finish(g, rectTop, layout, std::move(laid));
+}
+
 }  // namespace
 
-TransitionPattern roundTopPattern(const TransitionGeometry& g) { return develop(g, false); }
-TransitionPattern rectTopPattern(const TransitionGeometry& g) { return develop(g, true); }
+// The sides and corners as the window's listing numbers them (h1 east, h2
+// south, h3 west, h4 north; m north-west, j north-east, L south-west, k
+// south-east), in TransitionSeam's order.
+const char* const kSeamSides[] = {"东边", "南边", "西边", "北边"};
 
-std::string transitionPatternMessage(TransitionPatternFault fault) {
+const std::vector<SeamPlace>& transitionSeamPlaces() {
+    static const std::vector<SeamPlace> places{
+        {"side4", "北边中线（北边三角面实高 h4，原位置）"}, {"side1", "东边中线（东边三角面实高 h1）"},
+        {"side2", "南边中线（南边三角面实高 h2）"},         {"side3", "西边中线（西边三角面实高 h3）"},
+        {"corner1", "西北角（西北角实线 m 居中的一根）"},   {"corner2", "东北角（东北角实线 j 居中的一根）"},
+        {"corner3", "西南角（西南角实线 L 居中的一根）"},   {"corner4", "东南角（东南角实线 k 居中的一根）"},
+    };
+    return places;
+}
+
+TransitionSeam transitionSeam(const std::optional<std::string>& keyword) {
+    static const char* const keywords[] = {"side1",   "side2",   "side3",   "side4",
+                                           "corner1", "corner2", "corner3", "corner4"};
+    for (int i = 0; i < 8; ++i)
+        if (keyword == keywords[i]) return static_cast<TransitionSeam>(i);
+    return TransitionSeam::Side4;
+}
+
+TransitionPattern roundTopPattern(const TransitionGeometry& g, TransitionSeam seam) {
+    return seam == TransitionSeam::Side4 ? develop(g, false) : developFrom(g, false, seam);
+}
+TransitionPattern rectTopPattern(const TransitionGeometry& g, TransitionSeam seam) {
+    return seam == TransitionSeam::Side4 ? develop(g, true) : developFrom(g, true, seam);
+}
+
+std::string transitionPatternMessage(TransitionPatternFault fault, TransitionSeam seam) {
     switch (fault) {
         case TransitionPatternFault::None:
             return "";
@@ -432,7 +645,8 @@ std::string transitionPatternMessage(TransitionPatternFault fault) {
         case TransitionPatternFault::Triangle:
             return "有三角形不能由它的三边作出，不能生成展开图！";
         case TransitionPatternFault::SeamOffSide:
-            return "北边三角面的高线落在矩方口边线以外，无法沿高线分缝！";
+            return std::string(seam <= TransitionSeam::Side4 ? kSeamSides[static_cast<int>(seam)] : "") +
+                   "三角面的高线落在矩方口边线以外，无法沿高线分缝！";
         case TransitionPatternFault::Overlaps:
             return "展开图自身重叠，不能整张板下料！";
     }

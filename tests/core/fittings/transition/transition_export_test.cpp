@@ -46,11 +46,17 @@ TEST(TransitionExport, DevelopmentsThatCannotBeLaidOutAreRefusedAtTheBoxToMend) 
         const char* key;
         const char* text;
         std::vector<Effect> effects;
+        ExportChoices choices = {};
     };
     const std::vector<Case> cases = {
         {"Combo1(0)", "18", {error("展开图的等份数必须是4的整数倍！"), FocusBox{"Combo1(0)"}}},
         {"Text1(3)", "0", {error("展开图需要大于0的边长、直径和垂直高！"), FocusBox{"Text1(3)"}}},
         {"Text1(5)", "900", {error("北边三角面的高线落在矩方口边线以外，无法沿高线分缝！"), FocusBox{"Text1(5)"}}},
+        // The east seam's height line, moved past the north-east corner by the north offset.
+        {"Text1(6)",
+         "900",
+         {error("东边三角面的高线落在矩方口边线以外，无法沿高线分缝！"), FocusBox{"Text1(6)"}},
+         {.seam = "side1"}},
         // The window's own check comes first.
         {"Text1(0)", "", {error("矩方口横向内边长不能为空！"), FocusBox{"Text1(0)"}}},
     };
@@ -58,7 +64,7 @@ TEST(TransitionExport, DevelopmentsThatCannotBeLaidOutAreRefusedAtTheBoxToMend) 
         SCOPED_TRACE(c.key);
         FormState state = roundTopDesign().presetState();
         state.texts[c.key] = c.text;
-        const PatternExport e = roundTopPatternExport(state, {});
+        const PatternExport e = roundTopPatternExport(state, c.choices);
         ASSERT_TRUE(e.rejected());
         EXPECT_EQ(e.rejection.effects, c.effects);
         EXPECT_TRUE(e.pattern.pieces.empty());
