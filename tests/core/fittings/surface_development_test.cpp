@@ -304,7 +304,7 @@ TEST(SurfaceDevelopment, TheSurfaceFollowsTheThicknessKnownAndNamesTheSizesItMad
         {rectFrustumPatternExport(rect, {S::Outside, 5.0}), S::Outside,
          "外表面：b = 510 mm（小端纵向内边长 500 + 2 × 壁厚 5）", 0},
         {roundTopPatternExport(roundTop, {}), S::Mean, "中性层：D = 810 mm（圆口内直径 800 + 壁厚 10）", 5},
-        {roundTopPatternExport(roundTop, {S::Typed, {}}), S::Typed, "按输入尺寸：D = 800 mm（按输入的圆口内直径 800）", 0},
+        {roundTopPatternExport(roundTop, {S::Typed, {}}), S::Typed, "按输入尺寸：D = 810 mm（圆口内直径 800 + 壁厚 10，窗口列表的中径）", 0},
         // As typed, the listing's mean diameters, named as such.
         {conePatternExport(thickCone, {S::Typed, {}}), S::Typed,
          "按输入尺寸：d = 494 mm（小端口外径 500 − 板厚 6，窗口列表的中径）", 0},

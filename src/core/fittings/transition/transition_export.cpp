@@ -106,6 +106,13 @@ PatternExport transitionExport(const FormState& state, const ExportChoices& choi
     }
     e.rounding = roundingText(design, state);
     nameSurface(e, chosen, "矩方口按内边长，圆口按中径 D+t 的圆周展开；角线和高为内侧实长", sizes);
+    if (typed && in.t > 0) {
+        // As typed, the window develops the round edge on its mean circle:
+        // say so, so that nobody adds the thickness once more.
+        e.developedSizes.back() = surfaceName(DevelopedSurface::Typed) + "：D = " + numberText(in.D + in.t) +
+                                  " mm（圆口内直径 " + numberText(in.D) + " + 壁厚 " + numberText(in.t) +
+                                  "，窗口列表的中径）";
+    }
     // The listing measures its chord on D + t, so even the inside surface's
     // stations are not the listed ones.
     if (!typed) e.stationTable = stationTable(e.pattern.pieces.front().name, developedOn);
