@@ -10,6 +10,9 @@ polylines, that both releases hold the same entities on each layer with the
 same closed outlines (lengths equal to 1e-9 mm) and texts, that a CUT-only
 file holds the outlines alone, and that the pieces' own files, listed on
 standard output, hold one piece each as long as in the whole file. Every
+fitting on every surface, in both releases, and with each kind of seam place
+and joint, audits clean and cuts closed outlines that neither cross
+themselves nor overlap one another (a hole lies wholly inside its piece). Every
 file, and the elbow's CAD drawing, declares the simplified Chinese code page;
 every text with a character beyond ASCII is in the style named after the
 line font built with the program (LINE_FONT), which has a glyph for each of
@@ -31,7 +34,7 @@ except ImportError:
     sys.exit(77)
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from readback import check, report  # noqa: E402
+from readback import check, length, outline_points, read_clean, report  # noqa: E402
 
 FITTINGS = ["elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone"]
 MANIFEST = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "same_output.sha256")
@@ -43,34 +46,77 @@ def run(korvel, *args):
     return done.stdout
 
 
-def outline_points(entity):
-    """(x, y, bulge) of a closed outline, light-weight or not."""
-    if entity.dxftype() == "LWPOLYLINE":
-        return [(p[0], p[1], p[4]) for p in entity.get_points("xyseb")]
-    return [(v.dxf.location.x, v.dxf.location.y, v.dxf.bulge) for v in entity.vertices]
-
-
-def length(points):
-    total = 0.0
-    for (x, y, bulge), (u, v, _) in zip(points, points[1:] + points[:1]):
-        chord = math.hypot(u - x, v - y)
-        if bulge == 0:
-            total += chord
-        else:
-            angle = 4 * math.atan(abs(bulge))
-            total += chord * angle / (2 * math.sin(angle / 2))
-    return total
-
-
 def read(path, label):
-    doc = ezdxf.readfile(path)
-    auditor = doc.audit()
-    check(not auditor.has_errors, f"{label}: audit errors {[e.message for e in auditor.errors]}")
-    check(not auditor.has_fixes, f"{label}: audit fixes {[e.message for e in auditor.fixes]}")
-    msp = doc.modelspace()
-    outlines = [e for e in msp if e.dxf.layer == "CUT"]
-    check(all(e.is_closed for e in outlines), f"{label}: an open outline")
-    return doc, msp, outlines
+    return read_clean(ezdxf, path, label)
+
+
+# Every fitting's surfaces, and the seam places and joints, as the plater
+# chooses them. Windows without a plate thickness of their own are given 6 mm.
+SURFACES = ["mean", "outside", "inside", "typed"]
+PLATE = {"tee": ["plate-t=6"], "ytee": ["plate-t=6"], "rect-frustum": ["plate-t=6"], "cone": ["plate-t=6"]}
+CHOICES = [
+    ("elbow", ["seam=throat"]), ("elbow", ["seam=alternate"]), ("elbow", ["n=100", "seam=heel"]),
+    ("tee", ["t=10", "D=1400", "joint=set-in", "main-t=12", "seam=opposite"]),
+    ("transition-round-top", ["seam=corner1"]), ("transition-rect-top", ["seam=side2"]),
+    ("cone", ["seam=100"]), ("cone", ["h=0"]),
+]
+
+
+def chords(points):
+    """The outline's vertices, closed, as straight chords (x, y, u, v)."""
+    return [(x, y, u, v) for (x, y, _), (u, v, _) in zip(points, points[1:] + points[:1])]
+
+
+def crossing(a, b):
+    """Whether two chords cross at a point inside both (touching ends does not count)."""
+    (x1, y1, x2, y2), (x3, y3, x4, y4) = a, b
+    d = (x2 - x1) * (y4 - y3) - (y2 - y1) * (x4 - x3)
+    if abs(d) < 1e-12:
+        return False
+    s = ((x3 - x1) * (y4 - y3) - (y3 - y1) * (x4 - x3)) / d
+    t = ((x3 - x1) * (y2 - y1) - (y3 - y1) * (x2 - x1)) / d
+    return 1e-9 < s < 1 - 1e-9 and 1e-9 < t < 1 - 1e-9
+
+
+def inside(point, edges):
+    """Whether a point lies inside a closed outline of chords (even-odd rule)."""
+    x, y = point[0], point[1]
+    odd = False
+    for (x1, y1, x2, y2) in edges:
+        if (y1 > y) != (y2 > y) and x < x1 + (y - y1) * (x2 - x1) / (y2 - y1):
+            odd = not odd
+    return odd
+
+
+def check_cut(outlines, label):
+    """No outline crosses itself or another, and of two outlines either
+    neither holds a corner of the other or one lies wholly within the other
+    (a hole in its piece)."""
+    pieces = [outline_points(o) for o in outlines]
+    edges = [chords(points) for points in pieces]
+    for i, own in enumerate(edges):
+        crossed = any(crossing(own[a], own[b]) for a in range(len(own)) for b in range(a + 2, len(own))
+                      if not (a == 0 and b == len(own) - 1))
+        check(not crossed, f"{label}: outline {i} crosses itself")
+        for j in range(i + 1, len(pieces)):
+            check(not any(crossing(p, q) for p in own for q in edges[j]), f"{label}: outlines {i} and {j} cross")
+            j_in_i = [inside(p, own) for p in pieces[j]]
+            i_in_j = [inside(p, edges[j]) for p in pieces[i]]
+            apart = not any(j_in_i) and not any(i_in_j)
+            check(apart or all(j_in_i) or all(i_in_j), f"{label}: outlines {i} and {j} overlap")
+
+
+def check_choices(korvel, out, letters):
+    runs = [(f, [f"surface={s}"] + (PLATE.get(f, []) if s != "typed" else [])) for f in FITTINGS for s in SURFACES]
+    for n, (fitting, args) in enumerate(runs + CHOICES):
+        for version in ("R2000", "R12"):
+            label = f"{fitting} {' '.join(args)} {version}"
+            path = os.path.join(out, f"choice-{n}-{version}.dxf")
+            run(korvel, fitting, *args, "--dxf", version, "-o", path)
+            doc, _, outlines = read(path, label)
+            check(outlines, f"{label}: nothing on CUT")
+            check_cut(outlines, label)
+            check_texts(doc, letters, label)
 
 
 def line_font_letters(path):
@@ -104,6 +150,7 @@ def main():
     done = subprocess.run([korvel, "cad", "-o", drawing], capture_output=True)
     check(done.returncode == 0, f"korvel cad failed: {done.stderr}")
     check_texts(ezdxf.readfile(drawing), letters, "cad")
+    check_choices(korvel, out, letters)
     manifest = dict(reversed(line.split()) for line in open(MANIFEST, encoding="utf-8"))
     for fitting in FITTINGS:
         path = lambda name: os.path.join(out, f"{fitting}-{name}.dxf")  # noqa: E731

@@ -153,7 +153,7 @@ TEST_F(ExportDialogInWindows, TheDialogAsksAThicknessOnlyWhereTheWindowHasNoneAn
     EXPECT_EQ(plain.findChild<QComboBox*>("dxfVersion"), nullptr);
 }
 
-TEST_F(ExportDialogInWindows, TheDialogOffersTheWindowsSeamPlacesAndTheConesSeamAngle) {
+TEST_F(ExportDialogInWindows, TheDialogOffersTheSeamPlacesTheConesSeamAngleAndTheTeesJoint) {
     open("wtfy");
     ExportDialog elbow(nullptr, window->exportQuestion(true));
     auto* seam = elbow.findChild<QComboBox*>("seam");
@@ -177,6 +177,20 @@ TEST_F(ExportDialogInWindows, TheDialogOffersTheWindowsSeamPlacesAndTheConesSeam
     EXPECT_EQ(cone.options()->choices.seam, "90");
     angle->setText("400");  // the export's own refusal shows at once
     EXPECT_TRUE(sizes->text().contains(QStringLiteral("0 到 360"))) << sizes->text().toStdString();
+
+    open("stfy");
+    ExportDialog tee(nullptr, window->exportQuestion(true));
+    auto* joint = tee.findChild<QComboBox*>("joint");
+    auto* wall = tee.findChild<QLineEdit*>("mainThickness");
+    ASSERT_TRUE(joint && wall && tee.findChild<QComboBox*>("seam"));
+    ASSERT_EQ(joint->count(), 2);
+    joint->setCurrentIndex(1);
+    wall->setText("12");
+    EXPECT_EQ(tee.options()->choices.joint, BranchJoint::SetIn);
+    EXPECT_EQ(tee.options()->choices.mainThickness, 12.0);
+    wall->setText("0");
+    EXPECT_FALSE(tee.options());
+    EXPECT_TRUE(tee.findChild<QLabel*>("sizes")->text().startsWith(QStringLiteral("主管壁厚须为")));
 }
 
 }  // namespace
