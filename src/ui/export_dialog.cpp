@@ -156,8 +156,13 @@ std::optional<ExportOptions> ExportDialog::options() const {
     if (thickness_ != nullptr &&
         !readPlateThickness(thickness_->text().toStdString(), options.choices.plateThickness))
         return std::nullopt;
-    if (joint_ != nullptr) options.choices.joint = static_cast<BranchJoint>(joint_->currentData().toInt());
-    if (mainThickness_ != nullptr &&
+    // The sizes as typed have no walls to build a joint from: the joint's
+    // choices are asked only on a surface of the plate.
+    const bool joint = *options.choices.surface != DevelopedSurface::Typed;
+    options.choices.joint.reset();
+    options.choices.mainThickness.reset();
+    if (joint_ != nullptr && joint) options.choices.joint = static_cast<BranchJoint>(joint_->currentData().toInt());
+    if (mainThickness_ != nullptr && joint &&
         !readPlateThickness(mainThickness_->text().toStdString(), options.choices.mainThickness))
         return std::nullopt;
     if (seam_ != nullptr) options.choices.seam = seam_->currentData().toString().toStdString();
@@ -175,6 +180,9 @@ std::optional<ExportOptions> ExportDialog::options() const {
 }
 
 void ExportDialog::update() {
+    const bool typed = static_cast<DevelopedSurface>(surface_->currentData().toInt()) == DevelopedSurface::Typed;
+    for (QWidget* control : {static_cast<QWidget*>(joint_), static_cast<QWidget*>(mainThickness_)})
+        if (control != nullptr) control->setEnabled(!typed);
     const std::optional<ExportOptions> chosen = options();
     ok_->setEnabled(chosen.has_value());
     if (!chosen) {

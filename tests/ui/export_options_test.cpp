@@ -184,6 +184,11 @@ TEST_F(ExportDialogInWindows, TheDialogOffersTheSeamPlacesTheConesSeamAngleAndTh
     auto* wall = tee.findChild<QLineEdit*>("mainThickness");
     ASSERT_TRUE(joint && wall && tee.findChild<QComboBox*>("seam"));
     ASSERT_EQ(joint->count(), 2);
+    tee.findChild<QComboBox*>("surface")->setCurrentIndex(3);  // as typed: no joint to choose
+    EXPECT_FALSE(joint->isEnabled());
+    EXPECT_EQ(tee.options()->choices.joint, std::nullopt);
+    tee.findChild<QComboBox*>("surface")->setCurrentIndex(0);
+    tee.findChild<QLineEdit*>("plateThickness")->setText("10");
     joint->setCurrentIndex(1);
     wall->setText("12");
     EXPECT_EQ(tee.options()->choices.joint, BranchJoint::SetIn);
