@@ -28,6 +28,8 @@ namespace {
 // to about a pixel, so large enough that a 9-unit glyph shows no corners.
 constexpr double kPixelSize = 150;
 constexpr double kCapHeight = 9;
+// Outlines narrower than this, in the font's units, are drawn as one line.
+constexpr double kThinBar = 0.9;
 
 // Every code point of a UTF-8 text from U+0080 to U+FFFF (a line font keys its
 // glyphs by four hex digits).
@@ -99,7 +101,14 @@ int main(int argc, char** argv) {
         char key[16];
         std::snprintf(key, sizeof key, "[%04x] ", static_cast<unsigned>(c));
         out << key << letter.toStdString() << '\n';
-        for (const QPolygonF& polygon : path.toSubpathPolygons()) {
+        for (QPolygonF polygon : path.toSubpathPolygons()) {
+            // A thin bar (a hyphen, a minus, the stroke of 一) drawn as its
+            // outline shows as a small ring at text size: it becomes its middle line.
+            const QRectF bar = polygon.boundingRect();
+            if (bar.height() * scale < kThinBar && bar.width() > 2 * bar.height())
+                polygon = QPolygonF{QPointF(bar.left(), bar.center().y()), QPointF(bar.right(), bar.center().y())};
+            else if (bar.width() * scale < kThinBar && bar.height() > 2 * bar.width())
+                polygon = QPolygonF{QPointF(bar.center().x(), bar.top()), QPointF(bar.center().x(), bar.bottom())};
             std::string line, last;
             for (const QPointF& p : polygon) {
                 // Pixels run down from the baseline; the font's units run up.
