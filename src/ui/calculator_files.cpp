@@ -126,11 +126,11 @@ void CalculatorWindow::exportPattern() {
             };
         saveWithDialog(this, request, [&e, &files](const std::string& path, const std::string& shown) {
             cad::savePatternDxf(e, path, files);
-            if (!files.perPiece) return "展开图已保存到：\n" + shown;
+            if (!files.perPiece) return "展开图已保存到：\n" + shown + "\n\n" + developedSummary(e);
             std::string report = "展开图已按件保存到：";
             for (const std::string& piece : cad::patternFilePaths(e, path, files))
                 report += "\n" + QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(piece))).toStdString();
-            return report;
+            return report + "\n\n" + developedSummary(e);
         });
     } catch (const std::exception& error) {
         showMessage(this, {failure + "\n" + error.what(), MessageIcon::Error, "错误："});
@@ -195,7 +195,7 @@ void CalculatorWindow::printTemplate() {
                               QStringLiteral(".pdf"), "无法保存 1:1 样板："},
                        [&t, &saved](const std::string& path, const std::string& shown) {
                            saveTemplatePdf(t, path);
-                           return saved + shown;
+                           return saved + shown + "\n\n" + developedSummary(t.pattern);
                        });
     } catch (const std::exception& error) {
         showMessage(this, {std::string("无法保存 1:1 样板：\n") + error.what(), MessageIcon::Error, "错误："});

@@ -30,6 +30,12 @@ std::string developedSizesText(const PatternExport& e) {
     return text;
 }
 
+std::string developedSummary(const PatternExport& e) {
+    std::string text = "展开面：" + e.surface;
+    for (const std::string& line : e.developedSizes) text += "\n  " + line;
+    return text;
+}
+
 std::string refusalText(const Outcome& rejection) {
     std::string text;
     for (const auto& effect : rejection.effects)

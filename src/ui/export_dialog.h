@@ -49,6 +49,10 @@ struct ExportQuestion {
 // indented; empty when the export names none.
 std::string developedSizesText(const PatternExport& e);
 
+// What a saved export says after its place: "展开面：" and its surface, then
+// the sizes developed, one a line, indented.
+std::string developedSummary(const PatternExport& e);
+
 // The messages of a refused export, one a line.
 std::string refusalText(const Outcome& rejection);
 

@@ -92,7 +92,9 @@ TEST_F(ExportDialogInWindows, TheChoicesReachThePatternTheFilesAndAreRemembered)
     EXPECT_EQ(seen.back().surface, DevelopedSurface::Outside);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const std::string end = (dir_ / "弯头_1_端节.dxf").string(), middle = (dir_ / "弯头_2_中节.dxf").string();
-    EXPECT_EQ(dialogs.messages[0].text, "展开图已按件保存到：\n" + end + "\n" + middle);
+    EXPECT_EQ(dialogs.messages[0].text, "展开图已按件保存到：\n" + end + "\n" + middle +
+                                            "\n\n展开面：外表面，按其直径的圆周 πD 展开；弯曲半径 R 仍为管道轴线的半径"
+                                            "\n  外表面：D = 1120 mm（外径 1120）");
     const std::string text = readAll(end);
     EXPECT_NE(text.find("\nPOLYLINE\n"), std::string::npos);
     EXPECT_EQ(text.find("  0\nTEXT\n"), std::string::npos) << "CUT only";

@@ -53,7 +53,9 @@ TEST_F(PatternExportCommand, EveryWindowHasItAfterItsMenuAndSuggestsANameFromIts
         ASSERT_EQ(dialogs.suggestions.size(), 1u);
         EXPECT_TRUE(dialogs.suggestions[0].endsWith("/" + QString::fromStdString(name))) << dialogs.suggestions[0].toStdString();
         ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_EQ(dialogs.messages[0].text, "展开图已保存到：\n" + path.string());
+        // The place, then the surface developed and its sizes.
+        EXPECT_TRUE(dialogs.messages[0].text.starts_with("展开图已保存到：\n" + path.string() + "\n\n展开面："))
+            << dialogs.messages[0].text;
         EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None);
         EXPECT_EQ(readAll(path).substr(readAll(path).size() - 4), "EOF\n");
     }

@@ -73,8 +73,10 @@ TEST_F(TemplateCommand, EveryWindowHasItAfterTheExportAndSavesThePdf) {
         // The report counts the pages the file has; the bytes are korvel
         // pdf's (PdfCommandLine.EveryFittingWritesWhatItsWindowWrites).
         ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_EQ(dialogs.messages[0].text, "1:1 样板（A1，共 " + testing::pdfInfo(path.string(), "Pages") +
-                                                " 页）已保存到：\n" + path.string());
+        EXPECT_TRUE(dialogs.messages[0].text.starts_with("1:1 样板（A1，共 " +
+                                                         testing::pdfInfo(path.string(), "Pages") +
+                                                         " 页）已保存到：\n" + path.string() + "\n\n展开面："))
+            << dialogs.messages[0].text;
         EXPECT_NE(testing::pdfInfo(path.string(), "Page size").find("(A1)"), std::string::npos);
     }
     EXPECT_TRUE(dialogs.questions.empty());
