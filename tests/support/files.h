@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -19,12 +20,17 @@ inline std::string readAll(const std::filesystem::path& path) {
     return s.str();
 }
 
-// An empty folder under the test temporary folder, named `prefix` and the
-// running test's name; what an earlier run left there is removed.
+// An empty folder under the test temporary folder, named `prefix`, the
+// running test's name and a number for the test program's own path (two
+// builds' tests run at once never share a folder, while a death test's child,
+// the same program, finds its parent's); what an earlier run left there is
+// removed.
 inline std::filesystem::path freshTestDir(const std::string& prefix) {
+    static const size_t build = std::hash<std::string>{}(std::filesystem::read_symlink("/proc/self/exe").string());
     const std::filesystem::path dir =
         std::filesystem::path(::testing::TempDir()) /
-        (prefix + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        (prefix + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+         std::to_string(build % 1000000));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;
