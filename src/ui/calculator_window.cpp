@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -72,6 +73,7 @@ CalculatorWindow::CalculatorWindow(const WindowDesign& design) : design_(design)
     setWindowTitle(QString::fromStdString(design.title));
     surface_ = new Surface(this);
     surface_->setObjectName("surface");
+    surface_->setAccessibleName(QStringLiteral("放样图"));
     surface_->setColours(design.darkSurface ? kBlack : kWhite, design.darkSurface ? kWhite : kBlack);
     setCentralWidget(surface_);
     buildMenu();
@@ -92,6 +94,13 @@ void CalculatorWindow::buildMenu() {
         const std::string name = command.name;
         connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
     }
+    // Esc goes back to the main window, as 返回 does.
+    auto* back = new QAction(this);
+    back->setObjectName("escape");
+    back->setShortcut(Qt::Key_Escape);
+    back->setShortcutContext(Qt::WindowShortcut);
+    addAction(back);
+    connect(back, &QAction::triggered, this, [this] { runCommand("返回"); });
     if (design_.pattern) {
         QAction* action = menuBar()->addAction(QString::fromUtf8(kExportCaption));
         action->setObjectName(QString::fromUtf8(kExportCommand));
@@ -157,6 +166,14 @@ void CalculatorWindow::buildPanel() {
         auto* box = new QLineEdit(QString::fromStdString(in.preset), inputFrame);
         registerControl(box, in.box);
         if (!in.toolTip.empty()) box->setToolTip(QString::fromStdString(in.toolTip));
+        // The caption names its box (to a screen reader too); Enter in a box
+        // runs the window's first compute command.
+        caption->setBuddy(box);
+        box->setAccessibleName(QString::fromStdString(in.captionText));
+        connect(box, &QLineEdit::returnPressed, this, [this] {
+            for (const MenuCommand& command : design_.menu)
+                if (command.run) return runCommand(command.name);
+        });
         QLabel* unit = addLabel(inputFrame, in.unitLabel, in.unitText);
         placeRow(caption, box, unit, y, false);
         y += grid.rowPitch;
@@ -200,6 +217,7 @@ void CalculatorWindow::buildPanel() {
         for (int i = 0; i < 2; ++i) {
             auto* listing = new ListingBox(frame1_);
             registerControl(listing, design_.listingBoxes[static_cast<size_t>(i)]);
+            listing->list()->setAccessibleName(i == 0 ? QStringLiteral("计算结果（左列）") : QStringLiteral("计算结果（右列）"));
             place(listing, i * grid.panelWidth / 2, panelBottom + kFrameGap, grid.panelWidth / 2, grid.listingHeight);
         }
         panelBottom += kFrameGap + grid.listingHeight;

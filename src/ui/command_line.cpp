@@ -536,7 +536,8 @@ std::string helpText() {
            "                                       the first page(s) hold the title block, the window's\n"
            "                                       listing and the page map, every page a 100 mm check\n"
            "                                       square. Print it at actual size (100 %).\n"
-           "  korvel --help                        this text\n\n"
+           "  korvel --help                        this text\n"
+           "  korvel --version                     the program's version\n\n"
            "Values are box texts, read exactly as the window reads its boxes.\n"
            "Options: round=int|dec (取整数 or 留小数), and where a window has one, its direction\n"
            "(dir=north|south) or variant (variant=frustum|cone) list; korvel pdf also takes\n"
@@ -592,6 +593,10 @@ std::string helpText() {
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         out << helpText();
+        return kExitOk;
+    }
+    if (args[0] == "--version") {
+        out << "korvel " << KORVEL_VERSION << '\n';
         return kExitOk;
     }
     if (args[0] == "cad") return runCad(args, err);

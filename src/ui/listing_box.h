@@ -1,6 +1,8 @@
 #pragma once
 // A listing box: a heading field over a list of text lines. Two of them side by
-// side read as one listing, the middle line standing in both.
+// side read as one listing, the middle line standing in both. Several lines
+// can be selected; Ctrl+C and the context menu's 复制 copy them, 全部复制
+// copies every line, each as its name and value split by a tab.
 
 #include <QWidget>
 #include <string>
@@ -12,6 +14,11 @@ class QLineEdit;
 class QListWidget;
 
 namespace korvel {
+
+// The lines as copied: "L0 = 450" becomes "L0<TAB>450" (split at the first
+// "=", both sides trimmed); a line without "=" stays as it is; one line each,
+// every line ending in a newline.
+std::string copiedListing(const std::vector<std::string>& lines);
 
 class ListingBox : public QWidget {
     Q_OBJECT
@@ -25,6 +32,11 @@ public:
     std::vector<std::string> lines() const;
     void setTextColour(Rgb colour);
     Rgb textColour() const { return colour_; }
+
+    // The selected lines in the list's order, and every line.
+    std::vector<std::string> selectedLines() const;
+    void copySelected() const;
+    void copyAll() const;
 
     QLineEdit* headingField() const { return heading_; }
     QListWidget* list() const { return list_; }

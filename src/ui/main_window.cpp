@@ -74,7 +74,8 @@ MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) 
         QAction* action = fittingMenu_->addAction(QString::fromStdString(entry.caption));
         action->setObjectName(QString::fromStdString(entry.menuName));
         action->setShortcut(QKeySequence(QString::fromStdString(entry.shortcut)));
-        action->setShortcutContext(Qt::ApplicationShortcut);
+        // The main window's own: in a calculator, Ctrl+C copies.
+        action->setShortcutContext(Qt::WindowShortcut);
         actions_[entry.menuName] = action;
         const std::string name = entry.menuName;
         connect(action, &QAction::triggered, this, [this, name] { openFitting(name); });

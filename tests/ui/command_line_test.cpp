@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <sstream>
 
 #include "core/catalogue.h"
@@ -26,6 +28,17 @@ TEST(CommandLine, HelpListsEveryFittingWithItsInputs) {
                               "Ls=200 mm", "beta=75°", "A=2200 mm", "ew=0 mm", "N=24 (16 to 32)", "small=500 mm",
                               "dir=north|south", "variant=frustum|cone", "round=int|dec"})
         EXPECT_NE(run.out.find(input), std::string::npos) << input;
+}
+
+TEST(CommandLine, VersionAndNoDisplay) {
+    const CliRun version = runInProcess({"--version"});
+    EXPECT_EQ(version.status, kExitOk);
+    EXPECT_EQ(version.out, "korvel 0.1\n");
+    // Without a display the program says so in one line and stops, no abort.
+    const CliRun windows = testing::runKorvel("", "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ");
+    EXPECT_EQ(windows.status, 1);
+    EXPECT_TRUE(windows.err.starts_with("korvel: no display for the windows")) << windows.err;
+    EXPECT_EQ(std::count(windows.err.begin(), windows.err.end(), '\n'), 1);
 }
 
 TEST(CommandLine, UnknownFittingOrNameIsAUsageErrorWithOneLine) {

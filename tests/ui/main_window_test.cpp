@@ -5,6 +5,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QBackingStore>
+#include <QClipboard>
+#include <QListWidget>
+#include <QTest>
 #include <QScreen>
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,6 +19,7 @@
 
 #include "ui/main_window.h"
 #include "ui/calculator_window.h"
+#include "ui/listing_box.h"
 #include "ui/picture.h"
 #include "support/windows.h"
 
@@ -288,6 +292,40 @@ TEST_F(MainWindowTest, MinimisedItGivesBackItsPixelsAndPaintsWholeWhenBack) {
     ASSERT_FALSE(shown.isNull());
     const QPoint inPicture = main->picture()->mapTo(main.get(), main->picture()->rect().center());
     EXPECT_NE(shown.pixelColor(inPicture), shown.pixelColor(QPoint(main->width() - 2, main->height() - 2)));
+}
+
+TEST_F(MainWindowTest, CtrlCInACalculatorCopiesItsListingAndOpensNoWindow) {
+    main->menuAction("stfy")->trigger();
+    CalculatorWindow* tee = main->openWindow("stfy");
+    ASSERT_NE(tee, nullptr);
+    Outcome outcome;
+    for (const char* line : {"L0=200", "L1 = 210", "展开扇形夹角 = 160.997°", "支管下料"})
+        outcome.effect(AddListingLine{"Combo1(1)", line});
+    tee->apply(outcome);
+    QListWidget* list = tee->listing("Combo1(1)")->list();
+    list->item(1)->setSelected(true);
+    list->item(2)->setSelected(true);
+    // The calculator is the active window, as when the user works in it.
+    QApplication::setActiveWindow(tee);
+    list->setFocus();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("L1\t210\n展开扇形夹角\t160.997°\n"));
+    EXPECT_EQ(main->openWindow("yxst"), nullptr) << "Ctrl+C opens the Y-tee only from the main window";
+    for (QAction* action : list->actions())
+        if (action->objectName() == "copyAll") action->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("L0\t200\nL1\t210\n展开扇形夹角\t160.997°\n支管下料\n"));
+    // Enter in a box runs the first compute command: the listing is the window's own again.
+    QTest::keyClick(tee->box("Text1(0)"), Qt::Key_Return);
+    EXPECT_NE(tee->listing("Combo1(1)")->lines().at(1), "L1 = 210");
+    // Each box is named by its caption; Esc goes back as 返回 does.
+    EXPECT_EQ(tee->box("Text1(0)")->accessibleName(), QStringLiteral("输入主管外径："));
+    EXPECT_EQ(list->accessibleName(), QStringLiteral("计算结果（左列）"));
+    QTest::keyClick(list, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(main->openWindow("stfy"), nullptr);
+    EXPECT_FALSE(main->windowState() & Qt::WindowMinimized);
 }
 
 }  // namespace
