@@ -14,6 +14,7 @@
 #include "ui/message_boxes.h"
 #include "ui/surface.h"
 #include "ui/twips.h"
+#include "ui/language.h"
 
 namespace korvel {
 
@@ -22,7 +23,7 @@ FormState CalculatorWindow::readState() const {
     for (const auto& in : design_.inputs)
         if (QLineEdit* b = box(in.box.key())) state.texts[in.box.key()] = b->text().toStdString();
     for (const auto& l : design_.lists)
-        if (QComboBox* c = list(l.box.key())) state.texts[l.box.key()] = c->currentText().toStdString();
+        if (QComboBox* c = list(l.box.key())) state.texts[l.box.key()] = itemText(c);
     state.decimals = decimal_->isChecked();
     state.digits = state.decimals ? design_.rounding.decimalDigits : 0;
     const QRect outer = frameGeometry();
@@ -72,7 +73,7 @@ void CalculatorWindow::apply(const Outcome& outcome) {
                     showMessage(this, e);
                 } else if constexpr (std::is_same_v<T, SetBoxText>) {
                     if (QLineEdit* b = box(e.key)) b->setText(QString::fromStdString(e.text));
-                    else if (QComboBox* c = list(e.key)) c->setCurrentText(QString::fromStdString(e.text));
+                    else if (QComboBox* c = list(e.key)) selectItem(c, e.text);
                 } else if constexpr (std::is_same_v<T, FocusBox>) {
                     if (QWidget* w = control(e.key)) w->setFocus();
                 } else if constexpr (std::is_same_v<T, ClearListing>) {
@@ -85,7 +86,7 @@ void CalculatorWindow::apply(const Outcome& outcome) {
                     if (ListingBox* l = listing(e.key)) l->addLine(e.text);
                 } else if constexpr (std::is_same_v<T, SetCaption>) {
                     if (QLabel* l = label(e.key)) {
-                        l->setText(QString::fromStdString(e.text));
+                        l->setText(shown(e.text));
                         l->adjustSize();
                     }
                 } else if constexpr (std::is_same_v<T, SetVisible>) {

@@ -23,6 +23,7 @@
 #include "ui/surface.h"
 #include "ui/template_dialog.h"
 #include "ui/twips.h"
+#include "ui/language.h"
 
 namespace korvel {
 namespace {
@@ -115,7 +116,7 @@ void CalculatorWindow::exportPattern() {
             return;
         }
         const cad::PatternFileOptions& files = options->files;
-        SaveRequest request{QStringLiteral("保存展开图"), e.fileName, QStringLiteral("DXF 图形文件 (*.dxf)"),
+        SaveRequest request{shown("保存展开图"), e.fileName, shown("DXF 图形文件 (*.dxf)"),
                             QStringLiteral(".dxf"), failure};
         if (files.perPiece)
             request.targets = [&e, &files](const QString& chosen) {
@@ -147,8 +148,8 @@ void CalculatorWindow::exportCadDrawing() {
             apply(*drawn.refusal);
             return;
         }
-        saveWithDialog(this, {QStringLiteral("保存CAD展开图"), design_.cad.fileName(state),
-                              QStringLiteral("DXF 图形文件 (*.dxf)"), QStringLiteral(".dxf"), failure},
+        saveWithDialog(this, {shown("保存CAD展开图"), design_.cad.fileName(state),
+                              shown("DXF 图形文件 (*.dxf)"), QStringLiteral(".dxf"), failure},
                        [&](const std::string& path, const std::string& shown) {
                            cad::saveDxf(drawn.app->document(), path);
                            return "CAD展开图已保存到：\n" + shown;
@@ -191,7 +192,7 @@ void CalculatorWindow::printTemplate() {
             return;
         }
         const std::string saved = "1:1 样板（" + paper->name + "，共 " + std::to_string(t.pageCount()) + " 页）已保存到：\n";
-        saveWithDialog(this, {QStringLiteral("保存1:1样板"), t.fileName, QStringLiteral("PDF 文件 (*.pdf)"),
+        saveWithDialog(this, {shown("保存1:1样板"), t.fileName, shown("PDF 文件 (*.pdf)"),
                               QStringLiteral(".pdf"), "无法保存 1:1 样板："},
                        [&t, &saved](const std::string& path, const std::string& shown) {
                            saveTemplatePdf(t, path);
@@ -221,9 +222,9 @@ void CalculatorWindow::printWindow() {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
         if (!askYesNo(this, "没有找到打印机。\n是否把窗口图像保存为 PDF 文件？")) return;
-        const QString path = askSavePath(this, QStringLiteral("保存为 PDF 文件"),
+        const QString path = askSavePath(this, shown("保存为 PDF 文件"),
                                          QString::fromStdString(design_.objectName) + ".pdf",
-                                         QStringLiteral("PDF 文件 (*.pdf)"));
+                                         shown("PDF 文件 (*.pdf)"));
         if (path.isEmpty()) return;
         if (QFile::exists(path) &&
             !askYesNo(this, "文件已存在：\n" + path.toStdString() + "\n是否替换？"))

@@ -18,6 +18,7 @@
 #include "ui/picture.h"
 #include "ui/surface.h"
 #include "ui/twips.h"
+#include "ui/language.h"
 
 namespace korvel {
 namespace {
@@ -70,10 +71,10 @@ QFont songFont(double points) {
 CalculatorWindow::CalculatorWindow(const WindowDesign& design) : design_(design) {
     setObjectName(QString::fromStdString(design.objectName));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromStdString(design.title));
+    setWindowTitle(shown(design.title));
     surface_ = new Surface(this);
     surface_->setObjectName("surface");
-    surface_->setAccessibleName(QStringLiteral("放样图"));
+    surface_->setAccessibleName(shown("放样图"));
     surface_->setColours(design.darkSurface ? kBlack : kWhite, design.darkSurface ? kWhite : kBlack);
     setCentralWidget(surface_);
     buildMenu();
@@ -88,7 +89,7 @@ CalculatorWindow::~CalculatorWindow() = default;
 
 void CalculatorWindow::buildMenu() {
     for (const auto& command : design_.menu) {
-        QAction* action = menuBar()->addAction(QString::fromStdString(command.caption));
+        QAction* action = menuBar()->addAction(shown(command.caption));
         action->setObjectName(QString::fromStdString(command.name));
         actions_[command.name] = action;
         const std::string name = command.name;
@@ -102,11 +103,11 @@ void CalculatorWindow::buildMenu() {
     addAction(back);
     connect(back, &QAction::triggered, this, [this] { runCommand("返回"); });
     if (design_.pattern) {
-        QAction* action = menuBar()->addAction(QString::fromUtf8(kExportCaption));
+        QAction* action = menuBar()->addAction(shown(kExportCaption));
         action->setObjectName(QString::fromUtf8(kExportCommand));
         actions_[kExportCommand] = action;
         connect(action, &QAction::triggered, this, [this] { runCommand(kExportCommand); });
-        QAction* print = menuBar()->addAction(QString::fromUtf8(kTemplateCaption));
+        QAction* print = menuBar()->addAction(shown(kTemplateCaption));
         print->setObjectName(QString::fromUtf8(kTemplateCommand));
         actions_[kTemplateCommand] = print;
         connect(print, &QAction::triggered, this, [this] { runCommand(kTemplateCommand); });
@@ -120,7 +121,7 @@ void CalculatorWindow::registerControl(QWidget* widget, const ControlName& name)
 }
 
 QLabel* CalculatorWindow::addLabel(QWidget* parent, const ControlName& name, const std::string& text) {
-    auto* label = new QLabel(QString::fromStdString(text), parent);
+    auto* label = new QLabel(shown(text), parent);
     registerControl(label, name);
     return label;
 }
@@ -158,18 +159,18 @@ void CalculatorWindow::buildPanel() {
     };
 
     // Inputs: caption, box, unit, one row each.
-    auto* inputFrame = new QGroupBox(QString::fromStdString(design_.inputFrameCaption), frame1_);
+    auto* inputFrame = new QGroupBox(shown(design_.inputFrameCaption), frame1_);
     registerControl(inputFrame, {"Frame2", -1});
     double y = grid.firstRow;
     for (const auto& in : design_.inputs) {
         QLabel* caption = addLabel(inputFrame, in.caption, in.captionText);
         auto* box = new QLineEdit(QString::fromStdString(in.preset), inputFrame);
         registerControl(box, in.box);
-        if (!in.toolTip.empty()) box->setToolTip(QString::fromStdString(in.toolTip));
+        if (!in.toolTip.empty()) box->setToolTip(shown(in.toolTip));
         // The caption names its box (to a screen reader too); Enter in a box
         // runs the window's first compute command.
         caption->setBuddy(box);
-        box->setAccessibleName(QString::fromStdString(in.captionText));
+        box->setAccessibleName(shown(in.captionText));
         connect(box, &QLineEdit::returnPressed, this, [this] {
             for (const MenuCommand& command : design_.menu)
                 if (command.run) return runCommand(command.name);
@@ -182,25 +183,25 @@ void CalculatorWindow::buildPanel() {
     double panelBottom = y + kFrameFoot;
 
     // Lists and the rounding choice.
-    auto* choiceFrame = new QGroupBox(QString::fromStdString(design_.choiceFrameCaption), frame1_);
+    auto* choiceFrame = new QGroupBox(shown(design_.choiceFrameCaption), frame1_);
     registerControl(choiceFrame, {"Frame3", -1});
     QWidget* choices = panel.oneFrame ? static_cast<QWidget*>(inputFrame) : choiceFrame;
     y = grid.firstRow;
     for (const auto& l : design_.lists) {
         auto* combo = new QComboBox(choices);
         registerControl(combo, l.box);
-        for (const auto& item : l.items) combo->addItem(QString::fromStdString(item));
-        combo->setCurrentText(QString::fromStdString(l.preset));
+        for (const auto& item : l.items) combo->addItem(shown(item), QString::fromStdString(item));
+        selectItem(combo, l.preset);
         QLabel* caption = l.caption.name.empty() ? nullptr : addLabel(choices, l.caption, l.captionText);
         QLabel* unit = l.unitLabel.name.empty() ? nullptr : addLabel(choices, l.unitLabel, l.unitText);
         placeRow(caption, combo, unit, y, !l.optionValues.empty());
         y += grid.rowPitch;
     }
-    whole_ = new QRadioButton(QStringLiteral("取整数"), choices);
+    whole_ = new QRadioButton(shown("取整数"), choices);
     registerControl(whole_, design_.rounding.whole);
     whole_->setChecked(true);
     place(whole_, grid.wholeLeft, y, grid.roundingWidth, grid.boxHeight);
-    decimal_ = new QRadioButton(QStringLiteral("留小数"), choices);
+    decimal_ = new QRadioButton(shown("留小数"), choices);
     registerControl(decimal_, design_.rounding.decimal);
     place(decimal_, grid.decimalLeft, y, grid.roundingWidth, grid.boxHeight);
     y += grid.rowPitch;
@@ -217,7 +218,7 @@ void CalculatorWindow::buildPanel() {
         for (int i = 0; i < 2; ++i) {
             auto* listing = new ListingBox(frame1_);
             registerControl(listing, design_.listingBoxes[static_cast<size_t>(i)]);
-            listing->list()->setAccessibleName(i == 0 ? QStringLiteral("计算结果（左列）") : QStringLiteral("计算结果（右列）"));
+            listing->list()->setAccessibleName(i == 0 ? shown("计算结果（左列）") : shown("计算结果（右列）"));
             place(listing, i * grid.panelWidth / 2, panelBottom + kFrameGap, grid.panelWidth / 2, grid.listingHeight);
         }
         panelBottom += kFrameGap + grid.listingHeight;
@@ -247,7 +248,7 @@ double CalculatorWindow::hostTop(Host host) const { return host == Host::room ? 
 
 void CalculatorWindow::buildOwnControls() {
     for (const auto& g : design_.groups) {
-        auto* group = new QGroupBox(QString::fromStdString(g.caption), hostOf(g.host, ""));
+        auto* group = new QGroupBox(shown(g.caption), hostOf(g.host, ""));
         registerControl(group, g.name);
         place(group, g.place.left, hostTop(g.host) + g.place.top, g.place.width, g.place.height);
     }
@@ -302,7 +303,7 @@ void CalculatorWindow::startClock() {
     timer->setObjectName(QString::fromStdString(design_.clock.timerName));
     timer->setInterval(design_.clock.intervalMs);
     connect(timer, &QTimer::timeout, this, [this] {
-        setWindowTitle(QString::fromStdString(design_.clock.title(currentDateTimeLine())));
+        setWindowTitle(shown(design_.clock.title(currentDateTimeLine())));
     });
     timer->start();
 }

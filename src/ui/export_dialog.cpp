@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
+#include "ui/language.h"
 
 namespace korvel {
 namespace {
@@ -58,78 +59,78 @@ bool readPlateThickness(const std::string& text, std::optional<double>& thicknes
 }
 
 ExportDialog::ExportDialog(QWidget* parent, ExportQuestion question) : QDialog(parent), question_(std::move(question)) {
-    setWindowTitle(QString::fromStdString(question_.title));
+    setWindowTitle(shown(question_.title));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     surface_ = new QComboBox(this);
     surface_->setObjectName(QStringLiteral("surface"));
     for (const DevelopedSurface s : kSurfaces) {
-        surface_->addItem(QString::fromStdString(surfaceName(s)), static_cast<int>(s));
+        surface_->addItem(shown(surfaceName(s)), static_cast<int>(s));
         if (question_.preset.choices.surface == s) surface_->setCurrentIndex(surface_->count() - 1);
     }
-    form->addRow(QStringLiteral("展开面："), surface_);
+    form->addRow(shown("展开面："), surface_);
     if (question_.askThickness) {
         thickness_ = new QLineEdit(this);
         thickness_->setObjectName(QStringLiteral("plateThickness"));
-        thickness_->setPlaceholderText(QStringLiteral("未给"));
+        thickness_->setPlaceholderText(shown("未给"));
         if (question_.preset.choices.plateThickness)
             thickness_->setText(QString::fromStdString(numberText(*question_.preset.choices.plateThickness)));
         auto* row = new QHBoxLayout;
         row->addWidget(thickness_);
         row->addWidget(new QLabel(QStringLiteral("mm"), this));
-        form->addRow(QStringLiteral("板厚："), row);
+        form->addRow(shown("板厚："), row);
     }
     if (question_.branchJoint) {
         joint_ = new QComboBox(this);
         joint_->setObjectName(QStringLiteral("joint"));
         for (const BranchJoint j : {BranchJoint::SetOn, BranchJoint::SetIn}) {
-            joint_->addItem(QString::fromStdString(jointName(j)), static_cast<int>(j));
+            joint_->addItem(shown(jointName(j)), static_cast<int>(j));
             if (question_.preset.choices.joint == j) joint_->setCurrentIndex(joint_->count() - 1);
         }
-        form->addRow(QStringLiteral("接头形式："), joint_);
+        form->addRow(shown("接头形式："), joint_);
         mainThickness_ = new QLineEdit(this);
         mainThickness_->setObjectName(QStringLiteral("mainThickness"));
-        mainThickness_->setPlaceholderText(QStringLiteral("同支管壁厚"));
+        mainThickness_->setPlaceholderText(shown("同支管壁厚"));
         if (question_.preset.choices.mainThickness)
             mainThickness_->setText(QString::fromStdString(numberText(*question_.preset.choices.mainThickness)));
         auto* row = new QHBoxLayout;
         row->addWidget(mainThickness_);
         row->addWidget(new QLabel(QStringLiteral("mm"), this));
-        form->addRow(QStringLiteral("主管壁厚："), row);
+        form->addRow(shown("主管壁厚："), row);
     }
     if (!question_.seamPlaces.empty()) {
         seam_ = new QComboBox(this);
         seam_->setObjectName(QStringLiteral("seam"));
         for (const SeamPlace& place : question_.seamPlaces) {
-            seam_->addItem(QString::fromStdString(place.name), QString::fromStdString(place.keyword));
+            seam_->addItem(shown(place.name), QString::fromStdString(place.keyword));
             if (question_.preset.choices.seam == place.keyword) seam_->setCurrentIndex(seam_->count() - 1);
         }
-        form->addRow(QStringLiteral("接缝位置："), seam_);
+        form->addRow(shown("接缝位置："), seam_);
     } else if (question_.seamAngle) {
         seamAngle_ = new QLineEdit(this);
         seamAngle_->setObjectName(QStringLiteral("seamAngle"));
-        seamAngle_->setPlaceholderText(QStringLiteral("原位置"));
+        seamAngle_->setPlaceholderText(shown("原位置"));
         if (question_.preset.choices.seam) seamAngle_->setText(QString::fromStdString(*question_.preset.choices.seam));
         auto* row = new QHBoxLayout;
         row->addWidget(seamAngle_);
-        row->addWidget(new QLabel(QStringLiteral("度（0～360）"), this));
-        form->addRow(QStringLiteral("接缝位置："), row);
+        row->addWidget(new QLabel(shown("度（0～360）"), this));
+        form->addRow(shown("接缝位置："), row);
     }
     layout->addLayout(form);
     if (question_.dxf) {
-        auto* file = new QGroupBox(QStringLiteral("DXF 文件"), this);
+        auto* file = new QGroupBox(shown("DXF 文件"), this);
         auto* fileForm = new QFormLayout(file);
         version_ = new QComboBox(file);
         version_->setObjectName(QStringLiteral("dxfVersion"));
-        version_->addItem(QStringLiteral("R2000（AC1015）"), static_cast<int>(cad::DxfVersion::R2000));
-        version_->addItem(QStringLiteral("R12（AC1009）"), static_cast<int>(cad::DxfVersion::R12));
+        version_->addItem(shown("R2000（AC1015）"), static_cast<int>(cad::DxfVersion::R2000));
+        version_->addItem(shown("R12（AC1009）"), static_cast<int>(cad::DxfVersion::R12));
         version_->setCurrentIndex(question_.preset.files.version == cad::DxfVersion::R12 ? 1 : 0);
-        fileForm->addRow(QStringLiteral("DXF 版本："), version_);
-        cutOnly_ = new QCheckBox(QStringLiteral("只导出切割线（CUT 图层）"), file);
+        fileForm->addRow(shown("DXF 版本："), version_);
+        cutOnly_ = new QCheckBox(shown("只导出切割线（CUT 图层）"), file);
         cutOnly_->setObjectName(QStringLiteral("cutOnly"));
         cutOnly_->setChecked(question_.preset.files.cutOnly);
         fileForm->addRow(cutOnly_);
-        perPiece_ = new QCheckBox(QStringLiteral("每件一个文件"), file);
+        perPiece_ = new QCheckBox(shown("每件一个文件"), file);
         perPiece_->setObjectName(QStringLiteral("perPiece"));
         perPiece_->setChecked(question_.preset.files.perPiece);
         fileForm->addRow(perPiece_);
@@ -143,8 +144,8 @@ ExportDialog::ExportDialog(QWidget* parent, ExportQuestion question) : QDialog(p
     layout->addWidget(sizes_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    ok_->setText(shown("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(shown("取消"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -195,12 +196,12 @@ void ExportDialog::update() {
         std::optional<double> ignored;
         const bool plateWrong =
             thickness_ != nullptr && !readPlateThickness(thickness_->text().toStdString(), ignored);
-        sizes_->setText(plateWrong ? QStringLiteral("板厚须为大于 0 的数（单位 mm），或者不填。")
-                                   : QStringLiteral("主管壁厚须为大于 0 的数（单位 mm），或者不填。"));
+        sizes_->setText(plateWrong ? shown("板厚须为大于 0 的数（单位 mm），或者不填。")
+                                   : shown("主管壁厚须为大于 0 的数（单位 mm），或者不填。"));
         return;
     }
     const std::string sizes = question_.sizes ? question_.sizes(chosen->choices) : std::string();
-    sizes_->setText(QString::fromStdString(sizes.empty() ? "展开面：" + surfaceName(*chosen->choices.surface) : sizes));
+    sizes_->setText(shown(sizes.empty() ? "展开面：" + surfaceName(*chosen->choices.surface) : sizes));
 }
 
 std::optional<ExportOptions> askExportOptions(QWidget* parent, const ExportQuestion& question) {

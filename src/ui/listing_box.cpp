@@ -1,4 +1,5 @@
 #include "ui/listing_box.h"
+#include "ui/language.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -18,12 +19,12 @@ ListingBox::ListingBox(QWidget* parent)
     list_->setObjectName("list");
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* copy = new QAction(QStringLiteral("复制(&C)"), list_);
+    auto* copy = new QAction(shown("复制(&C)"), list_);
     copy->setObjectName("copy");
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &ListingBox::copySelected);
-    auto* copyAll = new QAction(QStringLiteral("全部复制(&A)"), list_);
+    auto* copyAll = new QAction(shown("全部复制(&A)"), list_);
     copyAll->setObjectName("copyAll");
     connect(copyAll, &QAction::triggered, this, &ListingBox::copyAll);
     list_->addActions({copy, copyAll});
@@ -36,11 +37,11 @@ void ListingBox::clear() {
     list_->clear();
 }
 
-void ListingBox::setHeading(const std::string& text) { heading_->setText(QString::fromStdString(text)); }
+void ListingBox::setHeading(const std::string& text) { heading_->setText(shown(text)); }
 
 std::string ListingBox::heading() const { return heading_->text().toStdString(); }
 
-void ListingBox::addLine(const std::string& text) { list_->addItem(QString::fromStdString(text)); }
+void ListingBox::addLine(const std::string& text) { list_->addItem(shown(text)); }
 
 std::vector<std::string> ListingBox::lines() const {
     std::vector<std::string> out;

@@ -13,6 +13,7 @@
 #include "ui/calculator_window.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
+#include "ui/language.h"
 
 namespace korvel {
 namespace {
@@ -51,12 +52,12 @@ MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) 
     notes_ = new QTextEdit(client_);
     notes_->setObjectName("Text3");
     notes_->setReadOnly(true);
-    notes_->setPlainText(QString::fromUtf8(kNotes));
+    notes_->setPlainText(shown(kNotes));
     notes_->setFont(QFont(QStringLiteral("宋体"), 12));
     notes_->hide();
 
     auto addTop = [this](const char* name, const char* caption) {
-        QAction* action = menuBar()->addAction(QString::fromUtf8(caption));
+        QAction* action = menuBar()->addAction(shown(caption));
         action->setObjectName(name);
         actions_[name] = action;
         return action;
@@ -64,14 +65,14 @@ MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) 
     addTop("空格", "  . ");
     connect(addTop("退出", "   后 退   "), &QAction::triggered, this, [this] { showNotes(false); });
     connect(addTop("sm", "   说 明   "), &QAction::triggered, this, [this] { showNotes(true); });
-    fittingMenu_ = menuBar()->addMenu(QStringLiteral(" 打开软件 "));
+    fittingMenu_ = menuBar()->addMenu(shown(" 打开软件 "));
     fittingMenu_->setObjectName("rjsy");
     fittingMenu_->menuAction()->setObjectName("rjsy");
     actions_["rjsy"] = fittingMenu_->menuAction();
     connect(fittingMenu_, &QMenu::aboutToShow, this, [this] { showNotes(false); });
     for (const auto& entry : fittingEntries()) {
         fittingMenu_->addSeparator();
-        QAction* action = fittingMenu_->addAction(QString::fromStdString(entry.caption));
+        QAction* action = fittingMenu_->addAction(shown(entry.caption));
         action->setObjectName(QString::fromStdString(entry.menuName));
         action->setShortcut(QKeySequence(QString::fromStdString(entry.shortcut)));
         // The main window's own: in a calculator, Ctrl+C copies.

@@ -1,4 +1,5 @@
 #include "ui/message_boxes.h"
+#include "ui/language.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -16,14 +17,14 @@ void showMessage(QWidget* parent, const ShowMessage& message) {
         return;
     }
     QMessageBox box(message.icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    QString::fromStdString(message.title.empty() ? kProgramTitle : message.title),
-                    QString::fromStdString(message.text), QMessageBox::Ok, parent);
+                    shown(message.title.empty() ? kProgramTitle : message.title),
+                    shown(message.text), QMessageBox::Ok, parent);
     box.exec();
 }
 
 bool askYesNo(QWidget* parent, const std::string& question) {
     if (handlers.yesNo) return handlers.yesNo(question);
-    return QMessageBox::question(parent, kProgramTitle, QString::fromStdString(question),
+    return QMessageBox::question(parent, kProgramTitle, shown(question),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "ui/twips.h"
+#include "ui/language.h"
 
 namespace korvel {
 namespace {
@@ -69,11 +70,11 @@ struct Replayer {
         painter.setFont(font);
         painter.setPen(toColor(fore));
         const QPointF at = map.point(x, y);
-        painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), QString::fromStdString(text));
+        painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), shown(text));
     }
     double width(const std::string& text) const {
         const QFontMetricsF metrics(font, painter.device());
-        return map.unitsX(metrics.horizontalAdvance(QString::fromStdString(text)));
+        return map.unitsX(metrics.horizontalAdvance(shown(text)));
     }
 
     void operator()(const ClearOp&) {

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/tiled_template.h"
+#include "ui/language.h"
 
 namespace korvel {
 namespace {
@@ -20,18 +21,18 @@ std::optional<TemplateChoice> askTemplateChoice(QWidget* parent, const std::stri
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) return std::nullopt;
 
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("打印1:1样板"));
+    dialog.setWindowTitle(shown("打印1:1样板"));
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("样板按实际大小分页打印。请选择纸张："), &dialog));
+    layout->addWidget(new QLabel(shown("样板按实际大小分页打印。请选择纸张："), &dialog));
     auto* sizes = new QComboBox(&dialog);
     sizes->setObjectName(QStringLiteral("paper"));
-    for (const PaperSize& size : paperSizes()) sizes->addItem(QString::fromStdString(size.name));
-    sizes->setCurrentText(QString::fromStdString(preset));
+    for (const PaperSize& size : paperSizes()) sizes->addItem(shown(size.name), QString::fromStdString(size.name));
+    selectItem(sizes, preset);
     layout->addWidget(sizes);
     auto* buttons = new QHBoxLayout;
-    auto* save = new QPushButton(QStringLiteral("保存为 PDF…"), &dialog);
-    auto* print = new QPushButton(QStringLiteral("打印…"), &dialog);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), &dialog);
+    auto* save = new QPushButton(shown("保存为 PDF…"), &dialog);
+    auto* print = new QPushButton(shown("打印…"), &dialog);
+    auto* cancel = new QPushButton(shown("取消"), &dialog);
     save->setDefault(true);
     buttons->addWidget(save);
     buttons->addWidget(print);
@@ -45,7 +46,7 @@ std::optional<TemplateChoice> askTemplateChoice(QWidget* parent, const std::stri
     });
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return TemplateChoice{sizes->currentText().toStdString(), toPrinter};
+    return TemplateChoice{itemText(sizes), toPrinter};
 }
 
 TemplateChoiceHandler setTemplateChoiceHandler(TemplateChoiceHandler replacement) {

@@ -1,0 +1,36 @@
+#pragma once
+// The language of the windows. Every text a window shows that comes from the
+// core (captions, menus, messages, listing lines, drawn texts) passes through
+// shown(): in Chinese, the program's own language, it is the text itself; in
+// English, its translation from the catalogue that lrelease builds.
+// The files (DXF, PDF templates) and the command line keep their Chinese.
+
+#include <QString>
+
+class QComboBox;
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korvel {
+
+enum class Language { Chinese, English };
+
+// The language the windows are made in from now on. Windows already open
+// keep theirs.
+void chooseLanguage(Language language);
+Language currentLanguage();
+
+// "zh" or "en" (as --lang and the settings name them); nothing for any other.
+std::optional<Language> languageNamed(std::string_view code);
+const char* languageCode(Language language);
+
+// A text of the program as the user reads it in the current language.
+QString shown(std::string_view text);
+
+// A list whose items are shown translated keeps each item's own text as its
+// data: the commands read and set the list by that text in every language.
+void selectItem(QComboBox* list, const std::string& text);
+std::string itemText(const QComboBox* list);
+
+}  // namespace korvel
