@@ -6,6 +6,7 @@
 // The files (DXF, PDF templates) and the command line keep their Chinese.
 
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 #include <optional>
@@ -27,6 +28,10 @@ const char* languageCode(Language language);
 
 // A text of the program as the user reads it in the current language.
 QString shown(std::string_view text);
+
+// The Chinese runs that had no English since the program started, sorted:
+// what the catalogue lacks (the tests list them).
+QStringList untranslatedPhrases();
 
 // A list whose items are shown translated keeps each item's own text as its
 // data: the commands read and set the list by that text in every language.

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QActionGroup>
 #include <QBackingStore>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -60,12 +61,15 @@ MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) 
         QAction* action = menuBar()->addAction(shown(caption));
         action->setObjectName(name);
         actions_[name] = action;
+        captions_.emplace_back(name, caption);
         return action;
     };
     addTop("空格", "  . ");
     connect(addTop("退出", "   后 退   "), &QAction::triggered, this, [this] { showNotes(false); });
     connect(addTop("sm", "   说 明   "), &QAction::triggered, this, [this] { showNotes(true); });
+    addLanguageMenu();
     fittingMenu_ = menuBar()->addMenu(shown(" 打开软件 "));
+    captions_.emplace_back("rjsy", " 打开软件 ");
     fittingMenu_->setObjectName("rjsy");
     fittingMenu_->menuAction()->setObjectName("rjsy");
     actions_["rjsy"] = fittingMenu_->menuAction();
@@ -78,6 +82,7 @@ MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) 
         // The main window's own: in a calculator, Ctrl+C copies.
         action->setShortcutContext(Qt::WindowShortcut);
         actions_[entry.menuName] = action;
+        captions_.emplace_back(entry.menuName, entry.caption);
         const std::string name = entry.menuName;
         connect(action, &QAction::triggered, this, [this, name] { openFitting(name); });
     }
@@ -90,7 +95,38 @@ MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) 
 }
 
 QString MainWindow::clockTitle(const std::string& dateTimeLine) {
-    return QStringLiteral("  Korvel       ") + QString::fromStdString(dateTimeLine);
+    return QStringLiteral("  Korvel       ") + shown(dateTimeLine);
+}
+
+void MainWindow::addLanguageMenu() {
+    // Named in both languages, and each language in its own: whoever cannot
+    // read the one shown finds the other.
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("语言/Language"));
+    menu->setObjectName("language");
+    actions_["language"] = menu->menuAction();
+    auto* group = new QActionGroup(menu);
+    for (const Language language : {Language::Chinese, Language::English}) {
+        QAction* action = menu->addAction(language == Language::Chinese ? QStringLiteral("中文") : QStringLiteral("English"));
+        action->setObjectName(QString::fromLatin1(languageCode(language)));
+        action->setCheckable(true);
+        action->setChecked(language == currentLanguage());
+        group->addAction(action);
+        actions_[std::string("language-") + languageCode(language)] = action;
+        connect(action, &QAction::triggered, this, [this, language] { switchLanguage(language); });
+    }
+}
+
+void MainWindow::switchLanguage(Language language) {
+    if (language == currentLanguage()) return;
+    chooseLanguage(language);
+    if (languageChosen_) languageChosen_(language);
+    // This window takes the language at once; the calculators open in it from
+    // now on (one already open keeps its own until it is closed).
+    notes_->setPlainText(shown(kNotes));
+    for (const auto& [name, caption] : captions_)
+        if (QAction* action = menuAction(name)) action->setText(shown(caption));
+    tick();
+    layOutWidgetWindow(this);
 }
 
 void MainWindow::tick() { setWindowTitle(clockTitle(currentDateTimeLine())); }

@@ -4,8 +4,13 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/language.h"
 
 class QAction;
 class QMenu;
@@ -43,8 +48,14 @@ protected:
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // Called when the user picks a language in the 语言/Language menu (the
+    // program remembers it there).
+    void onLanguageChosen(std::function<void(Language)> chosen) { languageChosen_ = std::move(chosen); }
+
 private:
     void showNotes(bool shown);
+    void addLanguageMenu();
+    void switchLanguage(Language language);
 
     QWidget* client_;
     Picture* picture_;
@@ -52,6 +63,8 @@ private:
     QTimer* timer_;
     QMenu* fittingMenu_;
     std::map<std::string, QAction*> actions_;
+    std::vector<std::pair<std::string, std::string>> captions_;  // the menu's items and their Chinese
+    std::function<void(Language)> languageChosen_;
     std::map<std::string, QPointer<CalculatorWindow>> open_;
     bool dragging_ = false;
     short grabX_ = 0, grabY_ = 0;  // twips inside the picture where the drag began
