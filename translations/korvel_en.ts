@@ -5,2743 +5,2747 @@
     <name>korvel</name>
     <message>
         <source>&quot; 不是这样的角度！</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot; is not such an angle!</translation>
     </message>
     <message>
         <source>%04d年%02d月%02d日%02d时%02d分%02d秒</source>
-        <translation type="unfinished"></translation>
+        <translation>%04d-%02d-%02d %02d:%02d:%02d</translation>
     </message>
     <message>
         <source>(星期三）</source>
-        <translation type="unfinished"></translation>
+        <translation>(Wednesday)</translation>
     </message>
     <message>
         <source>(星期五)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Friday)</translation>
     </message>
     <message>
         <source>(星期六)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Saturday)</translation>
     </message>
     <message>
         <source>(星期四)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Thursday)</translation>
     </message>
     <message>
         <source>+ 壁厚</source>
-        <translation type="unfinished"></translation>
+        <translation>+ wall thickness</translation>
     </message>
     <message>
         <source>1:1 样板</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1 template</translation>
     </message>
     <message>
         <source>1:1 样板（</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1 template (</translation>
     </message>
     <message>
         <source>CAD展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD flat pattern</translation>
     </message>
     <message>
         <source>CAD展开图已保存到：</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD flat pattern saved to:</translation>
     </message>
     <message>
         <source>CAD展开图的宽度或高度不到 0.001 mm，不能生成CAD展开图！</source>
-        <translation type="unfinished"></translation>
+        <translation>The CAD flat pattern is less than 0.001 mm wide or high: cannot make the CAD flat pattern!</translation>
     </message>
     <message>
         <source>D0=圆周长等份累加数</source>
-        <translation type="unfinished"></translation>
+        <translation>D0=cumulative girth at the divisions</translation>
     </message>
     <message>
         <source>DXF 图形文件 (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF drawing (*.dxf)</translation>
     </message>
     <message>
         <source>DXF 文件</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF file</translation>
     </message>
     <message>
         <source>DXF 版本：</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF version:</translation>
     </message>
     <message>
         <source>Korvel 钣金展开放样计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvel sheet-metal development and layout</translation>
     </message>
     <message>
         <source>PDF 文件 (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF file (*.pdf)</translation>
     </message>
     <message>
         <source>R12（AC1009）</source>
-        <translation type="unfinished"></translation>
+        <translation>R12 (AC1009)</translation>
     </message>
     <message>
         <source>R2000（AC1015）</source>
-        <translation type="unfinished"></translation>
+        <translation>R2000 (AC1015)</translation>
     </message>
     <message>
         <source>mm (周长)</source>
-        <translation type="unfinished"></translation>
+        <translation>mm (girth)</translation>
     </message>
     <message>
         <source>mm 大于主管</source>
-        <translation type="unfinished"></translation>
+        <translation>mm is larger than the main pipe&apos;s</translation>
     </message>
     <message>
         <source>mm 大于主管内径</source>
-        <translation type="unfinished"></translation>
+        <translation>mm is larger than the main pipe ID</translation>
     </message>
     <message>
         <source>mm ：弯曲半径R=</source>
-        <translation type="unfinished"></translation>
+        <translation>mm : Bend radius R=</translation>
     </message>
     <message>
         <source>mm ：弯曲角度=</source>
-        <translation type="unfinished"></translation>
+        <translation>mm : Bend angle=</translation>
     </message>
     <message>
         <source>mm（</source>
-        <translation type="unfinished"></translation>
+        <translation>mm (</translation>
     </message>
     <message>
         <source>mm（圆口内直径</source>
-        <translation type="unfinished"></translation>
+        <translation>mm (round end ID</translation>
     </message>
     <message>
         <source>mm（按输入的</source>
-        <translation type="unfinished"></translation>
+        <translation>mm (typed</translation>
     </message>
     <message>
         <source>mm（按输入的主管外径，主管外表面）</source>
-        <translation type="unfinished"></translation>
+        <translation>mm (typed main pipe OD, main pipe outside surface)</translation>
     </message>
     <message>
         <source>mm）</source>
-        <translation type="unfinished"></translation>
+        <translation>mm)</translation>
     </message>
     <message>
         <source>mm，开孔无法在主管</source>
-        <translation type="unfinished"></translation>
+        <translation>mm, the hole cannot be developed on the main pipe&apos;s</translation>
     </message>
     <message>
         <source>mm，支管插不进主管的开孔！请改用骑座式接头或减小支管外径。</source>
-        <translation type="unfinished"></translation>
+        <translation>mm, so the branch cannot go into the hole in the main pipe! Use a set-on joint or a smaller branch OD.</translation>
     </message>
     <message>
         <source>“任意角度弯头展开放样”钢管外径φ=</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Any-angle segmented elbow – development and layout&quot; Pipe OD φ=</translation>
     </message>
     <message>
         <source>“打印”命令打印当前窗口；“返回”命令关闭计算窗口并回到本窗口。</source>
-        <translation type="unfinished"></translation>
+        <translation>The &quot;Print&quot; command prints the current window; the &quot;Return&quot; command closes the calculator window and returns to this window.</translation>
     </message>
     <message>
         <source>”已经存在。
 要替换它吗？</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot; already exists.
+Do you want to replace it?</translation>
     </message>
     <message>
         <source>”的面积为零，不能下料，不能生成展开图！</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot; has zero area: there is nothing to cut, cannot make the flat pattern!</translation>
     </message>
     <message>
         <source>− 板厚</source>
-        <translation type="unfinished"></translation>
+        <translation>− plate thickness</translation>
     </message>
     <message>
         <source>三角形各边与实长最大差</source>
-        <translation type="unfinished"></translation>
+        <translation>Largest difference of the triangles&apos; sides from the true lengths</translation>
     </message>
     <message>
         <source>三角面的高线落在矩方口边线以外，无法沿高线分缝！</source>
-        <translation type="unfinished"></translation>
+        <translation> triangle face: its height line falls outside the rectangular end&apos;s edge, the seam cannot run along it!</translation>
     </message>
     <message>
         <source>三通展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Tee flat pattern</translation>
     </message>
     <message>
         <source>三通展开图_D</source>
-        <translation type="unfinished"></translation>
+        <translation>Tee flat pattern_D</translation>
     </message>
     <message>
         <source>三通放样放样</source>
-        <translation type="unfinished"></translation>
+        <translation>Tee layout</translation>
     </message>
     <message>
         <source>上下端口垂直高为</source>
-        <translation type="unfinished"></translation>
+        <translation>The vertical height between the ends is</translation>
     </message>
     <message>
         <source>上下端口垂直高为0，各面展开后首尾重合，不能生成展开图！</source>
-        <translation type="unfinished"></translation>
+        <translation>The vertical height between the ends is 0: the developed faces overlap end to end, cannot make the flat pattern!</translation>
     </message>
     <message>
         <source>上下端口垂直高：</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical height:</translation>
     </message>
     <message>
         <source>上展开！请改选展开面。</source>
-        <translation type="unfinished"></translation>
+        <translation>! Choose another surface to develop on.</translation>
     </message>
     <message>
         <source>上；</source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>上；MARK 层上各等份旁的角度为该处支管壁与主管壁的夹角（管外量，焊接坡口按此）</source>
-        <translation type="unfinished"></translation>
+        <translation>; MARK layer: the angle beside each division is the angle there between the branch wall and the main pipe wall (measured outside the pipes; bevel the weld to it)</translation>
     </message>
     <message>
         <source>不是这样的角度！</source>
-        <translation type="unfinished"></translation>
+        <translation>is not such an angle!</translation>
     </message>
     <message>
         <source>不能为空！</source>
-        <translation type="unfinished"></translation>
+        <translation> cannot be empty!</translation>
     </message>
     <message>
         <source>不能整张下料！</source>
-        <translation type="unfinished"></translation>
+        <translation>it cannot be cut in one piece!</translation>
     </message>
     <message>
         <source>不能整张下料！
 请加大弯曲半径。</source>
-        <translation type="unfinished"></translation>
+        <translation>it cannot be cut in one piece!
+Please increase the bend radius.</translation>
     </message>
     <message>
         <source>与主管外壁相交；开孔展开在主管外壁上（按主管外径）</source>
-        <translation type="unfinished"></translation>
+        <translation>meeting the main pipe&apos;s outside wall; the hole is developed on the main pipe&apos;s outside wall (to the main pipe OD)</translation>
     </message>
     <message>
         <source>与板厚无关，用板材下料卷成品管将外直径改为中径输入。</source>
-        <translation type="unfinished"></translation>
+        <translation> regardless of plate thickness; to roll the pipe from plate, enter the mean diameter instead of the outside diameter.</translation>
     </message>
     <message>
         <source>且不大于</source>
-        <translation type="unfinished"></translation>
+        <translation> and not more than</translation>
     </message>
     <message>
         <source>东</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>东北角实线</source>
-        <translation type="unfinished"></translation>
+        <translation>NE corner</translation>
     </message>
     <message>
         <source>东北角（东北角实线</source>
-        <translation type="unfinished"></translation>
+        <translation>NE corner (NE corner lines</translation>
     </message>
     <message>
         <source>东北角（东北角实线 j 居中的一根）</source>
-        <translation type="unfinished"></translation>
+        <translation>NE corner (NE corner lines j, the middle one)</translation>
     </message>
     <message>
         <source>东北面结合实长线</source>
-        <translation type="unfinished"></translation>
+        <translation>NE joint true length</translation>
     </message>
     <message>
         <source>东南角实线</source>
-        <translation type="unfinished"></translation>
+        <translation>SE corner</translation>
     </message>
     <message>
         <source>东南角（东南角实线</source>
-        <translation type="unfinished"></translation>
+        <translation>SE corner (SE corner lines</translation>
     </message>
     <message>
         <source>东南角（东南角实线 k 居中的一根）</source>
-        <translation type="unfinished"></translation>
+        <translation>SE corner (SE corner lines k, the middle one)</translation>
     </message>
     <message>
         <source>东南面结合实长线</source>
-        <translation type="unfinished"></translation>
+        <translation>SE joint true length</translation>
     </message>
     <message>
         <source>东边</source>
-        <translation type="unfinished"></translation>
+        <translation>East side</translation>
     </message>
     <message>
         <source>东边三角面实高</source>
-        <translation type="unfinished"></translation>
+        <translation>East tri. height</translation>
     </message>
     <message>
         <source>东边三角面实高 h1=</source>
-        <translation type="unfinished"></translation>
+        <translation>East tri. height h1=</translation>
     </message>
     <message>
         <source>东边中线（东边三角面实高</source>
-        <translation type="unfinished"></translation>
+        <translation>East side centre line (East tri. height</translation>
     </message>
     <message>
         <source>东边中线（东边三角面实高 h1）</source>
-        <translation type="unfinished"></translation>
+        <translation>East side centre line (East tri. height h1)</translation>
     </message>
     <message>
         <source>东边梯形面实高</source>
-        <translation type="unfinished"></translation>
+        <translation>East face true height</translation>
     </message>
     <message>
         <source>两端口垂直高不能为空，输入正确的数据</source>
-        <translation type="unfinished"></translation>
+        <translation>The vertical height between the ends cannot be empty; enter correct data</translation>
     </message>
     <message>
         <source>两管夹角不得为零，请您正确输入两管之间夹角！</source>
-        <translation type="unfinished"></translation>
+        <translation>The angle between the pipes must not be zero; please enter a correct angle between the pipes!</translation>
     </message>
     <message>
         <source>个</source>
-        <translation type="unfinished"></translation>
+        <translation>pcs</translation>
     </message>
     <message>
         <source>个 ：</source>
-        <translation type="unfinished"></translation>
+        <translation>pcs :</translation>
     </message>
     <message>
         <source>丫形三通展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-tee flat pattern</translation>
     </message>
     <message>
         <source>丫形三通展开图_D</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-tee flat pattern_D</translation>
     </message>
     <message>
         <source>丫形三通放样</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-tee layout</translation>
     </message>
     <message>
         <source>中性层</source>
-        <translation type="unfinished"></translation>
+        <translation>Mean surface</translation>
     </message>
     <message>
         <source>中节</source>
-        <translation type="unfinished"></translation>
+        <translation>Middle section</translation>
     </message>
     <message>
         <source>中节实</source>
-        <translation type="unfinished"></translation>
+        <translation>Middle section</translation>
     </message>
     <message>
         <source>中间节下料展开等于端节展开图以水平直线为基准对称组合，程序按成品钢管外直径计算</source>
-        <translation type="unfinished"></translation>
+        <translation>The middle section&apos;s cutting pattern is two end section patterns joined symmetrically about a horizontal line; the program calculates on the finished pipe&apos;s outside diameter</translation>
     </message>
     <message>
         <source>中间节下料展开等于端节展开图以水平直线为基准对称组合，程序按成品钢管外直径计算,</source>
-        <translation type="unfinished"></translation>
+        <translation>The middle section&apos;s cutting pattern is two end section patterns joined symmetrically about a horizontal line; the program calculates on the finished pipe&apos;s outside diameter,</translation>
     </message>
     <message>
         <source>为</source>
-        <translation type="unfinished"></translation>
+        <translation>is</translation>
     </message>
     <message>
         <source>主管</source>
-        <translation type="unfinished"></translation>
+        <translation>main pipe</translation>
     </message>
     <message>
         <source>主管壁厚须为大于</source>
-        <translation type="unfinished"></translation>
+        <translation>Main pipe wall thickness must be greater than</translation>
     </message>
     <message>
         <source>主管壁厚须为大于 0 的数（单位 mm），或者不填。</source>
-        <translation type="unfinished"></translation>
+        <translation>Main pipe wall thickness must be a number greater than 0 (in mm), or left empty.</translation>
     </message>
     <message>
         <source>主管壁厚：</source>
-        <translation type="unfinished"></translation>
+        <translation>Main pipe wall thickness:</translation>
     </message>
     <message>
         <source>主管外径</source>
-        <translation type="unfinished"></translation>
+        <translation>main pipe OD</translation>
     </message>
     <message>
         <source>主管外径和支管外径不得为零，请您正确输入！</source>
-        <translation type="unfinished"></translation>
+        <translation>The main pipe OD and the branch OD must not be zero; please enter them correctly!</translation>
     </message>
     <message>
         <source>主管开孔</source>
-        <translation type="unfinished"></translation>
+        <translation>Main pipe hole</translation>
     </message>
     <message>
         <source>主管开孔展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Main pipe hole flat pattern</translation>
     </message>
     <message>
         <source>主管开孔横向</source>
-        <translation type="unfinished"></translation>
+        <translation>Main pipe hole x</translation>
     </message>
     <message>
         <source>主管开孔竖向</source>
-        <translation type="unfinished"></translation>
+        <translation>Main pipe hole y</translation>
     </message>
     <message>
         <source>主管开孔轴向长度</source>
-        <translation type="unfinished"></translation>
+        <translation>Main pipe hole axial length</translation>
     </message>
     <message>
         <source>主管开孔轴向长度 / x</source>
-        <translation type="unfinished"></translation>
+        <translation>Main pipe hole axial length / x</translation>
     </message>
     <message>
         <source>之间</source>
-        <translation type="unfinished"></translation>
+        <translation>only</translation>
     </message>
     <message>
         <source>之间的角度（从第</source>
-        <translation type="unfinished"></translation>
+        <translation>(counted from division line</translation>
     </message>
     <message>
         <source>之间！</source>
-        <translation type="unfinished"></translation>
+        <translation>!</translation>
     </message>
     <message>
         <source>仍为管道轴线的半径</source>
-        <translation type="unfinished"></translation>
+        <translation>is still the radius of the pipe axis</translation>
     </message>
     <message>
         <source>以上的整数！</source>
-        <translation type="unfinished"></translation>
+        <translation>or more!</translation>
     </message>
     <message>
         <source>以下文件已经存在：</source>
-        <translation type="unfinished"></translation>
+        <translation>These files already exist:</translation>
     </message>
     <message>
         <source>件</source>
-        <translation type="unfinished"></translation>
+        <translation>pcs</translation>
     </message>
     <message>
         <source>任意角度弯头</source>
-        <translation type="unfinished"></translation>
+        <translation>Any-angle segmented elbow</translation>
     </message>
     <message>
         <source>任意角度弯头中节展开数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Elbow middle section</translation>
     </message>
     <message>
         <source>任意角度弯头展开放样</source>
-        <translation type="unfinished"></translation>
+        <translation>Any-angle segmented elbow – development and layout</translation>
     </message>
     <message>
         <source>任意角度弯头展开放样程序</source>
-        <translation type="unfinished"></translation>
+        <translation>Any-angle segmented elbow – development and layout program</translation>
     </message>
     <message>
         <source>任意角度弯头放样程序</source>
-        <translation type="unfinished"></translation>
+        <translation>Any-angle segmented elbow – layout program</translation>
     </message>
     <message>
         <source>任意角度弯头放样程序   单位:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Any-angle segmented elbow – layout program   Unit: mm</translation>
     </message>
     <message>
         <source>任意角度弯头端节展开数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Elbow end section</translation>
     </message>
     <message>
         <source>任意角度等径异径三通</source>
-        <translation type="unfinished"></translation>
+        <translation>Any-angle equal or reducing tee</translation>
     </message>
     <message>
         <source>任意角度等径异径三通放样程序</source>
-        <translation type="unfinished"></translation>
+        <translation>Any-angle equal or reducing tee – layout program</translation>
     </message>
     <message>
         <source>任意角度等径异径三通放样程序    单位：mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Any-angle equal or reducing tee – layout program    Unit: mm</translation>
     </message>
     <message>
         <source>份累加数据</source>
-        <translation type="unfinished"></translation>
+        <translation>(cumulative)</translation>
     </message>
     <message>
         <source>位）</source>
-        <translation type="unfinished"></translation>
+        <translation>places)</translation>
     </message>
     <message>
         <source>侧面（弯头中性面上的素线）</source>
-        <translation type="unfinished"></translation>
+        <translation>Side (the generator on the elbow&apos;s neutral plane)</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>保存1:1样板</source>
-        <translation type="unfinished"></translation>
+        <translation>Save 1:1 template</translation>
     </message>
     <message>
         <source>保存CAD展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Save CAD flat pattern</translation>
     </message>
     <message>
         <source>保存为</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as</translation>
     </message>
     <message>
         <source>保存为 PDF 文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PDF file</translation>
     </message>
     <message>
         <source>保存为 PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PDF…</translation>
     </message>
     <message>
         <source>保存展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Save flat pattern</translation>
     </message>
     <message>
         <source>偏心方位：</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset direction:</translation>
     </message>
     <message>
         <source>偏移方位：</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset direction:</translation>
     </message>
     <message>
         <source>全部复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy all</translation>
     </message>
     <message>
         <source>全部复制(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy &amp;all</translation>
     </message>
     <message>
         <source>内壁</source>
-        <translation type="unfinished"></translation>
+        <translation>inside wall</translation>
     </message>
     <message>
         <source>内表面</source>
-        <translation type="unfinished"></translation>
+        <translation>Inside surface</translation>
     </message>
     <message>
         <source>内表面，按内边长展开（不计板厚）</source>
-        <translation type="unfinished"></translation>
+        <translation>Inside surface, developed to the inside side lengths (plate thickness not counted)</translation>
     </message>
     <message>
         <source>写入时出错。</source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred while writing.</translation>
     </message>
     <message>
         <source>分</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>到</source>
-        <translation type="unfinished"></translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>北</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>北边</source>
-        <translation type="unfinished"></translation>
+        <translation>North side</translation>
     </message>
     <message>
         <source>北边三角面实高</source>
-        <translation type="unfinished"></translation>
+        <translation>North tri. height</translation>
     </message>
     <message>
         <source>北边三角面实高 h4=</source>
-        <translation type="unfinished"></translation>
+        <translation>North tri. height h4=</translation>
     </message>
     <message>
         <source>北边中线（北边三角面实高</source>
-        <translation type="unfinished"></translation>
+        <translation>North side centre line (North tri. height</translation>
     </message>
     <message>
         <source>北边中线（北边三角面实高 h4，原位置）</source>
-        <translation type="unfinished"></translation>
+        <translation>North side centre line (North tri. height h4, original position)</translation>
     </message>
     <message>
         <source>北边梯形面实高</source>
-        <translation type="unfinished"></translation>
+        <translation>North face true height</translation>
     </message>
     <message>
         <source>单位</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit</translation>
     </message>
     <message>
         <source>单位: mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit: mm</translation>
     </message>
     <message>
         <source>单位：</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit: </translation>
     </message>
     <message>
         <source>单双偏心向东向北偏移</source>
-        <translation type="unfinished"></translation>
+        <translation>Single/double offset, east and north</translation>
     </message>
     <message>
         <source>单双偏心向东向南偏移</source>
-        <translation type="unfinished"></translation>
+        <translation>Single/double offset, east and south</translation>
     </message>
     <message>
         <source>南</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>南边</source>
-        <translation type="unfinished"></translation>
+        <translation>South side</translation>
     </message>
     <message>
         <source>南边三角面实高</source>
-        <translation type="unfinished"></translation>
+        <translation>South tri. height</translation>
     </message>
     <message>
         <source>南边三角面实高 h2=</source>
-        <translation type="unfinished"></translation>
+        <translation>South tri. height h2=</translation>
     </message>
     <message>
         <source>南边中线（南边三角面实高</source>
-        <translation type="unfinished"></translation>
+        <translation>South side centre line (South tri. height</translation>
     </message>
     <message>
         <source>南边中线（南边三角面实高 h2）</source>
-        <translation type="unfinished"></translation>
+        <translation>South side centre line (South tri. height h2)</translation>
     </message>
     <message>
         <source>南边梯形面实高</source>
-        <translation type="unfinished"></translation>
+        <translation>South face true height</translation>
     </message>
     <message>
         <source>原位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>原有的文件没有改动。</source>
-        <translation type="unfinished"></translation>
+        <translation>The existing file has not been changed.</translation>
     </message>
     <message>
         <source>取整数</source>
-        <translation type="unfinished"></translation>
+        <translation>Integers</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>只导出切割线（</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutting lines only (</translation>
     </message>
     <message>
         <source>只导出切割线（CUT 图层）</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutting lines only (CUT layer)</translation>
     </message>
     <message>
         <source>同支管壁厚</source>
-        <translation type="unfinished"></translation>
+        <translation>Same as branch</translation>
     </message>
     <message>
         <source>后</source>
-        <translation type="unfinished"></translation>
+        <translation>Go</translation>
     </message>
     <message>
         <source>后 退</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>周长</source>
-        <translation type="unfinished"></translation>
+        <translation>girth</translation>
     </message>
     <message>
         <source>命令关闭计算窗口并回到本窗口。</source>
-        <translation type="unfinished"></translation>
+        <translation> command closes the calculator window and returns to this window.</translation>
     </message>
     <message>
         <source>命令打印当前窗口；</source>
-        <translation type="unfinished"></translation>
+        <translation> command prints the current window; the </translation>
     </message>
     <message>
         <source>喉部（内侧）</source>
-        <translation type="unfinished"></translation>
+        <translation>Throat (inside)</translation>
     </message>
     <message>
         <source>图例</source>
-        <translation type="unfinished"></translation>
+        <translation>Legend</translation>
     </message>
     <message>
         <source>图层）</source>
-        <translation type="unfinished"></translation>
+        <translation>layer)</translation>
     </message>
     <message>
         <source>图形文件</source>
-        <translation type="unfinished"></translation>
+        <translation>drawing</translation>
     </message>
     <message>
         <source>圆口内直径</source>
-        <translation type="unfinished"></translation>
+        <translation>Round end ID</translation>
     </message>
     <message>
         <source>圆口展开长度</source>
-        <translation type="unfinished"></translation>
+        <translation>Round end developed length</translation>
     </message>
     <message>
         <source>圆口展开长度 / π(D+t)</source>
-        <translation type="unfinished"></translation>
+        <translation>Round end developed length / π(D+t)</translation>
     </message>
     <message>
         <source>圆口展开长度 / πD</source>
-        <translation type="unfinished"></translation>
+        <translation>Round end developed length / πD</translation>
     </message>
     <message>
         <source>圆周每等份弦长</source>
-        <translation type="unfinished"></translation>
+        <translation>Chord per div.</translation>
     </message>
     <message>
         <source>圆周每等份弦长 yn=</source>
-        <translation type="unfinished"></translation>
+        <translation>Chord per div. yn=</translation>
     </message>
     <message>
         <source>圆周等份</source>
-        <translation type="unfinished"></translation>
+        <translation>Girth divisions</translation>
     </message>
     <message>
         <source>圆周等份：</source>
-        <translation type="unfinished"></translation>
+        <translation>Girth divisions:</translation>
     </message>
     <message>
         <source>圆周长每等</source>
-        <translation type="unfinished"></translation>
+        <translation>Girth divisions</translation>
     </message>
     <message>
         <source>圆周长等份累加数</source>
-        <translation type="unfinished"></translation>
+        <translation>cumulative girth at the divisions</translation>
     </message>
     <message>
         <source>圆弧展开半径</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc radius</translation>
     </message>
     <message>
         <source>圆弧展开半径 =</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc radius =</translation>
     </message>
     <message>
         <source>圆弧展开弦长</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc chord</translation>
     </message>
     <message>
         <source>圆弧展开弦长 =</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc chord =</translation>
     </message>
     <message>
         <source>圆弧展开弧长</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc length</translation>
     </message>
     <message>
         <source>圆弧展开弧长 / π(D−t)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc length / π(D−t)</translation>
     </message>
     <message>
         <source>圆弧展开弧长 / πD</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc length / πD</translation>
     </message>
     <message>
         <source>圆心向西向北偏移</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre offset west and north</translation>
     </message>
     <message>
         <source>圆心向西向南偏移</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre offset west and south</translation>
     </message>
     <message>
         <source>圆环宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>Ring width</translation>
     </message>
     <message>
         <source>圆环宽度 / 展开斜边实长</source>
-        <translation type="unfinished"></translation>
+        <translation>Ring width / slant true length</translation>
     </message>
     <message>
         <source>圆盘半径</source>
-        <translation type="unfinished"></translation>
+        <translation>Disc radius</translation>
     </message>
     <message>
         <source>圆盘半径 / 展开斜边实长</source>
-        <translation type="unfinished"></translation>
+        <translation>Disc radius / slant true length</translation>
     </message>
     <message>
         <source>圆锥体</source>
-        <translation type="unfinished"></translation>
+        <translation>Cone</translation>
     </message>
     <message>
         <source>圆锥台</source>
-        <translation type="unfinished"></translation>
+        <translation>Cone frustum</translation>
     </message>
     <message>
         <source>圆锥台体放样</source>
-        <translation type="unfinished"></translation>
+        <translation>Cone and cone frustum layout</translation>
     </message>
     <message>
         <source>圆锥台展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Cone frustum flat pattern</translation>
     </message>
     <message>
         <source>圆锥台展开图_D</source>
-        <translation type="unfinished"></translation>
+        <translation>Cone frustum flat pattern_D</translation>
     </message>
     <message>
         <source>圆锥展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Cone flat pattern</translation>
     </message>
     <message>
         <source>圆锥展开图_D</source>
-        <translation type="unfinished"></translation>
+        <translation>Cone flat pattern_D</translation>
     </message>
     <message>
         <source>在计算窗口左侧输入各项尺寸（单位：</source>
-        <translation type="unfinished"></translation>
+        <translation>On the left of the calculator window, enter the sizes (unit: </translation>
     </message>
     <message>
         <source>在计算窗口左侧输入各项尺寸（单位：mm），选择圆周等份数和取整数或留小数，</source>
-        <translation type="unfinished"></translation>
+        <translation>On the left of the calculator window, enter the sizes (unit: mm), choose the number of girth divisions and integers or decimals, </translation>
     </message>
     <message>
         <source>壁厚</source>
-        <translation type="unfinished"></translation>
+        <translation>wall thickness</translation>
     </message>
     <message>
         <source>壁厚，壁厚不得大于或等于</source>
-        <translation type="unfinished"></translation>
+        <translation>wall thickness: it must be less than half the</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>复制(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copy</translation>
     </message>
     <message>
         <source>外壁</source>
-        <translation type="unfinished"></translation>
+        <translation>outside wall</translation>
     </message>
     <message>
         <source>外径</source>
-        <translation type="unfinished"></translation>
+        <translation>OD</translation>
     </message>
     <message>
         <source>外径的一半，否则展开图无法下料！</source>
-        <translation type="unfinished"></translation>
+        <translation>OD, otherwise the flat pattern cannot be cut!</translation>
     </message>
     <message>
         <source>外表面</source>
-        <translation type="unfinished"></translation>
+        <translation>Outside surface</translation>
     </message>
     <message>
         <source>大于主管</source>
-        <translation type="unfinished"></translation>
+        <translation>is larger than the main pipe&apos;s</translation>
     </message>
     <message>
         <source>大于主管内径</source>
-        <translation type="unfinished"></translation>
+        <translation>is larger than the main pipe ID</translation>
     </message>
     <message>
         <source>大圆弧展开半径</source>
-        <translation type="unfinished"></translation>
+        <translation>Large arc radius</translation>
     </message>
     <message>
         <source>大圆弧展开半径 =</source>
-        <translation type="unfinished"></translation>
+        <translation>Large arc radius =</translation>
     </message>
     <message>
         <source>大圆弧展开弦长</source>
-        <translation type="unfinished"></translation>
+        <translation>Large arc chord</translation>
     </message>
     <message>
         <source>大圆弧展开弦长 =</source>
-        <translation type="unfinished"></translation>
+        <translation>Large arc chord =</translation>
     </message>
     <message>
         <source>大圆弧展开弧长</source>
-        <translation type="unfinished"></translation>
+        <translation>Large arc length</translation>
     </message>
     <message>
         <source>大圆弧展开弧长 / π(D−t)</source>
-        <translation type="unfinished"></translation>
+        <translation>Large arc length / π(D−t)</translation>
     </message>
     <message>
         <source>大圆弧展开弧长 / πD</source>
-        <translation type="unfinished"></translation>
+        <translation>Large arc length / πD</translation>
     </message>
     <message>
         <source>大端口外径</source>
-        <translation type="unfinished"></translation>
+        <translation>large end OD</translation>
     </message>
     <message>
         <source>大端口外径不能为空，输入正确的数据</source>
-        <translation type="unfinished"></translation>
+        <translation>The large end OD cannot be empty; enter correct data</translation>
     </message>
     <message>
         <source>大端展开周长</source>
-        <translation type="unfinished"></translation>
+        <translation>Large end developed girth</translation>
     </message>
     <message>
         <source>大端展开周长 / 2A+2B</source>
-        <translation type="unfinished"></translation>
+        <translation>Large end developed girth / 2A+2B</translation>
     </message>
     <message>
         <source>大端横向内边长</source>
-        <translation type="unfinished"></translation>
+        <translation>large end inside width</translation>
     </message>
     <message>
         <source>大端横向内边长：</source>
-        <translation type="unfinished"></translation>
+        <translation>Large end inside width:</translation>
     </message>
     <message>
         <source>大端纵向内边长</source>
-        <translation type="unfinished"></translation>
+        <translation>large end inside depth</translation>
     </message>
     <message>
         <source>大端纵向内边长：</source>
-        <translation type="unfinished"></translation>
+        <translation>Large end inside depth:</translation>
     </message>
     <message>
         <source>天圆地方</source>
-        <translation type="unfinished"></translation>
+        <translation>Round top on rectangular bottom</translation>
     </message>
     <message>
         <source>天圆地方展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Round top on rectangular bottom flat pattern</translation>
     </message>
     <message>
         <source>天圆地方展开图_</source>
-        <translation type="unfinished"></translation>
+        <translation>Round top on rectangular bottom flat pattern_</translation>
     </message>
     <message>
         <source>天圆地方放样</source>
-        <translation type="unfinished"></translation>
+        <translation>Round top on rectangular bottom layout</translation>
     </message>
     <message>
         <source>天方地圆</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular top on round bottom</translation>
     </message>
     <message>
         <source>天方地圆展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular top on round bottom flat pattern</translation>
     </message>
     <message>
         <source>天方地圆展开图_</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular top on round bottom flat pattern_</translation>
     </message>
     <message>
         <source>天方地圆放样</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular top on round bottom layout</translation>
     </message>
     <message>
         <source>如果支管是骑在主管外圆上面焊接就必须输入支管壁厚</source>
-        <translation type="unfinished"></translation>
+        <translation>If the branch sits on the outside of the main pipe and is welded there, the branch wall thickness must be entered</translation>
     </message>
     <message>
         <source>如果需要计算弯头重量请输入管道壁厚</source>
-        <translation type="unfinished"></translation>
+        <translation>To calculate the elbow weight, enter the pipe wall thickness</translation>
     </message>
     <message>
         <source>宋体</source>
-        <translation type="unfinished"></translation>
+        <translation>SimSun</translation>
     </message>
     <message>
         <source>导出</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>导出展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Export flat pattern</translation>
     </message>
     <message>
         <source>导出展开图(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Export flat pattern</translation>
     </message>
     <message>
         <source>将按以下尺寸展开：</source>
-        <translation type="unfinished"></translation>
+        <translation>Will be developed to these sizes:</translation>
     </message>
     <message>
         <source>小圆弧展开半径</source>
-        <translation type="unfinished"></translation>
+        <translation>Small arc radius</translation>
     </message>
     <message>
         <source>小圆弧展开半径 =</source>
-        <translation type="unfinished"></translation>
+        <translation>Small arc radius =</translation>
     </message>
     <message>
         <source>小圆弧展开弦长</source>
-        <translation type="unfinished"></translation>
+        <translation>Small arc chord</translation>
     </message>
     <message>
         <source>小圆弧展开弦长 =</source>
-        <translation type="unfinished"></translation>
+        <translation>Small arc chord =</translation>
     </message>
     <message>
         <source>小圆弧展开弧长</source>
-        <translation type="unfinished"></translation>
+        <translation>Small arc length</translation>
     </message>
     <message>
         <source>小圆弧展开弧长 / π(d−t)</source>
-        <translation type="unfinished"></translation>
+        <translation>Small arc length / π(d−t)</translation>
     </message>
     <message>
         <source>小圆弧展开弧长 / πd</source>
-        <translation type="unfinished"></translation>
+        <translation>Small arc length / πd</translation>
     </message>
     <message>
         <source>小端口外径</source>
-        <translation type="unfinished"></translation>
+        <translation>small end OD</translation>
     </message>
     <message>
         <source>小端口外径不能为空，输入正确的数据</source>
-        <translation type="unfinished"></translation>
+        <translation>The small end OD cannot be empty; enter correct data</translation>
     </message>
     <message>
         <source>小端口至圆心垂线</source>
-        <translation type="unfinished"></translation>
+        <translation>Small end to apex height</translation>
     </message>
     <message>
         <source>小端口至圆心垂线 =</source>
-        <translation type="unfinished"></translation>
+        <translation>Small end to apex height =</translation>
     </message>
     <message>
         <source>小端展开周长</source>
-        <translation type="unfinished"></translation>
+        <translation>Small end developed girth</translation>
     </message>
     <message>
         <source>小端展开周长 / 2a+2b</source>
-        <translation type="unfinished"></translation>
+        <translation>Small end developed girth / 2a+2b</translation>
     </message>
     <message>
         <source>小端横向内边长</source>
-        <translation type="unfinished"></translation>
+        <translation>small end inside width</translation>
     </message>
     <message>
         <source>小端横向内边长：</source>
-        <translation type="unfinished"></translation>
+        <translation>Small end inside width:</translation>
     </message>
     <message>
         <source>小端纵向内边长</source>
-        <translation type="unfinished"></translation>
+        <translation>small end inside depth</translation>
     </message>
     <message>
         <source>小端纵向内边长：</source>
-        <translation type="unfinished"></translation>
+        <translation>Small end inside depth:</translation>
     </message>
     <message>
         <source>尺寸超出范围（超过</source>
-        <translation type="unfinished"></translation>
+        <translation> size is out of range (over</translation>
     </message>
     <message>
         <source>尺寸超出范围（超过 1000000 mm），不能生成</source>
-        <translation type="unfinished"></translation>
+        <translation> size is out of range (over 1000000 mm): cannot make the</translation>
     </message>
     <message>
         <source>层上各等份旁的角度为该处支管壁与主管壁的夹角（管外量，焊接坡口按此）</source>
-        <translation type="unfinished"></translation>
+        <translation>layer: the angle beside each division is the angle there between the branch wall and the main pipe wall (measured outside the pipes; bevel the weld to it)</translation>
     </message>
     <message>
         <source>居中的一根）</source>
-        <translation type="unfinished"></translation>
+        <translation>, the middle one)</translation>
     </message>
     <message>
         <source>展开</source>
-        <translation type="unfinished"></translation>
+        <translation>developed</translation>
     </message>
     <message>
         <source>展开后相邻等分点直线距离</source>
-        <translation type="unfinished"></translation>
+        <translation>Straight distance between neighbouring division points, developed</translation>
     </message>
     <message>
         <source>展开后相邻等分点间圆口弧长</source>
-        <translation type="unfinished"></translation>
+        <translation>Round end arc between neighbouring division points, developed</translation>
     </message>
     <message>
         <source>展开后相邻等分点间圆口弧长 / πD/N</source>
-        <translation type="unfinished"></translation>
+        <translation>Round end arc between neighbouring division points, developed / πD/N</translation>
     </message>
     <message>
         <source>展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Flat pattern</translation>
     </message>
     <message>
         <source>展开图中</source>
-        <translation type="unfinished"></translation>
+        <translation>In the flat pattern,</translation>
     </message>
     <message>
         <source>展开图中“</source>
-        <translation type="unfinished"></translation>
+        <translation>In the flat pattern, &quot;</translation>
     </message>
     <message>
         <source>展开图例</source>
-        <translation type="unfinished"></translation>
+        <translation>Legend</translation>
     </message>
     <message>
         <source>展开图例(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Legend</translation>
     </message>
     <message>
         <source>展开图已保存到：</source>
-        <translation type="unfinished"></translation>
+        <translation>Flat pattern saved to:</translation>
     </message>
     <message>
         <source>展开图已按件保存到：</source>
-        <translation type="unfinished"></translation>
+        <translation>Flat pattern saved piece by piece to:</translation>
     </message>
     <message>
         <source>展开图的宽度或高度不到</source>
-        <translation type="unfinished"></translation>
+        <translation>flat pattern&apos;s width or height is less than</translation>
     </message>
     <message>
         <source>展开图的等份数必须是</source>
-        <translation type="unfinished"></translation>
+        <translation>The flat pattern&apos;s number of divisions must be a multiple of</translation>
     </message>
     <message>
         <source>展开图的等份数必须是4的整数倍！</source>
-        <translation type="unfinished"></translation>
+        <translation>The flat pattern&apos;s number of divisions must be a multiple of 4!</translation>
     </message>
     <message>
         <source>展开图自身重叠，不能整张板下料！</source>
-        <translation type="unfinished"></translation>
+        <translation>The flat pattern overlaps itself: it cannot be cut from one plate!</translation>
     </message>
     <message>
         <source>展开图需要大于</source>
-        <translation type="unfinished"></translation>
+        <translation>The flat pattern needs lengths greater than</translation>
     </message>
     <message>
         <source>展开图需要大于0的大小端口边长！</source>
-        <translation type="unfinished"></translation>
+        <translation>The flat pattern needs side lengths greater than 0 at both ends!</translation>
     </message>
     <message>
         <source>展开图需要大于0的边长、直径和垂直高！</source>
-        <translation type="unfinished"></translation>
+        <translation>The flat pattern needs sides, diameter and vertical height greater than 0!</translation>
     </message>
     <message>
         <source>展开图！</source>
-        <translation type="unfinished"></translation>
+        <translation>flat pattern!</translation>
     </message>
     <message>
         <source>展开图：</source>
-        <translation type="unfinished"></translation>
+        <translation>flat pattern:</translation>
     </message>
     <message>
         <source>展开扇形夹角</source>
-        <translation type="unfinished"></translation>
+        <translation>Sector angle</translation>
     </message>
     <message>
         <source>展开扇形夹角 =</source>
-        <translation type="unfinished"></translation>
+        <translation>Sector angle =</translation>
     </message>
     <message>
         <source>展开斜边实长</source>
-        <translation type="unfinished"></translation>
+        <translation>Slant true length</translation>
     </message>
     <message>
         <source>展开斜边实长 =</source>
-        <translation type="unfinished"></translation>
+        <translation>Slant true length =</translation>
     </message>
     <message>
         <source>展开方式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Develop as:</translation>
     </message>
     <message>
         <source>展开计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Develop</translation>
     </message>
     <message>
         <source>展开计算(&amp;Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Develop</translation>
     </message>
     <message>
         <source>展开长度</source>
-        <translation type="unfinished"></translation>
+        <translation> developed length</translation>
     </message>
     <message>
         <source>展开长度 /</source>
-        <translation type="unfinished"></translation>
+        <translation>developed length /</translation>
     </message>
     <message>
         <source>展开长度 / πD</source>
-        <translation type="unfinished"></translation>
+        <translation>developed length / πD</translation>
     </message>
     <message>
         <source>展开面：</source>
-        <translation type="unfinished"></translation>
+        <translation>Developed surface:</translation>
     </message>
     <message>
         <source>展开！请给出钢板厚度，或按输入尺寸展开。</source>
-        <translation type="unfinished"></translation>
+        <translation>! Give the plate thickness, or develop to the typed sizes.</translation>
     </message>
     <message>
         <source>展开，以半径</source>
-        <translation type="unfinished"></translation>
+        <translation>developed, with radius</translation>
     </message>
     <message>
         <source>展开，板端垂直于板面，</source>
-        <translation type="unfinished"></translation>
+        <translation>developed, plate ends square to the plate face, </translation>
     </message>
     <message>
         <source>展开；</source>
-        <translation type="unfinished"></translation>
+        <translation>developed; </translation>
     </message>
     <message>
         <source>已经存在。</source>
-        <translation type="unfinished"></translation>
+        <translation>already exists.</translation>
     </message>
     <message>
         <source>平口矩方形锥台</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular frustum with parallel ends</translation>
     </message>
     <message>
         <source>平口矩方形锥台含单双偏心放样程序</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular frustum with parallel ends, single or double offset – layout program</translation>
     </message>
     <message>
         <source>平口矩方形锥台含单双偏心放样程序    单位：mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular frustum with parallel ends, single or double offset – layout program    Unit: mm</translation>
     </message>
     <message>
         <source>年</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>应为</source>
-        <translation type="unfinished"></translation>
+        <translation>should be</translation>
     </message>
     <message>
         <source>度</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>度  ：端节角度=</source>
-        <translation type="unfinished"></translation>
+        <translation>°  : End section angle=</translation>
     </message>
     <message>
         <source>度 ：弯头节数=</source>
-        <translation type="unfinished"></translation>
+        <translation>° : Number of sections=</translation>
     </message>
     <message>
         <source>度.dxf</source>
-        <translation type="unfinished"></translation>
+        <translation>°.dxf</translation>
     </message>
     <message>
         <source>度线数据</source>
-        <translation type="unfinished"></translation>
+        <translation>lengths</translation>
     </message>
     <message>
         <source>度（</source>
-        <translation type="unfinished"></translation>
+        <translation>degrees (</translation>
     </message>
     <message>
         <source>度（0～360）</source>
-        <translation type="unfinished"></translation>
+        <translation>degrees (0–360)</translation>
     </message>
     <message>
         <source>开孔横向</source>
-        <translation type="unfinished"></translation>
+        <translation>Hole x</translation>
     </message>
     <message>
         <source>开孔竖向</source>
-        <translation type="unfinished"></translation>
+        <translation>Hole y</translation>
     </message>
     <message>
         <source>开孔：</source>
-        <translation type="unfinished"></translation>
+        <translation>Hole: </translation>
     </message>
     <message>
         <source>开孔：D =</source>
-        <translation type="unfinished"></translation>
+        <translation>Hole: D =</translation>
     </message>
     <message>
         <source>弦长</source>
-        <translation type="unfinished"></translation>
+        <translation>chord</translation>
     </message>
     <message>
         <source>弦长yn为</source>
-        <translation type="unfinished"></translation>
+        <translation>chord yn is</translation>
     </message>
     <message>
         <source>弯头</source>
-        <translation type="unfinished"></translation>
+        <translation>Elbow</translation>
     </message>
     <message>
         <source>弯头_D</source>
-        <translation type="unfinished"></translation>
+        <translation>Elbow_D</translation>
     </message>
     <message>
         <source>弯头、三通、丫形三通、矩方锥台、天圆地方、天方地圆、圆锥台体。</source>
-        <translation type="unfinished"></translation>
+        <translation>elbow, tee, Y-tee, rectangular frustum, round top on rectangular bottom, rectangular top on round bottom, cone frustum.</translation>
     </message>
     <message>
         <source>弯头展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Elbow flat pattern</translation>
     </message>
     <message>
         <source>弯头展开图_D</source>
-        <translation type="unfinished"></translation>
+        <translation>Elbow flat pattern_D</translation>
     </message>
     <message>
         <source>弯头放样程序</source>
-        <translation type="unfinished"></translation>
+        <translation>Elbow layout</translation>
     </message>
     <message>
         <source>弯头节数必须是</source>
-        <translation type="unfinished"></translation>
+        <translation>The number of sections must be a whole number of</translation>
     </message>
     <message>
         <source>弯头节数必须是2以上的整数！</source>
-        <translation type="unfinished"></translation>
+        <translation>The number of sections must be a whole number of 2 or more!</translation>
     </message>
     <message>
         <source>弯头节数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of sections:</translation>
     </message>
     <message>
         <source>弯头重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Elbow weight</translation>
     </message>
     <message>
         <source>弯头重量 =</source>
-        <translation type="unfinished"></translation>
+        <translation>Elbow weight =</translation>
     </message>
     <message>
         <source>弯曲半径</source>
-        <translation type="unfinished"></translation>
+        <translation>bend radius</translation>
     </message>
     <message>
         <source>弯曲半径 R 仍为管道轴线的半径</source>
-        <translation type="unfinished"></translation>
+        <translation>bend radius R is still the radius of the pipe axis</translation>
     </message>
     <message>
         <source>弯曲半径不能为空！</source>
-        <translation type="unfinished"></translation>
+        <translation>The bend radius cannot be empty!</translation>
     </message>
     <message>
         <source>弯曲半径或弯曲角度过小，无法绘制展开图！</source>
-        <translation type="unfinished"></translation>
+        <translation>The bend radius or the bend angle is too small to draw the flat pattern!</translation>
     </message>
     <message>
         <source>弯曲半径等于外径一半，弯头内侧素线长度为零，展开图在内侧收成一点，</source>
-        <translation type="unfinished"></translation>
+        <translation>The bend radius is half the OD: the elbow&apos;s throat generator has zero length and the flat pattern closes to a point at the throat, </translation>
     </message>
     <message>
         <source>弯曲角度不能为空！</source>
-        <translation type="unfinished"></translation>
+        <translation>The bend angle cannot be empty!</translation>
     </message>
     <message>
         <source>弯曲角度过大：端节角度必须小于</source>
-        <translation type="unfinished"></translation>
+        <translation>The bend angle is too large: the end section angle must be less than</translation>
     </message>
     <message>
         <source>弯曲角度过大：端节角度必须小于90°！</source>
-        <translation type="unfinished"></translation>
+        <translation>The bend angle is too large: the end section angle must be less than 90°!</translation>
     </message>
     <message>
         <source>必须是数字！</source>
-        <translation type="unfinished"></translation>
+        <translation> must be a number!</translation>
     </message>
     <message>
         <source>所有尺寸均按毫米计算，下料前请核对输入数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>All sizes are in millimetres; check the data entered before cutting.</translation>
     </message>
     <message>
         <source>扇形半径、弦长和夹角等，窗口同时画出展开图、平面图或扇形示意图。</source>
-        <translation type="unfinished"></translation>
+        <translation>sector radii, chords, angles and so on; the window also draws the flat pattern, the plan or a sketch of the sector.</translation>
     </message>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>打印 (&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print</translation>
     </message>
     <message>
         <source>打印(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print</translation>
     </message>
     <message>
         <source>打印1:1样板</source>
-        <translation type="unfinished"></translation>
+        <translation>Print 1:1 template</translation>
     </message>
     <message>
         <source>打印1:1样板(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Print 1:1 &amp;template</translation>
     </message>
     <message>
         <source>打印…</source>
-        <translation type="unfinished"></translation>
+        <translation>Print…</translation>
     </message>
     <message>
         <source>打印失败：无法使用所选打印机。</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing failed: the chosen printer cannot be used.</translation>
     </message>
     <message>
         <source>打印失败：无法使用打印机</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing failed: cannot use the printer</translation>
     </message>
     <message>
         <source>打开软件</source>
-        <translation type="unfinished"></translation>
+        <translation>Fittings</translation>
     </message>
     <message>
         <source>按输入尺寸</source>
-        <translation type="unfinished"></translation>
+        <translation>Typed sizes</translation>
     </message>
     <message>
         <source>按输入尺寸展开时没有壁厚，无法按骑座式或插入式接头展开！请选择中性层、外表面或内表面。</source>
-        <translation type="unfinished"></translation>
+        <translation>The typed sizes have no wall thickness, so no set-on or set-in joint can be developed! Choose the mean surface, the outside surface or the inside surface.</translation>
     </message>
     <message>
         <source>按骑座式或插入式接头展开需要壁厚，请输入支管壁厚！</source>
-        <translation type="unfinished"></translation>
+        <translation>A set-on or set-in joint needs a wall thickness: please enter the branch wall thickness!</translation>
     </message>
     <message>
         <source>接头形式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Joint type:</translation>
     </message>
     <message>
         <source>接头：</source>
-        <translation type="unfinished"></translation>
+        <translation>Joint: </translation>
     </message>
     <message>
         <source>接缝上边长</source>
-        <translation type="unfinished"></translation>
+        <translation>Seam upper edge length</translation>
     </message>
     <message>
         <source>接缝上边长 / 展开斜边实长</source>
-        <translation type="unfinished"></translation>
+        <translation>Seam upper edge length / slant true length</translation>
     </message>
     <message>
         <source>接缝下边长</source>
-        <translation type="unfinished"></translation>
+        <translation>Seam lower edge length</translation>
     </message>
     <message>
         <source>接缝下边长 / 展开斜边实长</source>
-        <translation type="unfinished"></translation>
+        <translation>Seam lower edge length / slant true length</translation>
     </message>
     <message>
         <source>接缝位置应为</source>
-        <translation type="unfinished"></translation>
+        <translation>The seam position must be an angle from</translation>
     </message>
     <message>
         <source>接缝位置应为 0 到 360 之间的角度（从第0等分线起算），
 &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>The seam position must be an angle from 0 to 360 (counted from division line 0),
+&quot;</translation>
     </message>
     <message>
         <source>接缝位置：</source>
-        <translation type="unfinished"></translation>
+        <translation>Seam position:</translation>
     </message>
     <message>
         <source>插入式接头的支管外径</source>
-        <translation type="unfinished"></translation>
+        <translation>Set-in joint: the branch OD</translation>
     </message>
     <message>
         <source>插入式（支管插入主管孔内）</source>
-        <translation type="unfinished"></translation>
+        <translation>Set-in (branch enters the main pipe&apos;s hole)</translation>
     </message>
     <message>
         <source>支管</source>
-        <translation type="unfinished"></translation>
+        <translation>branch</translation>
     </message>
     <message>
         <source>支管内壁与主管外壁相交</source>
-        <translation type="unfinished"></translation>
+        <translation>the branch inside wall meets the main pipe outside wall</translation>
     </message>
     <message>
         <source>支管内径</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch ID</translation>
     </message>
     <message>
         <source>支管圆周</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch girth</translation>
     </message>
     <message>
         <source>支管圆周等份（从接缝量起）</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch girth divisions (measured from the seam)</translation>
     </message>
     <message>
         <source>支管外壁与主管内壁相交</source>
-        <translation type="unfinished"></translation>
+        <translation>the branch outside wall meets the main pipe inside wall</translation>
     </message>
     <message>
         <source>支管外径</source>
-        <translation type="unfinished"></translation>
+        <translation>branch OD</translation>
     </message>
     <message>
         <source>支管展开实</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch true</translation>
     </message>
     <message>
         <source>支管展开放样图</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch flat pattern</translation>
     </message>
     <message>
         <source>支管展开长度</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch developed length</translation>
     </message>
     <message>
         <source>支管展开长度 / πd</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch developed length / πd</translation>
     </message>
     <message>
         <source>支管按支管外径的圆周</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch with its OD circumference</translation>
     </message>
     <message>
         <source>支管按支管外径的圆周 πd 展开，以半径 d/2−t 与主管外壁相交；开孔展开在主管外壁上（按主管外径）</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch with its OD circumference πd developed, with radius d/2−t meeting the main pipe&apos;s outside wall; the hole is developed on the main pipe&apos;s outside wall (to the main pipe OD)</translation>
     </message>
     <message>
         <source>支管接缝：</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch seam: </translation>
     </message>
     <message>
         <source>支管素线</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch generators</translation>
     </message>
     <message>
         <source>放样图</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout drawing</translation>
     </message>
     <message>
         <source>文件</source>
-        <translation type="unfinished"></translation>
+        <translation>file</translation>
     </message>
     <message>
         <source>文件“</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;</translation>
     </message>
     <message>
         <source>文件名太长。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file name is too long.</translation>
     </message>
     <message>
         <source>文件夹不存在。</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder does not exist.</translation>
     </message>
     <message>
         <source>文件已存在：</source>
-        <translation type="unfinished"></translation>
+        <translation>The file already exists:</translation>
     </message>
     <message>
         <source>文件？</source>
-        <translation type="unfinished"></translation>
+        <translation>file?</translation>
     </message>
     <message>
         <source>斜接面仍过三管轴线的交点</source>
-        <translation type="unfinished"></translation>
+        <translation>the mitre planes still pass through the meeting point of the three pipe axes</translation>
     </message>
     <message>
         <source>斜管</source>
-        <translation type="unfinished"></translation>
+        <translation>Slanted pipe</translation>
     </message>
     <message>
         <source>斜管展开放样</source>
-        <translation type="unfinished"></translation>
+        <translation>Slanted pipe layout</translation>
     </message>
     <message>
         <source>斜管展开放样 x 2 件</source>
-        <translation type="unfinished"></translation>
+        <translation>Slanted pipe layout x 2 pcs</translation>
     </message>
     <message>
         <source>斜管展开放样图</source>
-        <translation type="unfinished"></translation>
+        <translation>Slanted pipe flat pattern</translation>
     </message>
     <message>
         <source>斜管展开放样图 x 2 件</source>
-        <translation type="unfinished"></translation>
+        <translation>Slanted pipe flat pattern x 2 pcs</translation>
     </message>
     <message>
         <source>方口横向内边长</source>
-        <translation type="unfinished"></translation>
+        <translation>rectangular end inside width</translation>
     </message>
     <message>
         <source>方口横向内边长：</source>
-        <translation type="unfinished"></translation>
+        <translation>Rect. width (in):</translation>
     </message>
     <message>
         <source>方口竖向内边长</source>
-        <translation type="unfinished"></translation>
+        <translation>rectangular end inside depth</translation>
     </message>
     <message>
         <source>方口竖向内边长：</source>
-        <translation type="unfinished"></translation>
+        <translation>Rect. depth (in):</translation>
     </message>
     <message>
         <source>无法保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the</translation>
     </message>
     <message>
         <source>无法保存 1:1 样板：</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the 1:1 template:</translation>
     </message>
     <message>
         <source>无法保存CAD展开图：</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the CAD flat pattern:</translation>
     </message>
     <message>
         <source>无法保存展开图：</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the flat pattern:</translation>
     </message>
     <message>
         <source>无法写入文件：</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the file:</translation>
     </message>
     <message>
         <source>日</source>
-        <translation type="unfinished"></translation>
+        <translation> </translation>
     </message>
     <message>
         <source>时</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>明</source>
-        <translation type="unfinished"></translation>
+        <translation>me</translation>
     </message>
     <message>
         <source>星期三）</source>
-        <translation type="unfinished"></translation>
+        <translation>Wednesday)</translation>
     </message>
     <message>
         <source>星期五</source>
-        <translation type="unfinished"></translation>
+        <translation>Friday</translation>
     </message>
     <message>
         <source>星期六</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturday</translation>
     </message>
     <message>
         <source>星期四</source>
-        <translation type="unfinished"></translation>
+        <translation>Thursday</translation>
     </message>
     <message>
         <source>是否把窗口图像保存为</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the window&apos;s image as a</translation>
     </message>
     <message>
         <source>是否替换？</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace it?</translation>
     </message>
     <message>
         <source>显示基本数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic data</translation>
     </message>
     <message>
         <source>显示数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>月</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>有三角形不能由它的三边作出，不能生成展开图！</source>
-        <translation type="unfinished"></translation>
+        <translation>A triangle cannot be formed from its three sides: cannot make the flat pattern!</translation>
     </message>
     <message>
         <source>未给</source>
-        <translation type="unfinished"></translation>
+        <translation>Not given</translation>
     </message>
     <message>
         <source>本程序为管道及风管配件的钣金下料展开计算工具。在</source>
-        <translation type="unfinished"></translation>
+        <translation>This program calculates the sheet-metal flat patterns for cutting pipe and duct fittings. In the </translation>
     </message>
     <message>
         <source>本程序为管道及风管配件的钣金下料展开计算工具。在“打开软件”菜单中选择配件：</source>
-        <translation type="unfinished"></translation>
+        <translation>This program calculates the sheet-metal flat patterns for cutting pipe and duct fittings. In the &quot;Fittings&quot; menu, choose a fitting: </translation>
     </message>
     <message>
         <source>板厚</source>
-        <translation type="unfinished"></translation>
+        <translation>plate thickness</translation>
     </message>
     <message>
         <source>板厚须为大于</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate thickness must be greater than</translation>
     </message>
     <message>
         <source>板厚须为大于 0 的数（单位 mm），或者不填。</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate thickness must be a number greater than 0 (in mm), or left empty.</translation>
     </message>
     <message>
         <source>板厚：</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate thickness:</translation>
     </message>
     <message>
         <source>样板</source>
-        <translation type="unfinished"></translation>
+        <translation>template</translation>
     </message>
     <message>
         <source>样板按实际大小分页打印。请选择纸张：</source>
-        <translation type="unfinished"></translation>
+        <translation>The template is printed at actual size over several pages. Choose the paper:</translation>
     </message>
     <message>
         <source>样板（</source>
-        <translation type="unfinished"></translation>
+        <translation>template (</translation>
     </message>
     <message>
         <source>样板：</source>
-        <translation type="unfinished"></translation>
+        <translation>template:</translation>
     </message>
     <message>
         <source>横边向东偏心：</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset to east:</translation>
     </message>
     <message>
         <source>正心圆锥体</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentric cone</translation>
     </message>
     <message>
         <source>正心圆锥体展开放样</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentric cone layout</translation>
     </message>
     <message>
         <source>正心圆锥体，圆锥台展开放样程序</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentric cone and cone frustum – layout program</translation>
     </message>
     <message>
         <source>正心圆锥体，圆锥台展开放样程序    单位：mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentric cone and cone frustum – layout program    Unit: mm</translation>
     </message>
     <message>
         <source>正心圆锥台</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentric cone frustum</translation>
     </message>
     <message>
         <source>正心圆锥台展开放样</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentric cone frustum layout</translation>
     </message>
     <message>
         <source>每件一个文件</source>
-        <translation type="unfinished"></translation>
+        <translation>One file per piece</translation>
     </message>
     <message>
         <source>每等份弧长</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc per division</translation>
     </message>
     <message>
         <source>每等份弧长 =</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc per division =</translation>
     </message>
     <message>
         <source>没有在该位置写入文件的权限。</source>
-        <translation type="unfinished"></translation>
+        <translation>No permission to write a file there.</translation>
     </message>
     <message>
         <source>没有找到打印机。</source>
-        <translation type="unfinished"></translation>
+        <translation>No printer was found.</translation>
     </message>
     <message>
         <source>没有找到打印机。
 是否把窗口图像保存为 PDF 文件？</source>
-        <translation type="unfinished"></translation>
+        <translation>No printer was found.
+Save the window&apos;s image as a PDF file?</translation>
     </message>
     <message>
         <source>没有钢板厚度，不能按</source>
-        <translation type="unfinished"></translation>
+        <translation>No plate thickness: cannot develop on the</translation>
     </message>
     <message>
         <source>溢出</source>
-        <translation type="unfinished"></translation>
+        <translation>overflow</translation>
     </message>
     <message>
         <source>然后用菜单中的计算命令得出展开数据：圆周各等份处的素线实长、三角形法的实长线、</source>
-        <translation type="unfinished"></translation>
+        <translation>then use the calculate commands of the menu to get the development data: the true lengths of the generators at each girth division, the true-length lines of triangulation, </translation>
     </message>
     <message>
         <source>版本：</source>
-        <translation type="unfinished"></translation>
+        <translation>version:</translation>
     </message>
     <message>
         <source>留小数</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimals</translation>
     </message>
     <message>
         <source>留小数（</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimals (</translation>
     </message>
     <message>
         <source>的一半，端口没有内表面，不能生成展开图！</source>
-        <translation type="unfinished"></translation>
+        <translation>: the end has no inside surface, cannot make the flat pattern!</translation>
     </message>
     <message>
         <source>的倍数（</source>
-        <translation type="unfinished"></translation>
+        <translation> (</translation>
     </message>
     <message>
         <source>的圆周展开；角线和高为内侧实长</source>
-        <translation type="unfinished"></translation>
+        <translation>; corner lines and heights are inside true lengths</translation>
     </message>
     <message>
         <source>的大小端口边长！</source>
-        <translation type="unfinished"></translation>
+        <translation> as side lengths at both ends!</translation>
     </message>
     <message>
         <source>的数（单位</source>
-        <translation type="unfinished"></translation>
+        <translation> (in</translation>
     </message>
     <message>
         <source>的整数倍！</source>
-        <translation type="unfinished"></translation>
+        <translation>!</translation>
     </message>
     <message>
         <source>的直径</source>
-        <translation type="unfinished"></translation>
+        <translation>diameter</translation>
     </message>
     <message>
         <source>的边长、直径和垂直高！</source>
-        <translation type="unfinished"></translation>
+        <translation> for the sides, the diameter and the vertical height!</translation>
     </message>
     <message>
         <source>的面积为零，不能下料，不能生成展开图！</source>
-        <translation type="unfinished"></translation>
+        <translation> has zero area: there is nothing to cut, cannot make the flat pattern!</translation>
     </message>
     <message>
         <source>相邻两节交错（喉部、背部轮流，各节套裁在一条板上）</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternating (throat and heel in turn, all sections nested on one strip of plate)</translation>
     </message>
     <message>
         <source>矩方口向西向北偏移</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular end offset west and north</translation>
     </message>
     <message>
         <source>矩方口向西向南偏移</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular end offset west and south</translation>
     </message>
     <message>
         <source>矩方口按内边长，圆口按中径</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular end developed to its inside sides, round end to the circumference of the mean diameter</translation>
     </message>
     <message>
         <source>矩方口按内边长，圆口按中径 D+t 的圆周展开；角线和高为内侧实长</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular end developed to its inside sides, round end to the circumference of the mean diameter D+t; corner lines and heights are inside true lengths</translation>
     </message>
     <message>
         <source>矩方口横向内边长</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular end inside width</translation>
     </message>
     <message>
         <source>矩方口横向内边长：</source>
-        <translation type="unfinished"></translation>
+        <translation>Rect. width (in):</translation>
     </message>
     <message>
         <source>矩方口直边总长</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular end straight edges, total</translation>
     </message>
     <message>
         <source>矩方口直边总长 / 2(a+b)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular end straight edges, total / 2(a+b)</translation>
     </message>
     <message>
         <source>矩方口纵向内边长</source>
-        <translation type="unfinished"></translation>
+        <translation>rectangular end inside depth</translation>
     </message>
     <message>
         <source>矩方口纵向内边长：</source>
-        <translation type="unfinished"></translation>
+        <translation>Rect. depth (in):</translation>
     </message>
     <message>
         <source>矩方形天圆地方</source>
-        <translation type="unfinished"></translation>
+        <translation>Round top on rectangular bottom transition</translation>
     </message>
     <message>
         <source>矩方形天圆地方含单双偏心放样程序</source>
-        <translation type="unfinished"></translation>
+        <translation>Round top on rectangular bottom, single or double offset – layout program</translation>
     </message>
     <message>
         <source>矩方形天圆地方含单双偏心放样程序    单位：mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Round top on rectangular bottom, single or double offset – layout program    Unit: mm</translation>
     </message>
     <message>
         <source>矩方形天方地圆</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular top on round bottom transition</translation>
     </message>
     <message>
         <source>矩方形天方地圆含单双偏心放样程序</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular top on round bottom, single or double offset – layout program</translation>
     </message>
     <message>
         <source>矩方形天方地圆含单双偏心放样程序       单位：mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular top on round bottom, single or double offset – layout program       Unit: mm</translation>
     </message>
     <message>
         <source>矩方锥台</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular frustum</translation>
     </message>
     <message>
         <source>矩方锥台展开图</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular frustum flat pattern</translation>
     </message>
     <message>
         <source>矩方锥台展开图_</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular frustum flat pattern_</translation>
     </message>
     <message>
         <source>矩方锥台放样</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular frustum layout</translation>
     </message>
     <message>
         <source>短边（锐角一侧，支管短边处）</source>
-        <translation type="unfinished"></translation>
+        <translation>Short side (acute-angle side, at the branch short side)</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>磁盘空间不足。</source>
-        <translation type="unfinished"></translation>
+        <translation>Not enough disk space.</translation>
     </message>
     <message>
         <source>秒</source>
-        <translation type="unfinished"></translation>
+        <translation> </translation>
     </message>
     <message>
         <source>程序执行默认数据！</source>
-        <translation type="unfinished"></translation>
+        <translation> the program uses its default data!</translation>
     </message>
     <message>
         <source>空格</source>
-        <translation type="unfinished"></translation>
+        <translation>Space</translation>
     </message>
     <message>
         <source>穿过主管处，展开在主管</source>
-        <translation type="unfinished"></translation>
+        <translation>passes through the main pipe, developed on the main pipe&apos;s</translation>
     </message>
     <message>
         <source>竖管</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical pipe</translation>
     </message>
     <message>
         <source>竖管展开放样</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical pipe layout</translation>
     </message>
     <message>
         <source>竖管展开放样 x 1 件</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical pipe layout x 1 pc</translation>
     </message>
     <message>
         <source>竖管展开放样图</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical pipe flat pattern</translation>
     </message>
     <message>
         <source>竖管展开放样图 x 1 件</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical pipe flat pattern x 1 pc</translation>
     </message>
     <message>
         <source>端口至圆心垂线</source>
-        <translation type="unfinished"></translation>
+        <translation>End to apex height</translation>
     </message>
     <message>
         <source>端口至圆心垂线 =</source>
-        <translation type="unfinished"></translation>
+        <translation>End to apex height =</translation>
     </message>
     <message>
         <source>端节</source>
-        <translation type="unfinished"></translation>
+        <translation>End section</translation>
     </message>
     <message>
         <source>端节实</source>
-        <translation type="unfinished"></translation>
+        <translation>End section</translation>
     </message>
     <message>
         <source>等份</source>
-        <translation type="unfinished"></translation>
+        <translation>div.</translation>
     </message>
     <message>
         <source>等份数必须在</source>
-        <translation type="unfinished"></translation>
+        <translation>The number of divisions must be from</translation>
     </message>
     <message>
         <source>等份数必须在1到1000之间！</source>
-        <translation type="unfinished"></translation>
+        <translation>The number of divisions must be from 1 to 1000!</translation>
     </message>
     <message>
         <source>等份数必须是</source>
-        <translation type="unfinished"></translation>
+        <translation>The number of divisions must be a multiple of</translation>
     </message>
     <message>
         <source>等份数必须是4的倍数（4～1000）！</source>
-        <translation type="unfinished"></translation>
+        <translation>The number of divisions must be a multiple of 4 (4–1000)!</translation>
     </message>
     <message>
         <source>等份数必须是数字！</source>
-        <translation type="unfinished"></translation>
+        <translation>The number of divisions must be a number!</translation>
     </message>
     <message>
         <source>等份累加数</source>
-        <translation type="unfinished"></translation>
+        <translation>divisions (cum.)</translation>
     </message>
     <message>
         <source>等分线起算），</source>
-        <translation type="unfinished"></translation>
+        <translation>),</translation>
     </message>
     <message>
         <source>等径丫形三通</source>
-        <translation type="unfinished"></translation>
+        <translation>Equal Y-tee</translation>
     </message>
     <message>
         <source>等径丫形三通放样程序</source>
-        <translation type="unfinished"></translation>
+        <translation>Equal Y-tee – layout program</translation>
     </message>
     <message>
         <source>等径丫形三通放样程序          单位：mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Equal Y-tee – layout program          Unit: mm</translation>
     </message>
     <message>
         <source>管Ⅰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipe I</translation>
     </message>
     <message>
         <source>管Ⅰ实长过</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipe I true</translation>
     </message>
     <message>
         <source>管Ⅱ</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipe II</translation>
     </message>
     <message>
         <source>管Ⅱ实长过</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipe II true</translation>
     </message>
     <message>
         <source>管道</source>
-        <translation type="unfinished"></translation>
+        <translation>pipe</translation>
     </message>
     <message>
         <source>管道周长</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipe girth</translation>
     </message>
     <message>
         <source>管道周长 =</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipe girth =</translation>
     </message>
     <message>
         <source>管道壁厚不得大于或等于管道外径的一半，没有可展开的管壁！</source>
-        <translation type="unfinished"></translation>
+        <translation>The pipe wall thickness must be less than half the pipe OD: there is no wall to develop!</translation>
     </message>
     <message>
         <source>管道外壁，按管道外径的圆周</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipe outside wall, with the pipe OD circumference</translation>
     </message>
     <message>
         <source>管道外壁，按管道外径的圆周 πD 展开</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipe outside wall, with the pipe OD circumference πD developed</translation>
     </message>
     <message>
         <source>管道外径不能为空！</source>
-        <translation type="unfinished"></translation>
+        <translation>The pipe OD cannot be empty!</translation>
     </message>
     <message>
         <source>管道外径必须大于零！</source>
-        <translation type="unfinished"></translation>
+        <translation>The pipe OD must be greater than zero!</translation>
     </message>
     <message>
         <source>累加数据</source>
-        <translation type="unfinished"></translation>
+        <translation>(cumulative)</translation>
     </message>
     <message>
         <source>纵边向北偏心：</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset to north:</translation>
     </message>
     <message>
         <source>纵边向南偏心：</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset to south:</translation>
     </message>
     <message>
         <source>背部（外侧）</source>
-        <translation type="unfinished"></translation>
+        <translation>Heel (outside)</translation>
     </message>
     <message>
         <source>节</source>
-        <translation type="unfinished"></translation>
+        <translation>sec.</translation>
     </message>
     <message>
         <source>节 ：端节下料2个 ：中间节下料个数=</source>
-        <translation type="unfinished"></translation>
+        <translation>sections : End sections to cut 2 pcs : Middle sections to cut=</translation>
     </message>
     <message>
         <source>菜单中选择配件：</source>
-        <translation type="unfinished"></translation>
+        <translation> menu, choose a fitting: </translation>
     </message>
     <message>
         <source>西</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>西北角实线</source>
-        <translation type="unfinished"></translation>
+        <translation>NW corner</translation>
     </message>
     <message>
         <source>西北角（西北角实线</source>
-        <translation type="unfinished"></translation>
+        <translation>NW corner (NW corner lines</translation>
     </message>
     <message>
         <source>西北角（西北角实线 m 居中的一根）</source>
-        <translation type="unfinished"></translation>
+        <translation>NW corner (NW corner lines m, the middle one)</translation>
     </message>
     <message>
         <source>西北面结合实长线</source>
-        <translation type="unfinished"></translation>
+        <translation>NW joint true length</translation>
     </message>
     <message>
         <source>西南角实线</source>
-        <translation type="unfinished"></translation>
+        <translation>SW corner</translation>
     </message>
     <message>
         <source>西南角（西南角实线</source>
-        <translation type="unfinished"></translation>
+        <translation>SW corner (SW corner lines</translation>
     </message>
     <message>
         <source>西南角（西南角实线 L 居中的一根）</source>
-        <translation type="unfinished"></translation>
+        <translation>SW corner (SW corner lines L, the middle one)</translation>
     </message>
     <message>
         <source>西南面结合实长线</source>
-        <translation type="unfinished"></translation>
+        <translation>SW joint true length</translation>
     </message>
     <message>
         <source>西边</source>
-        <translation type="unfinished"></translation>
+        <translation>West side</translation>
     </message>
     <message>
         <source>西边三角面实高</source>
-        <translation type="unfinished"></translation>
+        <translation>West tri. height</translation>
     </message>
     <message>
         <source>西边三角面实高 h3=</source>
-        <translation type="unfinished"></translation>
+        <translation>West tri. height h3=</translation>
     </message>
     <message>
         <source>西边中线（西边三角面实高</source>
-        <translation type="unfinished"></translation>
+        <translation>West side centre line (West tri. height</translation>
     </message>
     <message>
         <source>西边中线（西边三角面实高 h3）</source>
-        <translation type="unfinished"></translation>
+        <translation>West side centre line (West tri. height h3)</translation>
     </message>
     <message>
         <source>西边梯形面实高</source>
-        <translation type="unfinished"></translation>
+        <translation>West face true height</translation>
     </message>
     <message>
         <source>要替换它们吗？</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to replace them?</translation>
     </message>
     <message>
         <source>要替换它吗？</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to replace it?</translation>
     </message>
     <message>
         <source>计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>计算中节展开</source>
-        <translation type="unfinished"></translation>
+        <translation>Middle section</translation>
     </message>
     <message>
         <source>计算中节展开 (&amp;c)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Middle section</translation>
     </message>
     <message>
         <source>计算主管展开</source>
-        <translation type="unfinished"></translation>
+        <translation>Main pipe hole</translation>
     </message>
     <message>
         <source>计算主管展开(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Main pipe hole</translation>
     </message>
     <message>
         <source>计算展开</source>
-        <translation type="unfinished"></translation>
+        <translation>Develop</translation>
     </message>
     <message>
         <source>计算展开(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Develop</translation>
     </message>
     <message>
         <source>计算展开(&amp;Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Develop</translation>
     </message>
     <message>
         <source>计算展开计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Develop</translation>
     </message>
     <message>
         <source>计算展开计算(&amp;Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Develop</translation>
     </message>
     <message>
         <source>计算支管展开</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch</translation>
     </message>
     <message>
         <source>计算支管展开(&amp;Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Branch</translation>
     </message>
     <message>
         <source>计算端节展开</source>
-        <translation type="unfinished"></translation>
+        <translation>End section</translation>
     </message>
     <message>
         <source>计算端节展开 (&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;nd section</translation>
     </message>
     <message>
         <source>计算等份累加</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisions</translation>
     </message>
     <message>
         <source>计算等份累加 (&amp;Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Divisions</translation>
     </message>
     <message>
         <source>计算等份累加数</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisions</translation>
     </message>
     <message>
         <source>计算等份累加数(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Divisions</translation>
     </message>
     <message>
         <source>计算管Ⅰ展开</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical pipe I</translation>
     </message>
     <message>
         <source>计算管Ⅰ展开(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertical pipe I</translation>
     </message>
     <message>
         <source>计算管Ⅱ展开</source>
-        <translation type="unfinished"></translation>
+        <translation>Slanted pipe II</translation>
     </message>
     <message>
         <source>计算管Ⅱ展开(&amp;Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Slanted pipe II</translation>
     </message>
     <message>
         <source>计算结果（右列）</source>
-        <translation type="unfinished"></translation>
+        <translation>Results (right column)</translation>
     </message>
     <message>
         <source>计算结果（左列）</source>
-        <translation type="unfinished"></translation>
+        <translation>Results (left column)</translation>
     </message>
     <message>
         <source>该位置只能读取，不能写入。</source>
-        <translation type="unfinished"></translation>
+        <translation>That place can only be read, not written to.</translation>
     </message>
     <message>
         <source>该名称不是普通文件（设备、管道或套接字），不能覆盖。</source>
-        <translation type="unfinished"></translation>
+        <translation>That name is not an ordinary file (it is a device, pipe or socket): it cannot be overwritten.</translation>
     </message>
     <message>
         <source>该名称已是一个文件夹。</source>
-        <translation type="unfinished"></translation>
+        <translation>That name is already a folder.</translation>
     </message>
     <message>
         <source>说</source>
-        <translation type="unfinished"></translation>
+        <translation>Read</translation>
     </message>
     <message>
         <source>说 明</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>说明：板材下料请输入板厚</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: to cut from plate, enter the plate thickness</translation>
     </message>
     <message>
         <source>请加大弯曲半径。</source>
-        <translation type="unfinished"></translation>
+        <translation>Please increase the bend radius.</translation>
     </message>
     <message>
         <source>请您正确输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct</translation>
     </message>
     <message>
         <source>请您正确输入两管之间夹角</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct angle between the pipes</translation>
     </message>
     <message>
         <source>请您正确输入两管之间夹角,程序执行默认数据！</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct angle between the pipes, the program uses its default data!</translation>
     </message>
     <message>
         <source>请您正确输入两管夹角，必须大于</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct angle between the pipes: it must be greater than</translation>
     </message>
     <message>
         <source>请您正确输入两管夹角，必须大于0°且不大于180°！</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct angle between the pipes: it must be greater than 0° and not more than 180°!</translation>
     </message>
     <message>
         <source>请您正确输入主管壁厚，壁厚不得大于或等于主管外径的一半，否则展开图无法下料！</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct main pipe wall thickness: it must be less than half the main pipe OD, otherwise the flat pattern cannot be cut!</translation>
     </message>
     <message>
         <source>请您正确输入支管壁厚，壁厚不得大于或等于支管外径的一半，否则展开图无法下料！</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct branch wall thickness: it must be less than half the branch OD, otherwise the flat pattern cannot be cut!</translation>
     </message>
     <message>
         <source>请您正确输入支管壁厚，支管与主管无法相交！</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct branch wall thickness: the branch cannot meet the main pipe!</translation>
     </message>
     <message>
         <source>请您正确输入支管外径，不得大于主管外径和小于</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct branch OD: it must not be larger than the main pipe OD nor negative</translation>
     </message>
     <message>
         <source>请您正确输入支管外径，不得大于主管外径和小于,程序执行默认数据！</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct branch OD: it must not be larger than the main pipe OD nor negative, the program uses its default data!</translation>
     </message>
     <message>
         <source>请您正确输入支管短边，支管短边必须大于零，否则展开图无法下料！</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct branch short side: it must be greater than zero, otherwise the flat pattern cannot be cut!</translation>
     </message>
     <message>
         <source>请您正确输入管道长度，管道长度必须大于斜接口到中心点的距离，否则展开图无法下料！</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct pipe length: it must be greater than the distance from the mitre to the centre point, otherwise the flat pattern cannot be cut!</translation>
     </message>
     <message>
         <source>请您选择</source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose</translation>
     </message>
     <message>
         <source>请输入正确的大端口外径，必须是数字</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct large end OD; it must be a number</translation>
     </message>
     <message>
         <source>请输入正确的大端横向内边长，必须是数字</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct large end inside width; it must be a number</translation>
     </message>
     <message>
         <source>请输入正确的小端口外径，不得大于大端口或者等于大端口外径</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct small end OD; it must be less than the large end OD</translation>
     </message>
     <message>
         <source>请输入正确的小端口外径，小于</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct small end OD: it is less than</translation>
     </message>
     <message>
         <source>请输入正确的小端口外径，小于0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct small end OD: it is less than 0 mm</translation>
     </message>
     <message>
         <source>请输入正确的小端口外径，必须是数字</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct small end OD; it must be a number</translation>
     </message>
     <message>
         <source>请输入正确的弯曲半径，不得小于外径一半！</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct bend radius: not less than half the OD!</translation>
     </message>
     <message>
         <source>请输入正确的弯曲角度</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct bend angle in the range</translation>
     </message>
     <message>
         <source>请输入正确的弯曲角度“&gt;0-&lt;359.9”之间!</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct bend angle in the range &quot;&gt;0-&lt;359.9&quot;!</translation>
     </message>
     <message>
         <source>请输入正确的钢板厚度，不得大于或等于大端口外径</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a correct plate thickness; it must be less than the large end OD</translation>
     </message>
     <message>
         <source>输入上下口垂直高：</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical height:</translation>
     </message>
     <message>
         <source>输入两端垂直高：</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical height:</translation>
     </message>
     <message>
         <source>输入两管夹角：</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle between pipes:</translation>
     </message>
     <message>
         <source>输入主管外径：</source>
-        <translation type="unfinished"></translation>
+        <translation>Main pipe OD:</translation>
     </message>
     <message>
         <source>输入圆口内直径：</source>
-        <translation type="unfinished"></translation>
+        <translation>Round end ID:</translation>
     </message>
     <message>
         <source>输入圆心向北偏移：</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre offset north:</translation>
     </message>
     <message>
         <source>输入圆心向南偏移：</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre offset south:</translation>
     </message>
     <message>
         <source>输入圆心向西偏移：</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre offset west:</translation>
     </message>
     <message>
         <source>输入大端口外径：</source>
-        <translation type="unfinished"></translation>
+        <translation>Large end OD:</translation>
     </message>
     <message>
         <source>输入小端口外径：</source>
-        <translation type="unfinished"></translation>
+        <translation>Small end OD:</translation>
     </message>
     <message>
         <source>输入弯曲半径：</source>
-        <translation type="unfinished"></translation>
+        <translation>Bend radius:</translation>
     </message>
     <message>
         <source>输入弯曲角度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Bend angle:</translation>
     </message>
     <message>
         <source>输入支管壁厚：</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch wall thickness:</translation>
     </message>
     <message>
         <source>输入支管外径：</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch OD:</translation>
     </message>
     <message>
         <source>输入支管短边：</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch short side:</translation>
     </message>
     <message>
         <source>输入方口向北偏移：</source>
-        <translation type="unfinished"></translation>
+        <translation>Rect. offset N:</translation>
     </message>
     <message>
         <source>输入方口向南偏移：</source>
-        <translation type="unfinished"></translation>
+        <translation>Rect. offset S:</translation>
     </message>
     <message>
         <source>输入方口向西偏移：</source>
-        <translation type="unfinished"></translation>
+        <translation>Rect. offset W:</translation>
     </message>
     <message>
         <source>输入的数值过大！</source>
-        <translation type="unfinished"></translation>
+        <translation>The value entered is too large!</translation>
     </message>
     <message>
         <source>输入的数值过大，计算结果超出范围！</source>
-        <translation type="unfinished"></translation>
+        <translation>The values entered are too large: the results are out of range!</translation>
     </message>
     <message>
         <source>输入的数据无法计算，不能生成展开图！</source>
-        <translation type="unfinished"></translation>
+        <translation>The data entered cannot be calculated: cannot make the flat pattern!</translation>
     </message>
     <message>
         <source>输入管道壁厚：</source>
-        <translation type="unfinished"></translation>
+        <translation>Wall thickness:</translation>
     </message>
     <message>
         <source>输入管道外径：</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipe OD:</translation>
     </message>
     <message>
         <source>输入管道长度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipe length:</translation>
     </message>
     <message>
         <source>输入钢板厚度：</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate thickness:</translation>
     </message>
     <message>
         <source>输入钢板壁厚：</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate thickness:</translation>
     </message>
     <message>
         <source>输入锥体垂直高：</source>
-        <translation type="unfinished"></translation>
+        <translation>Cone vertical height:</translation>
     </message>
     <message>
         <source>输方口向北偏移：</source>
-        <translation type="unfinished"></translation>
+        <translation>Rect. offset N:</translation>
     </message>
     <message>
         <source>输方口向西偏移：</source>
-        <translation type="unfinished"></translation>
+        <translation>Rect. offset W:</translation>
     </message>
     <message>
         <source>返回</source>
-        <translation type="unfinished"></translation>
+        <translation>Return</translation>
     </message>
     <message>
         <source>返回(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Return</translation>
     </message>
     <message>
         <source>退</source>
-        <translation type="unfinished"></translation>
+        <translation>back</translation>
     </message>
     <message>
         <source>退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>退出 (&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>选择偏心方位</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset direction</translation>
     </message>
     <message>
         <source>选择偏移方位和等份</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset direction and divisions</translation>
     </message>
     <message>
         <source>选择圆周等份</source>
-        <translation type="unfinished"></translation>
+        <translation>Girth divisions</translation>
     </message>
     <message>
         <source>选择圆周等份：</source>
-        <translation type="unfinished"></translation>
+        <translation>Girth divisions:</translation>
     </message>
     <message>
         <source>选择等份：</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisions:</translation>
     </message>
     <message>
         <source>选择（输入）基本数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic data (enter or choose)</translation>
     </message>
     <message>
         <source>选择（输入）数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Data (enter or choose)</translation>
     </message>
     <message>
         <source>钢板中性层，按外径减板厚的中径展开</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate mean surface, developed to the mean diameter (OD less plate thickness)</translation>
     </message>
     <message>
         <source>钢板厚度不小于</source>
-        <translation type="unfinished"></translation>
+        <translation>The plate thickness is not less than half the</translation>
     </message>
     <message>
         <source>钢板厚度不小于小端口外径，小端口没有中径，不能生成展开图！</source>
-        <translation type="unfinished"></translation>
+        <translation>The plate thickness is not less than the small end OD: the small end has no mean diameter, cannot make the flat pattern!</translation>
     </message>
     <message>
         <source>钢板厚度不能为空，输入正确的数据</source>
-        <translation type="unfinished"></translation>
+        <translation>The plate thickness cannot be empty; enter correct data</translation>
     </message>
     <message>
         <source>钢板厚度不能小于</source>
-        <translation type="unfinished"></translation>
+        <translation>The plate thickness cannot be less than</translation>
     </message>
     <message>
         <source>钢板厚度不能小于0！</source>
-        <translation type="unfinished"></translation>
+        <translation>The plate thickness cannot be less than 0!</translation>
     </message>
     <message>
         <source>钢管外径</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipe OD</translation>
     </message>
     <message>
         <source>钣金展开放样计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Sheet-metal development and layout</translation>
     </message>
     <message>
         <source>错误：</source>
-        <translation type="unfinished"></translation>
+        <translation>Error:</translation>
     </message>
     <message>
         <source>长数据</source>
-        <translation type="unfinished"></translation>
+        <translation>true lengths</translation>
     </message>
     <message>
         <source>长边（与锐角一侧相对）</source>
-        <translation type="unfinished"></translation>
+        <translation>Long side (opposite the acute-angle side)</translation>
     </message>
     <message>
         <source>长过度线数据</source>
-        <translation type="unfinished"></translation>
+        <translation>generator lengths</translation>
     </message>
     <message>
         <source>页）已保存到：</source>
-        <translation type="unfinished"></translation>
+        <translation>pages) saved to:</translation>
     </message>
     <message>
         <source>骑座式（支管骑在主管上）</source>
-        <translation type="unfinished"></translation>
+        <translation>Set-on (branch sits on the main pipe)</translation>
     </message>
     <message>
         <source>！</source>
-        <translation type="unfinished"></translation>
+        <translation>!</translation>
     </message>
     <message>
         <source>（</source>
-        <translation type="unfinished"></translation>
+        <translation> (</translation>
     </message>
     <message>
         <source>（CAD）展开 (&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CAD drawing</translation>
     </message>
     <message>
         <source>（同支管壁厚）</source>
-        <translation type="unfinished"></translation>
+        <translation> (same as the branch wall thickness)</translation>
     </message>
     <message>
         <source>（圆口内直径</source>
-        <translation type="unfinished"></translation>
+        <translation> (round end ID</translation>
     </message>
     <message>
         <source>（壁厚</source>
-        <translation type="unfinished"></translation>
+        <translation> (wall thickness</translation>
     </message>
     <message>
         <source>（折弯线）</source>
-        <translation type="unfinished"></translation>
+        <translation> (bend line)</translation>
     </message>
     <message>
         <source>（按输入的</source>
-        <translation type="unfinished"></translation>
+        <translation> (typed</translation>
     </message>
     <message>
         <source>（按输入的主管外径，主管外表面）</source>
-        <translation type="unfinished"></translation>
+        <translation> (typed main pipe OD, main pipe outside surface)</translation>
     </message>
     <message>
         <source>（接缝尾边）</source>
-        <translation type="unfinished"></translation>
+        <translation> (last seam edge)</translation>
     </message>
     <message>
         <source>（接缝首边）</source>
-        <translation type="unfinished"></translation>
+        <translation> (first seam edge)</translation>
     </message>
     <message>
         <source>（星期一）</source>
-        <translation type="unfinished"></translation>
+        <translation>(Monday)</translation>
     </message>
     <message>
         <source>（星期二）</source>
-        <translation type="unfinished"></translation>
+        <translation>(Tuesday)</translation>
     </message>
     <message>
         <source>（星期日）</source>
-        <translation type="unfinished"></translation>
+        <translation>(Sunday)</translation>
     </message>
     <message>
         <source>）</source>
-        <translation type="unfinished"></translation>
+        <translation>)</translation>
     </message>
     <message>
         <source>）展开</source>
-        <translation type="unfinished"></translation>
+        <translation>) development</translation>
     </message>
     <message>
         <source>）！</source>
-        <translation type="unfinished"></translation>
+        <translation>)!</translation>
     </message>
     <message>
         <source>），不能生成</source>
-        <translation type="unfinished"></translation>
+        <translation>): cannot make the</translation>
     </message>
     <message>
         <source>），或者不填。</source>
-        <translation type="unfinished"></translation>
+        <translation>), or left empty.</translation>
     </message>
     <message>
         <source>），选择圆周等份数和取整数或留小数，</source>
-        <translation type="unfinished"></translation>
+        <translation>), choose the number of girth divisions and integers or decimals, </translation>
     </message>
     <message>
         <source>，</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>，不能生成</source>
-        <translation type="unfinished"></translation>
+        <translation>, cannot make the</translation>
     </message>
     <message>
         <source>，主管壁厚</source>
-        <translation type="unfinished"></translation>
+        <translation>, main pipe wall thickness</translation>
     </message>
     <message>
         <source>，共</source>
-        <translation type="unfinished"></translation>
+        <translation>,</translation>
     </message>
     <message>
         <source>，原位置）</source>
-        <translation type="unfinished"></translation>
+        <translation>, original position)</translation>
     </message>
     <message>
         <source>，各面展开后首尾重合，不能生成展开图！</source>
-        <translation type="unfinished"></translation>
+        <translation>: the developed faces overlap end to end, cannot make the flat pattern!</translation>
     </message>
     <message>
         <source>，开孔无法在主管</source>
-        <translation type="unfinished"></translation>
+        <translation>, the hole cannot be developed on the main pipe&apos;s</translation>
     </message>
     <message>
         <source>，按其直径的圆周</source>
-        <translation type="unfinished"></translation>
+        <translation>, with its diameter&apos;s circumference</translation>
     </message>
     <message>
         <source>，按其直径的圆周 πD 展开；</source>
-        <translation type="unfinished"></translation>
+        <translation>, with its diameter&apos;s circumference πD developed; </translation>
     </message>
     <message>
         <source>，支管插不进主管的开孔！请改用骑座式接头或减小支管外径。</source>
-        <translation type="unfinished"></translation>
+        <translation>, so the branch cannot go into the hole in the main pipe! Use a set-on joint or a smaller branch OD.</translation>
     </message>
     <message>
         <source>，窗口列表的中径）</source>
-        <translation type="unfinished"></translation>
+        <translation>, the mean diameter the window lists)</translation>
     </message>
     <message>
         <source>：</source>
-        <translation type="unfinished"></translation>
+        <translation>: </translation>
     </message>
     <message>
         <source>：D =</source>
-        <translation type="unfinished"></translation>
+        <translation>: D =</translation>
     </message>
     <message>
         <source>：中间节下料个数</source>
-        <translation type="unfinished"></translation>
+        <translation>: Middle sections to cut</translation>
     </message>
     <message>
         <source>：弯头节数</source>
-        <translation type="unfinished"></translation>
+        <translation>: Number of sections</translation>
     </message>
     <message>
         <source>：弯曲半径</source>
-        <translation type="unfinished"></translation>
+        <translation>: Bend radius</translation>
     </message>
     <message>
         <source>：弯曲角度</source>
-        <translation type="unfinished"></translation>
+        <translation>: Bend angle</translation>
     </message>
     <message>
         <source>：支管按其直径的圆周</source>
-        <translation type="unfinished"></translation>
+        <translation>: branch with its diameter&apos;s circumference</translation>
     </message>
     <message>
         <source>：支管按其直径的圆周 πd 展开，板端垂直于板面，</source>
-        <translation type="unfinished"></translation>
+        <translation>: branch with its diameter&apos;s circumference πd developed, plate ends square to the plate face, </translation>
     </message>
     <message>
         <source>：端节下料</source>
-        <translation type="unfinished"></translation>
+        <translation>: End sections to cut</translation>
     </message>
     <message>
         <source>：端节角度</source>
-        <translation type="unfinished"></translation>
+        <translation>: End section angle</translation>
     </message>
     <message>
         <source>；开孔为支管</source>
-        <translation type="unfinished"></translation>
+        <translation>; the hole is where the branch</translation>
     </message>
     <message>
         <source>～</source>
-        <translation type="unfinished"></translation>
+        <translation>–</translation>
     </message>
 </context>
 </TS>

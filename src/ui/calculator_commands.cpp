@@ -88,6 +88,7 @@ void CalculatorWindow::apply(const Outcome& outcome) {
                     if (QLabel* l = label(e.key)) {
                         l->setText(shown(e.text));
                         l->adjustSize();
+                        refit(l);
                     }
                 } else if constexpr (std::is_same_v<T, SetVisible>) {
                     if (QWidget* w = control(e.key)) w->setVisible(e.visible);

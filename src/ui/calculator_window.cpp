@@ -123,6 +123,7 @@ void CalculatorWindow::registerControl(QWidget* widget, const ControlName& name)
 QLabel* CalculatorWindow::addLabel(QWidget* parent, const ControlName& name, const std::string& text) {
     auto* label = new QLabel(shown(text), parent);
     registerControl(label, name);
+    fitToWidth(label);
     return label;
 }
 
@@ -268,7 +269,10 @@ void CalculatorWindow::buildOwnControls() {
     }
     for (const auto& l : design_.labels) {
         QLabel* label = addLabel(hostOf(l.host, l.group), l.name, l.text);
-        if (l.points > 0) label->setFont(songFont(l.points));
+        if (l.points > 0) {
+            label->setFont(songFont(l.points));
+            fitToWidth(label);
+        }
         if (l.colour) label->setStyleSheet(styleColour(*l.colour));
         if (l.place) place(label, l.place->left, hostTop(l.host) + l.place->top, l.place->width, l.place->height);
         if (!l.visible) label->hide();

@@ -1,7 +1,10 @@
 #include "ui/language.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHash>
+#include <QLabel>
 #include <QSet>
 #include <QTranslator>
 #include <optional>
@@ -55,6 +58,17 @@ Catalogue& catalogue() {
     return c;
 }
 
+bool isWordChar(QChar c) { return c.isLetterOrNumber() && !isChinese(c); }
+
+// Puts a translated piece after `out`: a space between a word and the piece
+// when they would touch.
+void appendPiece(QString& out, const QString& piece) {
+    if (!out.isEmpty() && !piece.isEmpty() && isWordChar(piece.front()) &&
+        (isWordChar(out.back()) || out.back() == u')'))
+        out += u' ';
+    out += piece;
+}
+
 // One run of Chinese: the whole run if the catalogue has it, else the longest
 // phrases it has from the left (a run composed of two texts of the program,
 // such as a message with a surface's name inside it), a character it has not
@@ -69,7 +83,7 @@ QString translatedRun(const QString& run) {
         for (; j > i; --j)
             if ((piece = catalogue().find(run.mid(i, j - i)))) break;
         if (j > i) {
-            out += *piece;
+            appendPiece(out, *piece);
             i = j;
         } else {
             catalogue().missing.insert(run);
@@ -78,17 +92,6 @@ QString translatedRun(const QString& run) {
         }
     }
     return out;
-}
-
-bool isWordChar(QChar c) { return c.isLetterOrNumber() && !isChinese(c); }
-
-// Puts a translated piece after `out`: a space between a word and the piece
-// when they would touch.
-void appendPiece(QString& out, const QString& piece) {
-    if (!out.isEmpty() && !piece.isEmpty() && isWordChar(piece.front()) &&
-        (isWordChar(out.back()) || out.back() == u')'))
-        out += u' ';
-    out += piece;
 }
 
 QString translated(const QString& text) {
@@ -110,7 +113,7 @@ QString translated(const QString& text) {
         if (chinese) {
             appendPiece(out, translatedRun(part));
         } else {
-            const bool pieceEndsInWord = !out.isEmpty() && (isWordChar(out.back()) || QStringLiteral(",:;!?.").contains(out.back()));
+            const bool pieceEndsInWord = !out.isEmpty() && isWordChar(out.back());
             if (pieceEndsInWord && i > 0 && isChinese(text[i - 1]) && isWordChar(part.front())) out += u' ';
             // A translated piece that ends in its own space takes the place of the text's.
             out += (out.endsWith(u' ') && part.front() == u' ') ? part.mid(1) : part;
@@ -120,7 +123,45 @@ QString translated(const QString& text) {
     return out;
 }
 
+// Refits a label's font whenever the label is resized.
+class WidthFitter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize) refit(static_cast<QLabel*>(watched));
+        return false;
+    }
+};
+
 }  // namespace
+
+void fitToWidth(QLabel* label) {
+    if (current != Language::English) return;
+    // Called again after the label's font was set: that font is the full one.
+    if (!label->property("fullFont").isValid()) label->installEventFilter(new WidthFitter(label));
+    label->setProperty("fullFont", QVariant::fromValue(label->font()));
+    refit(label);
+}
+
+void refit(QLabel* label) {
+    const QVariant full = label->property("fullFont");
+    if (!full.isValid()) return;
+    const QString text = label->text().remove(u'&');
+    const int room = label->contentsRect().width();
+    QFont font = full.value<QFont>();
+    // Fonts set in pixels (the panels' Song font) scale by their pixels.
+    const bool pixels = font.pointSizeF() <= 0;
+    const qreal size = pixels ? font.pixelSize() : font.pointSizeF();
+    for (qreal scale = 1.0; scale >= 0.7 - 1e-9; scale -= 0.05) {
+        if (pixels) font.setPixelSize(std::max(1, static_cast<int>(size * scale)));
+        else font.setPointSizeF(size * scale);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room) break;
+    }
+    if (label->font() != font) label->setFont(font);
+    const bool fits = QFontMetrics(font).horizontalAdvance(text) <= room;
+    label->setProperty("cut", !fits);
+    label->setToolTip(fits ? QString() : label->text());
+}
 
 void chooseLanguage(Language language) { current = language; }
 

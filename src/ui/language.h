@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QLabel;
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,13 @@ QString shown(std::string_view text);
 // The Chinese runs that had no English since the program started, sorted:
 // what the catalogue lacks (the tests list them).
 QStringList untranslatedPhrases();
+
+// In English, a caption longer than the place the window gives it: its
+// font is made smaller, to 70 % at least, whenever the label is resized or
+// refitted; what still does not fit is named whole in its tool tip. Does
+// nothing in Chinese, the language the places are measured for.
+void fitToWidth(QLabel* label);
+void refit(QLabel* label);
 
 // A list whose items are shown translated keeps each item's own text as its
 // data: the commands read and set the list by that text in every language.

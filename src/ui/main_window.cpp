@@ -67,7 +67,6 @@ MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) 
     addTop("空格", "  . ");
     connect(addTop("退出", "   后 退   "), &QAction::triggered, this, [this] { showNotes(false); });
     connect(addTop("sm", "   说 明   "), &QAction::triggered, this, [this] { showNotes(true); });
-    addLanguageMenu();
     fittingMenu_ = menuBar()->addMenu(shown(" 打开软件 "));
     captions_.emplace_back("rjsy", " 打开软件 ");
     fittingMenu_->setObjectName("rjsy");
@@ -87,6 +86,8 @@ MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) 
         connect(action, &QAction::triggered, this, [this, name] { openFitting(name); });
     }
 
+    addLanguageMenu();
+
     timer_->setObjectName("Timer2");
     timer_->setInterval(1000);
     connect(timer_, &QTimer::timeout, this, &MainWindow::tick);
@@ -103,6 +104,7 @@ void MainWindow::addLanguageMenu() {
     // read the one shown finds the other.
     QMenu* menu = menuBar()->addMenu(QStringLiteral("语言/Language"));
     menu->setObjectName("language");
+    menu->menuAction()->setObjectName("language");
     actions_["language"] = menu->menuAction();
     auto* group = new QActionGroup(menu);
     for (const Language language : {Language::Chinese, Language::English}) {
@@ -126,7 +128,6 @@ void MainWindow::switchLanguage(Language language) {
     for (const auto& [name, caption] : captions_)
         if (QAction* action = menuAction(name)) action->setText(shown(caption));
     tick();
-    layOutWidgetWindow(this);
 }
 
 void MainWindow::tick() { setWindowTitle(clockTitle(currentDateTimeLine())); }

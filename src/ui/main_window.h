@@ -39,6 +39,10 @@ public:
     QTextEdit* notes() const { return notes_; }
     bool dragging() const { return dragging_; }
 
+    // Called when the user picks a language in the 语言/Language menu (the
+    // program remembers it there).
+    void onLanguageChosen(std::function<void(Language)> chosen) { languageChosen_ = std::move(chosen); }
+
     // The title once the clock has ticked.
     static QString clockTitle(const std::string& dateTimeLine);
     void tick();
@@ -47,10 +51,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-    // Called when the user picks a language in the 语言/Language menu (the
-    // program remembers it there).
-    void onLanguageChosen(std::function<void(Language)> chosen) { languageChosen_ = std::move(chosen); }
 
 private:
     void showNotes(bool shown);

@@ -58,10 +58,10 @@ TEST_F(MainWindowTest, TitleIsTheProductNameUntilTheFirstTickThenRunsTheClock) {
 
 TEST_F(MainWindowTest, MenuBarCaptionsAndTheFittingDropDown) {
     const QList<QAction*> top = main->menuBar()->actions();
-    ASSERT_EQ(top.size(), 4);
-    const char* names[] = {"空格", "退出", "sm", "rjsy"};
-    const char* captions[] = {"  . ", "   后 退   ", "   说 明   ", " 打开软件 "};
-    for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(top.size(), 5);
+    const char* names[] = {"空格", "退出", "sm", "rjsy", "language"};
+    const char* captions[] = {"  . ", "   后 退   ", "   说 明   ", " 打开软件 ", "语言/Language"};
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(top[i]->objectName(), QString::fromUtf8(names[i]));
         EXPECT_EQ(top[i]->text(), QString::fromUtf8(captions[i]));
     }
