@@ -1,6 +1,7 @@
 // Korvel: sheet-metal flat-pattern layout of duct and pipe fittings.
 
 #include <QApplication>
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -13,15 +14,27 @@ int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (korvel::isCommandLine(args)) return korvel::runCommandLine(args, std::cout, std::cerr);
 
-    // The windows need a display; without one, say so instead of aborting.
+    // The windows need a display; without one, say so instead of aborting
+    // (-platform names one, offscreen say, as QT_QPA_PLATFORM does).
+    const bool platformGiven = std::find(args.begin(), args.end(), "-platform") != args.end();
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !platformGiven) {
         std::cerr << "korvel: no display for the windows (DISPLAY is not set); without one, use korvel "
                      "list|dxf|pdf|cad (try korvel --help)\n";
         return 1;
     }
     korvel::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    // Qt has taken its own options out of the arguments; the rest are ours,
+    // read before any window is made.
+    std::vector<std::string> left;
+    for (const QString& a : QCoreApplication::arguments()) left.push_back(a.toStdString());
+    const korvel::WindowOptions options = korvel::readWindowOptions(left);
+    if (!options.error.empty()) {
+        std::cerr << options.error << '\n';
+        return korvel::kExitUsage;
+    }
+    if (options.language) korvel::chooseLanguage(*options.language);
     korvel::setUpApplication();
     fonts.join();
     korvel::MainWindow window;

@@ -1,5 +1,6 @@
 #include "ui/command_line.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <algorithm>
@@ -12,12 +13,14 @@
 #include "ui/application.h"
 #include "core/catalogue.h"
 #include "core/export_range.h"
+#include "core/listing_values.h"
 #include "output/atomic_file.h"
 #include "output/dxf_file.h"
 #include "output/dxf_writer.h"
 #include "output/pattern_dxf.h"
 #include "output/template_pdf.h"
 #include "ui/export_dialog.h"
+#include "ui/message_boxes.h"
 
 namespace korvel {
 namespace {
@@ -49,8 +52,10 @@ const CliCommand* findCommand(const std::vector<CliCommand>& commands, const std
     return nullptr;
 }
 
-// Applies one name=value argument to the state; false with a message on error.
-bool applyArgument(const WindowDesign& design, FormState& state, const std::string& arg, std::string& error);
+// Applies one name=value argument to the state of FITTING's window; false
+// with a message on error.
+bool applyArgument(const WindowDesign& design, const std::string& fitting, FormState& state, const std::string& arg,
+                   std::string& error);
 
 // True when the argument picks an item of a variant or direction list.
 bool picksVariant(const WindowDesign& design, const std::string& arg) {
@@ -60,18 +65,28 @@ bool picksVariant(const WindowDesign& design, const std::string& arg) {
 
 // Applies every name=value argument: the variant and direction picks first,
 // since a pick resets boxes, then the box texts and the rounding.
-bool applyArguments(const WindowDesign& design, FormState& state, const std::vector<std::string>& args,
-                    std::string& error) {
+bool applyArguments(const WindowDesign& design, const std::string& fitting, FormState& state,
+                    const std::vector<std::string>& args, std::string& error) {
     for (int pass = 0; pass < 2; ++pass)
         for (const auto& arg : args)
-            if (picksVariant(design, arg) == (pass == 0) && !applyArgument(design, state, arg, error)) return false;
+            if (picksVariant(design, arg) == (pass == 0) && !applyArgument(design, fitting, state, arg, error))
+                return false;
     return true;
 }
 
-bool applyArgument(const WindowDesign& design, FormState& state, const std::string& arg, std::string& error) {
+// The names a window's inputs go by, as --help lists them: "D, R, alpha, t, k, n, round".
+std::string inputNames(const WindowDesign& design) {
+    std::string names;
+    for (const auto& in : design.inputs) names += in.symbol + ", ";
+    for (const auto& l : design.lists) names += l.symbol + ", ";
+    return names + "round";
+}
+
+bool applyArgument(const WindowDesign& design, const std::string& fitting, FormState& state, const std::string& arg,
+                   std::string& error) {
     const auto eq = arg.find('=');
     if (eq == std::string::npos || eq == 0) {
-        error = "expected name=value, got '" + arg + "'";
+        error = fitting + " takes name=value, got '" + arg + "' (try korvel --help)";
         return false;
     }
     const std::string name = arg.substr(0, eq);
@@ -109,7 +124,7 @@ bool applyArgument(const WindowDesign& design, FormState& state, const std::stri
         error = name + " takes " + allowed + ", got '" + value + "'";
         return false;
     }
-    error = "unknown input name '" + name + "' for " + design.objectName;
+    error = fitting + " has no input '" + name + "'; its inputs: " + inputNames(design) + " (try korvel --help)";
     return false;
 }
 
@@ -154,7 +169,7 @@ int runCad(const std::vector<std::string>& args, std::ostream& err) {
             continue;
         }
         std::string error;
-        if (!applyArgument(design, state, args[i], error)) {
+        if (!applyArgument(design, "cad", state, args[i], error)) {
             err << "korvel: " << error << '\n';
             return kExitUsage;
         }
@@ -354,7 +369,7 @@ std::optional<PatternRequest> readPatternRequest(const std::vector<std::string>&
     }
     request.state = request.design->presetState();
     std::string error;
-    if (!applyArguments(*request.design, request.state, settings, error)) {
+    if (!applyArguments(*request.design, args[1], request.state, settings, error)) {
         err << "korvel: " << error << '\n';
         return std::nullopt;
     }
@@ -446,20 +461,12 @@ int runPdf(const std::vector<std::string>& args, std::ostream& err) {
     return kExitOk;
 }
 
-// The FITTINGs of `korvel dxf` as the help lists them: "elbow (Form4), tee
-// (Form5), …, rect-frustum, … or cone". A window is named beside its FITTING
-// when none of its `korvel list` commands goes by the same name.
+// The FITTINGs of `korvel dxf` as the help lists them: "elbow, tee, …,
+// rect-frustum, … or cone", each the name of its window's paragraph.
 std::string patternFittings() {
     std::vector<std::string> names;
-    for (const auto& entry : fittingEntries()) {
-        const WindowDesign& design = entry.design();
-        if (!design.pattern) continue;
-        std::string name = design.patternName;
-        bool listed = false;
-        for (const auto& command : design.menu) listed = listed || command.cliName == design.patternName;
-        if (!listed) name += " (" + design.objectName + ")";
-        names.push_back(name);
-    }
+    for (const auto& entry : fittingEntries())
+        if (entry.design().pattern) names.push_back(entry.design().patternName);
     std::string text;
     for (size_t i = 0; i < names.size(); ++i)
         text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
@@ -484,7 +491,47 @@ std::string wrapped(const std::string& text, int indent, size_t width) {
 
 }  // namespace
 
-bool isCommandLine(const std::vector<std::string>& args) { return !args.empty(); }
+bool isCommandLine(const std::vector<std::string>& args) {
+    if (args.empty()) return false;
+    const std::string& first = args.front();
+    return !first.starts_with('-') || first == "--help" || first == "-h" || first == "--version";
+}
+
+WindowOptions readWindowOptions(const std::vector<std::string>& arguments) {
+    QStringList list;
+    for (const std::string& a : arguments) list << QString::fromStdString(a);
+    QCommandLineParser parser;
+    const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("zh|en"));
+    parser.addOption(lang);
+    WindowOptions options;
+    if (!parser.parse(list)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty()) {
+            options.error = "korvel: --lang takes zh or en (try korvel --help)";
+            return options;
+        }
+        // The parser names the option without its dashes: name it as typed.
+        std::string typed = unknown.front().toStdString();
+        for (const std::string& a : arguments)
+            if (a.starts_with('-') && a.substr(a.find_first_not_of('-')).starts_with(typed)) {
+                typed = a.substr(0, a.find('='));
+                break;
+            }
+        options.error = "korvel: unknown option '" + typed + "' (try korvel --help)";
+        return options;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        options.error = "korvel: unknown command '" + parser.positionalArguments().front().toStdString() +
+                        "' (try korvel --help)";
+        return options;
+    }
+    if (parser.isSet(lang)) {
+        const std::string code = parser.value(lang).toStdString();
+        options.language = languageNamed(code);
+        if (!options.language) options.error = "korvel: --lang takes zh or en, got '" + code + "'";
+    }
+    return options;
+}
 
 void printOutcome(const Outcome& outcome, std::ostream& out) {
     for (const auto& effect : outcome.effects) {
@@ -517,14 +564,19 @@ std::string helpText() {
     const WindowDesign& cad = *cadDesign();
     std::ostringstream out;
     out << "Usage:\n"
-           "  korvel                               start the program\n"
+           "  korvel [--lang zh|en] [Qt options]   start the program (the windows need a display);\n"
+           "                                       --lang: Chinese (zh, unless given) or English (en);\n"
+           "                                       Qt's own options reach Qt: -style NAME, -platform\n"
+           "                                       NAME, -reverse, -stylesheet FILE, -qwindowgeometry\n"
+           "                                       WxH+X+Y, ...\n"
            "  korvel list FITTING [name=value ...] run one compute command on the window's presets,\n"
            "                                       changed by the given box texts, and print what the\n"
-           "                                       window shows as KEY<TAB>TEXT lines\n"
+           "                                       window shows as KEY<TAB>TEXT lines, or with\n"
+           "                                       --format tsv|csv|json as named values for scripts\n"
            "  korvel cad [name=value ...] -o FILE  write the "
         << cad.patternName << " window's CAD drawing (its cad\n"
            "                                       command) as a DXF file; it takes "
-        << cad.objectName << "'s inputs below\n"
+        << cad.patternName << "'s inputs below\n"
            "  korvel dxf FITTING [name=value ...] [choices] -o FILE\n"
            "                                       write the window's true-size flat pattern (its\n"
            "                                       导出展开图 command) as a DXF file for the cutting\n"
@@ -555,7 +607,8 @@ std::string helpText() {
            "(the cutting outlines alone, layer CUT: no marks, labels or title block) and --per-piece\n"
            "(a file per piece, FILE's folder and stem + _N_NAME.dxf, N counting pieces from 1 and\n"
            "NAME the piece's name, listed on standard output; not with -o -).\n"
-           "Exit status: 0 the command ran to its end, 2 a check stopped it, 1 unknown FITTING or name,\n"
+           "Exit status: 0 the command ran to its end, 2 a check stopped it (with --format, also when\n"
+           "it put its presets into boxes in place of the typed texts), 1 unknown FITTING or name,\n"
            "3 the CAD drawing, the pattern or the template could not be written (FILE is left as it\n"
            "was). A check that refuses the inputs of korvel dxf or pdf prints its message and writes\n"
            "nothing; so does a template of more than 1000 pages.\n"
@@ -567,7 +620,7 @@ std::string helpText() {
     for (const auto& c : cliCommands()) {
         if (c.design != shown) {
             shown = c.design;
-            out << "\n  " << c.design->objectName << ", " << c.design->fitting << ":\n    inputs:";
+            out << "\n  " << c.design->patternName << ", " << c.design->fitting << ":\n    inputs:";
             for (const auto& in : c.design->inputs)
                 out << "  " << in.symbol << "=" << in.preset << (in.unitText == "°" ? "°" : " " + in.unitText);
             for (const auto& l : c.design->lists) {
@@ -616,16 +669,40 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         err << "korvel: unknown FITTING '" << args[1] << "' (try korvel --help)\n";
         return kExitUsage;
     }
+    std::string format;
+    std::vector<std::string> settings;
+    for (size_t i = 2; i < args.size(); ++i) {
+        if (args[i] != "--format" && !args[i].starts_with("--format=")) {
+            settings.push_back(args[i]);
+            continue;
+        }
+        if (!format.empty()) {
+            err << "korvel: --format names the one format to print; it was given twice\n";
+            return kExitUsage;
+        }
+        format = args[i] == "--format" ? (i + 1 < args.size() ? args[++i] : "") : args[i].substr(9);
+        if (format != "tsv" && format != "csv" && format != "json") {
+            err << "korvel: --format takes tsv|csv|json, got '" << format << "'\n";
+            return kExitUsage;
+        }
+    }
     FormState state = command->design->presetState();
     std::string error;
-    if (!applyArguments(*command->design, state, {args.begin() + 2, args.end()}, error)) {
+    if (!applyArguments(*command->design, args[1], state, settings, error)) {
         err << "korvel: " << error << '\n';
         return kExitUsage;
     }
     if (!command->command->run) return kExitOk;
     const Outcome outcome = command->command->run(state);
-    printOutcome(outcome, out);
-    return outcome.stopped ? kExitStopped : kExitOk;
+    if (format.empty()) {
+        printOutcome(outcome, out);
+        return outcome.stopped ? kExitStopped : kExitOk;
+    }
+    const MachineListing listing =
+        machineListing(outcome, *command->design, state, command->fitting, command->command->name, kProgramTitle);
+    if (format == "json") writeJson(listing, out);
+    else writeSeparated(listing, format == "csv" ? ',' : '\t', out);
+    return listing.status == ListingStatus::Done ? kExitOk : kExitStopped;
 }
 
 }  // namespace korvel

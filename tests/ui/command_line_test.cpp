@@ -113,7 +113,47 @@ TEST(CommandLine, TheProgramAnswersWithoutADisplay) {
     EXPECT_EQ(unknown.err, "korvel: unknown FITTING 'no-such-fitting' (try korvel --help)\n");
     const testing::ProgramRun badName = testing::runKorvel("list tee-branch Q=1");
     EXPECT_EQ(badName.status, 1);
-    EXPECT_EQ(badName.err, "korvel: unknown input name 'Q' for Form5\n");
+    EXPECT_EQ(badName.err,
+              "korvel: tee-branch has no input 'Q'; its inputs: D, d, alpha, Ls, t, n, round (try korvel --help)\n");
+}
+
+TEST(CommandLine, MessagesNameFittingsAsTheHelpDoes) {
+    // Every usage message names the FITTING as typed, never a window's design name.
+    EXPECT_EQ(runInProcess({"list", "cone", "D"}).err, "korvel: cone takes name=value, got 'D' (try korvel --help)\n");
+    EXPECT_EQ(runInProcess({"cad", "Q=1", "-o", "x.dxf"}).err,
+              "korvel: cad has no input 'Q'; its inputs: D, R, alpha, t, k, n, round (try korvel --help)\n");
+    EXPECT_EQ(runInProcess({"pdf", "ytee", "Q=1", "-o", "x.pdf"}).err,
+              "korvel: ytee has no input 'Q'; its inputs: D, L, beta, n, round (try korvel --help)\n");
+    EXPECT_EQ(runInProcess({"--help"}).out.find("Form"), std::string::npos);
+}
+
+TEST(CommandLine, TheWindowsTakeTheirOwnOptionsAndLeaveTheRestToQt) {
+    // A command, --help or --version runs the command line; an option, the windows.
+    EXPECT_TRUE(isCommandLine({"list", "cone"}));
+    EXPECT_TRUE(isCommandLine({"draw"}));
+    EXPECT_FALSE(isCommandLine({"-style", "fusion"}));
+    EXPECT_FALSE(isCommandLine({"--lang", "en"}));
+
+    EXPECT_EQ(readWindowOptions({"korvel", "--lang", "en"}).language, Language::English);
+    EXPECT_EQ(readWindowOptions({"korvel", "--lang=zh"}).language, Language::Chinese);
+    EXPECT_EQ(readWindowOptions({"korvel", "--lang", "fr"}).error, "korvel: --lang takes zh or en, got 'fr'");
+    EXPECT_EQ(readWindowOptions({"korvel", "--lang"}).error, "korvel: --lang takes zh or en (try korvel --help)");
+    EXPECT_EQ(readWindowOptions({"korvel", "--screenshots"}).error,
+              "korvel: unknown option '--screenshots' (try korvel --help)");
+    EXPECT_EQ(readWindowOptions({"korvel", "--lang", "en", "stray"}).error,
+              "korvel: unknown command 'stray' (try korvel --help)");
+
+    // Through the program: Qt takes -platform, -style and -reverse before the
+    // program reads --lang, which refuses a language it does not know before
+    // any window; a good one starts the windows (ended here by timeout).
+    const CliRun bad = testing::runKorvel("-platform offscreen -style fusion -reverse --lang xx");
+    EXPECT_EQ(bad.status, kExitUsage);
+    EXPECT_NE(bad.err.find("korvel: --lang takes zh or en, got 'xx'\n"), std::string::npos) << bad.err;
+    const CliRun unknown = testing::runKorvel("-platform offscreen --screenshots");
+    EXPECT_EQ(unknown.status, kExitUsage);
+    EXPECT_NE(unknown.err.find("korvel: unknown option '--screenshots'"), std::string::npos) << unknown.err;
+    const CliRun started = testing::runKorvel("-platform offscreen -style fusion -reverse --lang en", "timeout 3 ");
+    EXPECT_EQ(started.status, 124) << started.err;
 }
 
 }  // namespace
