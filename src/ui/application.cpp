@@ -1,6 +1,11 @@
 #include "ui/application.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
 #include <QStringList>
 #include <fontconfig/fontconfig.h>
 #include <system_error>
@@ -32,6 +37,21 @@ void setUpApplication() {
                                QStringLiteral("Noto Serif CJK SC")};
     QFont::insertSubstitutions(QStringLiteral("宋体"), songs);
     QFont::insertSubstitutions(QStringLiteral("SimSun"), songs);
+    // The windows' icon, and the desktop entry the desktop matches them with.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvel.Korvel"));
+    QSvgRenderer icon(QStringLiteral(":/icons/korvel.svg"));
+    if (icon.isValid()) {
+        QIcon windows;
+        for (const int size : {16, 32, 48, 64, 128}) {
+            QPixmap pixels(size, size);
+            pixels.fill(Qt::transparent);
+            QPainter painter(&pixels);
+            icon.render(&painter);
+            painter.end();
+            windows.addPixmap(pixels);
+        }
+        QGuiApplication::setWindowIcon(windows);
+    }
 }
 
 }  // namespace korvel
