@@ -3,11 +3,14 @@
 // Running a menu command: the window's state read from its controls, the
 // design's command run on it, and its outcome applied to the controls.
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "ui/line_control.h"
 #include "ui/listing_box.h"
@@ -36,6 +39,10 @@ FormState CalculatorWindow::readState() const {
 void CalculatorWindow::runCommand(const std::string& name) {
     if (name == "打印") {
         printWindow();
+        return;
+    }
+    if (name == kCopyResultsCommand && design_.listingBoxes.empty()) {
+        copyResults();
         return;
     }
     if (name == "返回" || name == "退出") {
@@ -103,6 +110,30 @@ void CalculatorWindow::apply(const Outcome& outcome) {
             effect);
     }
     for (const auto& [key, value] : outcome.memory) memory_[key] = value;
+    QString description;
+    for (const std::string& line : resultLines()) description += QString::fromStdString(line) + '\n';
+    surface_->setAccessibleDescription(description);
+}
+
+std::vector<std::string> CalculatorWindow::resultLines() const {
+    std::vector<std::pair<QPoint, std::string>> captions;
+    for (const auto& [key, widget] : controls_) {
+        const auto* l = qobject_cast<const QLabel*>(widget);
+        if (l == nullptr || !l->text().contains('=') || !l->isVisibleTo(this)) continue;
+        captions.emplace_back(l->mapTo(this, QPoint(0, 0)), l->text().toStdString());
+    }
+    std::sort(captions.begin(), captions.end(), [](const auto& a, const auto& b) {
+        return a.first.y() != b.first.y() ? a.first.y() < b.first.y() : a.first.x() < b.first.x();
+    });
+    std::vector<std::string> lines;
+    for (const auto& caption : captions) lines.push_back(caption.second);
+    for (const std::string& text : printedTexts(surface_->primitives())) lines.push_back(shown(text).toStdString());
+    return lines;
+}
+
+void CalculatorWindow::copyResults() const {
+    const std::vector<std::string> lines = resultLines();
+    if (!lines.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(copiedListing(lines)));
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {

@@ -10,9 +10,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <exception>
-#include <map>
+#include <algorithm>
 
 #include "core/export_range.h"
+#include "core/numbers.h"
 #include "output/dxf_file.h"
 #include "output/dxf_writer.h"
 #include "output/pattern_dxf.h"
@@ -21,19 +22,13 @@
 #include "ui/message_boxes.h"
 #include "ui/save_dialog.h"
 #include "ui/surface.h"
+#include "ui/settings.h"
 #include "ui/template_dialog.h"
 #include "ui/twips.h"
 #include "ui/language.h"
 
 namespace korvel {
 namespace {
-
-// The export choices each kind of window (by its design name) was last
-// exported or printed with, while the program runs.
-std::map<std::string, ExportOptions>& rememberedExports() {
-    static std::map<std::string, ExportOptions> remembered;
-    return remembered;
-}
 
 // Checks the window's inputs (its own messages when they give no pattern),
 // then asks the export dialog and remembers the answer: all of it for a DXF
@@ -47,9 +42,10 @@ std::optional<ExportOptions> askExport(CalculatorWindow& window, const FormState
     }
     const std::optional<ExportOptions> options = askExportOptions(&window, window.exportQuestion(dxf));
     if (!options) return std::nullopt;
-    ExportOptions& remembered = rememberedExports()[window.design().objectName];
+    ExportOptions remembered = exportOptionsSetting(window.design().objectName).value_or(ExportOptions{});
     if (dxf) remembered = *options;
     else remembered.choices = options->choices;
+    setExportOptionsSetting(window.design().objectName, remembered);
     return options;
 }
 
@@ -64,13 +60,18 @@ ExportQuestion CalculatorWindow::exportQuestion(bool dxf) const {
     question.seamPlaces = design_.seamPlaces;
     question.seamAngle = design_.seamAngle;
     question.branchJoint = design_.branchJoint;
-    const auto remembered = rememberedExports().find(design_.objectName);
-    if (remembered != rememberedExports().end()) {
-        question.preset = remembered->second;
-    } else {
-        const PatternExport e = exportedPattern(design_, state);
-        question.preset.choices.surface = e.developed;
+    if (const std::optional<ExportOptions> remembered = exportOptionsSetting(design_.objectName))
+        question.preset = *remembered;
+    // A seam place this window does not offer (a settings file edited by
+    // hand) is dropped; so is an angle that is no number of degrees.
+    if (const std::optional<std::string>& seam = question.preset.choices.seam) {
+        const bool offered = std::any_of(design_.seamPlaces.begin(), design_.seamPlaces.end(),
+                                         [&seam](const SeamPlace& p) { return p.keyword == *seam; });
+        const LeadingNumber angle = readLeadingNumber(*seam);
+        if (!offered && !(design_.seamAngle && angle.whole && angle.value >= 0 && angle.value <= 360))
+            question.preset.choices.seam.reset();
     }
+    if (!question.preset.choices.surface) question.preset.choices.surface = exportedPattern(design_, state).developed;
     if (!question.askThickness) question.preset.choices.plateThickness.reset();
     question.sizes = [this, state](const ExportChoices& choices) {
         const PatternExport e = exportedPattern(design_, state, choices);
@@ -117,7 +118,7 @@ void CalculatorWindow::exportPattern() {
         }
         const cad::PatternFileOptions& files = options->files;
         SaveRequest request{shown("保存展开图"), e.fileName, shown("DXF 图形文件 (*.dxf)"),
-                            QStringLiteral(".dxf"), failure};
+                            QStringLiteral(".dxf"), failure, SavedFile::Pattern};
         if (files.perPiece)
             request.targets = [&e, &files](const QString& chosen) {
                 std::vector<QString> names;
@@ -149,7 +150,7 @@ void CalculatorWindow::exportCadDrawing() {
             return;
         }
         saveWithDialog(this, {shown("保存CAD展开图"), design_.cad.fileName(state),
-                              shown("DXF 图形文件 (*.dxf)"), QStringLiteral(".dxf"), failure},
+                              shown("DXF 图形文件 (*.dxf)"), QStringLiteral(".dxf"), failure, SavedFile::Cad},
                        [&](const std::string& path, const std::string& shown) {
                            cad::saveDxf(drawn.app->document(), path);
                            return "CAD展开图已保存到：\n" + shown;
@@ -164,11 +165,11 @@ void CalculatorWindow::printTemplate() {
         const FormState state = readState();
         const std::optional<ExportOptions> options = askExport(*this, state, false);
         if (!options) return;
-        const std::optional<TemplateChoice> choice = askTemplateChoice(this, templatePaper_);
+        const std::optional<TemplateChoice> choice = askTemplateChoice(this, templatePaperSetting());
         if (!choice) return;
         const std::optional<PaperSize> paper = paperSize(choice->paper);
         if (!paper) return;
-        templatePaper_ = paper->name;
+        setTemplatePaperSetting(paper->name);
         const PrintedTemplate t = makeTemplate(design_, state, *paper, options->choices);
         if (t.rejected()) {
             apply(t.rejection);
@@ -193,7 +194,7 @@ void CalculatorWindow::printTemplate() {
         }
         const std::string saved = "1:1 样板（" + paper->name + "，共 " + std::to_string(t.pageCount()) + " 页）已保存到：\n";
         saveWithDialog(this, {shown("保存1:1样板"), t.fileName, shown("PDF 文件 (*.pdf)"),
-                              QStringLiteral(".pdf"), "无法保存 1:1 样板："},
+                              QStringLiteral(".pdf"), "无法保存 1:1 样板：", SavedFile::Template},
                        [&t, &saved](const std::string& path, const std::string& shown) {
                            saveTemplatePdf(t, path);
                            return saved + shown + "\n\n" + developedSummary(t.pattern);

@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QGuiApplication>
 #include <QTimer>
 #include <algorithm>
 
@@ -80,12 +82,25 @@ CalculatorWindow::CalculatorWindow(const WindowDesign& design) : design_(design)
     buildMenu();
     buildPanel();
     resize(toPixels(design.openWidth), toPixels(design.openHeight));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) fitInto(screen->availableGeometry(), kFrameAllowance);
     buildOwnControls();
     connectLists();
     startClock();
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
+
+const QMargins kFrameAllowance(4, 32, 4, 4);
+
+QSize openingSize(QSize wanted, const QRect& available, const QMargins& frame) {
+    const int width = available.width() - frame.left() - frame.right();
+    const int height = available.height() - frame.top() - frame.bottom();
+    return {std::max(1, std::min(wanted.width(), width)), std::max(1, std::min(wanted.height(), height))};
+}
+
+void CalculatorWindow::fitInto(const QRect& available, const QMargins& frame) {
+    resize(openingSize(QSize(toPixels(design_.openWidth), toPixels(design_.openHeight)), available, frame));
+}
 
 void CalculatorWindow::buildMenu() {
     for (const auto& command : design_.menu) {
@@ -111,6 +126,14 @@ void CalculatorWindow::buildMenu() {
         print->setObjectName(QString::fromUtf8(kTemplateCommand));
         actions_[kTemplateCommand] = print;
         connect(print, &QAction::triggered, this, [this] { runCommand(kTemplateCommand); });
+    }
+    if (design_.listingBoxes.empty()) {
+        QAction* copy = menuBar()->addAction(shown(kCopyResultsCaption));
+        copy->setObjectName(QString::fromUtf8(kCopyResultsCommand));
+        actions_[kCopyResultsCommand] = copy;
+        connect(copy, &QAction::triggered, this, [this] { runCommand(kCopyResultsCommand); });
+        surface_->setContextMenuPolicy(Qt::ActionsContextMenu);
+        surface_->addAction(copy);
     }
 }
 

@@ -11,11 +11,14 @@
 #include <QMainWindow>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/outcome.h"
 #include "core/window_design.h"
 
 class QAction;
+class QMargins;
+class QRect;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -47,11 +50,26 @@ public:
     ListingBox* listing(const std::string& key) const;
     QAction* menuAction(const std::string& name) const;
 
+    // Sizes the window to open within `available` (a screen's available
+    // area, pixels) with the window manager's `frame` around it
+    // (openingSize). The constructor fits it into its screen's.
+    void fitInto(const QRect& available, const QMargins& frame);
+
     // The inputs as a command reads them.
     FormState readState() const;
     // Runs a menu command by its design name.
     void runCommand(const std::string& name);
     void apply(const Outcome& outcome);
+
+    // What the window shows as its result outside its listing boxes, as the
+    // user reads it: the visible captions that give a value ("展开斜边实长 =
+    // 559"), top to bottom and left to right, then the texts printed on the
+    // surface (printedTexts). The surface's accessible description lists
+    // them, one a line.
+    std::vector<std::string> resultLines() const;
+    // Puts resultLines on the clipboard as the listing boxes copy their
+    // lines (copiedListing: name, tab, value); nothing when there are none.
+    void copyResults() const;
 
     // Prints the window's image the design's way: on the default printer
     // without a dialog, or, where no printer is installed, offers to save it as
@@ -72,8 +90,8 @@ public:
     // save dialog's way (saveWithDialog).
     void exportCadDrawing();
     // What the export dialog asks before the pattern is saved (`dxf`) or
-    // printed: the choices this kind of window was last exported with while
-    // the program runs, else the export's own surface.
+    // printed: the choices this kind of window was last exported with (kept
+    // in the settings from run to run), else the export's own surface.
     ExportQuestion exportQuestion(bool dxf) const;
     // Writes the window's image to a PDF file; false when it cannot be written.
     bool writePdf(const QString& path);
@@ -112,7 +130,6 @@ private:
     double roomTop_ = 0;  // twips, the top of the room under the panel in Frame1
     std::map<std::string, QWidget*> controls_;
     std::map<std::string, QAction*> actions_;
-    std::string templatePaper_ = "A4";  // the paper the last template was printed on
     // What the window remembers between commands (the scale of its plan).
     std::map<std::string, double> memory_;
 };
@@ -121,9 +138,25 @@ private:
 // pattern has after its own menu.
 inline constexpr const char* kExportCommand = "导出";
 inline constexpr const char* kExportCaption = "导出展开图(&E)";
+// The command that copies the results of a window without listing boxes (its
+// results stand in captions and on the surface), after the template command
+// in the menu and in the surface's context menu.
+inline constexpr const char* kCopyResultsCommand = "复制结果";
+inline constexpr const char* kCopyResultsCaption = "复制结果(&R)";
 // The full-size template command that follows it.
 inline constexpr const char* kTemplateCommand = "样板";
 inline constexpr const char* kTemplateCaption = "打印1:1样板(&T)";
+
+// The size, pixels, a window asking for `wanted` inside its frame opens at in
+// `available` when the window manager draws `frame` around it: as asked where
+// it fits, else each way cut down to what fits (never below 1 pixel). What
+// the window shows keeps to its surface: drawings are laid out on the
+// surface's size, and the result captions stay above its foot.
+QSize openingSize(QSize wanted, const QRect& available, const QMargins& frame);
+
+// The room a window manager's frame takes, pixels, assumed while a window
+// has none yet: a title bar and thin borders (openbox: 24 and 1).
+extern const QMargins kFrameAllowance;
 
 // The font of panels and texts, "宋体" at the given size.
 QFont songFont(double points);

@@ -12,9 +12,10 @@
 namespace korvel {
 namespace {
 
-// Where a save dialog starts: the user's documents folder where it exists,
-// else the home folder.
-QString startFolder() {
+// Where a save dialog starts: the folder a file of its kind was last saved
+// in, else the user's documents folder where it exists, else the home folder.
+QString startFolder(SavedFile kind) {
+    if (const QString last = lastFolder(kind); !last.isEmpty()) return last;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
     return QDir::homePath();
@@ -25,7 +26,7 @@ QString startFolder() {
 bool saveWithDialog(QWidget* parent, const SaveRequest& request,
                     const std::function<std::string(const std::string& path, const std::string& shown)>& write) {
     try {
-        const QString suggested = QDir(startFolder()).filePath(QString::fromStdString(request.fileName));
+        const QString suggested = QDir(startFolder(request.kind)).filePath(QString::fromStdString(request.fileName));
         QString path = askSavePath(parent, request.caption, suggested, request.filter);
         if (path.isEmpty()) return false;
         if (QFileInfo(path).suffix().isEmpty()) path += request.suffix;
@@ -50,6 +51,7 @@ bool saveWithDialog(QWidget* parent, const SaveRequest& request,
             showMessage(parent, {text, MessageIcon::Error, "错误："});
             return false;
         }
+        setLastFolder(request.kind, QFileInfo(path).absolutePath());
         if (!report.empty()) showMessage(parent, {report, MessageIcon::None, ""});
         return true;
     } catch (const std::exception& error) {

@@ -1,6 +1,7 @@
 #pragma once
 // The one way a window saves a file the user names: a save dialog starting in
-// the user's documents folder, the suffix added when none is typed, a
+// the folder a file of its kind was last saved in (else the user's documents
+// folder), the suffix added when none is typed, a
 // question before a file is replaced, the file written (through a temporary
 // one renamed into place), and a report of where it went or why it was not
 // written.
@@ -9,6 +10,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "ui/settings.h"
 
 class QWidget;
 
@@ -20,6 +23,7 @@ struct SaveRequest {
     QString filter;           // "DXF 图形文件 (*.dxf)"
     QString suffix;           // added to a name typed without one: ".dxf"
     std::string failure;      // the heading of a failure: "无法保存展开图："
+    SavedFile kind = SavedFile::Pattern;  // whose last folder the dialog starts in, and keeps
     // The files a save to the chosen name writes, when they are not that
     // name itself (a pattern saved piece by piece); the question before
     // replacing names those of them that exist.

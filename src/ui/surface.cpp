@@ -146,6 +146,21 @@ void replay(QPainter& painter, const std::vector<Primitive>& primitives, QSizeF 
     painter.restore();
 }
 
+std::vector<std::string> printedTexts(const std::vector<Primitive>& primitives) {
+    std::vector<std::vector<std::string>> columns;
+    for (const auto& p : primitives) {
+        const auto* line = std::get_if<TextLineOp>(&p);
+        if (line == nullptr) continue;
+        if (columns.size() < line->items.size()) columns.resize(line->items.size());
+        for (size_t i = 0; i < line->items.size(); ++i)
+            if (line->items[i].text.find_first_not_of(' ') != std::string::npos)
+                columns[i].push_back(line->items[i].text);
+    }
+    std::vector<std::string> texts;
+    for (const auto& column : columns) texts.insert(texts.end(), column.begin(), column.end());
+    return texts;
+}
+
 Surface::Surface(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     setColours(background_, foreground_);

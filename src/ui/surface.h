@@ -3,6 +3,7 @@
 // operations since the last clear and replays them with QPainter.
 
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include "core/canvas.h"
@@ -14,6 +15,12 @@ namespace korvel {
 // Replays primitives on a painter whose device is `size` pixels large.
 // Surface units are twips unless a ScaleOp sets user coordinates.
 void replay(QPainter& painter, const std::vector<Primitive>& primitives, QSizeF size, Rgb foreground);
+
+// The texts the text lines among `primitives` print, read down the lines'
+// first items, then down their second items and so on: two tables printed
+// side by side (a corner's heading over its lengths, the next corner's
+// beside it) come out one after the other. Blank texts are left out.
+std::vector<std::string> printedTexts(const std::vector<Primitive>& primitives);
 
 class Surface : public QWidget {
     Q_OBJECT

@@ -3,9 +3,11 @@
 // Opens the main window and every fitting window in turn through the menu,
 // runs each of its compute commands with a screenshot after each
 // (Form4-elbow-end.png ...), saves a screenshot of each window after its first
-// command into DIRECTORY (Form1.png ... Form10.png) and of its 导出展开图
-// dialog (Form4-export.png ...), and closes each window
-// with its return command. Exits 0 when every window opened, showed its title
+// command into DIRECTORY (Form1.png ... Form10.png), at the size it opens at
+// on the screen, then maximised as a user would have it (Form4-maximised.png
+// ...), and of its 导出展开图 dialog (Form4-export.png ...), and closes each
+// window with its return command. The settings are a fresh file's, so that
+// what a user remembered does not change the shots. Exits 0 when every window opened, showed its title
 // and brought the main window back; 1 otherwise. tests/ui/smoke_xvfb.sh runs
 // it under Xvfb.
 
@@ -14,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 #include <string>
@@ -87,6 +90,11 @@ int takeScreenshots(const QString& directory) {
             ++failures;
         }
         if (first && !saveShot(window, directory + "/" + name + ".png")) ++failures;
+        window->showMaximized();
+        settle(500);
+        if (!saveShot(window, directory + "/" + name + "-maximised.png")) ++failures;
+        window->showNormal();
+        settle(300);
         if (window->design().pattern) {
             ExportDialog dialog(window, window->exportQuestion(true));
             dialog.show();
@@ -114,6 +122,8 @@ int takeScreenshots(const QString& directory) {
 int main(int argc, char* argv[]) {
     // Read before the QApplication takes its own options out of argv.
     const QString directory = argc > 1 ? QString::fromStdString(argv[1]) : QStringLiteral(".");
+    QTemporaryDir settings;
+    if (qEnvironmentVariableIsEmpty("KORVEL_SETTINGS")) qputenv("KORVEL_SETTINGS", settings.filePath("korvel.ini").toUtf8());
     korvel::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     korvel::setUpApplication();

@@ -1,0 +1,127 @@
+#include "ui/settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "core/numbers.h"
+#include "core/tiled_template.h"
+
+namespace korvel {
+namespace {
+
+const char* folderKey(SavedFile kind) {
+    switch (kind) {
+        case SavedFile::Pattern:
+            return "folders/dxf";
+        case SavedFile::Cad:
+            return "folders/cad";
+        case SavedFile::Template:
+            break;
+    }
+    return "folders/pdf";
+}
+
+QString exportGroup(const std::string& windowName) { return "export/" + QString::fromStdString(windowName); }
+
+// A stored text; empty for a value that is no text (a list, a group).
+std::string textAt(const QSettings& settings, const QString& key) {
+    const QVariant value = settings.value(key);
+    return value.canConvert<QString>() ? value.toString().toStdString() : std::string();
+}
+
+// A stored yes or no as the settings write it ("true", "false"); none for anything else.
+std::optional<bool> flagAt(const QSettings& settings, const QString& key) {
+    const std::string text = textAt(settings, key);
+    if (text == "true") return true;
+    if (text == "false") return false;
+    return std::nullopt;
+}
+
+// A stored thickness, mm: a plain number above 0, as the export dialog takes it.
+std::optional<double> thicknessAt(const QSettings& settings, const QString& key) {
+    std::optional<double> thickness;
+    if (!readPlateThickness(textAt(settings, key), thickness)) return std::nullopt;
+    return thickness;
+}
+
+void setOrRemove(QSettings& settings, const QString& key, const std::optional<std::string>& text) {
+    if (text) settings.setValue(key, QString::fromStdString(*text));
+    else settings.remove(key);
+}
+
+}  // namespace
+
+std::unique_ptr<QSettings> openSettings() {
+    const QString file = qEnvironmentVariable("KORVEL_SETTINGS");
+    if (!file.isEmpty()) return std::make_unique<QSettings>(file, QSettings::IniFormat);
+    return std::make_unique<QSettings>(QStringLiteral("korvel"), QStringLiteral("korvel"));
+}
+
+QString lastFolder(SavedFile kind) {
+    const QString folder = QString::fromStdString(textAt(*openSettings(), folderKey(kind)));
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+}
+
+void setLastFolder(SavedFile kind, const QString& folder) { openSettings()->setValue(folderKey(kind), folder); }
+
+std::string templatePaperSetting() {
+    const std::optional<PaperSize> paper = paperSize(textAt(*openSettings(), QStringLiteral("template/paper")));
+    return paper ? paper->name : "A4";
+}
+
+void setTemplatePaperSetting(const std::string& paper) {
+    openSettings()->setValue(QStringLiteral("template/paper"), QString::fromStdString(paper));
+}
+
+std::optional<ExportOptions> exportOptionsSetting(const std::string& windowName) {
+    const std::unique_ptr<QSettings> settings = openSettings();
+    settings->beginGroup(exportGroup(windowName));
+    if (settings->childKeys().isEmpty()) return std::nullopt;
+    ExportOptions options;
+    ExportChoices& c = options.choices;
+    c.surface = surfaceFromKeyword(textAt(*settings, QStringLiteral("surface")));
+    c.plateThickness = thicknessAt(*settings, QStringLiteral("plateThickness"));
+    c.joint = jointFromKeyword(textAt(*settings, QStringLiteral("joint")));
+    c.mainThickness = thicknessAt(*settings, QStringLiteral("mainThickness"));
+    if (const std::string seam = textAt(*settings, QStringLiteral("seam")); !seam.empty()) c.seam = seam;
+    const std::string version = textAt(*settings, QStringLiteral("dxfVersion"));
+    if (version == "R12") options.files.version = cad::DxfVersion::R12;
+    options.files.cutOnly = flagAt(*settings, QStringLiteral("cutOnly")).value_or(false);
+    options.files.perPiece = flagAt(*settings, QStringLiteral("perPiece")).value_or(false);
+    return options;
+}
+
+void setExportOptionsSetting(const std::string& windowName, const ExportOptions& options) {
+    const std::unique_ptr<QSettings> settings = openSettings();
+    settings->beginGroup(exportGroup(windowName));
+    const ExportChoices& c = options.choices;
+    const auto number = [](const std::optional<double>& v) {
+        return v ? std::optional<std::string>(numberText(*v)) : std::nullopt;
+    };
+    setOrRemove(*settings, QStringLiteral("surface"),
+                c.surface ? std::optional<std::string>(surfaceKeyword(*c.surface)) : std::nullopt);
+    setOrRemove(*settings, QStringLiteral("plateThickness"), number(c.plateThickness));
+    setOrRemove(*settings, QStringLiteral("joint"),
+                c.joint ? std::optional<std::string>(jointKeyword(*c.joint)) : std::nullopt);
+    setOrRemove(*settings, QStringLiteral("mainThickness"), number(c.mainThickness));
+    setOrRemove(*settings, QStringLiteral("seam"), c.seam);
+    // Always written: a window exported once has a group that says so.
+    settings->setValue(QStringLiteral("dxfVersion"),
+                       options.files.version == cad::DxfVersion::R12 ? QStringLiteral("R12") : QStringLiteral("R2000"));
+    settings->setValue(QStringLiteral("cutOnly"), options.files.cutOnly ? "true" : "false");
+    settings->setValue(QStringLiteral("perPiece"), options.files.perPiece ? "true" : "false");
+}
+
+std::optional<Language> languageSetting() {
+    return languageNamed(textAt(*openSettings(), QStringLiteral("ui/language")));
+}
+
+bool setLanguageSetting(std::string_view code) {
+    const std::optional<Language> language = languageNamed(code);
+    if (!language) return false;
+    openSettings()->setValue(QStringLiteral("ui/language"), QString::fromUtf8(languageCode(*language)));
+    return true;
+}
+
+}  // namespace korvel

@@ -1,0 +1,57 @@
+#pragma once
+// What the program remembers between runs: the folder each kind of file was
+// last saved in, the paper of the last 1:1 template, the export choices of
+// each kind of window and the language of the windows. A calculator's boxes
+// are not remembered: a window opens on its presets every time.
+//
+// The settings live where Qt keeps them for organisation and application
+// "korvel" (~/.config/korvel/korvel.conf on Linux); the environment variable
+// KORVEL_SETTINGS=PATH names an INI file to use instead (the tests give each
+// run a file of its own). A value that cannot be read (a hand-edited or
+// damaged file) counts as never saved: the reader gets what it had before
+// anything was remembered.
+
+#include <QString>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/export_dialog.h"
+#include "ui/language.h"
+
+class QSettings;
+
+namespace korvel {
+
+// The program's settings, opened anew (cheap: Qt shares one copy a file
+// within the process, and writes it back when the last one closes).
+std::unique_ptr<QSettings> openSettings();
+
+// The kinds of file a save dialog remembers a folder for.
+enum class SavedFile { Pattern, Cad, Template };
+
+// The folder a file of that kind was last saved in; empty when none was, or
+// it is no longer a folder.
+QString lastFolder(SavedFile kind);
+void setLastFolder(SavedFile kind, const QString& folder);
+
+// The paper the last template was tiled on ("A3"); "A4" when none was or the
+// name is no paper of paperSizes().
+std::string templatePaperSetting();
+void setTemplatePaperSetting(const std::string& paper);
+
+// The export choices and DXF file options the window of that design name
+// (Form4 ...) was last exported with; none when it never was. Each value
+// that cannot be read is left unset (the options' default).
+std::optional<ExportOptions> exportOptionsSetting(const std::string& windowName);
+void setExportOptionsSetting(const std::string& windowName, const ExportOptions& options);
+
+// The language of the windows (key "ui/language", "zh" or "en"); none when
+// none was chosen or the value is no language's code.
+std::optional<Language> languageSetting();
+// Remembers the language of that code ("zh", "en"); false, and nothing
+// remembered, for any other code.
+bool setLanguageSetting(std::string_view code);
+
+}  // namespace korvel
