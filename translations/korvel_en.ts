@@ -2747,5 +2747,25 @@ Save the window&apos;s image as a PDF file?</translation>
         <source>～</source>
         <translation>–</translation>
     </message>
+    <message>
+        <source>中文</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>复制结果</source>
+        <translation>Copy results</translation>
+    </message>
+    <message>
+        <source>复制结果(&amp;R)</source>
+        <translation>Copy &amp;results</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>语言/Language</source>
+        <translation>语言/Language</translation>
+    </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "ui/application.h"
 #include "ui/command_line.h"
 #include "ui/main_window.h"
+#include "ui/settings.h"
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -34,10 +35,16 @@ int main(int argc, char* argv[]) {
         std::cerr << options.error << '\n';
         return korvel::kExitUsage;
     }
-    if (options.language) korvel::chooseLanguage(*options.language);
+    // The language given, remembered for the next start; else the one
+    // remembered; else Chinese.
+    if (options.language) korvel::setLanguageSetting(korvel::languageCode(*options.language));
+    if (const auto language = options.language ? options.language : korvel::languageSetting())
+        korvel::chooseLanguage(*language);
     korvel::setUpApplication();
     fonts.join();
     korvel::MainWindow window;
+    window.onLanguageChosen(
+        [](korvel::Language language) { korvel::setLanguageSetting(korvel::languageCode(language)); });
     window.show();
     return QApplication::exec();
 }

@@ -9,6 +9,7 @@
 
 #include "core/catalogue.h"
 #include "ui/command_line.h"
+#include "ui/settings.h"
 #include "support/program.h"
 
 namespace korvel {
@@ -154,6 +155,8 @@ TEST(CommandLine, TheWindowsTakeTheirOwnOptionsAndLeaveTheRestToQt) {
     EXPECT_NE(unknown.err.find("korvel: unknown option '--screenshots'"), std::string::npos) << unknown.err;
     const CliRun started = testing::runKorvel("-platform offscreen -style fusion -reverse --lang en", "timeout 3 ");
     EXPECT_EQ(started.status, 124) << started.err;
+    // The language given is remembered for the next start (the test's settings file).
+    EXPECT_EQ(languageSetting(), Language::English);
 }
 
 }  // namespace
