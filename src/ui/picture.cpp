@@ -1,9 +1,12 @@
 #include "ui/picture.h"
 
 #include <QEvent>
+#include <QFile>
+#include <QRegularExpression>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "ui/language.h"
 #include "ui/prerendered_pictures.h"
 
 namespace korvel {
@@ -17,8 +20,27 @@ Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), re
 }
 
 QSvgRenderer* Picture::renderer() const {
-    if (renderer_ == nullptr) renderer_ = new QSvgRenderer(resource_, const_cast<Picture*>(this));
+    if (renderer_ == nullptr) renderer_ = new QSvgRenderer(pictureBytes(resource_), const_cast<Picture*>(this));
     return renderer_;
+}
+
+QByteArray pictureBytes(const QString& resource) {
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QByteArray svg = file.readAll();
+    if (currentLanguage() == Language::Chinese) return svg;
+    // A picture's texts (a legend's heading) are shown in the windows' language.
+    static const QRegularExpression text(QStringLiteral("(<text[^>]*>)([^<]*)(</text>)"));
+    QString source = QString::fromUtf8(svg);
+    QString out;
+    qsizetype last = 0;
+    for (auto it = text.globalMatch(source); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += source.mid(last, m.capturedStart(2) - last) + shown(m.captured(2).toStdString());
+        last = m.capturedEnd(2);
+    }
+    out += source.mid(last);
+    return out.toUtf8();
 }
 
 bool Picture::isValid() const { return renderer()->isValid(); }

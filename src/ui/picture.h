@@ -1,12 +1,16 @@
 #pragma once
 // A picture control showing one of the program's drawings, scaled to its size.
 
+#include <QByteArray>
 #include <QImage>
 #include <QWidget>
 
 class QSvgRenderer;
 
 namespace korvel {
+
+// The SVG of a picture resource, its texts in the windows' language.
+QByteArray pictureBytes(const QString& resource);
 
 class Picture : public QWidget {
     Q_OBJECT

@@ -25,6 +25,7 @@
 #include "ui/application.h"
 #include "ui/calculator_window.h"
 #include "ui/export_dialog.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 
 namespace korvel {
@@ -121,7 +122,9 @@ int takeScreenshots(const QString& directory) {
 
 int main(int argc, char* argv[]) {
     // Read before the QApplication takes its own options out of argv.
+    // korvel_screenshots DIR [en]: the windows in Chinese, or in English.
     const QString directory = argc > 1 ? QString::fromStdString(argv[1]) : QStringLiteral(".");
+    if (argc > 2 && std::string(argv[2]) == "en") korvel::chooseLanguage(korvel::Language::English);
     QTemporaryDir settings;
     if (qEnvironmentVariableIsEmpty("KORVEL_SETTINGS")) qputenv("KORVEL_SETTINGS", settings.filePath("korvel.ini").toUtf8());
     korvel::FontConfigWarmUp fonts;

@@ -18,6 +18,7 @@
 #include "ui/language.h"
 #include "ui/listing_box.h"
 #include "ui/main_window.h"
+#include "ui/picture.h"
 #include "ui/surface.h"
 
 namespace korvel {
@@ -123,6 +124,12 @@ TEST_F(EnglishWindows, TheLanguageMenuSwitchesTheMainWindowAndSaysSo) {
     main.menuAction("language-zh")->trigger();
     EXPECT_EQ(main.menuAction("rjsy")->text(), QStringLiteral(" 打开软件 "));
     EXPECT_EQ(chosen.size(), 2u);
+}
+
+TEST_F(EnglishWindows, ALegendsHeadingIsInEnglish) {
+    const QByteArray legend = pictureBytes(QStringLiteral(":/pictures/round_top_legend.svg"));
+    EXPECT_TRUE(legend.contains(">" + shown("展开图例").toUtf8() + "</text>"));
+    EXPECT_FALSE(legend.contains(QStringLiteral(">展开图例</text>").toUtf8()));
 }
 
 TEST(Language, ChineseIsShownAsItIsAndTheCodesAreKnown) {
