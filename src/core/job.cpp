@@ -246,9 +246,11 @@ std::string jobBytes(const Job& job) {
                                {"choices", std::move(choices)}});
     }
     root["entries"] = std::move(entries);
-    if (!job.unknownFields.empty())
-        for (const auto& [key, value] : Json::parse(job.unknownFields).items())
+    if (!job.unknownFields.empty()) {
+        const Json unknown = Json::parse(job.unknownFields);
+        for (const auto& [key, value] : unknown.items())
             if (!known(key, kKnownFields)) root[key] = value;
+    }
     // Text that is not UTF-8 (a mark typed in another encoding) is written
     // as U+FFFD: the file stays JSON.
     return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
