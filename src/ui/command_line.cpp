@@ -366,13 +366,16 @@ std::optional<JobReading> readJobFile(const std::string& file, bool missingIsNew
         fresh.job->name = std::filesystem::path(file).stem().string();
         return fresh;
     }
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    if (!in || !(bytes << in.rdbuf())) {
-        err << "korvel: " << file << ": the job file could not be read (" << std::strerror(errno) << ")\n";
+    const auto unreadable = [&](const char* why) {
+        err << "korvel: " << file << ": the job file could not be read (" << why << ")\n";
         return std::nullopt;
-    }
-    JobReading reading = readJob(bytes.str());
+    };
+    if (std::filesystem::is_directory(file, ignored)) return unreadable(std::strerror(EISDIR));
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return unreadable(std::strerror(errno));
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) return unreadable(std::strerror(errno));
+    JobReading reading = readJob(bytes);
     for (const std::string& problem : reading.problems) err << "korvel: " << file << ": " << problem << '\n';
     if (!reading.job) return std::nullopt;
     return reading;
