@@ -552,7 +552,7 @@ int runJobCutList(const std::string& file, const std::vector<std::string>& args,
     const CutList list = cutList(*reading->job);
     out << (csv ? cutListCsv(list) : cutListTable(*reading->job, list));
     for (const std::string& line : list.leftOut) err << "korvel: " << file << ": not counted: " << line << '\n';
-    return list.leftOut.empty() ? kExitOk : kExitStopped;
+    return list.leftOut.empty() && reading->problems.empty() ? kExitOk : kExitStopped;
 }
 
 // korvel job FILE dxf|pdf -o DIR [--page SIZE]: each entry's pattern in a file
@@ -593,7 +593,7 @@ int runJobFiles(const std::string& file, const std::vector<std::string>& args, s
     const std::vector<std::string> files = entryFiles(job, dir, pdf ? ".pdf" : ".dxf");
     std::optional<PaintingApplication> painting;
     if (pdf) painting.emplace();
-    int status = kExitOk;
+    int status = reading->problems.empty() ? kExitOk : kExitStopped;
     for (size_t i = 0; i < job.entries.size(); ++i) {
         const JobEntry& entry = job.entries[i];
         const std::string label = "korvel: " + file + ": " + entryLabel(i, entry.mark);

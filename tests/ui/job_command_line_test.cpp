@@ -46,6 +46,11 @@ TEST_F(JobCommandLine, AddsEntriesAndRefusesWithoutTouchingTheFile) {
     EXPECT_EQ(table.status, kExitOk) << table.err;
     EXPECT_NE(table.out.find("材料：不锈钢 7.93 g/cm³"), std::string::npos);
     EXPECT_NE(table.out.find("E-01  elbow  端节  8"), std::string::npos) << table.out;
+
+    const testing::ProgramRun pdf = job(path, {"pdf", "-o", file("pdf"), "--page", "A3"});
+    EXPECT_EQ(pdf.status, kExitOk) << pdf.err;
+    EXPECT_EQ(pdf.out, file("pdf") + "/E-01.pdf\n");
+    EXPECT_TRUE(readAll(file("pdf/E-01.pdf")).starts_with("%PDF-"));
 }
 
 TEST_F(JobCommandLine, AFileItCannotReadIsLeftAsItWas) {
