@@ -30,4 +30,12 @@ std::vector<CliCommand> cliCommands() {
     return commands;
 }
 
+const WindowDesign* patternDesign(const std::string& fitting) {
+    for (const auto& entry : fittingEntries()) {
+        const WindowDesign& design = entry.design();
+        if (design.pattern && design.patternName == fitting) return &design;
+    }
+    return nullptr;
+}
+
 }  // namespace korvel

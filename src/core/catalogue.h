@@ -28,4 +28,8 @@ struct CliCommand {
 };
 std::vector<CliCommand> cliCommands();
 
+// The window whose flat pattern `korvel dxf` writes under this FITTING name
+// (its design's patternName): elbow, tee, ...; none for any other name.
+const WindowDesign* patternDesign(const std::string& fitting);
+
 }  // namespace korvel

@@ -191,6 +191,10 @@ double pieceArea(const Piece& piece) {
 
 double plateWeight(double area, double thickness) { return area * thickness * 7.85e-6; }
 
+// mm² × mm = mm³, a thousandth of a cm³: × g/cm³ gives thousandths of a gram,
+// millionths of a kilogram.
+double plateWeight(double area, double thickness, double density) { return area * thickness * density * 1e-6; }
+
 double sheetTextHeight(double extent) { return std::max(2.5, std::round(extent / 100)); }
 
 double estimatedTextWidth(const std::string& text, double height) {

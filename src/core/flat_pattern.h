@@ -154,5 +154,7 @@ std::vector<StationLabel> legibleLabels(const std::vector<StationLabel>& labels,
 
 // Steel weight, kg, of a plate of `area` mm² and `thickness` mm (7.85 g/cm³).
 double plateWeight(double area, double thickness);
+// The same at `density`, g/cm³ (steel 7.85, aluminium 2.70).
+double plateWeight(double area, double thickness, double density);
 
 }  // namespace korvel

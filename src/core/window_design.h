@@ -105,6 +105,16 @@ struct TypedInput {
     std::string unit;
 };
 
+// The job a pattern is written from (job.h), as its title block names it:
+// the job's name, customer and drawing, the entry's mark and quantity (of
+// whole fittings), the plate's material and its density, g/cm³, by which the
+// title block weighs the pieces.
+struct JobTitle {
+    std::string job, customer, drawing, mark, material;
+    double density = 0;
+    int quantity = 0;
+};
+
 // The true-size flat pattern of the window's current inputs with what its
 // title block says, or, when the inputs give none, what the window shows
 // instead (its own messages, the offending box emptied or focused) in
@@ -128,6 +138,8 @@ struct PatternExport {
     // is known (then no weight is given).
     std::vector<double> thickness;
     std::string fileName;  // the name a save dialog suggests, ".dxf"
+    // Written from a job: what the title block says of it; none from a window.
+    std::optional<JobTitle> job = {};
 
     bool rejected() const { return rejection.stopped; }
 };

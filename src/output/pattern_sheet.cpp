@@ -175,6 +175,17 @@ std::vector<TitleLine> titleBlock(const PatternExport& e) {
     std::vector<TitleLine> lines;
     const auto own = [&lines](std::string text) { lines.push_back({std::move(text), "", ""}); };
     own(p.fitting + "  真实尺寸展开图（单位：mm）");
+    // From a job: the job, the entry's mark and quantity and the material,
+    // all typed by the user but the quantity and the density.
+    if (e.job) {
+        const JobTitle& job = *e.job;
+        lines.push_back({"任务：", job.job, ""});
+        if (!job.customer.empty()) lines.push_back({"  客户：", job.customer, ""});
+        if (!job.drawing.empty()) lines.push_back({"  图号：", job.drawing, ""});
+        if (!job.mark.empty()) lines.push_back({"  件号：", job.mark, ""});
+        lines.push_back({"  材料：", job.material, "（" + numberText(job.density) + " g/cm³）"});
+        own("  数量：" + numberText(job.quantity) + " 件");
+    }
     own("输入数据：");
     for (const TypedInput& in : e.inputs) lines.push_back(inputLine(in));
     own("圆整：" + e.rounding);
@@ -199,7 +210,10 @@ std::vector<TitleLine> titleBlock(const PatternExport& e) {
         const double area = pieceArea(piece);
         const double t = i < e.thickness.size() ? e.thickness[i] : 0;
         std::string line = "  " + piece.name + "：面积 " + roundedText(area / 1e6, 4) + " m²";
-        if (t > 0)
+        if (t > 0 && e.job)
+            line += "，重量 " + roundedText(plateWeight(area, t, e.job->density), 2) + " kg（板厚 " +
+                    numberText(t) + " mm，" + numberText(e.job->density) + " g/cm³）";
+        else if (t > 0)
             line += "，重量 " + roundedText(plateWeight(area, t), 2) + " kg（板厚 " + numberText(t) +
                     " mm，钢 7.85 g/cm³）";
         else

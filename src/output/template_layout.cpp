@@ -132,13 +132,14 @@ MmRect footRegion(const TiledTemplate& tiles) {
 }
 
 PrintedTemplate makeTemplate(const WindowDesign& design, const FormState& state, const PaperSize& paper,
-                             const ExportChoices& choices) {
+                             const ExportChoices& choices, const std::optional<JobTitle>& job) {
     PrintedTemplate t;
     t.pattern = exportedPattern(design, state, choices);
     if (t.pattern.rejected()) {
         t.rejection = t.pattern.rejection;
         return t;
     }
+    t.pattern.job = job;
     t.sheet = cad::layOutPattern(t.pattern);
     const cad::Box pieces = cad::piecesBox(t.sheet);
     const PatternExtent extent{pieces.minX, pieces.minY, pieces.maxX, pieces.maxY};

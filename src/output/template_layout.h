@@ -71,9 +71,10 @@ inline constexpr double kCheckSquare = 100.0;
 
 // The template of the window's current inputs on `paper`, portrait or
 // landscape, whichever needs fewer pages in all (information pages included),
-// the pattern developed as `choices` say.
+// the pattern developed as `choices` say; from a job, `job` is what its
+// title block says of it.
 PrintedTemplate makeTemplate(const WindowDesign& design, const FormState& state, const PaperSize& paper,
-                             const ExportChoices& choices = {});
+                             const ExportChoices& choices = {}, const std::optional<JobTitle>& job = {});
 
 // The check square on a page, page mm (y downwards).
 MmRect checkSquareRect(const TiledTemplate& tiles);

@@ -4,16 +4,24 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <sstream>
 
 #include "ui/application.h"
 #include "core/catalogue.h"
+#include "core/cut_list.h"
 #include "core/export_range.h"
+#include "core/job.h"
 #include "core/listing_values.h"
+#include "core/named_inputs.h"
 #include "output/atomic_file.h"
 #include "output/dxf_file.h"
 #include "output/dxf_writer.h"
@@ -55,12 +63,14 @@ const CliCommand* findCommand(const std::vector<CliCommand>& commands, const std
 // Applies one name=value argument to the state of FITTING's window; false
 // with a message on error.
 bool applyArgument(const WindowDesign& design, const std::string& fitting, FormState& state, const std::string& arg,
-                   std::string& error);
-
-// True when the argument picks an item of a variant or direction list.
-bool picksVariant(const WindowDesign& design, const std::string& arg) {
-    const ListDesign* list = design.list(arg.substr(0, arg.find('=')));
-    return list != nullptr && !list->optionValues.empty();
+                   std::string& error) {
+    const auto eq = arg.find('=');
+    if (eq == std::string::npos || eq == 0) {
+        error = fitting + " takes name=value, got '" + arg + "' (try korvel --help)";
+        return false;
+    }
+    error = applyInput(design, fitting, state, arg.substr(0, eq), arg.substr(eq + 1));
+    return error.empty();
 }
 
 // Applies every name=value argument: the variant and direction picks first,
@@ -69,63 +79,10 @@ bool applyArguments(const WindowDesign& design, const std::string& fitting, Form
                     const std::vector<std::string>& args, std::string& error) {
     for (int pass = 0; pass < 2; ++pass)
         for (const auto& arg : args)
-            if (picksVariant(design, arg) == (pass == 0) && !applyArgument(design, fitting, state, arg, error))
+            if (picksVariant(design, arg.substr(0, arg.find('='))) == (pass == 0) &&
+                !applyArgument(design, fitting, state, arg, error))
                 return false;
     return true;
-}
-
-// The names a window's inputs go by, as --help lists them: "D, R, alpha, t, k, n, round".
-std::string inputNames(const WindowDesign& design) {
-    std::string names;
-    for (const auto& in : design.inputs) names += in.symbol + ", ";
-    for (const auto& l : design.lists) names += l.symbol + ", ";
-    return names + "round";
-}
-
-bool applyArgument(const WindowDesign& design, const std::string& fitting, FormState& state, const std::string& arg,
-                   std::string& error) {
-    const auto eq = arg.find('=');
-    if (eq == std::string::npos || eq == 0) {
-        error = fitting + " takes name=value, got '" + arg + "' (try korvel --help)";
-        return false;
-    }
-    const std::string name = arg.substr(0, eq);
-    const std::string value = arg.substr(eq + 1);
-    if (name == "round") {
-        if (value != "int" && value != "dec") {
-            error = "round takes int or dec, got '" + value + "'";
-            return false;
-        }
-        state.decimals = value == "dec";
-        state.digits = state.decimals ? design.rounding.decimalDigits : 0;
-        return true;
-    }
-    if (const InputDesign* in = design.input(name)) {
-        state.texts[in->box.key()] = value;
-        return true;
-    }
-    if (const ListDesign* list = design.list(name)) {
-        if (list->optionValues.empty()) {
-            state.texts[list->box.key()] = value;
-            return true;
-        }
-        for (size_t i = 0; i < list->optionValues.size(); ++i)
-            if (list->optionValues[i] == value) {
-                state.texts[list->box.key()] = list->items[i];
-                // Picking the item does what it does in the window: a variant
-                // brings its own presets into the boxes.
-                if (list->onChange)
-                    for (const auto& effect : list->onChange(state).effects)
-                        if (const auto* set = std::get_if<SetBoxText>(&effect)) state.texts[set->key] = set->text;
-                return true;
-            }
-        std::string allowed;
-        for (const auto& v : list->optionValues) allowed += (allowed.empty() ? "" : "|") + v;
-        error = name + " takes " + allowed + ", got '" + value + "'";
-        return false;
-    }
-    error = fitting + " has no input '" + name + "'; its inputs: " + inputNames(design) + " (try korvel --help)";
-    return false;
 }
 
 // A message box's text on one line: its line breaks dropped.
@@ -189,15 +146,6 @@ int runCad(const std::vector<std::string>& args, std::ostream& err) {
     return kExitOk;
 }
 
-// The window whose flat pattern `korvel dxf` writes under this FITTING name.
-const WindowDesign* patternDesign(const std::string& fitting) {
-    for (const auto& entry : fittingEntries()) {
-        const WindowDesign& design = entry.design();
-        if (design.pattern && design.patternName == fitting) return &design;
-    }
-    return nullptr;
-}
-
 // The paper sizes as --help and the messages name them: "A4|A3|A2|A1|A0|Letter".
 std::string paperNames() {
     std::string names;
@@ -217,59 +165,6 @@ struct PatternRequest {
     cad::PatternFileOptions files;
 };
 
-// The surface keywords as --help and the messages name them: "mean|outside|inside|typed".
-std::string surfaceKeywords() {
-    std::string names;
-    for (const DevelopedSurface s :
-         {DevelopedSurface::Mean, DevelopedSurface::Outside, DevelopedSurface::Inside, DevelopedSurface::Typed})
-        names += (names.empty() ? "" : "|") + std::string(surfaceKeyword(s));
-    return names;
-}
-
-// The seam keywords of a window as --help and the messages name them: "throat|heel|side|alternate".
-std::string seamKeywords(const WindowDesign& design) {
-    std::string names;
-    for (const SeamPlace& place : design.seamPlaces) names += (names.empty() ? "" : "|") + place.keyword;
-    if (design.seamAngle) names += std::string(names.empty() ? "" : "|") + "DEGREES";
-    return names;
-}
-
-// Applies joint=, main-t= or seam= (`arg`), the choices only some windows
-// offer; sets `error` when the window has no such choice or the value is none
-// of its. A seam angle is passed on as typed: the export itself refuses one
-// outside 0 to 360 degrees, with the window's message.
-void applyFittingChoice(const std::string& arg, const WindowDesign& design, ExportChoices& choices,
-                        std::string& error) {
-    const size_t equals = arg.find('=');
-    const std::string name = arg.substr(0, equals);
-    const std::string value = arg.substr(equals + 1);
-    if (name == "seam") {
-        if (design.seamPlaces.empty() && !design.seamAngle) {
-            error = "seam= is not a choice of " + design.patternName + ": its seams are fixed";
-            return;
-        }
-        const bool named = std::any_of(design.seamPlaces.begin(), design.seamPlaces.end(),
-                                       [&](const SeamPlace& place) { return place.keyword == value; });
-        if (!named && !(design.seamAngle && !value.empty())) {
-            error = "seam takes " + seamKeywords(design) + " for " + design.patternName + ", got '" + value + "'";
-            return;
-        }
-        choices.seam = value;
-        return;
-    }
-    if (!design.branchJoint) {
-        error = name + "= is for the tee and the Y-tee (a branch on a main pipe), not " + design.patternName;
-        return;
-    }
-    if (name == "joint") {
-        if (const std::optional<BranchJoint> joint = jointFromKeyword(value)) choices.joint = joint;
-        else error = "joint takes set-on|set-in, got '" + value + "'";
-        return;
-    }
-    if (!readPlateThickness(value, choices.mainThickness) || !choices.mainThickness)
-        error = "main-t takes the main pipe's wall thickness in mm, a number above 0, got '" + value + "'";
-}
-
 // Applies an export choice (surface=, plate-t=, joint=, main-t=, seam=) or a DXF file option (--dxf,
 // --cut-only, --per-piece; `dxf` only) at args[i], taking --dxf's value from
 // the next argument. Returns false when args[i] is none of them; sets `error`
@@ -277,20 +172,11 @@ void applyFittingChoice(const std::string& arg, const WindowDesign& design, Expo
 bool applyExportOption(const std::vector<std::string>& args, size_t& i, bool dxf, PatternRequest& request,
                        std::string& error) {
     const std::string& arg = args[i];
-    if (arg.starts_with("surface=")) {
-        const std::string value = arg.substr(8);
-        if (const std::optional<DevelopedSurface> surface = surfaceFromKeyword(value)) request.choices.surface = surface;
-        else error = "surface takes " + surfaceKeywords() + ", got '" + value + "'";
+    const size_t equals = arg.find('=');
+    if (equals != std::string::npos && isExportChoice(arg.substr(0, equals))) {
+        error = applyExportChoice(*request.design, arg.substr(0, equals), arg.substr(equals + 1), request.choices);
         return true;
     }
-    if (arg.starts_with("plate-t=")) {
-        const std::string value = arg.substr(8);
-        if (!readPlateThickness(value, request.choices.plateThickness) || !request.choices.plateThickness)
-            error = "plate-t takes the plate thickness in mm, a number above 0, got '" + value + "'";
-        return true;
-    }
-    if (arg.starts_with("joint=") || arg.starts_with("main-t=") || arg.starts_with("seam="))
-        return applyFittingChoice(arg, *request.design, request.choices, error), true;
     const bool version = arg == "--dxf" || arg.starts_with("--dxf=");
     if (!version && arg != "--cut-only" && arg != "--per-piece") return false;
     if (!dxf) {
@@ -418,6 +304,35 @@ int runDxf(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return kExitOk;
 }
 
+// The pages of a template are painted with Qt's fonts: that needs an
+// application object, without a screen, made for as long as this lives when
+// there is none. Its start-up notes on the desktop session are no news on the
+// command line.
+class PaintingApplication {
+public:
+    PaintingApplication() {
+        if (QCoreApplication::instance() != nullptr) return;
+        previous_ = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type != QtDebugMsg && type != QtInfoMsg && !text.startsWith(QLatin1String("QStandardPaths:")))
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+        });
+        static int argc = 3;
+        static char program[] = "korvel", option[] = "-platform", platform[] = "offscreen";
+        static char* argv[] = {program, option, platform, nullptr};
+        app_ = std::make_unique<QGuiApplication>(argc, argv);
+        setUpApplication();
+    }
+    ~PaintingApplication() {
+        if (app_) qInstallMessageHandler(previous_);
+    }
+    PaintingApplication(const PaintingApplication&) = delete;
+    PaintingApplication& operator=(const PaintingApplication&) = delete;
+
+private:
+    std::unique_ptr<QGuiApplication> app_;
+    QtMessageHandler previous_ = nullptr;
+};
+
 // korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE: the window's
 // 打印1:1样板 command without the window, saved to a file.
 int runPdf(const std::vector<std::string>& args, std::ostream& err) {
@@ -430,35 +345,305 @@ int runPdf(const std::vector<std::string>& args, std::ostream& err) {
         return kExitStopped;
     }
     printDevelopedSizes(printed.pattern, err);
-    // The pages are painted with Qt's fonts: that needs an application object,
-    // without a screen. Its start-up notes on the desktop session are no news
-    // on the command line.
-    std::unique_ptr<QGuiApplication> app;
-    QtMessageHandler previous = nullptr;
-    if (QCoreApplication::instance() == nullptr) {
-        previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-            if (type != QtDebugMsg && type != QtInfoMsg && !text.startsWith(QLatin1String("QStandardPaths:")))
-                std::fprintf(stderr, "%s\n", qPrintable(text));
-        });
-        static int argc = 3;
-        static char program[] = "korvel", option[] = "-platform", platform[] = "offscreen";
-        static char* argv[] = {program, option, platform, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
-        setUpApplication();
-    }
-    struct Restore {
-        bool installed;
-        QtMessageHandler previous;
-        ~Restore() {
-            if (installed) qInstallMessageHandler(previous);
-        }
-    } restore{app != nullptr, previous};
+    const PaintingApplication painting;
     try {
         saveTemplatePdf(printed, file);
     } catch (const cad::SaveError& e) {
         return notWritten(file, e, err);
     }
     return kExitOk;
+}
+
+// korvel job FILE.korvel VERB ...: the job file read, its problems on
+// standard error as "korvel: FILE: ..." lines. `missingIsNew`: a file that
+// is not there is a new job, named after the file's stem. Nothing when the
+// file cannot be opened (exit 2 said).
+std::optional<JobReading> readJobFile(const std::string& file, bool missingIsNew, std::ostream& err) {
+    std::error_code ignored;
+    if (missingIsNew && std::filesystem::symlink_status(file, ignored).type() == std::filesystem::file_type::not_found) {
+        JobReading fresh;
+        fresh.job = Job{};
+        fresh.job->name = std::filesystem::path(file).stem().string();
+        return fresh;
+    }
+    const auto unreadable = [&](const char* why) {
+        err << "korvel: " << file << ": the job file could not be read (" << why << ")\n";
+        return std::nullopt;
+    };
+    if (std::filesystem::is_directory(file, ignored)) return unreadable(std::strerror(EISDIR));
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return unreadable(std::strerror(errno));
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) return unreadable(std::strerror(errno));
+    JobReading reading = readJob(bytes);
+    for (const std::string& problem : reading.problems) err << "korvel: " << file << ": " << problem << '\n';
+    if (!reading.job) return std::nullopt;
+    return reading;
+}
+
+// A mark as the name of a file in the folder a job writes to: no path
+// separator, control character or leading dot (no "..", no hidden file), at
+// most 100 bytes of whole characters; what a job file holds is data, and no
+// mark reaches outside that folder.
+std::string safeName(const std::string& mark) {
+    std::string name;
+    for (char c : mark) {
+        const auto byte = static_cast<unsigned char>(c);
+        name += (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7f || (name.empty() && c == '.')) ? '_' : c;
+    }
+    size_t cut = std::min<size_t>(name.size(), 100);
+    while (cut < name.size() && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+    name.resize(cut);
+    return name.find_first_not_of("_ ") == std::string::npos ? "" : name;
+}
+
+// The files of the job's entries in DIR, one a readable entry: the mark made
+// safe (safeName), "entry-N" for none left, a second of the same name
+// "_2", "_3" ... (names compared without case: some folders do).
+std::vector<std::string> entryFiles(const Job& job, const std::string& dir, const std::string& extension) {
+    std::vector<std::string> files;
+    std::set<std::string> taken;
+    for (size_t i = 0; i < job.entries.size(); ++i) {
+        std::string stem = safeName(job.entries[i].mark);
+        if (stem.empty()) stem = "entry-" + std::to_string(i + 1);
+        const auto lower = [](std::string text) {
+            for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            return text;
+        };
+        std::string name = stem + extension;
+        for (int n = 2; taken.contains(lower(name)); ++n) name = stem + "_" + std::to_string(n) + extension;
+        taken.insert(lower(name));
+        files.push_back((std::filesystem::path(dir) / name).string());
+    }
+    return files;
+}
+
+// Reads `--NAME VALUE` or `--NAME=VALUE` at args[i] into `value`; false when
+// args[i] is not that option.
+bool optionValue(const std::vector<std::string>& args, size_t& i, const std::string& name, std::string& value,
+                 bool& missing) {
+    if (args[i].starts_with(name + "=")) {
+        value = args[i].substr(name.size() + 1);
+        return true;
+    }
+    if (args[i] != name) return false;
+    missing = i + 1 == args.size();
+    if (!missing) value = args[++i];
+    return true;
+}
+
+// Saves the job at `file`; exit 0, or 3 said.
+int saveJob(const Job& job, const std::string& file, std::ostream& err) {
+    try {
+        cad::saveFileBytes(file, jobBytes(job));
+    } catch (const cad::SaveError& e) {
+        return notWritten(file, e, err);
+    }
+    return kExitOk;
+}
+
+// korvel job FILE add FITTING [name=value ...] [choices] [--qty N] [--mark M]
+int runJobAdd(const std::string& file, const std::vector<std::string>& args, std::ostream& err) {
+    if (args.size() < 4) {
+        err << "korvel: job FILE add needs a FITTING (try korvel --help)\n";
+        return kExitUsage;
+    }
+    const std::string& fitting = args[3];
+    const WindowDesign* design = patternDesign(fitting);
+    if (design == nullptr) {
+        err << "korvel: unknown FITTING '" << fitting << "' for job add (try korvel --help)\n";
+        return kExitUsage;
+    }
+    std::vector<NamedInput> inputs, choices;
+    std::string mark, quantity = "1";
+    for (size_t i = 4; i < args.size(); ++i) {
+        bool missing = false;
+        if (optionValue(args, i, "--mark", mark, missing) || optionValue(args, i, "--qty", quantity, missing)) {
+            if (missing) {
+                err << "korvel: " << args[i] << " needs a value\n";
+                return kExitUsage;
+            }
+            continue;
+        }
+        const size_t eq = args[i].find('=');
+        if (eq == std::string::npos || eq == 0) {
+            err << "korvel: " << fitting << " takes name=value, got '" << args[i] << "' (try korvel --help)\n";
+            return kExitUsage;
+        }
+        const std::string name = args[i].substr(0, eq);
+        (isExportChoice(name) ? choices : inputs).emplace_back(name, args[i].substr(eq + 1));
+    }
+    const bool whole = !quantity.empty() && quantity.size() <= 7 && quantity.find_first_not_of("0123456789") == std::string::npos;
+    if (!whole || std::stoi(quantity) < 1 || std::stoi(quantity) > 1000000) {
+        err << "korvel: --qty takes a whole number from 1 to 1000000, got '" << quantity << "'\n";
+        return kExitUsage;
+    }
+    EntryMaking made = makeEntry(fitting, inputs, choices);
+    if (!made.error.empty()) {
+        err << "korvel: " << made.error << '\n';
+        return kExitUsage;
+    }
+    made.entry.mark = mark;
+    made.entry.quantity = std::stoi(quantity);
+    std::optional<JobReading> reading = readJobFile(file, true, err);
+    if (!reading) return kExitStopped;
+    if (!reading->keepsAll) {
+        err << "korvel: " << file << ": saving would lose what could not be read; the file is left as it was\n";
+        return kExitStopped;
+    }
+    const PatternExport pattern = entryPattern(*reading->job, made.entry);
+    if (pattern.rejected()) {
+        printRefusal(pattern.rejection, err);
+        return kExitStopped;
+    }
+    reading->job->entries.push_back(std::move(made.entry));
+    return saveJob(*reading->job, file, err);
+}
+
+// korvel job FILE set [name=TEXT] [customer=TEXT] [drawing=TEXT] [material=NAME[:DENSITY]]
+int runJobSet(const std::string& file, const std::vector<std::string>& args, std::ostream& err) {
+    std::optional<JobReading> reading = readJobFile(file, true, err);
+    if (!reading) return kExitStopped;
+    Job& job = *reading->job;
+    for (size_t i = 3; i < args.size(); ++i) {
+        const size_t eq = args[i].find('=');
+        const std::string name = args[i].substr(0, eq), value = eq == std::string::npos ? "" : args[i].substr(eq + 1);
+        if (name == "name" || name == "customer" || name == "drawing") {
+            (name == "name" ? job.name : name == "customer" ? job.customer : job.drawing) = value;
+            continue;
+        }
+        if (name != "material" || value.empty()) {
+            err << "korvel: job set takes name=, customer=, drawing= or material=NAME[:DENSITY], got '" << args[i]
+                << "'\n";
+            return kExitUsage;
+        }
+        const size_t colon = value.rfind(':');
+        const std::string material = value.substr(0, colon);
+        std::optional<double> density;
+        if (colon != std::string::npos && (!readPlateThickness(value.substr(colon + 1), density) || !density)) {
+            err << "korvel: material's DENSITY is in g/cm³, a number above 0, got '" << value.substr(colon + 1) << "'\n";
+            return kExitUsage;
+        }
+        for (const Material& preset : materialPresets())
+            if (!density && preset.name == material) density = preset.density;
+        if (!density || material.empty()) {
+            err << "korvel: material takes 碳钢, 不锈钢, 铝 or NAME:DENSITY (g/cm³), got '" << value << "'\n";
+            return kExitUsage;
+        }
+        job.material = {material, *density};
+    }
+    if (!reading->keepsAll) {
+        err << "korvel: " << file << ": saving would lose what could not be read; the file is left as it was\n";
+        return kExitStopped;
+    }
+    return saveJob(job, file, err);
+}
+
+// korvel job FILE cutlist [--csv]
+int runJobCutList(const std::string& file, const std::vector<std::string>& args, std::ostream& out,
+                  std::ostream& err) {
+    const bool csv = args.size() == 4 && args[3] == "--csv";
+    if (args.size() > 4 || (args.size() == 4 && !csv)) {
+        err << "korvel: job FILE cutlist takes only --csv\n";
+        return kExitUsage;
+    }
+    const std::optional<JobReading> reading = readJobFile(file, false, err);
+    if (!reading) return kExitStopped;
+    const CutList list = cutList(*reading->job);
+    out << (csv ? cutListCsv(list) : cutListTable(*reading->job, list));
+    for (const std::string& line : list.leftOut) err << "korvel: " << file << ": not counted: " << line << '\n';
+    return list.leftOut.empty() && reading->problems.empty() ? kExitOk : kExitStopped;
+}
+
+// korvel job FILE dxf|pdf -o DIR [--page SIZE]: each entry's pattern in a file
+// of its own in DIR (entryFiles), listed on standard output.
+int runJobFiles(const std::string& file, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const bool pdf = args[2] == "pdf";
+    std::string dir, page = paperSizes().front().name;
+    for (size_t i = 3; i < args.size(); ++i) {
+        bool missing = false;
+        std::string value;
+        if (optionValue(args, i, "-o", value, missing) || (pdf && optionValue(args, i, "--page", page, missing))) {
+            if (missing || (args[i] == "-o" && value.empty())) {
+                err << "korvel: " << args[i] << " needs a value\n";
+                return kExitUsage;
+            }
+            if (!value.empty()) dir = value;
+            continue;
+        }
+        err << "korvel: job FILE " << args[2] << " takes -o DIR" << (pdf ? " and --page SIZE" : "") << ", got '"
+            << args[i] << "'\n";
+        return kExitUsage;
+    }
+    const std::optional<PaperSize> paper = paperSize(page);
+    if (dir.empty() || !paper) {
+        err << "korvel: job FILE " << args[2] << " needs -o DIR" << (paper ? "" : "; --page takes " + paperNames())
+            << '\n';
+        return kExitUsage;
+    }
+    const std::optional<JobReading> reading = readJobFile(file, false, err);
+    if (!reading) return kExitStopped;
+    const Job& job = *reading->job;
+    std::error_code made;
+    std::filesystem::create_directories(dir, made);
+    if (made) {
+        err << "korvel: " << dir << ": the folder could not be made (" << made.message() << ")\n";
+        return kExitNotWritten;
+    }
+    const std::vector<std::string> files = entryFiles(job, dir, pdf ? ".pdf" : ".dxf");
+    std::optional<PaintingApplication> painting;
+    if (pdf) painting.emplace();
+    int status = reading->problems.empty() ? kExitOk : kExitStopped;
+    for (size_t i = 0; i < job.entries.size(); ++i) {
+        const JobEntry& entry = job.entries[i];
+        const std::string label = "korvel: " + file + ": " + entryLabel(i, entry.mark);
+        const EntryInputs in = entryInputs(entry);
+        if (in.design == nullptr) {
+            err << label << "：此项未读入，未写出\n";
+            status = std::max(status, kExitStopped);
+            continue;
+        }
+        try {
+            if (pdf) {
+                const PrintedTemplate printed = makeTemplate(*in.design, in.state, *paper, in.choices, jobTitle(job, entry));
+                if (printed.rejected()) {
+                    err << label << "：" << refusalLine(printed.rejection) << "，未写出\n";
+                    status = std::max(status, kExitStopped);
+                    continue;
+                }
+                saveTemplatePdf(printed, files[i]);
+            } else {
+                const PatternExport pattern = entryPattern(job, entry);
+                if (pattern.rejected()) {
+                    err << label << "：" << refusalLine(pattern.rejection) << "，未写出\n";
+                    status = std::max(status, kExitStopped);
+                    continue;
+                }
+                cad::savePatternDxf(pattern, files[i]);
+            }
+        } catch (const cad::SaveError& e) {
+            status = std::max(status, notWritten(files[i], e, err));
+            continue;
+        }
+        out << files[i] << '\n';
+    }
+    return status;
+}
+
+// korvel job FILE.korvel add|set|cutlist|dxf|pdf ...
+int runJob(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() < 3) {
+        err << "korvel: job needs a FILE and what to do: add, set, cutlist, dxf or pdf (try korvel --help)\n";
+        return kExitUsage;
+    }
+    const std::string& file = args[1];
+    const std::string& verb = args[2];
+    if (verb == "add") return runJobAdd(file, args, err);
+    if (verb == "set") return runJobSet(file, args, err);
+    if (verb == "cutlist") return runJobCutList(file, args, out, err);
+    if (verb == "dxf" || verb == "pdf") return runJobFiles(file, args, out, err);
+    err << "korvel: job takes add, set, cutlist, dxf or pdf, got '" << verb << "' (try korvel --help)\n";
+    return kExitUsage;
 }
 
 // The FITTINGs of `korvel dxf` as the help lists them: "elbow, tee, …,
@@ -588,6 +773,19 @@ std::string helpText() {
            "                                       the first page(s) hold the title block, the window's\n"
            "                                       listing and the page map, every page a 100 mm check\n"
            "                                       square. Print it at actual size (100 %).\n"
+           "  korvel job FILE.korvel add FITTING [name=value ...] [choices] [--qty N] [--mark M]\n"
+           "                                       add a fitting of korvel dxf to the job file (made\n"
+           "                                       when missing): N of it, marked M\n"
+           "  korvel job FILE.korvel set [name=TEXT] [customer=TEXT] [drawing=TEXT]\n"
+           "                             [material=碳钢|不锈钢|铝|NAME:DENSITY]\n"
+           "                                       the job's title block fields and plate material\n"
+           "  korvel job FILE.korvel cutlist [--csv]\n"
+           "                                       every piece of the job with its size, area,\n"
+           "                                       weight, cutting length and pierces, and the\n"
+           "                                       totals; --csv: the rows for a spreadsheet\n"
+           "  korvel job FILE.korvel dxf|pdf -o DIR [--page SIZE]\n"
+           "                                       each entry's pattern (pdf: its 1:1 template) in\n"
+           "                                       DIR, one file per entry named by its mark\n"
            "  korvel --help                        this text\n"
            "  korvel --version                     the program's version\n\n"
            "Values are box texts, read exactly as the window reads its boxes.\n"
@@ -612,6 +810,8 @@ std::string helpText() {
            "3 the CAD drawing, the pattern or the template could not be written (FILE is left as it\n"
            "was). A check that refuses the inputs of korvel dxf or pdf prints its message and writes\n"
            "nothing; so does a template of more than 1000 pages.\n"
+           "korvel job exits 2 as well when the job file cannot be opened, when saving it would lose\n"
+           "what could not be read (the file is left as it was) or when an entry is left out.\n"
            "-o - writes the file to standard output, and nothing else there (a file named - is ./-).\n"
            "A FILE that is a symbolic link is replaced where the link leads, keeping its permissions\n"
            "and owner; a folder, device, pipe or socket is not replaced (exit 3).\n\n"
@@ -655,6 +855,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (args[0] == "cad") return runCad(args, err);
     if (args[0] == "dxf") return runDxf(args, out, err);
     if (args[0] == "pdf") return runPdf(args, err);
+    if (args[0] == "job") return runJob(args, out, err);
     if (args[0] != "list") {
         err << "korvel: unknown command '" << args[0] << "' (try korvel --help)\n";
         return kExitUsage;

@@ -44,20 +44,6 @@ std::string refusalText(const Outcome& rejection) {
     return text;
 }
 
-bool windowGivesThickness(const WindowDesign& design, const FormState& state) {
-    const InputDesign* box = design.input("t");
-    return box != nullptr && val(state.text(box->box.key())) > 0;
-}
-
-bool readPlateThickness(const std::string& text, std::optional<double>& thickness) {
-    thickness.reset();
-    if (text.find_first_not_of(" \t") == std::string::npos) return true;
-    const LeadingNumber number = readLeadingNumber(text);
-    if (!number.whole || number.tooLarge || !(number.value > 0)) return false;
-    thickness = number.value;
-    return true;
-}
-
 ExportDialog::ExportDialog(QWidget* parent, ExportQuestion question) : QDialog(parent), question_(std::move(question)) {
     setWindowTitle(shown(question_.title));
     auto* layout = new QVBoxLayout(this);

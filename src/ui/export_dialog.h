@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/export_choices.h"
+#include "core/named_inputs.h"
 #include "core/window_design.h"
 #include "output/pattern_dxf.h"
 
@@ -55,14 +56,6 @@ std::string developedSummary(const PatternExport& e);
 
 // The messages of a refused export, one a line.
 std::string refusalText(const Outcome& rejection);
-
-// True when the window has a thickness box ("t") and it holds a thickness
-// above 0: the export's plate thickness is then the window's own.
-bool windowGivesThickness(const WindowDesign& design, const FormState& state);
-
-// The plate thickness as typed in a 板厚 box or `plate-t=`: a plain decimal
-// number above 0; nothing for an empty text; false for anything else.
-bool readPlateThickness(const std::string& text, std::optional<double>& thickness);
 
 class ExportDialog : public QDialog {
     Q_OBJECT
