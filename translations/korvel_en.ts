@@ -2767,5 +2767,477 @@ Save the window&apos;s image as a PDF file?</translation>
         <source>语言/Language</source>
         <translation>语言/Language</translation>
     </message>
+    <message>
+        <source>&quot;），未打开。</source>
+        <translation>&quot;), so it was not opened.</translation>
+    </message>
+    <message>
+        <source>7.85 g/cm³ 计</source>
+        <translation>7.85 g/cm³ instead</translation>
+    </message>
+    <message>
+        <source>mm，穿孔</source>
+        <translation>mm, pierced</translation>
+    </message>
+    <message>
+        <source>“choices”（导出选项）应为一个对象（{…}）</source>
+        <translation>“choices” (export options) should be an object ({…})</translation>
+    </message>
+    <message>
+        <source>“entries”（各项）应为一个数组（[…]），未读入；保存会改写它。</source>
+        <translation>“entries” (entries) should be an array ([…]); it was not read, and saving will rewrite it.</translation>
+    </message>
+    <message>
+        <source>“fitting”（配件）应为文字，文件中是</source>
+        <translation>“fitting” (fitting) should be text, but the file has</translation>
+    </message>
+    <message>
+        <source>“inputs”（输入）应为一个对象（{…}）</source>
+        <translation>“inputs” (inputs) should be an object ({…})</translation>
+    </message>
+    <message>
+        <source>“mark”（件号）应为文字</source>
+        <translation>“mark” (mark) should be text</translation>
+    </message>
+    <message>
+        <source>“material”（材料）应有文字“name”和大于 0 的“density”（g/cm³），文件中是</source>
+        <translation>“material” (material) should have a text “name” and a value greater than 0 for the “density” (g/cm³), but the file has</translation>
+    </message>
+    <message>
+        <source>“plate-t”只用于没有板厚输入的配件，此配件已有板厚 t</source>
+        <translation>“plate-t” is only for fittings without a plate thickness input, and this fitting has its own plate thickness t</translation>
+    </message>
+    <message>
+        <source>“quantity”（数量）应为 1 到</source>
+        <translation>“quantity” (quantity) should be from 1 to</translation>
+    </message>
+    <message>
+        <source>”不可用</source>
+        <translation>” is not valid</translation>
+    </message>
+    <message>
+        <source>”应为文字或数字，文件中是</source>
+        <translation>” should be text or a number, but the file has</translation>
+    </message>
+    <message>
+        <source>”的值</source>
+        <translation>”: the value</translation>
+    </message>
+    <message>
+        <source>”的值“</source>
+        <translation>”: the value “</translation>
+    </message>
+    <message>
+        <source>”（</source>
+        <translation>” (</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation> is not valid</translation>
+    </message>
+    <message>
+        <source>不接受这些输入：</source>
+        <translation>does not accept these inputs: </translation>
+    </message>
+    <message>
+        <source>不锈钢</source>
+        <translation>Stainless steel</translation>
+    </message>
+    <message>
+        <source>个字节处有误），未打开。</source>
+        <translation>it is faulty), so it was not opened.</translation>
+    </message>
+    <message>
+        <source>件号</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>件，面积</source>
+        <translation>pcs, area</translation>
+    </message>
+    <message>
+        <source>任务名称</source>
+        <translation>job name</translation>
+    </message>
+    <message>
+        <source>任务文件不是可读的</source>
+        <translation>The job file is not readable</translation>
+    </message>
+    <message>
+        <source>任务文件不是可读的 JSON 文本（第</source>
+        <translation>The job file is not readable JSON text (at byte</translation>
+    </message>
+    <message>
+        <source>任务文件没有可读的版本号</source>
+        <translation>The job file has no readable version number </translation>
+    </message>
+    <message>
+        <source>任务文件没有可读的版本号“version”，未打开。</source>
+        <translation>The job file has no readable version number “version”, so it was not opened.</translation>
+    </message>
+    <message>
+        <source>任务文件的版本是</source>
+        <translation>The job file is version</translation>
+    </message>
+    <message>
+        <source>任务：</source>
+        <translation>Job: </translation>
+    </message>
+    <message>
+        <source>切割长度</source>
+        <translation>Cutting length</translation>
+    </message>
+    <message>
+        <source>切割长度 mm</source>
+        <translation>Cutting length mm</translation>
+    </message>
+    <message>
+        <source>只用于没有板厚输入的配件，此配件已有板厚</source>
+        <translation> is only for fittings without a plate thickness input, and this fitting has its own plate thickness</translation>
+    </message>
+    <message>
+        <source>合计：</source>
+        <translation>Totals:</translation>
+    </message>
+    <message>
+        <source>和大于</source>
+        <translation> and a value greater than</translation>
+    </message>
+    <message>
+        <source>图号</source>
+        <translation>drawing no.</translation>
+    </message>
+    <message>
+        <source>图号：</source>
+        <translation>Drawing no.: </translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation>customer</translation>
+    </message>
+    <message>
+        <source>客户：</source>
+        <translation>Customer: </translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>宽 mm</source>
+        <translation>Width mm</translation>
+    </message>
+    <message>
+        <source>导出选项</source>
+        <translation>Export option </translation>
+    </message>
+    <message>
+        <source>导出选项“</source>
+        <translation>Export option “</translation>
+    </message>
+    <message>
+        <source>应为一个对象（</source>
+        <translation>It should be an object (</translation>
+    </message>
+    <message>
+        <source>应为一个对象（{…}）</source>
+        <translation>It should be an object ({…})</translation>
+    </message>
+    <message>
+        <source>应为文字或数字，文件中是</source>
+        <translation> should be text or a number, but the file has</translation>
+    </message>
+    <message>
+        <source>按</source>
+        <translation>assuming the material</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>文本（第</source>
+        <translation>text (at byte</translation>
+    </message>
+    <message>
+        <source>未知的字段</source>
+        <translation>Unknown field </translation>
+    </message>
+    <message>
+        <source>未知的字段“</source>
+        <translation>Unknown field “</translation>
+    </message>
+    <message>
+        <source>未知的导出选项</source>
+        <translation>Unknown export option </translation>
+    </message>
+    <message>
+        <source>未知的导出选项“</source>
+        <translation>Unknown export option “</translation>
+    </message>
+    <message>
+        <source>未知的配件</source>
+        <translation>Unknown fitting </translation>
+    </message>
+    <message>
+        <source>未知的配件“</source>
+        <translation>Unknown fitting “</translation>
+    </message>
+    <message>
+        <source>未给板厚，不计重量</source>
+        <translation>no plate thickness given, not weighed</translation>
+    </message>
+    <message>
+        <source>未计入：</source>
+        <translation>Not counted:</translation>
+    </message>
+    <message>
+        <source>材料：</source>
+        <translation>Material: </translation>
+    </message>
+    <message>
+        <source>次</source>
+        <translation>times</translation>
+    </message>
+    <message>
+        <source>此项未读入，不能展开。</source>
+        <translation>This entry was not read and cannot be developed.</translation>
+    </message>
+    <message>
+        <source>没有输入</source>
+        <translation>has no input </translation>
+    </message>
+    <message>
+        <source>没有输入“</source>
+        <translation>has no input “</translation>
+    </message>
+    <message>
+        <source>的</source>
+        <translation>for the </translation>
+    </message>
+    <message>
+        <source>的值</source>
+        <translation>: the value </translation>
+    </message>
+    <message>
+        <source>的整数，文件中是</source>
+        <translation>as a whole number, but the file has</translation>
+    </message>
+    <message>
+        <source>碳钢</source>
+        <translation>Carbon steel</translation>
+    </message>
+    <message>
+        <source>穿孔</source>
+        <translation>Pierces</translation>
+    </message>
+    <message>
+        <source>第</source>
+        <translation>Entry</translation>
+    </message>
+    <message>
+        <source>缺少</source>
+        <translation>Missing </translation>
+    </message>
+    <message>
+        <source>缺少“entries”（各项），任务是空的。</source>
+        <translation>Missing “entries” (entries): the job is empty.</translation>
+    </message>
+    <message>
+        <source>缺少“fitting”（配件）</source>
+        <translation>Missing “fitting” (fitting)</translation>
+    </message>
+    <message>
+        <source>缺少“material”（材料），</source>
+        <translation>Missing “material” (material), </translation>
+    </message>
+    <message>
+        <source>缺少“quantity”（数量）</source>
+        <translation>Missing “quantity” (quantity)</translation>
+    </message>
+    <message>
+        <source>计</source>
+        <translation>instead</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input </translation>
+    </message>
+    <message>
+        <source>输入“</source>
+        <translation>Input “</translation>
+    </message>
+    <message>
+        <source>这不是任务文件（没有</source>
+        <translation>This is not a job file (no</translation>
+    </message>
+    <message>
+        <source>这不是任务文件（没有 &quot;format&quot;: &quot;</source>
+        <translation>This is not a job file (no &quot;format&quot;: &quot;</translation>
+    </message>
+    <message>
+        <source>配件</source>
+        <translation>Fitting</translation>
+    </message>
+    <message>
+        <source>重量</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>重量 kg</source>
+        <translation>Weight kg</translation>
+    </message>
+    <message>
+        <source>铝</source>
+        <translation>Aluminium</translation>
+    </message>
+    <message>
+        <source>零件</source>
+        <translation>Piece</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>面积 m²</source>
+        <translation>Area m²</translation>
+    </message>
+    <message>
+        <source>项</source>
+        <translation>of the job</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>高 mm</source>
+        <translation>Height mm</translation>
+    </message>
+    <message>
+        <source>（件号）应为文字</source>
+        <translation> (mark) should be text</translation>
+    </message>
+    <message>
+        <source>（各项）应为一个数组（</source>
+        <translation> (entries) should be an array (</translation>
+    </message>
+    <message>
+        <source>（各项），任务是空的。</source>
+        <translation> (entries): the job is empty.</translation>
+    </message>
+    <message>
+        <source>（导出选项）应为一个对象（</source>
+        <translation> (export options) should be an object (</translation>
+    </message>
+    <message>
+        <source>（尺寸、面积、重量和切割长度均为每件的；数量为该零件的总件数）</source>
+        <translation>(Sizes, area, weight and cutting length are per piece; the quantity is the total number of that piece.)</translation>
+    </message>
+    <message>
+        <source>（尺寸、面积、重量和切割长度均为每件的；数量为该零件的总件数）
+
+合计：</source>
+        <translation>(Sizes, area, weight and cutting length are per piece; the quantity is the total number of that piece.)
+
+Totals:</translation>
+    </message>
+    <message>
+        <source>（数量）</source>
+        <translation> (quantity)</translation>
+    </message>
+    <message>
+        <source>（数量）应为</source>
+        <translation> (quantity) should be from</translation>
+    </message>
+    <message>
+        <source>（无）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>（材料）应有文字</source>
+        <translation> (material) should have a text </translation>
+    </message>
+    <message>
+        <source>（材料），</source>
+        <translation> (material), </translation>
+    </message>
+    <message>
+        <source>（此项已读入，不能展开）</source>
+        <translation> (this entry was read but cannot be developed)</translation>
+    </message>
+    <message>
+        <source>（输入）应为一个对象（</source>
+        <translation> (inputs) should be an object (</translation>
+    </message>
+    <message>
+        <source>（配件）</source>
+        <translation> (fitting)</translation>
+    </message>
+    <message>
+        <source>（配件）应为文字，文件中是</source>
+        <translation> (fitting) should be text, but the file has</translation>
+    </message>
+    <message>
+        <source>）应为文字，文件中是</source>
+        <translation>) should be text, but the file has</translation>
+    </message>
+    <message>
+        <source>），文件中是</source>
+        <translation>), but the file has</translation>
+    </message>
+    <message>
+        <source>），未打开。</source>
+        <translation>), so it was not opened.</translation>
+    </message>
+    <message>
+        <source>），未读入；保存会改写它。</source>
+        <translation>); it was not read, and saving will rewrite it.</translation>
+    </message>
+    <message>
+        <source>，切割长度</source>
+        <translation>, cutting length</translation>
+    </message>
+    <message>
+        <source>，未打开。</source>
+        <translation>, so it was not opened.</translation>
+    </message>
+    <message>
+        <source>，未读入；保存会改写它。</source>
+        <translation>; it was not read, and saving will rewrite it.</translation>
+    </message>
+    <message>
+        <source>，本程序只读版本</source>
+        <translation>, but this program reads only version</translation>
+    </message>
+    <message>
+        <source>，此项未读入。</source>
+        <translation>; this entry was not read.</translation>
+    </message>
+    <message>
+        <source>，穿孔</source>
+        <translation>, pierced</translation>
+    </message>
+    <message>
+        <source>，重量</source>
+        <translation>, weight</translation>
+    </message>
+    <message>
+        <source>：此项未读入</source>
+        <translation>: This entry was not read</translation>
+    </message>
+    <message>
+        <source>：配件</source>
+        <translation>: Fitting</translation>
+    </message>
+    <message>
+        <source>；保存会改写它。</source>
+        <translation>; saving will rewrite it.</translation>
+    </message>
 </context>
 </TS>
