@@ -146,7 +146,8 @@ std::string cutListCsv(const CutList& list) {
     for (const CutPiece& p : list.pieces)
         csv += csvField(p.mark) + "," + csvField(p.fitting) + "," + csvField(p.piece) + "," +
                std::to_string(p.quantity) + "," + fixed(p.width, 1) + "," + fixed(p.height, 1) + "," +
-               fixed(p.area, 4) + "," + fixed(p.weight, 2) + "," + fixed(p.cutLength, 1) + "," +
+               // No thickness known: no weight, an empty field rather than a 0 a sum would take as true.
+               fixed(p.area, 4) + "," + (p.thickness > 0 ? fixed(p.weight, 2) : "") + "," + fixed(p.cutLength, 1) + "," +
                std::to_string(p.pierces) + "\r\n";
     return csv;
 }
