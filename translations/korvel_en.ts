@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>PDF 文件 (*.pdf)</source>
-        <translation>PDF file (*.pdf)</translation>
+        <translation>PDF files (*.pdf)</translation>
     </message>
     <message>
         <source>R12（AC1009）</source>
@@ -773,7 +773,7 @@ Please increase the bend radius.</translation>
     </message>
     <message>
         <source>圆锥台</source>
-        <translation>Cone frustum</translation>
+        <translation>Cone</translation>
     </message>
     <message>
         <source>圆锥台体放样</source>
@@ -905,7 +905,7 @@ Please increase the bend radius.</translation>
     </message>
     <message>
         <source>天圆地方</source>
-        <translation>Round top on rectangular bottom</translation>
+        <translation>Round-to-square</translation>
     </message>
     <message>
         <source>天圆地方展开图</source>
@@ -921,7 +921,7 @@ Please increase the bend radius.</translation>
     </message>
     <message>
         <source>天方地圆</source>
-        <translation>Rectangular top on round bottom</translation>
+        <translation>Square-to-round</translation>
     </message>
     <message>
         <source>天方地圆展开图</source>
@@ -2766,6 +2766,788 @@ Save the window&apos;s image as a PDF file?</translation>
     <message>
         <source>语言/Language</source>
         <translation>语言/Language</translation>
+    </message>
+    <message>
+        <source>&quot;），未打开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7.85 g/cm³ 计</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV 表格 (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Korvel 任务文件 (*.korvel)</source>
+        <translation>Korvel job files (*.korvel)</translation>
+    </message>
+    <message>
+        <source>mm，穿孔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“choices”（导出选项）应为一个对象（{…}）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“entries”（各项）应为一个数组（[…]），未读入；保存会改写它。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“fitting”（配件）应为文字，文件中是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“inputs”（输入）应为一个对象（{…}）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“mark”（件号）应为文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“material”（材料）应有文字“name”和大于 0 的“density”（g/cm³），文件中是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“plate-t”只用于没有板厚输入的配件，此配件已有板厚 t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“quantity”（数量）应为 1 到</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>”不可用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>”应为文字或数字，文件中是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>”的值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>”的值“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>”（</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>三通</source>
+        <translation>Tee</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>上移(&amp;U)</source>
+        <translation>Move &amp;up</translation>
+    </message>
+    <message>
+        <source>下料任务</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>下料清单</source>
+        <translation>Cut list</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>下移(&amp;W)</source>
+        <translation>Move do&amp;wn</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不接受这些输入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不锈钢</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>个字节处有误），未打开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>丫形三通</source>
+        <translation>Y-tee</translation>
+    </message>
+    <message>
+        <source>中有些内容未能读入：</source>
+        <translation> could not all be read:</translation>
+    </message>
+    <message>
+        <source>中有未能读入的内容，覆盖它会丢失这些内容。</source>
+        <translation> holds what could not be read; overwriting it would lose that.</translation>
+    </message>
+    <message>
+        <source>主要尺寸</source>
+        <translation>Main dimensions</translation>
+    </message>
+    <message>
+        <source>件号</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>件，面积</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>任务</source>
+        <translation>job</translation>
+    </message>
+    <message>
+        <source>任务(&amp;J)</source>
+        <translation>&amp;Job</translation>
+    </message>
+    <message>
+        <source>任务“%1”已经修改。
+要保存修改吗？</source>
+        <translation>The job &quot;%1&quot; has been changed.
+Save the changes?</translation>
+    </message>
+    <message>
+        <source>任务名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>任务名称：</source>
+        <translation>Job name:</translation>
+    </message>
+    <message>
+        <source>任务文件</source>
+        <translation>Job file</translation>
+    </message>
+    <message>
+        <source>任务文件“%1”中有些内容未能读入：</source>
+        <translation>Some of the job file &quot;%1&quot; could not be read:</translation>
+    </message>
+    <message>
+        <source>任务文件“%1”中有未能读入的内容，覆盖它会丢失这些内容。
+要覆盖它吗？（选“否”另存为新文件）</source>
+        <translation>The job file &quot;%1&quot; holds what could not be read; overwriting it would lose that.
+Overwrite it? (No: save as a new file)</translation>
+    </message>
+    <message>
+        <source>任务文件不是可读的</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>任务文件不是可读的 JSON 文本（第</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>任务文件没有可读的版本号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>任务文件没有可读的版本号“version”，未打开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>任务文件的版本是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>任务：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>保存任务</source>
+        <translation>Save job</translation>
+    </message>
+    <message>
+        <source>保存时会先询问是否覆盖此文件。</source>
+        <translation>Saving will ask before overwriting this file.</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>其他材料</source>
+        <translation>Other material</translation>
+    </message>
+    <message>
+        <source>切割长度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切割长度 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>则加入新的一项）</source>
+        <translation> a new entry is added)</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>删除(&amp;R)</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>加入任务</source>
+        <translation>Add to job</translation>
+    </message>
+    <message>
+        <source>加入任务(&amp;J)</source>
+        <translation>Add to &amp;job</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>另存为(&amp;A)…</source>
+        <translation>Save &amp;as…</translation>
+    </message>
+    <message>
+        <source>另存为新文件）</source>
+        <translation> save as a new file)</translation>
+    </message>
+    <message>
+        <source>只用于没有板厚输入的配件，此配件已有板厚</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>合计：</source>
+        <translation>Totals:</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>和大于</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图号：</source>
+        <translation>Drawing:</translation>
+    </message>
+    <message>
+        <source>复制一项</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>复制一项(&amp;D)</source>
+        <translation>&amp;Duplicate</translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>客户：</source>
+        <translation>Customer:</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>宽 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>密度</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>导出 CSV(&amp;V)…</source>
+        <translation>Export CS&amp;V…</translation>
+    </message>
+    <message>
+        <source>导出下料清单</source>
+        <translation>Export cut list</translation>
+    </message>
+    <message>
+        <source>导出选项</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出选项“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已经修改。</source>
+        <translation> has been changed.</translation>
+    </message>
+    <message>
+        <source>应为一个对象（</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应为一个对象（{…}）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应为文字或数字，文件中是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印下料清单</source>
+        <translation>Print cut list</translation>
+    </message>
+    <message>
+        <source>打印下料清单(&amp;P)…</source>
+        <translation>&amp;Print cut list…</translation>
+    </message>
+    <message>
+        <source>打开任务</source>
+        <translation>Open job</translation>
+    </message>
+    <message>
+        <source>打开任务(&amp;O)…</source>
+        <translation>&amp;Open job…</translation>
+    </message>
+    <message>
+        <source>打开任务…</source>
+        <translation>Open job…</translation>
+    </message>
+    <message>
+        <source>打开配件</source>
+        <translation>Open fitting</translation>
+    </message>
+    <message>
+        <source>打开配件(&amp;O)</source>
+        <translation>&amp;Open fitting</translation>
+    </message>
+    <message>
+        <source>按</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>数量应为</source>
+        <translation>The quantity must be</translation>
+    </message>
+    <message>
+        <source>数量应为 1 到 1000000 的整数。</source>
+        <translation>The quantity must be a whole number from 1 to 1000000.</translation>
+    </message>
+    <message>
+        <source>文本（第</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新建任务</source>
+        <translation>New job</translation>
+    </message>
+    <message>
+        <source>新建任务(&amp;N)</source>
+        <translation>&amp;New job</translation>
+    </message>
+    <message>
+        <source>无法保存下料清单：</source>
+        <translation>Cannot save the cut list:</translation>
+    </message>
+    <message>
+        <source>无法保存任务：</source>
+        <translation>Cannot save the job:</translation>
+    </message>
+    <message>
+        <source>无法打开任务文件</source>
+        <translation>Cannot open the job file</translation>
+    </message>
+    <message>
+        <source>无法打开任务文件“%1”：</source>
+        <translation>Cannot open the job file &quot;%1&quot;:</translation>
+    </message>
+    <message>
+        <source>无法打开任务文件“%1”：%2</source>
+        <translation>Cannot open the job file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>最近的任务</source>
+        <translation>Recent jobs</translation>
+    </message>
+    <message>
+        <source>最近的任务(&amp;R)</source>
+        <translation>&amp;Recent jobs</translation>
+    </message>
+    <message>
+        <source>未命名</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>未知的字段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知的字段“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知的导出选项</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知的导出选项“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知的配件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知的配件“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未给板厚，不计重量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未能读入</source>
+        <translation>Could not be read</translation>
+    </message>
+    <message>
+        <source>未计入：</source>
+        <translation>Left out:</translation>
+    </message>
+    <message>
+        <source>未读入</source>
+        <translation>Not read</translation>
+    </message>
+    <message>
+        <source>材料名称</source>
+        <translation>Material name</translation>
+    </message>
+    <message>
+        <source>材料：</source>
+        <translation>Material:</translation>
+    </message>
+    <message>
+        <source>条目</source>
+        <translation>Entry</translation>
+    </message>
+    <message>
+        <source>条目(&amp;E)</source>
+        <translation>&amp;Entry</translation>
+    </message>
+    <message>
+        <source>次</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>此项未能读入，不能打开。</source>
+        <translation>This entry could not be read and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>此项未读入，不能展开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>此项未读入，保存时原样保留。</source>
+        <translation>This entry was not read; saving keeps it as it stands.</translation>
+    </message>
+    <message>
+        <source>没有输入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有输入“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>的</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>的值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>的整数。</source>
+        <translation> a whole number.</translation>
+    </message>
+    <message>
+        <source>的整数，文件中是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>碳钢</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>穿孔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第</source>
+        <translation>entry</translation>
+    </message>
+    <message>
+        <source>缺少</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缺少“entries”（各项），任务是空的。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缺少“fitting”（配件）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缺少“material”（材料），</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缺少“quantity”（数量）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表格</source>
+        <translation>tables</translation>
+    </message>
+    <message>
+        <source>要保存修改吗？</source>
+        <translation>Save the changes?</translation>
+    </message>
+    <message>
+        <source>要写回第</source>
+        <translation>Write them back to entry</translation>
+    </message>
+    <message>
+        <source>要覆盖它吗？（选</source>
+        <translation>Overwrite it? (</translation>
+    </message>
+    <message>
+        <source>计</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入有误</source>
+        <translation>Inputs refused</translation>
+    </message>
+    <message>
+        <source>这不是任务文件（没有</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这不是任务文件（没有 &quot;format&quot;: &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这些输入来自任务的</source>
+        <translation>These inputs came from the job&apos;s</translation>
+    </message>
+    <message>
+        <source>这些输入来自任务的%1。
+要写回第 %2 项吗？（选“否”则加入新的一项）</source>
+        <translation>These inputs came from the job&apos;s %1.
+Write them back to entry %2? (No: add a new entry)</translation>
+    </message>
+    <message>
+        <source>配件</source>
+        <translation>Fittings</translation>
+    </message>
+    <message>
+        <source>重量</source>
+        <translation>weight</translation>
+    </message>
+    <message>
+        <source>重量 kg</source>
+        <translation>Weight kg</translation>
+    </message>
+    <message>
+        <source>铝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>零件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>面积 m²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>项</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>项吗？（选</source>
+        <translation>? (</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（件号）应为文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（各项）应为一个数组（</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（各项），任务是空的。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（导出选项）应为一个对象（</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（尺寸、面积、重量和切割长度均为每件的；数量为该零件的总件数）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（数量）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（数量）应为</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（无）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>（材料）应有文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（材料），</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（此项已读入，不能展开）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（输入）应为一个对象（</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（配件）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（配件）应为文字，文件中是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>）应为文字，文件中是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>），文件中是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>），未打开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>），未读入；保存会改写它。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，切割长度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，未打开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，未读入；保存会改写它。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，本程序只读版本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，此项未读入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，穿孔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，重量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>：此项未读入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>：配件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>；保存会改写它。</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -24,7 +24,7 @@ constexpr double kTitleText = 5, kText = 2.6;  // text heights, mm
 // The columns, mm, 180 in all: mark, fitting, piece, quantity, width,
 // height, area, weight, cut length, pierces. Those from the fourth on hold
 // numbers and are set to their right edge.
-constexpr double kColumns[] = {18, 30, 30, 13, 16, 16, 16, 15, 17, 9};
+constexpr double kColumns[] = {18, 24, 30, 13, 16, 16, 16, 15, 23, 9};
 constexpr int kFirstNumberColumn = 3;
 
 // The lines under the table: the note, a blank, the totals, the entries left out.

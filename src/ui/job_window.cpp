@@ -247,6 +247,11 @@ QWidget* JobWindow::buildEntriesTab() {
     entries_->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const char* name : {"openEntry", "duplicate", "remove", "up", "down"}) entries_->addAction(menuAction(name));
     connect(entries_, &QTableWidget::cellChanged, this, &JobWindow::entryEdited);
+    // The entry commands act on the selected entry: none, no command.
+    connect(entries_, &QTableWidget::itemSelectionChanged, this, [this] {
+        for (const char* name : {"openEntry", "duplicate", "remove", "up", "down"})
+            menuAction(name)->setEnabled(selectedRow() >= 0);
+    });
     connect(entries_, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
         if (column != MarkColumn && column != QuantityColumn) openEntry(row);
     });

@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QScreen>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
@@ -89,7 +91,7 @@ bool jobShots(const QString& directory) {
     cad::saveFileBytes(path.toStdString(), jobBytes(job));
     // The reading's problems would wait in a message box: left unshown here.
     DialogHandlers previous = setDialogHandlers({[](const ShowMessage&) {}, [](const std::string&) { return false; },
-                                                 [](const QString&) { return QString(); }});
+                                                 [](const QString&) { return QString(); }, {}});
     JobWindow* window = JobWindow::showCurrent();
     const bool opened = window->openFile(path);
     setDialogHandlers(std::move(previous));
