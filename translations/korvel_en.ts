@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>PDF 文件 (*.pdf)</source>
-        <translation>PDF file (*.pdf)</translation>
+        <translation>PDF files (*.pdf)</translation>
     </message>
     <message>
         <source>R12（AC1009）</source>
@@ -773,7 +773,7 @@ Please increase the bend radius.</translation>
     </message>
     <message>
         <source>圆锥台</source>
-        <translation>Cone frustum</translation>
+        <translation>Cone</translation>
     </message>
     <message>
         <source>圆锥台体放样</source>
@@ -905,7 +905,7 @@ Please increase the bend radius.</translation>
     </message>
     <message>
         <source>天圆地方</source>
-        <translation>Round top on rectangular bottom</translation>
+        <translation>Round-to-square</translation>
     </message>
     <message>
         <source>天圆地方展开图</source>
@@ -921,7 +921,7 @@ Please increase the bend radius.</translation>
     </message>
     <message>
         <source>天方地圆</source>
-        <translation>Rectangular top on round bottom</translation>
+        <translation>Square-to-round</translation>
     </message>
     <message>
         <source>天方地圆展开图</source>
@@ -2913,7 +2913,7 @@ Save the window&apos;s image as a PDF file?</translation>
     </message>
     <message>
         <source>图号：</source>
-        <translation>Drawing no.: </translation>
+        <translation>Drawing:</translation>
     </message>
     <message>
         <source>客户</source>
@@ -2921,7 +2921,7 @@ Save the window&apos;s image as a PDF file?</translation>
     </message>
     <message>
         <source>客户：</source>
-        <translation>Customer: </translation>
+        <translation>Customer:</translation>
     </message>
     <message>
         <source>宽</source>
@@ -2957,7 +2957,7 @@ Save the window&apos;s image as a PDF file?</translation>
     </message>
     <message>
         <source>数量</source>
-        <translation>Quantity</translation>
+        <translation>Qty</translation>
     </message>
     <message>
         <source>文本（第</source>
@@ -2993,11 +2993,11 @@ Save the window&apos;s image as a PDF file?</translation>
     </message>
     <message>
         <source>未计入：</source>
-        <translation>Not counted:</translation>
+        <translation>Left out:</translation>
     </message>
     <message>
         <source>材料：</source>
-        <translation>Material: </translation>
+        <translation>Material:</translation>
     </message>
     <message>
         <source>次</source>
@@ -3037,7 +3037,7 @@ Save the window&apos;s image as a PDF file?</translation>
     </message>
     <message>
         <source>第</source>
-        <translation>Entry</translation>
+        <translation>entry</translation>
     </message>
     <message>
         <source>缺少</source>
@@ -3081,11 +3081,11 @@ Save the window&apos;s image as a PDF file?</translation>
     </message>
     <message>
         <source>配件</source>
-        <translation>Fitting</translation>
+        <translation>Fittings</translation>
     </message>
     <message>
         <source>重量</source>
-        <translation>Weight</translation>
+        <translation>weight</translation>
     </message>
     <message>
         <source>重量 kg</source>
@@ -3109,7 +3109,7 @@ Save the window&apos;s image as a PDF file?</translation>
     </message>
     <message>
         <source>项</source>
-        <translation>of the job</translation>
+        <translation> </translation>
     </message>
     <message>
         <source>高</source>
@@ -3138,14 +3138,6 @@ Save the window&apos;s image as a PDF file?</translation>
     <message>
         <source>（尺寸、面积、重量和切割长度均为每件的；数量为该零件的总件数）</source>
         <translation>(Sizes, area, weight and cutting length are per piece; the quantity is the total number of that piece.)</translation>
-    </message>
-    <message>
-        <source>（尺寸、面积、重量和切割长度均为每件的；数量为该零件的总件数）
-
-合计：</source>
-        <translation>(Sizes, area, weight and cutting length are per piece; the quantity is the total number of that piece.)
-
-Totals:</translation>
     </message>
     <message>
         <source>（数量）</source>
@@ -3238,6 +3230,324 @@ Totals:</translation>
     <message>
         <source>；保存会改写它。</source>
         <translation>; saving will rewrite it.</translation>
+    </message>
+    <message>
+        <source>CSV 表格 (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Korvel 任务文件 (*.korvel)</source>
+        <translation>Korvel job files (*.korvel)</translation>
+    </message>
+    <message>
+        <source>三通</source>
+        <translation>Tee</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>上移(&amp;U)</source>
+        <translation>Move &amp;up</translation>
+    </message>
+    <message>
+        <source>下料任务</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>下料清单</source>
+        <translation>Cut list</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>下移(&amp;W)</source>
+        <translation>Move do&amp;wn</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>丫形三通</source>
+        <translation>Y-tee</translation>
+    </message>
+    <message>
+        <source>中有些内容未能读入：</source>
+        <translation> could not all be read:</translation>
+    </message>
+    <message>
+        <source>中有未能读入的内容，覆盖它会丢失这些内容。</source>
+        <translation> holds what could not be read; overwriting it would lose that.</translation>
+    </message>
+    <message>
+        <source>主要尺寸</source>
+        <translation>Main dimensions</translation>
+    </message>
+    <message>
+        <source>任务</source>
+        <translation>job</translation>
+    </message>
+    <message>
+        <source>任务(&amp;J)</source>
+        <translation>&amp;Job</translation>
+    </message>
+    <message>
+        <source>任务“%1”已经修改。
+要保存修改吗？</source>
+        <translation>The job &quot;%1&quot; has been changed.
+Save the changes?</translation>
+    </message>
+    <message>
+        <source>任务名称：</source>
+        <translation>Job name:</translation>
+    </message>
+    <message>
+        <source>任务文件</source>
+        <translation>Job file</translation>
+    </message>
+    <message>
+        <source>任务文件“%1”中有些内容未能读入：</source>
+        <translation>Some of the job file &quot;%1&quot; could not be read:</translation>
+    </message>
+    <message>
+        <source>任务文件“%1”中有未能读入的内容，覆盖它会丢失这些内容。
+要覆盖它吗？（选“否”另存为新文件）</source>
+        <translation>The job file &quot;%1&quot; holds what could not be read; overwriting it would lose that.
+Overwrite it? (No: save as a new file)</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>保存任务</source>
+        <translation>Save job</translation>
+    </message>
+    <message>
+        <source>保存时会先询问是否覆盖此文件。</source>
+        <translation>Saving will ask before overwriting this file.</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>其他材料</source>
+        <translation>Other material</translation>
+    </message>
+    <message>
+        <source>则加入新的一项）</source>
+        <translation> a new entry is added)</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>删除(&amp;R)</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>加入任务</source>
+        <translation>Add to job</translation>
+    </message>
+    <message>
+        <source>加入任务(&amp;J)</source>
+        <translation>Add to &amp;job</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>另存为(&amp;A)…</source>
+        <translation>Save &amp;as…</translation>
+    </message>
+    <message>
+        <source>另存为新文件）</source>
+        <translation> save as a new file)</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>复制一项</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>复制一项(&amp;D)</source>
+        <translation>&amp;Duplicate</translation>
+    </message>
+    <message>
+        <source>密度</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>导出 CSV(&amp;V)…</source>
+        <translation>Export CS&amp;V…</translation>
+    </message>
+    <message>
+        <source>导出下料清单</source>
+        <translation>Export cut list</translation>
+    </message>
+    <message>
+        <source>已经修改。</source>
+        <translation> has been changed.</translation>
+    </message>
+    <message>
+        <source>打印下料清单</source>
+        <translation>Print cut list</translation>
+    </message>
+    <message>
+        <source>打印下料清单(&amp;P)…</source>
+        <translation>&amp;Print cut list…</translation>
+    </message>
+    <message>
+        <source>打开任务</source>
+        <translation>Open job</translation>
+    </message>
+    <message>
+        <source>打开任务(&amp;O)…</source>
+        <translation>&amp;Open job…</translation>
+    </message>
+    <message>
+        <source>打开任务…</source>
+        <translation>Open job…</translation>
+    </message>
+    <message>
+        <source>打开配件</source>
+        <translation>Open fitting</translation>
+    </message>
+    <message>
+        <source>打开配件(&amp;O)</source>
+        <translation>&amp;Open fitting</translation>
+    </message>
+    <message>
+        <source>数量应为</source>
+        <translation>The quantity must be</translation>
+    </message>
+    <message>
+        <source>数量应为 1 到 1000000 的整数。</source>
+        <translation>The quantity must be a whole number from 1 to 1000000.</translation>
+    </message>
+    <message>
+        <source>新建任务</source>
+        <translation>New job</translation>
+    </message>
+    <message>
+        <source>新建任务(&amp;N)</source>
+        <translation>&amp;New job</translation>
+    </message>
+    <message>
+        <source>无法保存下料清单：</source>
+        <translation>Cannot save the cut list:</translation>
+    </message>
+    <message>
+        <source>无法保存任务：</source>
+        <translation>Cannot save the job:</translation>
+    </message>
+    <message>
+        <source>无法打开任务文件</source>
+        <translation>Cannot open the job file</translation>
+    </message>
+    <message>
+        <source>无法打开任务文件“%1”：</source>
+        <translation>Cannot open the job file &quot;%1&quot;:</translation>
+    </message>
+    <message>
+        <source>无法打开任务文件“%1”：%2</source>
+        <translation>Cannot open the job file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>最近的任务</source>
+        <translation>Recent jobs</translation>
+    </message>
+    <message>
+        <source>最近的任务(&amp;R)</source>
+        <translation>&amp;Recent jobs</translation>
+    </message>
+    <message>
+        <source>未命名</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>未能读入</source>
+        <translation>Could not be read</translation>
+    </message>
+    <message>
+        <source>未读入</source>
+        <translation>Not read</translation>
+    </message>
+    <message>
+        <source>材料名称</source>
+        <translation>Material name</translation>
+    </message>
+    <message>
+        <source>条目</source>
+        <translation>Entry</translation>
+    </message>
+    <message>
+        <source>条目(&amp;E)</source>
+        <translation>&amp;Entry</translation>
+    </message>
+    <message>
+        <source>此项未能读入，不能打开。</source>
+        <translation>This entry could not be read and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>此项未读入，保存时原样保留。</source>
+        <translation>This entry was not read; saving keeps it as it stands.</translation>
+    </message>
+    <message>
+        <source>的整数。</source>
+        <translation> a whole number.</translation>
+    </message>
+    <message>
+        <source>表格</source>
+        <translation>tables</translation>
+    </message>
+    <message>
+        <source>要保存修改吗？</source>
+        <translation>Save the changes?</translation>
+    </message>
+    <message>
+        <source>要写回第</source>
+        <translation>Write them back to entry</translation>
+    </message>
+    <message>
+        <source>要覆盖它吗？（选</source>
+        <translation>Overwrite it? (</translation>
+    </message>
+    <message>
+        <source>输入有误</source>
+        <translation>Inputs refused</translation>
+    </message>
+    <message>
+        <source>这些输入来自任务的</source>
+        <translation>These inputs came from the job&apos;s</translation>
+    </message>
+    <message>
+        <source>这些输入来自任务的%1。
+要写回第 %2 项吗？（选“否”则加入新的一项）</source>
+        <translation>These inputs came from the job&apos;s %1.
+Write them back to entry %2? (No: add a new entry)</translation>
+    </message>
+    <message>
+        <source>项吗？（选</source>
+        <translation>? (</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
     </message>
 </context>
 </TS>

@@ -152,26 +152,36 @@ std::string cutListCsv(const CutList& list) {
     return csv;
 }
 
+const std::vector<std::string>& cutListHeadings() {
+    static const std::vector<std::string> headings{"件号", "配件",    "零件",    "数量",        "宽 mm",
+                                                   "高 mm", "面积 m²", "重量 kg", "切割长度 mm", "穿孔"};
+    return headings;
+}
+
+std::vector<std::string> cutPieceCells(const CutPiece& p) {
+    return {p.mark.empty() ? "-" : p.mark, p.fitting, p.piece, std::to_string(p.quantity),
+            fixed(p.width, 1), fixed(p.height, 1), fixed(p.area, 4),
+            p.thickness > 0 ? fixed(p.weight, 2) : "-", fixed(p.cutLength, 1),
+            std::to_string(p.pierces)};
+}
+
+std::string cutTotalLine(const CutTotal& t) {
+    std::string line = t.material + "，" + thicknessText(t) + "：" + std::to_string(t.pieces) + " 件，面积 " +
+                       fixed(t.area, 4) + " m²";
+    if (t.thickness > 0) line += "，重量 " + fixed(t.weight, 2) + " kg";
+    return line + "，切割长度 " + fixed(t.cutLength, 1) + " mm，穿孔 " + std::to_string(t.pierces) + " 次";
+}
+
 std::string cutListTable(const Job& job, const CutList& list) {
     std::string text = "任务：" + job.name;
     if (!job.customer.empty()) text += "  客户：" + job.customer;
     if (!job.drawing.empty()) text += "  图号：" + job.drawing;
     text += "  材料：" + job.material.name + " " + numberText(job.material.density) + " g/cm³\n\n";
-    std::vector<std::vector<std::string>> rows{
-        {"件号", "配件", "零件", "数量", "宽 mm", "高 mm", "面积 m²", "重量 kg", "切割长度 mm", "穿孔"}};
-    for (const CutPiece& p : list.pieces)
-        rows.push_back({p.mark.empty() ? "-" : p.mark, p.fitting, p.piece, std::to_string(p.quantity),
-                        fixed(p.width, 1), fixed(p.height, 1), fixed(p.area, 4),
-                        p.thickness > 0 ? fixed(p.weight, 2) : "-", fixed(p.cutLength, 1),
-                        std::to_string(p.pierces)});
+    std::vector<std::vector<std::string>> rows{cutListHeadings()};
+    for (const CutPiece& p : list.pieces) rows.push_back(cutPieceCells(p));
     text += aligned(rows);
-    text += "（尺寸、面积、重量和切割长度均为每件的；数量为该零件的总件数）\n\n合计：\n";
-    for (const CutTotal& t : list.totals) {
-        text += "  " + t.material + "，" + thicknessText(t) + "：" + std::to_string(t.pieces) + " 件，面积 " +
-                fixed(t.area, 4) + " m²";
-        if (t.thickness > 0) text += "，重量 " + fixed(t.weight, 2) + " kg";
-        text += "，切割长度 " + fixed(t.cutLength, 1) + " mm，穿孔 " + std::to_string(t.pierces) + " 次\n";
-    }
+    text += std::string(kCutListNote) + "\n\n合计：\n";
+    for (const CutTotal& t : list.totals) text += "  " + cutTotalLine(t) + "\n";
     if (list.totals.empty()) text += "  （无）\n";
     if (!list.leftOut.empty()) text += "\n未计入：\n";
     for (const std::string& line : list.leftOut) text += "  " + line + "\n";

@@ -60,6 +60,16 @@ CutList cutList(const Job& job);
 // ending CRLF as RFC 4180 has them. Totals and entries left out are not in it.
 std::string cutListCsv(const CutList& list);
 
+// The readable table's headings, and a piece's cells under them: mm with 1
+// decimal, m² with 4, kg with 2, "-" for a weight where no thickness is known
+// and for an empty mark.
+const std::vector<std::string>& cutListHeadings();
+std::vector<std::string> cutPieceCells(const CutPiece& piece);
+// What the table says under its pieces.
+inline constexpr const char* kCutListNote = "（尺寸、面积、重量和切割长度均为每件的；数量为该零件的总件数）";
+// One total as the table says it: "碳钢，板厚 10 mm：12 件，面积 3.1416 m²，重量 …".
+std::string cutTotalLine(const CutTotal& total);
+
 // The readable table: the pieces, the totals, the entries left out.
 std::string cutListTable(const Job& job, const CutList& list);
 

@@ -13,11 +13,7 @@
 #include "core/numbers.h"
 
 namespace korvel {
-namespace {
 
-// The installed face "宋体" stands for (the application's substitution), named
-// directly, so that Latin text is set in it too; another face fills in only
-// for a character it lacks (the minus sign).
 QString templateFamily() {
     const QString name = QString::fromUtf8("宋体");
     const QStringList installed = QFontDatabase::families();
@@ -25,6 +21,8 @@ QString templateFamily() {
         if (installed.contains(family)) return family;
     return name;
 }
+
+namespace {
 
 // The template's face at a text height, mm, on a device of `dotsPerMm`.
 QFont templateFont(const QString& family, double heightMm, double dotsPerMm) {

@@ -5,6 +5,8 @@
 
 #include "output/template_layout.h"
 
+#include <QString>
+
 class QPaintDevice;
 class QPagedPaintDevice;
 
@@ -15,6 +17,11 @@ namespace korvel {
 // when none): the characters the template's face holds, and lines no wider
 // than `widthMm`.
 cad::TitleFit templateTitleFit(double widthMm, const QPaintDevice* device = nullptr);
+
+// The installed face "宋体" stands for (the application's substitution), named
+// directly, so that Latin text is set in it too; another face fills in only
+// for a character it lacks (the minus sign).
+QString templateFamily();
 
 // Paints every page on `device`, whose page size, orientation (those of
 // t.tiles) and zero margins the caller has set. False when the device could

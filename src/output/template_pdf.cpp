@@ -42,7 +42,8 @@ void fixCreationDate(QByteArray& pdf) {
 
 }  // namespace
 
-QByteArray templatePdf(const PrintedTemplate& t) {
+QByteArray steadyPdf(const QString& title, const QPageLayout& layout, int dotsPerInch,
+                     const std::function<bool(QPdfWriter&)>& paint) {
     // The faces go into the file in the order of a hash table: with the
     // process's random seed that order, and so the bytes, would change from
     // run to run. The fixed seed holds for the tables made while the file is
@@ -55,9 +56,9 @@ QByteArray templatePdf(const PrintedTemplate& t) {
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(1200);
+        writer.setResolution(dotsPerInch);
         writer.setCreator(QStringLiteral("Korvel"));
-        writer.setTitle(QString::fromStdString(t.pattern.pattern.fitting + " 1:1 样板"));
+        writer.setTitle(title);
         // Metadata of our own: the one Qt makes up carries the time and a random identifier.
         writer.setDocumentXmpMetadata(QByteArrayLiteral(
             "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
@@ -69,14 +70,20 @@ QByteArray templatePdf(const PrintedTemplate& t) {
             "</rdf:RDF>\n"
             "</x:xmpmeta>\n"
             "<?xpacket end='w'?>"));
-        writer.setPageLayout(QPageLayout(qtPageSize(t.tiles.paper),
-                                         t.tiles.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        if (!paintTemplate(t, writer)) throw cad::SaveError("cannot paint the template's pages", EIO);
+        writer.setPageLayout(layout);
+        if (!paint(writer)) throw cad::SaveError("cannot paint the pages", EIO);
     }
     QByteArray pdf = buffer.data();
     fixCreationDate(pdf);
     return pdf;
+}
+
+QByteArray templatePdf(const PrintedTemplate& t) {
+    return steadyPdf(QString::fromStdString(t.pattern.pattern.fitting + " 1:1 样板"),
+                     QPageLayout(qtPageSize(t.tiles.paper),
+                                 t.tiles.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                 QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter),
+                     1200, [&t](QPdfWriter& writer) { return paintTemplate(t, writer); });
 }
 
 void saveTemplatePdf(const PrintedTemplate& t, const std::string& path) {

@@ -4,13 +4,25 @@
 // on the template.
 
 #include <QByteArray>
+#include <QPageLayout>
+#include <functional>
 #include <string>
 
 #include "output/atomic_file.h"
 #include "output/template_layout.h"
 #include "output/template_painter.h"
 
+class QPdfWriter;
+
 namespace korvel {
+
+// A PDF file of the pages `paint` paints on a writer at `dotsPerInch` with
+// `layout`, whose bytes depend only on what is painted: the creation date Qt
+// writes is set to a fixed one (2000-01-01) in place, the document metadata
+// carries no date or random identifier, and the embedded faces come in a
+// fixed order. Throws cad::SaveError when `paint` returns false.
+QByteArray steadyPdf(const QString& title, const QPageLayout& layout, int dotsPerInch,
+                     const std::function<bool(QPdfWriter&)>& paint);
 
 // The whole PDF file. The same template gives the same bytes, in any run of
 // the program: the creation date Qt writes is set to a fixed one (2000-01-01)

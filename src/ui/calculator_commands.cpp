@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "ui/job_window.h"
 #include "ui/line_control.h"
 #include "ui/listing_box.h"
 #include "ui/message_boxes.h"
@@ -34,6 +35,16 @@ FormState CalculatorWindow::readState() const {
     state.outerHeight = toTwips(outer.height());
     state.memory = memory_;
     return state;
+}
+
+void CalculatorWindow::setInputs(const FormState& state) {
+    for (const auto& l : design_.lists)
+        if (QComboBox* c = list(l.box.key()); c != nullptr && state.texts.count(l.box.key()) != 0)
+            selectItem(c, state.text(l.box.key()));
+    for (const auto& in : design_.inputs)
+        if (QLineEdit* b = box(in.box.key()); b != nullptr && state.texts.count(in.box.key()) != 0)
+            b->setText(QString::fromStdString(state.text(in.box.key())));
+    (state.decimals ? decimal_ : whole_)->setChecked(true);
 }
 
 void CalculatorWindow::runCommand(const std::string& name) {
@@ -59,6 +70,10 @@ void CalculatorWindow::runCommand(const std::string& name) {
     }
     if (name == kTemplateCommand && design_.pattern) {
         printTemplate();
+        return;
+    }
+    if (name == kJobCommand && design_.pattern) {
+        addToJob(*this);
         return;
     }
     const MenuCommand* command = design_.command(name);

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "core/clock_line.h"
+#include "ui/job_window.h"
 #include "ui/line_control.h"
 #include "ui/listing_box.h"
 #include "ui/picture.h"
@@ -126,6 +127,10 @@ void CalculatorWindow::buildMenu() {
         print->setObjectName(QString::fromUtf8(kTemplateCommand));
         actions_[kTemplateCommand] = print;
         connect(print, &QAction::triggered, this, [this] { runCommand(kTemplateCommand); });
+        QAction* job = menuBar()->addAction(shown(kJobCaption));
+        job->setObjectName(QString::fromUtf8(kJobCommand));
+        actions_[kJobCommand] = job;
+        connect(job, &QAction::triggered, this, [this] { runCommand(kJobCommand); });
     }
     if (design_.listingBoxes.empty()) {
         QAction* copy = menuBar()->addAction(shown(kCopyResultsCaption));

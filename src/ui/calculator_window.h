@@ -57,6 +57,13 @@ public:
 
     // The inputs as a command reads them.
     FormState readState() const;
+    // Puts a state's inputs into the controls as the user would: the list
+    // picks first (a pick may reset boxes), then the box texts and the
+    // rounding choice.
+    void setInputs(const FormState& state);
+    // The job entry the inputs came from (JobWindow::entryId), -1 for none.
+    int jobEntry() const { return jobEntry_; }
+    void setJobEntry(int id) { jobEntry_ = id; }
     // Runs a menu command by its design name.
     void runCommand(const std::string& name);
     void apply(const Outcome& outcome);
@@ -132,6 +139,7 @@ private:
     std::map<std::string, QAction*> actions_;
     // What the window remembers between commands (the scale of its plan).
     std::map<std::string, double> memory_;
+    int jobEntry_ = -1;
 };
 
 // The design name and caption of the export command every window with a flat

@@ -2,6 +2,8 @@
 
 #include <QActionGroup>
 #include <QBackingStore>
+#include <QCloseEvent>
+#include <QDir>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTextEdit>
@@ -12,6 +14,8 @@
 #include "core/clock_line.h"
 #include "ui/widget_layout.h"
 #include "ui/calculator_window.h"
+#include "ui/job_window.h"
+#include "ui/settings.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
 #include "ui/language.h"
@@ -86,6 +90,7 @@ MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) 
         connect(action, &QAction::triggered, this, [this, name] { openFitting(name); });
     }
 
+    addJobMenu();
     addLanguageMenu();
 
     timer_->setObjectName("Timer2");
@@ -97,6 +102,53 @@ MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) 
 
 QString MainWindow::clockTitle(const std::string& dateTimeLine) {
     return QStringLiteral("  Korvel       ") + shown(dateTimeLine);
+}
+
+void MainWindow::addJobMenu() {
+    QMenu* menu = menuBar()->addMenu(shown("任务(&J)"));
+    menu->setObjectName("job");
+    menu->menuAction()->setObjectName("job");
+    actions_["job"] = menu->menuAction();
+    captions_.emplace_back("job", "任务(&J)");
+    const auto add = [this, menu](const char* name, const char* caption, auto run) {
+        QAction* action = menu->addAction(shown(caption));
+        action->setObjectName(name);
+        actions_[name] = action;
+        captions_.emplace_back(name, caption);
+        connect(action, &QAction::triggered, this, run);
+    };
+    add("job-new", "新建任务", [] {
+        if (JobWindow* open = JobWindow::current()) open->newJob();
+        JobWindow::showCurrent();
+    });
+    add("job-open", "打开任务…", [] { JobWindow::showCurrent()->openJob(); });
+    QMenu* recent = menu->addMenu(shown("最近的任务"));
+    recent->menuAction()->setObjectName("job-recent");
+    actions_["job-recent"] = recent->menuAction();
+    captions_.emplace_back("job-recent", "最近的任务");
+    connect(recent, &QMenu::aboutToShow, this, [recent] {
+        recent->clear();
+        for (const QString& path : recentJobs())
+            connect(recent->addAction(QDir::toNativeSeparators(path)), &QAction::triggered, recent, [path] {
+                JobWindow* job = JobWindow::showCurrent();
+                if (job->maySetAside()) job->openFile(path);
+            });
+        if (recent->isEmpty()) recent->addAction(shown("（无）"))->setEnabled(false);
+    });
+    // An entry opens in the calculator this window opens for its fitting.
+    QPointer<MainWindow> self(this);
+    JobWindow::setFittingOpener([self](const std::string& item) -> CalculatorWindow* {
+        return self ? self->openFitting(item) : nullptr;
+    });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Quitting with a job's changes unsaved asks first; 取消 keeps running.
+    if (JobWindow* job = JobWindow::current(); job != nullptr && !job->close()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::addLanguageMenu() {

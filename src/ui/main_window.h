@@ -50,10 +50,13 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showNotes(bool shown);
+    // 任务(&J): a new job, a job file, the recent ones, in the job window.
+    void addJobMenu();
     void addLanguageMenu();
     void switchLanguage(Language language);
 

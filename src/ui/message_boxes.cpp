@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace korvel {
 namespace {
@@ -28,11 +29,30 @@ bool askYesNo(QWidget* parent, const std::string& question) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+SaveAnswer askSaveChanges(QWidget* parent, const std::string& question) {
+    if (handlers.saveChanges) return handlers.saveChanges(question);
+    if (handlers.message) return SaveAnswer::Cancel;
+    QMessageBox box(QMessageBox::Warning, kProgramTitle, shown(question), QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(shown("保存"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(shown("不保存"), QMessageBox::DestructiveRole);
+    box.addButton(shown("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == save) return SaveAnswer::Save;
+    return box.clickedButton() == discard ? SaveAnswer::Discard : SaveAnswer::Cancel;
+}
+
 QString askSavePath(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
     if (handlers.savePath) return handlers.savePath(suggested);
     // The command asks itself before it replaces a file, once.
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+QString askOpenPath(QWidget* parent, const QString& caption, const QString& folder, const QString& filter) {
+    if (handlers.openPath) return handlers.openPath();
+    if (handlers.message) return {};
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
 bool askPrinter(QWidget* parent, QPrinter& printer) {

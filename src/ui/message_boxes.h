@@ -15,8 +15,14 @@ namespace korvel {
 
 void showMessage(QWidget* parent, const ShowMessage& message);
 bool askYesNo(QWidget* parent, const std::string& question);
+// What the user answers when unsaved changes would go: 保存, 不保存 or 取消.
+enum class SaveAnswer { Save, Discard, Cancel };
+SaveAnswer askSaveChanges(QWidget* parent, const std::string& question);
 // A file name to save to, empty when the user cancels.
 QString askSavePath(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter);
+
+// A file to open, empty when the user cancels.
+QString askOpenPath(QWidget* parent, const QString& caption, const QString& folder, const QString& filter);
 
 // The printer-selection dialog; true when the user confirms a printer.
 bool askPrinter(QWidget* parent, QPrinter& printer);
@@ -27,6 +33,11 @@ struct DialogHandlers {
     std::function<QString(const QString& suggested)> savePath;
     // Optional: without it the real printer dialog opens.
     std::function<bool(QPrinter&)> printer;
+    // Optional: without it, 取消 where the other dialogs are replaced (nothing
+    // is lost unasked), else the real question.
+    std::function<SaveAnswer(const std::string&)> saveChanges = {};
+    // Optional: without it, no file where the other dialogs are replaced.
+    std::function<QString()> openPath = {};
 };
 // Replaces the modal dialogs (the first three must be set); returns the previous ones.
 DialogHandlers setDialogHandlers(DialogHandlers handlers);

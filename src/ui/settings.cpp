@@ -16,6 +16,10 @@ const char* folderKey(SavedFile kind) {
             return "folders/dxf";
         case SavedFile::Cad:
             return "folders/cad";
+        case SavedFile::Job:
+            return "folders/job";
+        case SavedFile::CutList:
+            return "folders/cutlist";
         case SavedFile::Template:
             break;
     }
@@ -111,6 +115,24 @@ void setExportOptionsSetting(const std::string& windowName, const ExportOptions&
                        options.files.version == cad::DxfVersion::R12 ? QStringLiteral("R12") : QStringLiteral("R2000"));
     settings->setValue(QStringLiteral("cutOnly"), options.files.cutOnly ? "true" : "false");
     settings->setValue(QStringLiteral("perPiece"), options.files.perPiece ? "true" : "false");
+}
+
+QStringList recentJobs() {
+    const QVariant value = openSettings()->value(QStringLiteral("jobs/recent"));
+    QStringList kept;
+    for (const QString& path : value.toStringList())
+        if (!path.isEmpty() && QFileInfo(path).isFile() && !kept.contains(path) && kept.size() < kRecentJobs)
+            kept << path;
+    return kept;
+}
+
+void addRecentJob(const QString& path) {
+    QStringList paths = recentJobs();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    paths.removeAll(absolute);
+    paths.prepend(absolute);
+    while (paths.size() > kRecentJobs) paths.removeLast();
+    openSettings()->setValue(QStringLiteral("jobs/recent"), paths);
 }
 
 std::optional<Language> languageSetting() {

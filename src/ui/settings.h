@@ -12,6 +12,7 @@
 // anything was remembered.
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,7 +30,7 @@ namespace korvel {
 std::unique_ptr<QSettings> openSettings();
 
 // The kinds of file a save dialog remembers a folder for.
-enum class SavedFile { Pattern, Cad, Template };
+enum class SavedFile { Pattern, Cad, Template, Job, CutList };
 
 // The folder a file of that kind was last saved in; empty when none was, or
 // it is no longer a folder.
@@ -46,6 +47,13 @@ void setTemplatePaperSetting(const std::string& paper);
 // that cannot be read is left unset (the options' default).
 std::optional<ExportOptions> exportOptionsSetting(const std::string& windowName);
 void setExportOptionsSetting(const std::string& windowName, const ExportOptions& options);
+
+// The job files last opened or saved, the latest first, at most
+// kRecentJobs; those no longer there are left out.
+inline constexpr int kRecentJobs = 8;
+QStringList recentJobs();
+// Puts `path` first among the recent jobs.
+void addRecentJob(const QString& path);
 
 // The language of the windows (key "ui/language", "zh" or "en"); none when
 // none was chosen or the value is no language's code.

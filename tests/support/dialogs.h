@@ -31,6 +31,10 @@ public:
                                                printer.setOutputFileName(printerFile);
                                            }
                                            return printerAccepted;
+                                       },
+                                       [this](const std::string& q) {
+                                           saveQuestions.push_back(q);
+                                           return saveAnswer;
                                        }});
         previousExport_ = setExportOptionsHandler([this](const ExportQuestion& question) {
             exportQuestions.push_back(question);
@@ -49,6 +53,9 @@ public:
     std::vector<std::string> questions;
     bool answerYes = true;
     QString savePath;
+    // The question before unsaved changes go, and its answer.
+    std::vector<std::string> saveQuestions;
+    SaveAnswer saveAnswer = SaveAnswer::Cancel;
     std::vector<QString> suggestions;  // the file names the save dialogs offered
     int printerDialogs = 0;
     bool printerAccepted = false;

@@ -6,7 +6,8 @@
 // command into DIRECTORY (Form1.png ... Form10.png), at the size it opens at
 // on the screen, then maximised as a user would have it (Form4-maximised.png
 // ...), and of its 导出展开图 dialog (Form4-export.png ...), and closes each
-// window with its return command. The settings are a fresh file's, so that
+// window with its return command; then the job window with a ten-entry job
+// and its cut list (JobWindow.png, JobWindow-cutlist.png). The settings are a fresh file's, so that
 // what a user remembered does not change the shots. Exits 0 when every window opened, showed its title
 // and brought the main window back; 1 otherwise. tests/ui/smoke_xvfb.sh runs
 // it under Xvfb.
@@ -16,17 +17,23 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QScreen>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 #include <string>
+#include <tuple>
 
 #include "core/catalogue.h"
 #include "ui/application.h"
 #include "ui/calculator_window.h"
 #include "ui/export_dialog.h"
 #include "ui/language.h"
+#include "ui/job_window.h"
 #include "ui/main_window.h"
+#include "ui/message_boxes.h"
+#include "output/atomic_file.h"
 
 namespace korvel {
 namespace {
@@ -49,6 +56,55 @@ bool saveShot(QWidget* window, const QString& path) {
     }
     if (shot.isNull()) shot = window->grab();
     return shot.save(path);
+}
+
+// The job window with a ten-entry job (entries of several fittings, one the
+// fitting refuses, one that cannot be read) and its cut list:
+// JobWindow.png, JobWindow-cutlist.png.
+bool jobShots(const QString& directory) {
+    Job job;
+    job.name = "二号楼空调风管";
+    job.customer = "华东机电安装公司";
+    job.drawing = "KT-2024-017";
+    const std::vector<std::tuple<const char*, const char*, std::vector<NamedInput>, int>> made = {
+        {"E-01", "elbow", {}, 4},
+        {"E-02", "elbow", {{"D", "630"}, {"R", "950"}, {"alpha", "45"}}, 6},
+        {"T-01", "tee", {}, 2},
+        {"Y-01", "ytee", {}, 1},
+        {"F-01", "rect-frustum", {}, 3},
+        {"RT-01", "transition-round-top", {}, 2},
+        {"ST-01", "transition-rect-top", {}, 2},
+        {"C-01", "cone", {}, 1},
+        {"E-03", "elbow", {{"D", "-5"}}, 1},
+    };
+    for (const auto& [mark, fitting, inputs, quantity] : made) {
+        EntryMaking entry = makeEntry(fitting, inputs, {});
+        entry.entry.mark = mark;
+        entry.entry.quantity = quantity;
+        job.entries.push_back(entry.entry);
+    }
+    JobEntry unread;
+    unread.unread = R"({"mark": "X-01", "fitting": "spiral-duct", "quantity": 5})";
+    job.entries.push_back(unread);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("二号楼.korvel"));
+    cad::saveFileBytes(path.toStdString(), jobBytes(job));
+    // The reading's problems would wait in a message box: left unshown here.
+    DialogHandlers previous = setDialogHandlers({[](const ShowMessage&) {}, [](const std::string&) { return false; },
+                                                 [](const QString&) { return QString(); }, {}});
+    JobWindow* window = JobWindow::showCurrent();
+    const bool opened = window->openFile(path);
+    setDialogHandlers(std::move(previous));
+    window->resize(1100, 680);
+    window->entryTable()->selectRow(0);
+    settle(800);
+    bool saved = opened && saveShot(window, directory + "/JobWindow.png");
+    window->tabs()->setCurrentIndex(1);
+    settle(500);
+    saved = saveShot(window, directory + "/JobWindow-cutlist.png") && saved;
+    window->close();
+    settle(200);
+    return saved;
 }
 
 int takeScreenshots(const QString& directory) {
@@ -114,6 +170,7 @@ int takeScreenshots(const QString& directory) {
             ++failures;
         }
     }
+    if (!jobShots(directory)) ++failures;
     return failures == 0 ? 0 : 1;
 }
 
