@@ -11,12 +11,16 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableWidget>
 
 #include "support/qt_print.h"
 #include "support/windows.h"
 #include "ui/export_dialog.h"
 #include "ui/language.h"
 #include "ui/listing_box.h"
+#include "core/job.h"
+#include "ui/job_window.h"
 #include "ui/main_window.h"
 #include "ui/picture.h"
 #include "ui/surface.h"
@@ -124,6 +128,31 @@ TEST_F(EnglishWindows, TheLanguageMenuSwitchesTheMainWindowAndSaysSo) {
     main.menuAction("language-zh")->trigger();
     EXPECT_EQ(main.menuAction("rjsy")->text(), QStringLiteral(" 打开软件 "));
     EXPECT_EQ(chosen.size(), 2u);
+}
+
+TEST_F(EnglishWindows, TheJobWindowAndItsCutListAreInEnglish) {
+    JobWindow jobs;
+    for (const char* fitting : {"elbow", "tee", "cone"}) {
+        EntryMaking made = makeEntry(fitting, {}, {});
+        ASSERT_EQ(made.error, "") << fitting;
+        jobs.addEntry(made.entry);
+    }
+    jobs.show();
+    for (int tab = 0; tab < jobs.tabs()->count(); ++tab) {
+        jobs.tabs()->setCurrentIndex(tab);
+        EXPECT_EQ(testing::lines(chineseTexts(&jobs)), "") << "tab " << tab;
+    }
+    // The tables' cells and headings.
+    QStringList cells;
+    for (QTableWidget* table : {jobs.entryTable(), jobs.cutTable()})
+        for (int r = 0; r < table->rowCount(); ++r)
+            for (int c = 0; c < table->columnCount(); ++c) {
+                if (QTableWidgetItem* header = table->horizontalHeaderItem(c); header && chinese(header->text()))
+                    cells << header->text();
+                if (QTableWidgetItem* item = table->item(r, c); item && chinese(item->text())) cells << item->text();
+            }
+    EXPECT_EQ(testing::lines(cells), "");
+    EXPECT_EQ(testing::lines(untranslatedPhrases()), "");
 }
 
 TEST_F(EnglishWindows, ALegendsHeadingIsInEnglish) {
