@@ -416,7 +416,7 @@ void JobWindow::refresh() {
             entries_->setItem(row, MarkColumn, cellOf(QStringLiteral("—"), false, false));
             entries_->setItem(row, FittingColumn, cellOf(shown("未能读入"), false, false));
             entries_->setItem(row, SizesColumn,
-                              cellOf(problem != problems_.end() ? QString::fromStdString(problem->second)
+                              cellOf(problem != problems_.end() ? shown(problem->second)
                                                                 : shown("此项未读入，保存时原样保留。"),
                                      false, false));
             entries_->setItem(row, QuantityColumn, cellOf(QStringLiteral("—"), false, true));
