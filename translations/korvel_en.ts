@@ -3549,5 +3549,101 @@ Write them back to entry %2? (No: add a new entry)</translation>
         <source>；</source>
         <translation>; </translation>
     </message>
+    <message>
+        <source>mm 不小于钢板可用的宽度，放不下任何零件</source>
+        <translation>mm is not less than the plate&apos;s usable width: no part fits</translation>
+    </message>
+    <message>
+        <source>mm 使</source>
+        <translation>mm leaves the</translation>
+    </message>
+    <message>
+        <source>mm 的钢板没有可用的地方</source>
+        <translation>mm plate no usable room</translation>
+    </message>
+    <message>
+        <source>mm），需先分割</source>
+        <translation>mm): split it first</translation>
+    </message>
+    <message>
+        <source>mm，可用</source>
+        <translation>mm, usable</translation>
+    </message>
+    <message>
+        <source>不小于钢板可用的宽度，放不下任何零件</source>
+        <translation>is not less than the plate&apos;s usable width: no part fits</translation>
+    </message>
+    <message>
+        <source>之间：</source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>件，一次最多排</source>
+        <translation>parts; one nest takes at most</translation>
+    </message>
+    <message>
+        <source>使</source>
+        <translation>leaves the</translation>
+    </message>
+    <message>
+        <source>排不进钢板（加上间隙后比钢板可用尺寸大），需先分割</source>
+        <translation>does not go on the plate (with the gap it is larger than the plate&apos;s usable size): split it first</translation>
+    </message>
+    <message>
+        <source>比钢板可用尺寸大（</source>
+        <translation>is larger than the plate&apos;s usable size (</translation>
+    </message>
+    <message>
+        <source>的数：</source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>的钢板没有可用的地方</source>
+        <translation>plate no usable room</translation>
+    </message>
+    <message>
+        <source>转角数须在</source>
+        <translation>The rotations must be between</translation>
+    </message>
+    <message>
+        <source>转角数须在 1 到 360 之间：</source>
+        <translation>The rotations must be from 1 to 360: </translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>A margin of</translation>
+    </message>
+    <message>
+        <source>边距不能为负数：</source>
+        <translation>The margin cannot be negative: </translation>
+    </message>
+    <message>
+        <source>钢板尺寸必须是大于</source>
+        <translation>The plate&apos;s sizes must be numbers greater than</translation>
+    </message>
+    <message>
+        <source>钢板尺寸必须是大于 0 的数：</source>
+        <translation>The plate&apos;s sizes must be numbers greater than 0: </translation>
+    </message>
+    <message>
+        <source>间隙</source>
+        <translation>A gap of</translation>
+    </message>
+    <message>
+        <source>间隙不能为负数：</source>
+        <translation>The gap cannot be negative: </translation>
+    </message>
+    <message>
+        <source>零件太多：</source>
+        <translation>Too many parts: </translation>
+    </message>
+    <message>
+        <source>），需先分割</source>
+        <translation>): split it first</translation>
+    </message>
+    <message>
+        <source>，可用</source>
+        <translation>, usable</translation>
+    </message>
 </context>
 </TS>

@@ -1,7 +1,6 @@
 #include "core/cut_list.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
@@ -9,13 +8,6 @@
 
 namespace korvel {
 namespace {
-
-// `x` with `decimals` digits after a point, whatever the locale ("1234.5").
-std::string fixed(double x, int decimals) {
-    char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals).ptr;
-    return std::string(buffer, end);
-}
 
 // A CSV field as RFC 4180 has it: quoted, its quotes doubled, when it holds
 // a comma, a quote or a line break.
@@ -93,18 +85,9 @@ Extent outlineExtent(const Polyline& line) {
 
 CutList cutList(const Job& job) {
     CutList list;
-    for (size_t i = 0; i < job.entries.size(); ++i) {
-        const JobEntry& entry = job.entries[i];
-        const std::string label = entryLabel(i, entry.mark);
-        if (!entry.readable()) {
-            list.leftOut.push_back(label + "：此项未读入");
-            continue;
-        }
-        const PatternExport e = entryPattern(job, entry);
-        if (e.rejected()) {
-            list.leftOut.push_back(label + "：配件 " + entry.fitting + " 不接受这些输入：" + refusalLine(e.rejection));
-            continue;
-        }
+    for (const DevelopedEntry& developed : developedEntries(job, list.leftOut)) {
+        const JobEntry& entry = *developed.entry;
+        const PatternExport& e = developed.pattern;
         for (size_t p = 0; p < e.pattern.pieces.size(); ++p) {
             const Piece& piece = e.pattern.pieces[p];
             CutPiece cut{entry.mark, entry.fitting, piece.name};
@@ -145,9 +128,9 @@ std::string cutListCsv(const CutList& list) {
     std::string csv = "mark,fitting,piece,quantity,width_mm,height_mm,area_m2,weight_kg,cut_length_mm,pierces\r\n";
     for (const CutPiece& p : list.pieces)
         csv += csvField(p.mark) + "," + csvField(p.fitting) + "," + csvField(p.piece) + "," +
-               std::to_string(p.quantity) + "," + fixed(p.width, 1) + "," + fixed(p.height, 1) + "," +
+               std::to_string(p.quantity) + "," + fixedText(p.width, 1) + "," + fixedText(p.height, 1) + "," +
                // No thickness known: no weight, an empty field rather than a 0 a sum would take as true.
-               fixed(p.area, 4) + "," + (p.thickness > 0 ? fixed(p.weight, 2) : "") + "," + fixed(p.cutLength, 1) + "," +
+               fixedText(p.area, 4) + "," + (p.thickness > 0 ? fixedText(p.weight, 2) : "") + "," + fixedText(p.cutLength, 1) + "," +
                std::to_string(p.pierces) + "\r\n";
     return csv;
 }
@@ -160,16 +143,16 @@ const std::vector<std::string>& cutListHeadings() {
 
 std::vector<std::string> cutPieceCells(const CutPiece& p) {
     return {p.mark.empty() ? "-" : p.mark, p.fitting, p.piece, std::to_string(p.quantity),
-            fixed(p.width, 1), fixed(p.height, 1), fixed(p.area, 4),
-            p.thickness > 0 ? fixed(p.weight, 2) : "-", fixed(p.cutLength, 1),
+            fixedText(p.width, 1), fixedText(p.height, 1), fixedText(p.area, 4),
+            p.thickness > 0 ? fixedText(p.weight, 2) : "-", fixedText(p.cutLength, 1),
             std::to_string(p.pierces)};
 }
 
 std::string cutTotalLine(const CutTotal& t) {
     std::string line = t.material + "，" + thicknessText(t) + "：" + std::to_string(t.pieces) + " 件，面积 " +
-                       fixed(t.area, 4) + " m²";
-    if (t.thickness > 0) line += "，重量 " + fixed(t.weight, 2) + " kg";
-    return line + "，切割长度 " + fixed(t.cutLength, 1) + " mm，穿孔 " + std::to_string(t.pierces) + " 次";
+                       fixedText(t.area, 4) + " m²";
+    if (t.thickness > 0) line += "，重量 " + fixedText(t.weight, 2) + " kg";
+    return line + "，切割长度 " + fixedText(t.cutLength, 1) + " mm，穿孔 " + std::to_string(t.pierces) + " 次";
 }
 
 std::string cutListTable(const Job& job, const CutList& list) {

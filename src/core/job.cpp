@@ -154,6 +154,25 @@ std::string refusalLine(const Outcome& rejection) {
     return text;
 }
 
+std::vector<DevelopedEntry> developedEntries(const Job& job, std::vector<std::string>& leftOut) {
+    std::vector<DevelopedEntry> developed;
+    for (size_t i = 0; i < job.entries.size(); ++i) {
+        const JobEntry& entry = job.entries[i];
+        const std::string label = entryLabel(i, entry.mark);
+        if (!entry.readable()) {
+            leftOut.push_back(label + "：此项未读入");
+            continue;
+        }
+        PatternExport e = entryPattern(job, entry);
+        if (e.rejected()) {
+            leftOut.push_back(label + "：配件 " + entry.fitting + " 不接受这些输入：" + refusalLine(e.rejection));
+            continue;
+        }
+        developed.push_back({i, &entry, std::move(e)});
+    }
+    return developed;
+}
+
 std::string entryLabel(size_t index, const std::string& mark) {
     const std::string number = "第 " + std::to_string(index + 1) + " 项";
     return mark.empty() ? number : number + "（" + mark + "）";

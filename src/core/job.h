@@ -120,6 +120,16 @@ JobTitle jobTitle(const Job& job, const JobEntry& entry);
 // (JobTitle) for its title block; or the window's refusal.
 PatternExport entryPattern(const Job& job, const JobEntry& entry);
 
+// The pattern of each entry that can be developed, entry by entry, with the
+// entry's index from 0; each entry that cannot (not read, its inputs refused)
+// named in `leftOut` instead ("第 2 项（E-02）：…").
+struct DevelopedEntry {
+    size_t index = 0;
+    const JobEntry* entry = nullptr;
+    PatternExport pattern;
+};
+std::vector<DevelopedEntry> developedEntries(const Job& job, std::vector<std::string>& leftOut);
+
 // The messages of a refusal on one line, one after the other.
 std::string refusalLine(const Outcome& rejection);
 

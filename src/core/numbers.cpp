@@ -346,6 +346,12 @@ double roundHalfEvenThroughText(double x, int digits) {
     return parseDouble(sign + kept + "e" + std::to_string(scale)) + 0.0;
 }
 
+std::string fixedText(double x, int decimals) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals).ptr;
+    return std::string(buffer, end);
+}
+
 std::string numberText(double x) {
     // Infinities and NaN never reach here from a calculation that checked its
     // inputs; should one slip through it shows as "overflow" rather than garbage.

@@ -53,6 +53,10 @@ double roundHalfEvenThroughText(double x, int digits);
 // "溢出" (overflow) so that a slip shows on screen instead of failing.
 std::string numberText(double x);
 
+// `x` with `decimals` digits after a point, whatever the locale ("1234.5"),
+// as the CSV files write their numbers.
+std::string fixedText(double x, int decimals);
+
 // A number printed on its own on a drawing surface: the text above with one
 // blank in front of it, which a minus sign takes, and one blank behind it
 // (" 5 ", "-5 ").

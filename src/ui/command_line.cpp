@@ -14,18 +14,22 @@
 #include <ostream>
 #include <set>
 #include <sstream>
+#include <charconv>
+#include <unistd.h>
 
 #include "ui/application.h"
 #include "core/catalogue.h"
 #include "core/cut_list.h"
 #include "core/export_range.h"
 #include "core/job.h"
+#include "core/nesting/nest.h"
 #include "core/listing_values.h"
 #include "core/named_inputs.h"
 #include "output/atomic_file.h"
 #include "output/dxf_file.h"
 #include "output/dxf_writer.h"
 #include "output/pattern_dxf.h"
+#include "output/plate_files.h"
 #include "output/template_pdf.h"
 #include "ui/export_dialog.h"
 #include "ui/message_boxes.h"
@@ -630,10 +634,104 @@ int runJobFiles(const std::string& file, const std::vector<std::string>& args, s
     return status;
 }
 
-// korvel job FILE.korvel add|set|cutlist|dxf|pdf ...
+// A whole number of millimetres or a decimal one, nothing else ("8", "12.5").
+std::optional<double> millimetres(const std::string& text) {
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// korvel job FILE nest --plate WxH [--gap MM] [--margin MM] [--rotations N] -o DIR:
+// the job's parts nested on plates; plate-01.dxf, plate-01.svg, ... and
+// summary.csv in DIR, listed on standard output. Exit 2 when a part cannot
+// go on the plate (nothing written) or when entries were left out (the rest
+// written).
+int runJobNest(const std::string& file, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string dir, plateText = "1500x3000", gapText = "8", marginText = "10", rotationText = "4";
+    for (size_t i = 3; i < args.size(); ++i) {
+        bool missing = false;
+        std::string value;
+        if (optionValue(args, i, "-o", dir, missing) || optionValue(args, i, "--plate", plateText, missing) ||
+            optionValue(args, i, "--gap", gapText, missing) || optionValue(args, i, "--margin", marginText, missing) ||
+            optionValue(args, i, "--rotations", rotationText, missing)) {
+            if (missing) {
+                err << "korvel: " << args[i] << " needs a value\n";
+                return kExitUsage;
+            }
+            continue;
+        }
+        err << "korvel: job FILE nest takes --plate WxH, --gap MM, --margin MM, --rotations N and -o DIR, got '"
+            << args[i] << "'\n";
+        return kExitUsage;
+    }
+    NestOptions options;
+    const size_t x = plateText.find_first_of("xX*");
+    const std::optional<double> width = x == std::string::npos ? std::nullopt : millimetres(plateText.substr(0, x));
+    const std::optional<double> height = x == std::string::npos ? std::nullopt : millimetres(plateText.substr(x + 1));
+    const std::optional<double> gap = millimetres(gapText), margin = millimetres(marginText);
+    int rotations = 0;
+    const auto [end, ec] = std::from_chars(rotationText.data(), rotationText.data() + rotationText.size(), rotations);
+    if (dir.empty() || !width || !height || !gap || !margin || ec != std::errc() ||
+        end != rotationText.data() + rotationText.size()) {
+        err << "korvel: job FILE nest needs -o DIR; --plate takes WIDTHxHEIGHT in mm (1500x3000), --gap and "
+               "--margin millimetres, --rotations a whole number\n";
+        return kExitUsage;
+    }
+    options.plate = {*width, *height, *margin, *gap};
+    options.rotations = rotations;
+    const std::optional<JobReading> reading = readJobFile(file, false, err);
+    if (!reading) return kExitStopped;
+    const JobParts parts = jobParts(*reading->job);
+    for (const std::string& line : parts.leftOut) err << "korvel: " << file << ": " << line << "，未排料\n";
+    if (parts.parts.empty()) {
+        err << "korvel: " << file << ": 任务中没有可排料的零件，未写出\n";
+        return kExitStopped;
+    }
+    // Progress for someone watching a terminal, on one line rewritten.
+    const bool terminal = isatty(STDERR_FILENO) == 1;
+    if (terminal)
+        options.progress = [&err](size_t placed, size_t total) {
+            err << "\rkorvel: nesting " << placed << " of " << total << " parts" << std::flush;
+        };
+    const Nesting nesting = nestParts(parts.parts, options);
+    if (terminal) err << '\n';
+    if (!nesting.done()) {
+        err << "korvel: " << file << ": " << nesting.error << "，未写出\n";
+        return kExitStopped;
+    }
+    std::error_code made;
+    std::filesystem::create_directories(dir, made);
+    if (made) {
+        err << "korvel: " << dir << ": the folder could not be made (" << made.message() << ")\n";
+        return kExitNotWritten;
+    }
+    // The summary last: a folder with a summary has every plate it counts.
+    std::string name;
+    try {
+        for (size_t i = 0; i < nesting.plates.size(); ++i) {
+            char stem[32];
+            std::snprintf(stem, sizeof stem, "plate-%02zu", i + 1);
+            name = (std::filesystem::path(dir) / (std::string(stem) + ".dxf")).string();
+            cad::savePlateDxf(name, options.plate, parts.parts, nesting.plates[i]);
+            out << name << '\n';
+            name = (std::filesystem::path(dir) / (std::string(stem) + ".svg")).string();
+            cad::saveFileBytes(name, cad::plateSvg(options.plate, parts.parts, nesting.plates[i]));
+            out << name << '\n';
+        }
+        name = (std::filesystem::path(dir) / "summary.csv").string();
+        cad::saveFileBytes(name, nestSummaryCsv(options.plate, nesting));
+        out << name << '\n';
+    } catch (const cad::SaveError& e) {
+        return notWritten(name, e, err);
+    }
+    return reading->problems.empty() && parts.leftOut.empty() ? kExitOk : kExitStopped;
+}
+
+// korvel job FILE.korvel add|set|cutlist|dxf|pdf|nest ...
 int runJob(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() < 3) {
-        err << "korvel: job needs a FILE and what to do: add, set, cutlist, dxf or pdf (try korvel --help)\n";
+        err << "korvel: job needs a FILE and what to do: add, set, cutlist, dxf, pdf or nest (try korvel --help)\n";
         return kExitUsage;
     }
     const std::string& file = args[1];
@@ -642,7 +740,8 @@ int runJob(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (verb == "set") return runJobSet(file, args, err);
     if (verb == "cutlist") return runJobCutList(file, args, out, err);
     if (verb == "dxf" || verb == "pdf") return runJobFiles(file, args, out, err);
-    err << "korvel: job takes add, set, cutlist, dxf or pdf, got '" << verb << "' (try korvel --help)\n";
+    if (verb == "nest") return runJobNest(file, args, out, err);
+    err << "korvel: job takes add, set, cutlist, dxf, pdf or nest, got '" << verb << "' (try korvel --help)\n";
     return kExitUsage;
 }
 

@@ -11,20 +11,12 @@
 
 #include "core/cut_list.h"
 #include "core/job.h"
+#include "support/jobs.h"
 
 namespace korvel {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-
-JobEntry entry(const std::string& fitting, std::vector<NamedInput> inputs, std::vector<NamedInput> choices,
-               int quantity, const std::string& mark) {
-    EntryMaking made = makeEntry(fitting, inputs, choices);
-    EXPECT_EQ(made.error, "") << fitting;
-    made.entry.quantity = quantity;
-    made.entry.mark = mark;
-    return made.entry;
-}
 
 // An elbow of 4 sections (2 ends, 2 middles) and a cone frustum, both
 // developed on the sizes as typed, in aluminium.

@@ -1,0 +1,44 @@
+#pragma once
+// The parts a job puts on plates: every piece of every entry the job can
+// develop, once per unit of its quantity (the piece's count in one fitting ×
+// the entry's quantity), each with its name and its outline as a polygon for
+// the nester. Pure C++: no Qt.
+
+#include <string>
+#include <vector>
+
+#include "core/flat_pattern.h"
+#include "core/job.h"
+
+namespace korvel {
+
+// How far a chord may stray from the arc it stands for, mm.
+inline constexpr double kChordTolerance = 0.5;
+
+using Ring = std::vector<Point2>;  // a closed polygon, its first vertex not repeated
+
+// A closed polyline with its arcs replaced by chords that stray at most
+// `tolerance` mm from them; straight edges as they are.
+Ring flattened(const Polyline& line, double tolerance = kChordTolerance);
+
+// The signed area of a ring, mm², counter-clockwise positive.
+double ringArea(const Ring& ring);
+
+struct NestPart {
+    std::string name;  // "E-01-端节-2": the mark, the piece's name, its number from 1
+    Piece piece;       // as the pattern draws it, in the pattern's coordinates
+    Ring outline;      // the piece's outline flattened, counter-clockwise
+    std::vector<Ring> holes;  // its holes flattened, clockwise
+    double area = 0;   // mm², the piece's true area (arcs, less its holes)
+};
+
+struct JobParts {
+    std::vector<NestPart> parts;  // entry by entry, piece by piece
+    // Entries left out: not read, or their inputs refused, one line each
+    // ("第 2 项（E-02）：…").
+    std::vector<std::string> leftOut;
+};
+
+JobParts jobParts(const Job& job);
+
+}  // namespace korvel
