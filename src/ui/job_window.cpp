@@ -621,11 +621,16 @@ bool JobWindow::writeTo(const QString& path) {
         showMessage(this, {text, MessageIcon::Error, "错误："});
         return false;
     }
+    savedTo(path);
+    return true;
+}
+
+void JobWindow::savedTo(const QString& path) {
+    // The file now holds the whole job, as shown.
     path_ = path;
     keepsAll_ = true;
     addRecentJob(path);
     setModified(false);
-    return true;
 }
 
 bool JobWindow::save() {
@@ -649,10 +654,7 @@ bool JobWindow::saveAs() {
         return std::string();
     });
     if (!saved) return false;
-    path_ = written;
-    keepsAll_ = true;
-    addRecentJob(written);
-    setModified(false);
+    savedTo(written);
     return true;
 }
 

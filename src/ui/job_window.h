@@ -108,6 +108,7 @@ private:
     void refresh();
     void setModified(bool modified);
     bool writeTo(const QString& path);
+    void savedTo(const QString& path);
     int selectedRow() const;
 
     Job job_;
