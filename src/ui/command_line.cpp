@@ -22,7 +22,7 @@
 #include "core/cut_list.h"
 #include "core/export_range.h"
 #include "core/job.h"
-#include "core/nesting/nest.h"
+#include "core/nesting/job_nest.h"
 #include "core/listing_values.h"
 #include "core/named_inputs.h"
 #include "output/atomic_file.h"
@@ -665,7 +665,7 @@ int runJobNest(const std::string& file, const std::vector<std::string>& args, st
             << args[i] << "'\n";
         return kExitUsage;
     }
-    NestOptions options;
+    JobNestOptions options;
     const size_t x = plateText.find_first_of("xX*");
     const std::optional<double> width = x == std::string::npos ? std::nullopt : millimetres(plateText.substr(0, x));
     const std::optional<double> height = x == std::string::npos ? std::nullopt : millimetres(plateText.substr(x + 1));
@@ -682,22 +682,21 @@ int runJobNest(const std::string& file, const std::vector<std::string>& args, st
     options.rotations = rotations;
     const std::optional<JobReading> reading = readJobFile(file, false, err);
     if (!reading) return kExitStopped;
-    const JobParts parts = jobParts(*reading->job);
-    for (const std::string& line : parts.leftOut) err << "korvel: " << file << ": " << line << "，未排料\n";
-    if (parts.parts.empty()) {
-        err << "korvel: " << file << ": 任务中没有可排料的零件，未写出\n";
-        return kExitStopped;
-    }
     // Progress for someone watching a terminal, on one line rewritten.
     const bool terminal = isatty(STDERR_FILENO) == 1;
     if (terminal)
         options.progress = [&err](size_t placed, size_t total) {
             err << "\rkorvel: nesting " << placed << " of " << total << " parts" << std::flush;
         };
-    const Nesting nesting = nestParts(parts.parts, options);
+    const JobNest nest = nestJob(*reading->job, options);
     if (terminal) err << '\n';
-    if (!nesting.done()) {
-        err << "korvel: " << file << ": " << nesting.error << "，未写出\n";
+    for (const std::string& line : nest.leftOut) err << "korvel: " << file << ": " << line << "，未排料\n";
+    if (nest.parts.empty()) {
+        err << "korvel: " << file << ": 任务中没有可排料的零件，未写出\n";
+        return kExitStopped;
+    }
+    if (!nest.done()) {
+        err << "korvel: " << file << ": " << nest.error << "，未写出\n";
         return kExitStopped;
     }
     std::error_code made;
@@ -709,23 +708,23 @@ int runJobNest(const std::string& file, const std::vector<std::string>& args, st
     // The summary last: a folder with a summary has every plate it counts.
     std::string name;
     try {
-        for (size_t i = 0; i < nesting.plates.size(); ++i) {
+        for (size_t i = 0; i < nest.plates.size(); ++i) {
             char stem[32];
             std::snprintf(stem, sizeof stem, "plate-%02zu", i + 1);
             name = (std::filesystem::path(dir) / (std::string(stem) + ".dxf")).string();
-            cad::savePlateDxf(name, options.plate, parts.parts, nesting.plates[i]);
+            cad::savePlateDxf(name, nest.plates[i].plate, nest.parts, nest.plates[i].nested);
             out << name << '\n';
             name = (std::filesystem::path(dir) / (std::string(stem) + ".svg")).string();
-            cad::saveFileBytes(name, cad::plateSvg(options.plate, parts.parts, nesting.plates[i]));
+            cad::saveFileBytes(name, cad::plateSvg(nest.plates[i].plate, nest.parts, nest.plates[i].nested));
             out << name << '\n';
         }
         name = (std::filesystem::path(dir) / "summary.csv").string();
-        cad::saveFileBytes(name, nestSummaryCsv(options.plate, nesting));
+        cad::saveFileBytes(name, jobNestCsv(nest));
         out << name << '\n';
     } catch (const cad::SaveError& e) {
         return notWritten(name, e, err);
     }
-    return reading->problems.empty() && parts.leftOut.empty() ? kExitOk : kExitStopped;
+    return reading->problems.empty() && nest.leftOut.empty() ? kExitOk : kExitStopped;
 }
 
 // korvel job FILE.korvel add|set|cutlist|dxf|pdf|nest ...

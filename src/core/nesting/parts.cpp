@@ -41,8 +41,10 @@ JobParts jobParts(const Job& job) {
         const JobEntry& entry = *developed.entry;
         const PatternExport& e = developed.pattern;
         const std::string mark = entry.mark.empty() ? "entry-" + std::to_string(developed.index + 1) : entry.mark;
-        for (const Piece& piece : e.pattern.pieces) {
-            NestPart part{"", piece, flattened(piece.outline), {}, pieceArea(piece)};
+        for (size_t p = 0; p < e.pattern.pieces.size(); ++p) {
+            const Piece& piece = e.pattern.pieces[p];
+            NestPart part{"", piece, flattened(piece.outline), {}, pieceArea(piece),
+                          p < e.thickness.size() ? e.thickness[p] : 0};
             if (ringArea(part.outline) < 0) std::reverse(part.outline.begin(), part.outline.end());
             for (const Polyline& hole : piece.holes) {
                 part.holes.push_back(flattened(hole));

@@ -30,6 +30,7 @@ struct NestPart {
     Ring outline;      // the piece's outline flattened, counter-clockwise
     std::vector<Ring> holes;  // its holes flattened, clockwise
     double area = 0;   // mm², the piece's true area (arcs, less its holes)
+    double thickness = 0;  // mm, the plate it is cut from; 0: none known
 };
 
 struct JobParts {
