@@ -29,7 +29,7 @@
 #include "output/dxf_file.h"
 #include "output/dxf_writer.h"
 #include "output/pattern_dxf.h"
-#include "output/plate_files.h"
+#include "output/nest_files.h"
 #include "output/template_pdf.h"
 #include "ui/export_dialog.h"
 #include "ui/message_boxes.h"
@@ -699,30 +699,11 @@ int runJobNest(const std::string& file, const std::vector<std::string>& args, st
         err << "korvel: " << file << ": " << nest.error << "，未写出\n";
         return kExitStopped;
     }
-    std::error_code made;
-    std::filesystem::create_directories(dir, made);
-    if (made) {
-        err << "korvel: " << dir << ": the folder could not be made (" << made.message() << ")\n";
-        return kExitNotWritten;
-    }
-    // The summary last: a folder with a summary has every plate it counts.
-    std::string name;
+    std::string failed;
     try {
-        for (size_t i = 0; i < nest.plates.size(); ++i) {
-            char stem[32];
-            std::snprintf(stem, sizeof stem, "plate-%02zu", i + 1);
-            name = (std::filesystem::path(dir) / (std::string(stem) + ".dxf")).string();
-            cad::savePlateDxf(name, nest.plates[i].plate, nest.parts, nest.plates[i].nested);
-            out << name << '\n';
-            name = (std::filesystem::path(dir) / (std::string(stem) + ".svg")).string();
-            cad::saveFileBytes(name, cad::plateSvg(nest.plates[i].plate, nest.parts, nest.plates[i].nested));
-            out << name << '\n';
-        }
-        name = (std::filesystem::path(dir) / "summary.csv").string();
-        cad::saveFileBytes(name, jobNestCsv(nest));
-        out << name << '\n';
+        for (const std::string& name : cad::saveNestFiles(dir, nest, {}, failed)) out << name << '\n';
     } catch (const cad::SaveError& e) {
-        return notWritten(name, e, err);
+        return notWritten(failed, e, err);
     }
     return reading->problems.empty() && nest.leftOut.empty() ? kExitOk : kExitStopped;
 }
