@@ -301,13 +301,19 @@ void writeR12Line(DL_WriterA& w, const Point2& from, const Point2& to, const cha
 }
 
 void writeR12Text(DL_WriterA& w, const Point2& at, double height, const std::string& text, const char* layer,
-                  const char* style) {
+                  const char* style, double angle, bool centred) {
     w.dxfString(0, "TEXT");
     w.dxfString(8, layer);
     w.coord(10, at.x, at.y, 0);
     w.dxfReal(40, height);
     w.dxfString(1, text);
+    if (angle != 0) w.dxfReal(50, angle);
     w.dxfString(7, style);
+    if (!centred) return;
+    // Centred (72 = 1) on its middle (73 = 2): the alignment point is the one that counts.
+    w.dxfInt(72, 1);
+    w.coord(11, at.x, at.y, 0);
+    w.dxfInt(73, 2);
 }
 
 void DxfSkeleton::write(const DxfFrame& frame) {

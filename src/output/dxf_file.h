@@ -39,12 +39,14 @@ void writeActiveViewport(DL_WriterA& w, const Point& centre, double width, doubl
 
 // Release 12 entities, written group by group (dxflib writes its light-weight
 // forms whatever the writer's release): a polyline as POLYLINE, its VERTEX
-// records with their bulges and SEQEND; a line; a left-aligned text in the
-// text style `style`, `text` as dxfText gives it.
+// records with their bulges and SEQEND; a line; a text in the text style
+// `style`, `text` as dxfText gives it, left-aligned on its base line at `at`
+// or, `centred`, with its middle at `at`, turned `angle` degrees
+// counter-clockwise.
 void writeR12Polyline(DL_WriterA& w, const Polyline& line, const char* layer);
 void writeR12Line(DL_WriterA& w, const Point2& from, const Point2& to, const char* layer, int colour);
 void writeR12Text(DL_WriterA& w, const Point2& at, double height, const std::string& text, const char* layer,
-                  const char* style);
+                  const char* style, double angle = 0, bool centred = false);
 
 // One record of the LAYER table: every layer is drawn with continuous lines.
 struct DxfLayer {
