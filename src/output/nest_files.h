@@ -1,8 +1,8 @@
 #pragma once
 // A job's nest as files in one folder: plate-01.dxf, plate-01.svg, … for
-// each plate (plate_files.h), then summary.csv (jobNestCsv). The summary is
-// written last: a folder with a summary has every plate it counts. Each file
-// goes through the atomic save.
+// each plate (plate_files.h), then summary.pdf (nest_summary_pdf.h) and
+// summary.csv (jobNestCsv). The CSV summary is written last: a folder with
+// it has every plate it counts. Each file goes through the atomic save.
 
 #include <functional>
 #include <string>
@@ -10,12 +10,14 @@
 
 #include "core/nesting/job_nest.h"
 #include "output/dxf_file.h"
+#include "output/nest_summary_pdf.h"
 
 namespace korvel::cad {
 
 struct NestFileOptions {
     DxfVersion version = DxfVersion::R2000;
     bool cutOnly = false;  // the plate files hold the CUT layer alone (and PLATE)
+    NestTitle title = {};  // the job's fields at the head of summary.pdf
 };
 
 // "plate-07": plate `index` from 0.
@@ -26,5 +28,11 @@ std::string plateStem(size_t index);
 // not be written, its name in `failed`; the files before it stay written.
 std::vector<std::string> saveNestFiles(const std::string& folder, const JobNest& nest, const NestFileOptions& options,
                                        std::string& failed);
+
+// The plate files in `folder` from an earlier, longer nest: plate-NN.dxf and
+// plate-NN.svg whose NN is past `plates`, sorted. They are left where they
+// are (someone may want them), but a table must not cut them with this nest:
+// the caller names them.
+std::vector<std::string> staleNestFiles(const std::string& folder, size_t plates);
 
 }  // namespace korvel::cad
