@@ -169,6 +169,26 @@ struct PatternRequest {
     cad::PatternFileOptions files;
 };
 
+// Applies --dxf R12|R2000 (--dxf=VERSION) or --cut-only at args[i], taking
+// --dxf's value from the next argument: korvel dxf's and job nest's. Returns
+// false when args[i] is neither; sets `error` when --dxf is wrongly given.
+bool applyDxfOption(const std::vector<std::string>& args, size_t& i, cad::DxfVersion& version, bool& cutOnly,
+                    std::string& error) {
+    const std::string& arg = args[i];
+    if (arg == "--cut-only") {
+        cutOnly = true;
+        return true;
+    }
+    if (arg != "--dxf" && !arg.starts_with("--dxf=")) return false;
+    std::string value;
+    if (arg != "--dxf") value = arg.substr(6);
+    else if (i + 1 < args.size()) value = args[++i];
+    if (value == "R12") version = cad::DxfVersion::R12;
+    else if (value == "R2000") version = cad::DxfVersion::R2000;
+    else error = "--dxf takes R12 or R2000, got '" + value + "'";
+    return true;
+}
+
 // Applies an export choice (surface=, plate-t=, joint=, main-t=, seam=) or a DXF file option (--dxf,
 // --cut-only, --per-piece; `dxf` only) at args[i], taking --dxf's value from
 // the next argument. Returns false when args[i] is none of them; sets `error`
@@ -187,18 +207,8 @@ bool applyExportOption(const std::vector<std::string>& args, size_t& i, bool dxf
         error = arg.substr(0, arg.find('=')) + " is an option of korvel dxf only";
         return true;
     }
-    if (arg == "--cut-only") {
-        request.files.cutOnly = true;
-    } else if (arg == "--per-piece") {
-        request.files.perPiece = true;
-    } else {
-        std::string value;
-        if (arg != "--dxf") value = arg.substr(6);
-        else if (i + 1 < args.size()) value = args[++i];
-        if (value == "R12") request.files.version = cad::DxfVersion::R12;
-        else if (value == "R2000") request.files.version = cad::DxfVersion::R2000;
-        else error = "--dxf takes R12 or R2000, got '" + value + "'";
-    }
+    if (arg == "--per-piece") request.files.perPiece = true;
+    else applyDxfOption(args, i, request.files.version, request.files.cutOnly, error);
     return true;
 }
 
@@ -642,16 +652,26 @@ std::optional<double> millimetres(const std::string& text) {
     return value;
 }
 
-// korvel job FILE nest --plate WxH [--gap MM] [--margin MM] [--rotations N] -o DIR:
-// the job's parts nested on plates; plate-01.dxf, plate-01.svg, ... and
-// summary.csv in DIR, listed on standard output. Exit 2 when a part cannot
+// korvel job FILE nest --plate WxH [--gap MM] [--margin MM] [--rotations N]
+// [--dxf R12|R2000] [--cut-only] -o DIR: the job's parts nested on plates;
+// plate-01.dxf, plate-01.svg, ..., summary.pdf and summary.csv in DIR, listed
+// on standard output; plate files of an earlier, longer nest in DIR named on
+// standard error (left there). Exit 2 when a part cannot
 // go on the plate (nothing written) or when entries were left out (the rest
 // written).
 int runJobNest(const std::string& file, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string dir, plateText = "1500x3000", gapText = "8", marginText = "10", rotationText = "4";
+    cad::NestFileOptions files;
     for (size_t i = 3; i < args.size(); ++i) {
         bool missing = false;
-        std::string value;
+        std::string value, wrong;
+        if (applyDxfOption(args, i, files.version, files.cutOnly, wrong)) {
+            if (!wrong.empty()) {
+                err << "korvel: " << wrong << '\n';
+                return kExitUsage;
+            }
+            continue;
+        }
         if (optionValue(args, i, "-o", dir, missing) || optionValue(args, i, "--plate", plateText, missing) ||
             optionValue(args, i, "--gap", gapText, missing) || optionValue(args, i, "--margin", marginText, missing) ||
             optionValue(args, i, "--rotations", rotationText, missing)) {
@@ -661,7 +681,8 @@ int runJobNest(const std::string& file, const std::vector<std::string>& args, st
             }
             continue;
         }
-        err << "korvel: job FILE nest takes --plate WxH, --gap MM, --margin MM, --rotations N and -o DIR, got '"
+        err << "korvel: job FILE nest takes --plate WxH, --gap MM, --margin MM, --rotations N, --dxf R12|R2000, "
+               "--cut-only and -o DIR, got '"
             << args[i] << "'\n";
         return kExitUsage;
     }
@@ -700,11 +721,15 @@ int runJobNest(const std::string& file, const std::vector<std::string>& args, st
         return kExitStopped;
     }
     std::string failed;
+    files.title = nestTitle(*reading->job);
+    const PaintingApplication painting;  // summary.pdf is painted
     try {
-        for (const std::string& name : cad::saveNestFiles(dir, nest, {}, failed)) out << name << '\n';
+        for (const std::string& name : cad::saveNestFiles(dir, nest, files, failed)) out << name << '\n';
     } catch (const cad::SaveError& e) {
         return notWritten(failed, e, err);
     }
+    for (const std::string& name : cad::staleNestFiles(dir, nest.plates.size()))
+        err << "korvel: " << name << " is from an earlier nest; this one has " << nest.plates.size() << " plates\n";
     return reading->problems.empty() && nest.leftOut.empty() ? kExitOk : kExitStopped;
 }
 
@@ -865,10 +890,15 @@ std::string helpText() {
            "  korvel job FILE.korvel dxf|pdf -o DIR [--page SIZE]\n"
            "                                       each entry's pattern (pdf: its 1:1 template) in\n"
            "                                       DIR, one file per entry named by its mark\n"
-           "  korvel job FILE.korvel nest [--plate WxH] [--gap MM] [--margin MM] [--rotations N] -o DIR\n"
+           "  korvel job FILE.korvel nest [--plate WxH] [--gap MM] [--margin MM] [--rotations N]\n"
+           "                             [--dxf R12|R2000] [--cut-only] -o DIR\n"
            "                                       every piece of the job nested on plates (1500x3000,\n"
            "                                       gap 8, margin 10, 4 turns unless given): plate-NN.dxf\n"
-           "                                       with a .svg preview each, and summary.csv\n"
+           "                                       with a .svg preview each, summary.pdf and summary.csv;\n"
+           "                                       --dxf and --cut-only as korvel dxf's, the plate's\n"
+           "                                       outline on layer PLATE kept (the stock edge, never cut).\n"
+           "                                       Plate files of an earlier, longer nest in DIR are\n"
+           "                                       left there and named on standard error\n"
            "  korvel --help                        this text\n"
            "  korvel --version                     the program's version\n\n"
            "Values are box texts, read exactly as the window reads its boxes.\n"
