@@ -3653,5 +3653,57 @@ Write them back to entry %2? (No: add a new entry)</translation>
         <source>），沿素线和折线也无法分割到钢板以内</source>
         <translation>), and splitting it along its generators and bends cannot bring it within the plate</translation>
     </message>
+    <message>
+        <source>kg，余料</source>
+        <translation>kg, scrap</translation>
+    </message>
+    <message>
+        <source>kg，钢板</source>
+        <translation>kg, plates</translation>
+    </message>
+    <message>
+        <source>mm，利用率</source>
+        <translation>mm, utilisation</translation>
+    </message>
+    <message>
+        <source>件，总利用率</source>
+        <translation>parts, overall utilisation</translation>
+    </message>
+    <message>
+        <source>张</source>
+        <translation>plates of</translation>
+    </message>
+    <message>
+        <source>张钢板，</source>
+        <translation>plates,</translation>
+    </message>
+    <message>
+        <source>未给板厚</source>
+        <translation>no thickness given</translation>
+    </message>
+    <message>
+        <source>未给板厚的零件</source>
+        <translation>parts with no thickness given</translation>
+    </message>
+    <message>
+        <source>，不计重量</source>
+        <translation>, no weights</translation>
+    </message>
+    <message>
+        <source>，余料</source>
+        <translation>, scrap</translation>
+    </message>
+    <message>
+        <source>，利用率</source>
+        <translation>, utilisation</translation>
+    </message>
+    <message>
+        <source>，钢板</source>
+        <translation>, plates</translation>
+    </message>
+    <message>
+        <source>，零件</source>
+        <translation>, parts</translation>
+    </message>
 </context>
 </TS>
