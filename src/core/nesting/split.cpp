@@ -305,7 +305,13 @@ bool fitsPlate(const Polyline& outline, const Plate& plate, int rotations) {
 
 SplitPiece splitToPlate(const Piece& piece, const std::string& mark, const Plate& plate, int rotations, double seam) {
     SplitPiece result;
-    Splitter splitter(plate, rotations, seam);
+    // A plate or rotations the nest refuses: the piece goes whole, and the
+    // nest says what is wrong with them.
+    if (!plateProblem(plate).empty() || rotations < 1 || rotations > 360) {
+        result.parts = {piece};
+        return result;
+    }
+    Splitter splitter(plate, rotations, std::isfinite(seam) && seam > 0 ? seam : 0);
     if (!splitter.split(piece)) {
         const Extent e = outlineExtent(piece.outline);
         result.error = "件 " + mark + (piece.name.empty() ? "" : "-" + piece.name) + " 比钢板可用尺寸大（" +

@@ -36,7 +36,9 @@ struct SplitPiece {
 // that halves the area most evenly, then each side on its own. The lower-
 // numbered part beside each cut gets a strip `seam` mm wide along it (its
 // area seam × the cut's length). The join labels ("E-01-端节-1 ↔
-// E-01-端节-2") are on the marking layer.
+// E-01-端节-2") are on the marking layer. A plate with a problem
+// (plateProblem) or rotations out of 1 to 360 leave the piece whole: the
+// nest refuses them.
 SplitPiece splitToPlate(const Piece& piece, const std::string& mark, const Plate& plate, int rotations, double seam);
 
 }  // namespace korvel
