@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/nesting/nest.h"
+
 namespace korvel {
 
 Ring flattened(const Polyline& line, double tolerance) {
@@ -44,14 +46,16 @@ JobParts jobParts(const Job& job, const PieceSplitter& split) {
         for (size_t p = 0; p < e.pattern.pieces.size(); ++p) {
             const Piece& piece = e.pattern.pieces[p];
             const double thickness = p < e.thickness.size() ? e.thickness[p] : 0;
-            SplitPiece pieces{{piece}, ""};
+            SplitPiece pieces{{piece}, {0}, ""};
             if (split) pieces = split(piece, mark, thickness);
             if (!pieces.error.empty()) {
                 parts.parts.clear();
                 parts.error = pieces.error;
                 return parts;
             }
-            for (const Piece& one : pieces.parts) {
+            for (size_t k = 0; k < pieces.parts.size(); ++k) {
+                const double turn = k < pieces.turns.size() ? pieces.turns[k] : 0;
+                const Piece one = turn == 0 ? pieces.parts[k] : placedPiece({"", pieces.parts[k], {}, {}, 0, 0}, {0, turn, {}});
                 NestPart part{"", one, flattened(one.outline), {}, pieceArea(one), thickness};
                 if (ringArea(part.outline) < 0) std::reverse(part.outline.begin(), part.outline.end());
                 for (const Polyline& hole : one.holes) {

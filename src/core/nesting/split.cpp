@@ -191,6 +191,34 @@ Edge addStrip(Piece& piece, double seam) {
     return outer;
 }
 
+// The turn, radians counter-clockwise about the origin, that makes the
+// outline fit the plate as fitsPlate reckons it: none, else, where the
+// parts may turn a quarter (no grain to keep), one that lays a straight edge
+// along x (a folded piece's faces fan out at angles the nester's quarter
+// turns never undo), the longest edges first. Nothing when no turn fits.
+std::optional<double> fittingTurn(const Polyline& outline, const Plate& plate, int rotations) {
+    if (fitsPlate(outline, plate, rotations)) return 0.0;
+    if (rotations % 4 != 0) return std::nullopt;  // the plate's grain: as it lies
+    std::vector<std::pair<double, double>> edges;  // length, direction
+    const std::vector<Vertex>& v = outline.vertices;
+    for (size_t i = 0; i < v.size(); ++i) {
+        const Vertex& a = v[i];
+        const Vertex& b = v[(i + 1) % v.size()];
+        if (a.bulge == 0) edges.push_back({distance(at(a), at(b)), std::atan2(b.y - a.y, b.x - a.x)});
+    }
+    std::sort(edges.begin(), edges.end(), [](const auto& l, const auto& r) { return l.first > r.first; });
+    // Only the long edges: a face's, a cut's; a curve's short chords are
+    // tried by the dozen at most.
+    edges.resize(std::min<size_t>(edges.size(), 12));
+    for (const auto& [length, direction] : edges) {
+        Polyline turned = outline;
+        const double c = std::cos(-direction), s = std::sin(-direction);
+        for (Vertex& t : turned.vertices) t = {t.x * c - t.y * s, t.x * s + t.y * c, t.bulge};
+        if (fitsPlate(turned, plate, rotations)) return -direction;
+    }
+    return std::nullopt;
+}
+
 // The two edges beside one cut: the lower-numbered part's (its strip's
 // outer edge) and the other part's (the cut).
 struct Join {
@@ -254,7 +282,7 @@ public:
     std::vector<Join> joins;
 
 private:
-    bool fits(const Piece& piece) const { return fitsPlate(piece.outline, plate_, rotations_); }
+    bool fits(const Piece& piece) const { return fittingTurn(piece.outline, plate_, rotations_).has_value(); }
 
     const Plate& plate_;
     int rotations_;
@@ -321,9 +349,7 @@ SplitPiece splitToPlate(const Piece& piece, const std::string& mark, const Plate
         return result;
     }
     result.parts = std::move(splitter.parts);
-    if (result.parts.size() == 1) return result;
-
-    for (size_t i = 0; i < result.parts.size(); ++i)
+    for (size_t i = 0; result.parts.size() > 1 && i < result.parts.size(); ++i)
         result.parts[i].name = (piece.name.empty() ? "" : piece.name + "-") + std::to_string(i + 1);
     for (const Join& join : splitter.joins) {
         const std::optional<size_t> lower = holding(result.parts, join.lower);
@@ -334,6 +360,7 @@ SplitPiece splitToPlate(const Piece& piece, const std::string& mark, const Plate
         markJoin(result.parts[*lower], join.lower, text);
         markJoin(result.parts[*upper], join.upper, text);
     }
+    for (const Piece& part : result.parts) result.turns.push_back(fittingTurn(part.outline, plate, rotations).value_or(0));
     return result;
 }
 

@@ -25,6 +25,11 @@ struct SplitPiece {
     // The piece itself when it fits; else its parts, named "端节-1",
     // "端节-2", … ("1", "2", … for a piece of no name), in the order cut.
     std::vector<Piece> parts;
+    // Each part's turn, radians counter-clockwise about the origin, at which
+    // it fits the plate: 0 where it fits as it lies (or a quarter turn
+    // away); a face of a folded piece fanned out at a slant is laid along
+    // the plate, where the rotations allow quarter turns.
+    std::vector<double> turns;
     // Why it cannot be split to fit ("件 E-01-端节 比钢板可用尺寸大（…），
     // 沿素线和折线也无法分割到钢板以内"); empty when the parts fit.
     std::string error;
