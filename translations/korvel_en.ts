@@ -3697,5 +3697,13 @@ Write them back to entry %2? (No: add a new entry)</translation>
         <source>，零件</source>
         <translation>, parts</translation>
     </message>
+    <message>
+        <source>mm），沿素线和折线也无法分割到钢板以内</source>
+        <translation>mm), and splitting it along its generators and bends cannot bring it within the plate</translation>
+    </message>
+    <message>
+        <source>），沿素线和折线也无法分割到钢板以内</source>
+        <translation>), and splitting it along its generators and bends cannot bring it within the plate</translation>
+    </message>
 </context>
 </TS>
