@@ -67,13 +67,18 @@ TEST(JobNest, EachThicknessOnPlatesOfItsOwnWithTheirWeights) {
     EXPECT_EQ(lines[3].rfind("合计：", 0), 0u) << lines[3];
 }
 
-TEST(JobNest, AGroupsRefusalNamesItsThicknessAndNothingIsKept) {
+TEST(JobNest, AGroupsRefusalNamesItsThicknessOrItsPartAndNothingIsKept) {
     JobNestOptions options;
-    options.stock = {{6, {300, 300, 10, 8}}};  // too small for the 6 mm cones
-    const JobNest nest = nestJob(twoThicknessJob(), options);
+    options.stock = {{6, {300, 300, 150, 8}}};  // a margin that leaves the 6 mm plate no room
+    JobNest nest = nestJob(twoThicknessJob(), options);
     EXPECT_FALSE(nest.done());
     EXPECT_TRUE(nest.plates.empty());
     EXPECT_EQ(nest.error.rfind("板厚 6 mm：", 0), 0u) << nest.error;
+
+    options.stock = {{6, {300, 300, 10, 8}}};  // room, but too small for the 6 mm cones even split
+    nest = nestJob(twoThicknessJob(), options);
+    EXPECT_TRUE(nest.plates.empty());
+    EXPECT_NE(nest.error.find("C-01"), std::string::npos) << nest.error;
 }
 
 }  // namespace
