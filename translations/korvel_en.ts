@@ -3645,5 +3645,65 @@ Write them back to entry %2? (No: add a new entry)</translation>
         <source>，可用</source>
         <translation>, usable</translation>
     </message>
+    <message>
+        <source>kg，余料</source>
+        <translation>kg, offcuts</translation>
+    </message>
+    <message>
+        <source>kg，钢板</source>
+        <translation>kg, plates</translation>
+    </message>
+    <message>
+        <source>mm，利用率</source>
+        <translation>mm, utilisation</translation>
+    </message>
+    <message>
+        <source>件，总利用率</source>
+        <translation>pcs, utilisation overall</translation>
+    </message>
+    <message>
+        <source>张</source>
+        <translation>plates</translation>
+    </message>
+    <message>
+        <source>张钢板，</source>
+        <translation>plates, </translation>
+    </message>
+    <message>
+        <source>未给板厚</source>
+        <translation>no plate thickness</translation>
+    </message>
+    <message>
+        <source>未给板厚的零件</source>
+        <translation>Parts without a plate thickness</translation>
+    </message>
+    <message>
+        <source>，不计重量</source>
+        <translation>, no weight</translation>
+    </message>
+    <message>
+        <source>，余料</source>
+        <translation>, offcuts</translation>
+    </message>
+    <message>
+        <source>，利用率</source>
+        <translation>, utilisation</translation>
+    </message>
+    <message>
+        <source>，钢板</source>
+        <translation>, plates</translation>
+    </message>
+    <message>
+        <source>，零件</source>
+        <translation>, parts</translation>
+    </message>
+    <message>
+        <source>mm），沿素线和折线也无法分割到钢板以内</source>
+        <translation>mm), and splitting it along its generators and bends cannot bring it within the plate</translation>
+    </message>
+    <message>
+        <source>），沿素线和折线也无法分割到钢板以内</source>
+        <translation>), and splitting it along its generators and bends cannot bring it within the plate</translation>
+    </message>
 </context>
 </TS>

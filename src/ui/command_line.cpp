@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -652,15 +653,15 @@ std::optional<double> millimetres(const std::string& text) {
     return value;
 }
 
-// korvel job FILE nest --plate WxH [--gap MM] [--margin MM] [--rotations N]
-// [--dxf R12|R2000] [--cut-only] -o DIR: the job's parts nested on plates;
-// plate-01.dxf, plate-01.svg, ..., summary.pdf and summary.csv in DIR, listed
-// on standard output; plate files of an earlier, longer nest in DIR named on
-// standard error (left there). Exit 2 when a part cannot
-// go on the plate (nothing written) or when entries were left out (the rest
-// written).
+// korvel job FILE nest --plate WxH [--gap MM] [--margin MM] [--rotations N] [--seam MM]
+// [--dxf R12|R2000] [--cut-only] -o DIR: the job's parts, split to the plate
+// where too large, nested on plates; plate-01.dxf, plate-01.svg, ...,
+// summary.pdf and summary.csv in DIR, listed on standard output; plate files
+// of an earlier, longer nest in DIR named on standard error (left there).
+// Exit 2 when a part cannot go on the plate (nothing written) or when entries
+// were left out (the rest written).
 int runJobNest(const std::string& file, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::string dir, plateText = "1500x3000", gapText = "8", marginText = "10", rotationText = "4";
+    std::string dir, plateText = "1500x3000", gapText = "8", marginText = "10", rotationText = "4", seamText = "0";
     cad::NestFileOptions files;
     for (size_t i = 3; i < args.size(); ++i) {
         bool missing = false;
@@ -674,15 +675,16 @@ int runJobNest(const std::string& file, const std::vector<std::string>& args, st
         }
         if (optionValue(args, i, "-o", dir, missing) || optionValue(args, i, "--plate", plateText, missing) ||
             optionValue(args, i, "--gap", gapText, missing) || optionValue(args, i, "--margin", marginText, missing) ||
-            optionValue(args, i, "--rotations", rotationText, missing)) {
+            optionValue(args, i, "--rotations", rotationText, missing) ||
+            optionValue(args, i, "--seam", seamText, missing)) {
             if (missing) {
                 err << "korvel: " << args[i] << " needs a value\n";
                 return kExitUsage;
             }
             continue;
         }
-        err << "korvel: job FILE nest takes --plate WxH, --gap MM, --margin MM, --rotations N, --dxf R12|R2000, "
-               "--cut-only and -o DIR, got '"
+        err << "korvel: job FILE nest takes --plate WxH, --gap MM, --margin MM, --rotations N, --seam MM, "
+               "--dxf R12|R2000, --cut-only and -o DIR, got '"
             << args[i] << "'\n";
         return kExitUsage;
     }
@@ -690,17 +692,19 @@ int runJobNest(const std::string& file, const std::vector<std::string>& args, st
     const size_t x = plateText.find_first_of("xX*");
     const std::optional<double> width = x == std::string::npos ? std::nullopt : millimetres(plateText.substr(0, x));
     const std::optional<double> height = x == std::string::npos ? std::nullopt : millimetres(plateText.substr(x + 1));
-    const std::optional<double> gap = millimetres(gapText), margin = millimetres(marginText);
+    const std::optional<double> gap = millimetres(gapText), margin = millimetres(marginText),
+                                seam = millimetres(seamText);
     int rotations = 0;
     const auto [end, ec] = std::from_chars(rotationText.data(), rotationText.data() + rotationText.size(), rotations);
     if (dir.empty() || !width || !height || !gap || !margin || ec != std::errc() ||
-        end != rotationText.data() + rotationText.size()) {
+        end != rotationText.data() + rotationText.size() || !seam || !std::isfinite(*seam) || *seam < 0) {
         err << "korvel: job FILE nest needs -o DIR; --plate takes WIDTHxHEIGHT in mm (1500x3000), --gap and "
-               "--margin millimetres, --rotations a whole number\n";
+               "--margin millimetres, --rotations a whole number, --seam millimetres from 0\n";
         return kExitUsage;
     }
     options.plate = {*width, *height, *margin, *gap};
     options.rotations = rotations;
+    options.seam = *seam;
     const std::optional<JobReading> reading = readJobFile(file, false, err);
     if (!reading) return kExitStopped;
     // Progress for someone watching a terminal, on one line rewritten.
@@ -712,12 +716,13 @@ int runJobNest(const std::string& file, const std::vector<std::string>& args, st
     const JobNest nest = nestJob(*reading->job, options);
     if (terminal) err << '\n';
     for (const std::string& line : nest.leftOut) err << "korvel: " << file << ": " << line << "，未排料\n";
-    if (nest.parts.empty()) {
-        err << "korvel: " << file << ": 任务中没有可排料的零件，未写出\n";
-        return kExitStopped;
-    }
+    // A piece that cannot be split leaves no parts: its refusal first.
     if (!nest.done()) {
         err << "korvel: " << file << ": " << nest.error << "，未写出\n";
+        return kExitStopped;
+    }
+    if (nest.parts.empty()) {
+        err << "korvel: " << file << ": 任务中没有可排料的零件，未写出\n";
         return kExitStopped;
     }
     std::string failed;
@@ -891,14 +896,17 @@ std::string helpText() {
            "                                       each entry's pattern (pdf: its 1:1 template) in\n"
            "                                       DIR, one file per entry named by its mark\n"
            "  korvel job FILE.korvel nest [--plate WxH] [--gap MM] [--margin MM] [--rotations N]\n"
-           "                             [--dxf R12|R2000] [--cut-only] -o DIR\n"
+           "                                [--seam MM] [--dxf R12|R2000] [--cut-only] -o DIR\n"
            "                                       every piece of the job nested on plates (1500x3000,\n"
-           "                                       gap 8, margin 10, 4 turns unless given): plate-NN.dxf\n"
-           "                                       with a .svg preview each, summary.pdf and summary.csv;\n"
-           "                                       --dxf and --cut-only as korvel dxf's, the plate's\n"
-           "                                       outline on layer PLATE kept (the stock edge, never cut).\n"
-           "                                       Plate files of an earlier, longer nest in DIR are\n"
-           "                                       left there and named on standard error\n"
+           "                                       gap 8, margin 10, 4 turns unless given), a piece\n"
+           "                                       larger than the plate split along its generators\n"
+           "                                       or bends with a seam strip MM wide (0 unless given)\n"
+           "                                       on one side of each cut: plate-NN.dxf with a .svg\n"
+           "                                       preview each, summary.pdf and summary.csv; --dxf and\n"
+           "                                       --cut-only as korvel dxf's, the plate's outline on\n"
+           "                                       layer PLATE kept (the stock edge, never cut). Plate\n"
+           "                                       files of an earlier, longer nest in DIR are left\n"
+           "                                       there and named on standard error\n"
            "  korvel --help                        this text\n"
            "  korvel --version                     the program's version\n\n"
            "Values are box texts, read exactly as the window reads its boxes.\n"

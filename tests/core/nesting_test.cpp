@@ -8,6 +8,7 @@
 
 #include <clipper.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -30,12 +31,17 @@ Job plateJob() {
     return job;
 }
 
-// A placed outline in micrometres, grown by `grow` mm, as clipping paths.
-ClipperLib::Paths grown(const Ring& ring, double grow) {
-    ClipperLib::Path path;
-    for (const Point2& p : ring) path.push_back({std::llround(p.x * 1000), std::llround(p.y * 1000)});
+// A placed part's material (its outline less its holes) in micrometres,
+// grown by `grow` mm (its holes shrink), as clipping paths.
+ClipperLib::Paths grown(const NestPart& part, const Placement& at, double grow) {
     ClipperLib::ClipperOffset offset;
-    offset.AddPath(path, ClipperLib::jtMiter, ClipperLib::etClosedPolygon);
+    const auto add = [&](const Ring& ring) {
+        ClipperLib::Path path;
+        for (const Point2& p : placedRing(ring, at)) path.push_back({std::llround(p.x * 1000), std::llround(p.y * 1000)});
+        offset.AddPath(path, ClipperLib::jtMiter, ClipperLib::etClosedPolygon);
+    };
+    add(part.outline);
+    for (const Ring& hole : part.holes) add(hole);
     ClipperLib::Paths out;
     offset.Execute(out, grow * 1000);
     return out;
@@ -50,6 +56,27 @@ double overlap(const ClipperLib::Paths& a, const ClipperLib::Paths& b) {
     double area = 0;
     for (const auto& p : both) area += std::abs(ClipperLib::Area(p));
     return area / 1e6;  // mm²
+}
+
+// Every part inside the plate less its margin; no two parts' material, each
+// grown by half the gap, overlapping.
+void expectApartAndInside(const std::vector<NestPart>& parts, const Nesting& nesting, const Plate& plate) {
+    for (const NestedPlate& on : nesting.plates) {
+        std::vector<ClipperLib::Paths> material;
+        for (const Placement& at : on.parts) {
+            const Extent e = outlineExtent(placedPiece(parts[at.part], at).outline);
+            EXPECT_GE(e.minX, plate.margin - 1e-6) << parts[at.part].name;
+            EXPECT_GE(e.minY, plate.margin - 1e-6) << parts[at.part].name;
+            EXPECT_LE(e.maxX, plate.width - plate.margin + 1e-6) << parts[at.part].name;
+            EXPECT_LE(e.maxY, plate.height - plate.margin + 1e-6) << parts[at.part].name;
+            // Half the gap, less a hundredth for the rounding to micrometres.
+            material.push_back(grown(parts[at.part], at, plate.gap / 2 - 0.01));
+        }
+        for (size_t i = 0; i < material.size(); ++i)
+            for (size_t j = i + 1; j < material.size(); ++j)
+                EXPECT_EQ(overlap(material[i], material[j]), 0)
+                    << parts[on.parts[i].part].name << " and " << parts[on.parts[j].part].name;
+    }
 }
 
 TEST(Nesting, ArcsFlattenWithinTheTolerance) {
@@ -98,23 +125,7 @@ TEST(Nesting, PartsApartInsideTheMarginOnceEachAndTheSameEveryTime) {
     for (const CutPiece& piece : cutList(job).pieces) cut += piece.area * 1e6 * piece.quantity;
     EXPECT_NEAR(used, cut, 1e-6 * cut);
 
-    for (const NestedPlate& plate : nesting.plates) {
-        std::vector<ClipperLib::Paths> outlines;
-        for (const Placement& at : plate.parts) {
-            const Piece placed = placedPiece(parts.parts[at.part], at);
-            const Extent e = outlineExtent(placed.outline);
-            EXPECT_GE(e.minX, 10 - 1e-6) << parts.parts[at.part].name;
-            EXPECT_GE(e.minY, 10 - 1e-6) << parts.parts[at.part].name;
-            EXPECT_LE(e.maxX, 1490 + 1e-6) << parts.parts[at.part].name;
-            EXPECT_LE(e.maxY, 2990 + 1e-6) << parts.parts[at.part].name;
-            // Half the gap, less a hundredth for the rounding to micrometres.
-            outlines.push_back(grown(placedRing(parts.parts[at.part].outline, at), 4 - 0.01));
-        }
-        for (size_t i = 0; i < outlines.size(); ++i)
-            for (size_t j = i + 1; j < outlines.size(); ++j)
-                EXPECT_EQ(overlap(outlines[i], outlines[j]), 0)
-                    << parts.parts[plate.parts[i].part].name << " and " << parts.parts[plate.parts[j].part].name;
-    }
+    expectApartAndInside(parts.parts, nesting, options.plate);
 
     lastPlaced = 0;
     const Nesting again = nestParts(parts.parts, options);
@@ -159,6 +170,74 @@ TEST(Nesting, BadPlatesAndPartsTooLargeAreRefusedByName) {
     const Nesting cancelled = nestParts(parts.parts, options);
     EXPECT_TRUE(cancelled.cancelled);
     EXPECT_TRUE(cancelled.plates.empty());
+}
+
+TEST(Nesting, ASmallRingGoesInsideALargeRingsHole) {
+    // Cone frustums of no height are flat rings: 1400 mm across with an 800
+    // mm hole, and 700 mm across. On 1500 × 1500 the large ring leaves 40 mm
+    // beside it: the small one fits nowhere but in the hole.
+    Job job;
+    job.entries.push_back(entry("cone", {{"small", "800"}, {"big", "1400"}, {"h", "0"}}, {}, 1, "R-01"));
+    job.entries.push_back(entry("cone", {{"small", "200"}, {"big", "700"}, {"h", "0"}}, {}, 1, "R-02"));
+    const JobParts parts = jobParts(job);
+    ASSERT_EQ(parts.parts.size(), 2u);
+    ASSERT_EQ(parts.parts[0].holes.size(), 1u);
+    NestOptions options;
+    options.plate = {1500, 1500, 10, 8};
+    const Nesting nesting = nestParts(parts.parts, options);
+    ASSERT_TRUE(nesting.done()) << nesting.error;
+    ASSERT_EQ(nesting.plates.size(), 1u);
+    expectApartAndInside(parts.parts, nesting, options.plate);
+    // The small ring's centre (its extent's) lies within 50 mm of the large one's.
+    const auto centre = [&](size_t part) {
+        for (const Placement& at : nesting.plates[0].parts)
+            if (at.part == part) {
+                const Extent e = outlineExtent(placedPiece(parts.parts[part], at).outline);
+                return Point2{(e.minX + e.maxX) / 2, (e.minY + e.maxY) / 2};
+            }
+        return Point2{-1e9, -1e9};
+    };
+    EXPECT_LT(std::hypot(centre(0).x - centre(1).x, centre(0).y - centre(1).y), 50);
+}
+
+// The convex hull of a ring (monotone chain), counter-clockwise.
+Ring hull(Ring ring) {
+    std::sort(ring.begin(), ring.end(), [](Point2 a, Point2 b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
+    const auto turn = [](Point2 o, Point2 a, Point2 b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); };
+    Ring h(2 * ring.size());
+    size_t k = 0;
+    for (size_t i = 0; i < ring.size(); ++i) {
+        while (k >= 2 && turn(h[k - 2], h[k - 1], ring[i]) <= 0) --k;
+        h[k++] = ring[i];
+    }
+    for (size_t i = ring.size() - 1, t = k + 1; i-- > 0;) {
+        while (k >= t && turn(h[k - 2], h[k - 1], ring[i]) <= 0) --k;
+        h[k++] = ring[i];
+    }
+    h.resize(k - 1);
+    return h;
+}
+
+TEST(Nesting, BentStripsInterlockOnNoMorePlatesThanTheirHulls) {
+    // Five elbows of 4 sections, D 400: 20 strips, each bent along its
+    // cuts, on 1500 × 3000 plates.
+    Job job;
+    job.entries.push_back(entry("elbow", {{"D", "400"}, {"R", "600"}}, {}, 5, "E-01"));
+    const JobParts parts = jobParts(job);
+    ASSERT_EQ(parts.parts.size(), 20u);
+    NestOptions options;
+    options.plate = {1500, 3000, 10, 8};
+    const Nesting nesting = nestParts(parts.parts, options);
+    ASSERT_TRUE(nesting.done()) << nesting.error;
+    expectApartAndInside(parts.parts, nesting, options.plate);
+
+    std::vector<NestPart> hulls = parts.parts;
+    for (NestPart& part : hulls) part.outline = hull(part.outline);
+    const Nesting convex = nestParts(hulls, options);
+    ASSERT_TRUE(convex.done()) << convex.error;
+    EXPECT_LE(nesting.plates.size(), convex.plates.size());
+    EXPECT_EQ(nesting.plates.size(), 2u);
+    EXPECT_EQ(convex.plates.size(), 3u);
 }
 
 }  // namespace

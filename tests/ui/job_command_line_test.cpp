@@ -83,5 +83,14 @@ TEST_F(JobCommandLine, MarksNeverWriteOutsideTheFolder) {
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 8);
 }
 
+TEST_F(JobCommandLine, NestSeamIsMillimetresFromZero) {
+    for (const char* seam : {"-5", "5mm", "nan"}) {
+        const testing::ProgramRun run = job(file("none.korvel"), {"nest", "--seam", seam, "-o", file("plates")});
+        EXPECT_EQ(run.status, kExitUsage) << seam;
+        EXPECT_NE(run.err.find("--seam millimetres from 0"), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(fs::exists(file("plates")));
+}
+
 }  // namespace
 }  // namespace korvel

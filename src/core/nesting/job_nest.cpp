@@ -28,9 +28,16 @@ double JobNest::plateArea() const {
 
 JobNest nestJob(const Job& job, const JobNestOptions& options) {
     JobNest result;
-    JobParts parts = jobParts(job);
+    // Each piece split to its thickness's stock before its copies are made.
+    JobParts parts = jobParts(job, [&](const Piece& piece, const std::string& mark, double thickness) {
+        return splitToPlate(piece, mark, options.plateFor(thickness), options.rotations, options.seam);
+    });
     result.leftOut = std::move(parts.leftOut);
     result.parts = std::move(parts.parts);
+    if (!parts.error.empty()) {
+        result.error = std::move(parts.error);
+        return result;
+    }
 
     std::vector<double> thicknesses;
     for (const NestPart& part : result.parts)

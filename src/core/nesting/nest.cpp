@@ -106,7 +106,9 @@ Nesting nestParts(const std::vector<NestPart>& parts, const NestOptions& options
         const Extent e = outlineExtent(part.piece.outline);
         const bool wide = e.maxX - e.minX > e.maxY - e.minY;
         const bool turn = options.rotations % 4 == 0 && wide != (plate.usableWidth() > plate.usableHeight());
-        shapes.push_back({units(part.outline), turn ? std::numbers::pi / 2 : 0.0});
+        nester::Shape shape{units(part.outline), {}, turn ? std::numbers::pi / 2 : 0.0};
+        for (const Ring& hole : part.holes) shape.holes.push_back(units(hole));
+        shapes.push_back(std::move(shape));
     }
     // Each part grows by half the gap and by the chords' tolerance (its true
     // arcs may reach that far past the chords); the room grows by half the

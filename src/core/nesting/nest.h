@@ -2,8 +2,11 @@
 // A job's parts nested on as few plates as the nester finds: each part turned
 // by a multiple of 360° / rotations and moved onto a plate, the gap kept
 // between any two parts and the margin along the plate's edges. Deterministic:
-// the same parts and options give the same plates. Pure C++: no Qt (the
-// nester is libnest2d over polyclipping and NLopt, header only).
+// the same parts and options give the same plates. Parts are nested true to
+// their shape: a bent strip fits against another's curve, a small part may go
+// into a ring's hole (each part kept up to 1 mm further off than the gap
+// where its outline is simplified for speed). Pure C++: no Qt (the nester is
+// libnest2d over polyclipping and NLopt, header only).
 
 #include <atomic>
 #include <functional>

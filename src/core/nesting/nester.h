@@ -18,6 +18,7 @@ using IntRing = std::vector<IntPoint>;
 
 struct Shape {
     IntRing outline;
+    std::vector<IntRing> holes;  // other shapes may be placed inside them
     // The turn it starts from, radians; the rotations are tried from there.
     // (The placer puts the first shape on an empty plate at this turn only.)
     double angle = 0;
@@ -37,9 +38,12 @@ struct Placed {
 };
 
 // Places the shapes on as few copies of `room` as the first-fit selection
-// with the no-fit-polygon placer finds, piled from the lower left, each
-// shape taken as its convex hull, grown by half of `distance` first. `progress` hears how many shapes
-// are left to place; `stop` is asked now and then and ends the nest early.
+// with the no-fit-polygon placer finds, largest first, piled from the lower
+// left. Each shape is taken as it is, bays and holes and all (its no-fit
+// polygons are Minkowski sums, see nester.cpp), grown by half of `distance`
+// first: a small shape may go into a larger one's hole or bay. `progress`
+// hears how many shapes are left to place; `stop` is asked now and then and
+// ends the nest early.
 std::vector<Placed> nest(const std::vector<Shape>& shapes, const Room& room, long long distance,
                          const std::vector<double>& rotations, const std::function<void(unsigned left)>& progress,
                          const std::function<bool()>& stop);

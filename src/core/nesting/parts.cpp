@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/nesting/nest.h"
+
 namespace korvel {
 
 Ring flattened(const Polyline& line, double tolerance) {
@@ -35,7 +37,7 @@ double ringArea(const Ring& ring) {
     return twice / 2;
 }
 
-JobParts jobParts(const Job& job) {
+JobParts jobParts(const Job& job, const PieceSplitter& split) {
     JobParts parts;
     for (const DevelopedEntry& developed : developedEntries(job, parts.leftOut)) {
         const JobEntry& entry = *developed.entry;
@@ -43,17 +45,28 @@ JobParts jobParts(const Job& job) {
         const std::string mark = entry.mark.empty() ? "entry-" + std::to_string(developed.index + 1) : entry.mark;
         for (size_t p = 0; p < e.pattern.pieces.size(); ++p) {
             const Piece& piece = e.pattern.pieces[p];
-            NestPart part{"", piece, flattened(piece.outline), {}, pieceArea(piece),
-                          p < e.thickness.size() ? e.thickness[p] : 0};
-            if (ringArea(part.outline) < 0) std::reverse(part.outline.begin(), part.outline.end());
-            for (const Polyline& hole : piece.holes) {
-                part.holes.push_back(flattened(hole));
-                if (ringArea(part.holes.back()) > 0) std::reverse(part.holes.back().begin(), part.holes.back().end());
+            const double thickness = p < e.thickness.size() ? e.thickness[p] : 0;
+            SplitPiece pieces{{piece}, {0}, ""};
+            if (split) pieces = split(piece, mark, thickness);
+            if (!pieces.error.empty()) {
+                parts.parts.clear();
+                parts.error = pieces.error;
+                return parts;
             }
-            const long long copies = static_cast<long long>(piece.count) * entry.quantity;
-            for (long long n = 1; n <= copies; ++n) {
-                part.name = mark + "-" + piece.name + "-" + std::to_string(n);
-                parts.parts.push_back(part);
+            for (size_t k = 0; k < pieces.parts.size(); ++k) {
+                const double turn = k < pieces.turns.size() ? pieces.turns[k] : 0;
+                const Piece one = turn == 0 ? pieces.parts[k] : placedPiece({"", pieces.parts[k], {}, {}, 0, 0}, {0, turn, {}});
+                NestPart part{"", one, flattened(one.outline), {}, pieceArea(one), thickness};
+                if (ringArea(part.outline) < 0) std::reverse(part.outline.begin(), part.outline.end());
+                for (const Polyline& hole : one.holes) {
+                    part.holes.push_back(flattened(hole));
+                    if (ringArea(part.holes.back()) > 0) std::reverse(part.holes.back().begin(), part.holes.back().end());
+                }
+                const long long copies = static_cast<long long>(piece.count) * entry.quantity;
+                for (long long n = 1; n <= copies; ++n) {
+                    part.name = mark + "-" + one.name + "-" + std::to_string(n);
+                    parts.parts.push_back(part);
+                }
             }
         }
     }
