@@ -17,6 +17,8 @@ namespace korvel {
 //   ...                        shared parts (RssAnon, RssFile, RssShmem)
 //   memory Pss ... kB          its share of shared pages counted in, and
 //   memory Private ... kB      the pages it alone maps
+// and, when KORVEL_STARTUP_SMAPS names a file, copies /proc/self/smaps there
+// (each mapping's resident size: what the peak is made of).
 inline void printMemoryReport() {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
@@ -34,6 +36,10 @@ inline void printMemoryReport() {
     }
     if (pss >= 0) std::printf("memory Pss %ld kB\nmemory Private %ld kB\n", pss, own);
     std::fflush(stdout);
+    if (const char* copy = std::getenv("KORVEL_STARTUP_SMAPS"); copy != nullptr && *copy != '\0') {
+        std::ifstream smaps("/proc/self/smaps");
+        std::ofstream(copy) << smaps.rdbuf();
+    }
 }
 
 }  // namespace korvel

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Start-up measurement: Korvel against a bare Qt application showing one empty
-# widget, in one run on one X server (Xvfb, the xcb platform).
+# Start-up measurement: Korvel against a bare Qt application, in one run on one
+# X server (Xvfb, the xcb platform).
 #   bench/startup.sh BUILD_DIR [RUNS]     (RUNS defaults to 11)
-# Each run launches the bare window, then Korvel's start-up probe (which starts
-# as the program does), with KORVEL_STARTUP_PROBE set to the launch time; each
+# Each run launches the bare application twice, showing one empty widget
+# (the yardstick of the first paint) and showing the same windows with the
+# same menu bars as Korvel (the yardstick of the memory; the probe's warm-up
+# run describes them), then Korvel's start-up probe (which starts as the
+# program does), each with KORVEL_STARTUP_PROBE set to the launch time; each
 # reports its first paints and peak memory (see bench/startup_probe.cpp) and
-# quits. Prints the medians, the ratio of the main windows' first paints and
-# each fitting window's first paint after its menu command. Exits 1 when a
-# program failed to report.
+# quits. Prints the medians, the ratio of the main windows' first paints, each
+# fitting window's first paint after its menu command and the ratio of the
+# peak memories. Where valgrind is installed (and KORVEL_STARTUP_HEAP is not
+# 0) it then runs Korvel and the bare application with the same windows once
+# more each under massif for their peak heap. Exits 1 when a program failed
+# to report.
 set -euo pipefail
 
 build=${1:?usage: bench/startup.sh BUILD_DIR [RUNS]}
@@ -29,12 +35,15 @@ export QT_QPA_PLATFORM=xcb
 export LC_ALL=C  # a decimal point in $EPOCHREALTIME and in the figures
 
 figures=$(mktemp)
-trap 'rm -f "$figures"' EXIT
+windows=$(mktemp)
+massif=$(mktemp)
+trap 'rm -f "$figures" "$windows" "$massif"' EXIT
 
-# launch NAME PROGRAM: one run, its report lines prefixed with NAME.
+# launch NAME PROGRAM [ENV...]: one run, its report lines prefixed with NAME.
 launch() {
     local name=$1 program=$2 output
-    if ! output=$(KORVEL_STARTUP_PROBE=$EPOCHREALTIME timeout 60 "$program" 2>/dev/null); then
+    shift 2
+    if ! output=$(env "$@" KORVEL_STARTUP_PROBE=$EPOCHREALTIME timeout 60 "$program" 2>/dev/null); then
         echo "startup.sh: $name did not report its first paints:" >&2
         echo "$output" >&2
         exit 1
@@ -42,12 +51,15 @@ launch() {
     sed "s/^/$name /" <<<"$output" >>"$figures"
 }
 
-# A warm-up pair fills the page cache; its figures are dropped.
+# A warm-up run fills the page cache and describes Korvel's windows; its
+# figures are dropped.
+launch warm "$korvel" KORVEL_PROBE_WINDOWS="$windows"
 launch warm "$bare"
-launch warm "$korvel"
+launch warm "$bare" KORVEL_BARE_WINDOWS="$windows"
 : >"$figures"
 for ((i = 0; i < runs; ++i)); do
     launch bare "$bare"
+    launch same "$bare" KORVEL_BARE_WINDOWS="$windows"
     launch korvel "$korvel"
 done
 
@@ -76,15 +88,43 @@ for form in $(awk '$1 == "korvel" && $2 == "first-paint" && $3 != "main" { print
     printf '  %-44s %8.1f ms (target under 50 ms)\n' "$form: menu command to first paint" \
         "$(median korvel first-paint "$form")"
 done
-printf '  %-44s %8.1f MiB (target under 60 MB)\n' "Korvel peak memory, seven windows open" \
-    "$(awk -v k="$(median korvel memory VmHWM)" 'BEGIN { print k / 1024 }')"
-printf '  %-44s %8.1f MiB\n' "  its share of shared pages included (Pss)" \
-    "$(awk -v k="$(median korvel memory Pss)" 'BEGIN { print k / 1024 }')"
-printf '  %-44s %8.1f MiB\n' "  pages it alone maps (private)" \
-    "$(awk -v k="$(median korvel memory Private)" 'BEGIN { print k / 1024 }')"
+mib() { awk -v k="$1" 'BEGIN { print k / 1024 }'; }
+korvel_peak=$(median korvel memory VmHWM)
+same_peak=$(median same memory VmHWM)
+printf '  %-44s %8.1f MiB\n' "Korvel peak memory, seven windows open" "$(mib "$korvel_peak")"
+printf '  %-44s %8.1f MiB\n' "  its share of shared pages included (Pss)" "$(mib "$(median korvel memory Pss)")"
+printf '  %-44s %8.1f MiB\n' "  pages it alone maps (private)" "$(mib "$(median korvel memory Private)")"
 for part in RssAnon RssFile RssShmem; do
-    printf '  %-44s %8.1f MiB\n' "  resident at the end: $part" \
-        "$(awk -v k="$(median korvel memory "$part")" 'BEGIN { print k / 1024 }')"
+    printf '  %-44s %8.1f MiB\n' "  resident at the end: $part" "$(mib "$(median korvel memory "$part")")"
 done
-printf '  %-44s %8.1f MiB\n' "bare Qt window peak memory" \
-    "$(awk -v k="$(median bare memory VmHWM)" 'BEGIN { print k / 1024 }')"
+printf '  %-44s %8.1f MiB\n' "bare Qt, same windows and menus: peak" "$(mib "$same_peak")"
+for part in RssAnon RssFile RssShmem; do
+    printf '  %-44s %8.1f MiB\n' "  resident at the end: $part" "$(mib "$(median same memory "$part")")"
+done
+printf '  %-44s %8.2f    (target at most 1.10)\n' "peak memory ratio Korvel / same windows" \
+    "$(awk -v a="$korvel_peak" -v b="$same_peak" 'BEGIN { print a / b }')"
+printf '  %-44s %8.2f\n' "median of the runs' own ratios" \
+    "$(awk '$2 == "memory" && $3 == "VmHWM" { if ($1 == "same") b = $4; else if ($1 == "korvel" && b > 0) { print $4 / b; b = 0 } }' "$figures" |
+        sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) exit 1; print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')"
+printf '  %-44s %8.1f MiB\n' "bare Qt window (one empty widget) peak" "$(mib "$(median bare memory VmHWM)")"
+
+# heap PROGRAM [ENV...]: the peak heap under massif, "USEFUL TOTAL" bytes
+# (what the program asked for, and with malloc's own bookkeeping).
+heap() {
+    local program=$1
+    shift
+    env "$@" KORVEL_STARTUP_TIMEOUT=300 timeout 600 valgrind -q --tool=massif --massif-out-file="$massif" \
+        "$program" >/dev/null 2>&1 || return 1
+    awk -F= '/^mem_heap_B=/ { h = $2 } /^mem_heap_extra_B=/ { if (h > u) u = h; if (h + $2 > t) t = h + $2 }
+             END { print u, t }' "$massif"
+}
+if [[ ${KORVEL_STARTUP_HEAP:-1} != 0 ]] && command -v valgrind >/dev/null; then
+    korvel_heap=$(heap "$korvel") || { echo "startup.sh: Korvel did not run under massif" >&2; exit 1; }
+    same_heap=$(heap "$bare" KORVEL_BARE_WINDOWS="$windows") ||
+        { echo "startup.sh: the bare application did not run under massif" >&2; exit 1; }
+    mb() { awk -v b="$1" 'BEGIN { print b / 1e6 }'; }
+    printf '  %-44s %8.2f MB (target at most 3 MB; %.2f MB with malloc'"'"'s own)\n' "Korvel peak heap (massif)" \
+        "$(mb "${korvel_heap% *}")" "$(mb "${korvel_heap#* }")"
+    printf '  %-44s %8.2f MB (%.2f MB with malloc'"'"'s own)\n' "bare Qt, same windows and menus: peak heap" \
+        "$(mb "${same_heap% *}")" "$(mb "${same_heap#* }")"
+fi

@@ -9,7 +9,11 @@
 //   memory VmHWM 51234 kB           peak memory with every window open, then
 //   ...                             the rest of printMemoryReport's lines
 //                                   (memory_report.h)
-// then quits (exit status 1 when a window did not paint within 10 s).
+// then quits (exit status 1 when a window did not paint within 10 s, or
+// within KORVEL_STARTUP_TIMEOUT seconds when set, as under valgrind).
+// KORVEL_PROBE_WINDOWS, when set to a file's path, makes it write there, once
+// every window is open, what the windows are (describeWindows), for the bare
+// application to show the same ones (bench/bare_window.cpp).
 // KORVEL_STARTUP_PROBE, when set to the launch time in seconds since the epoch
 // (bash's $EPOCHREALTIME), makes the first figure count from the launch;
 // otherwise it counts from the moment main was entered. A window's first
@@ -17,10 +21,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "core/catalogue.h"
 #include "memory_report.h"
@@ -31,6 +39,48 @@
 namespace korvel {
 namespace {
 
+// The watchdog: seconds a window may take to paint.
+int timeoutSeconds() {
+    bool given = false;
+    const int seconds = qEnvironmentVariableIntValue("KORVEL_STARTUP_TIMEOUT", &given);
+    return given && seconds > 0 ? seconds : 10;
+}
+
+// One menu's actions, a line each (UTF-8, tab-separated), `depth` 0 for the
+// bar's own:
+//   action DEPTH SHORTCUT TEXT      (SHORTCUT empty for none)
+//   menu DEPTH TEXT                 a menu, its actions following at DEPTH+1
+//   separator DEPTH
+void describeActions(QByteArray& out, const QList<QAction*>& actions, int depth) {
+    for (const QAction* action : actions) {
+        const QByteArray at = QByteArray::number(depth);
+        if (action->isSeparator()) {
+            out += "separator\t" + at + '\n';
+        } else if (const QMenu* menu = action->menu()) {
+            out += "menu\t" + at + '\t' + action->text().toUtf8() + '\n';
+            describeActions(out, menu->actions(), depth + 1);
+        } else {
+            out += "action\t" + at + '\t' + action->shortcut().toString().toUtf8() + '\t' + action->text().toUtf8() +
+                   '\n';
+        }
+    }
+}
+
+// What the bare application needs to show the same windows: each top-level
+// main window, in the order opened, as
+//   window NAME WIDTHxHEIGHT minimized|normal TITLE
+// followed by its menu bar (describeActions).
+QByteArray describeWindows(const std::vector<QMainWindow*>& windows) {
+    QByteArray out;
+    for (const QMainWindow* window : windows) {
+        out += "window\t" + window->objectName().toUtf8() + '\t' + QByteArray::number(window->width()) + 'x' +
+               QByteArray::number(window->height()) + '\t' + (window->isMinimized() ? "minimized" : "normal") + '\t' +
+               window->windowTitle().toUtf8() + '\n';
+        describeActions(out, window->menuBar()->actions(), 0);
+    }
+    return out;
+}
+
 // Reports the first paint of the main window, then of each fitting window
 // after its menu item, then the peak memory.
 class StartupProbe : public QObject {
@@ -38,7 +88,7 @@ public:
     StartupProbe(MainWindow& main, double launchedAgoMs, std::chrono::steady_clock::time_point entered)
         : QObject(&main), main_(main), target_(&main), started_(entered), offsetMs_(launchedAgoMs) {
         qApp->installEventFilter(this);
-        QTimer::singleShot(10000, this, [] {
+        QTimer::singleShot(timeoutSeconds() * 1000, this, [] {
             std::fputs("first-paint timeout\n", stdout);
             std::fflush(stdout);
             QCoreApplication::exit(1);
@@ -74,8 +124,20 @@ private:
         const auto& entries = fittingEntries();
         if (opened_ == entries.size()) {
             // Let the last window finish painting before the memory is read.
-            QTimer::singleShot(200, this, [] {
+            QTimer::singleShot(200, this, [this] {
                 printMemoryReport();
+                if (const QString path = qEnvironmentVariable("KORVEL_PROBE_WINDOWS"); !path.isEmpty()) {
+                    std::vector<QMainWindow*> windows{&main_};
+                    for (const auto& entry : fittingEntries())
+                        if (QMainWindow* open = main_.openWindow(entry.menuName)) windows.push_back(open);
+                    QFile file(path);
+                    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+                        file.write(describeWindows(windows)) < 0) {
+                        std::fprintf(stderr, "korvel_startup_probe: cannot write %s\n", qPrintable(path));
+                        QCoreApplication::exit(1);
+                        return;
+                    }
+                }
                 QCoreApplication::exit(0);
             });
             return;

@@ -26,7 +26,14 @@ private:
 
 // Loads the program's pictures and makes "宋体" resolve to the installed
 // Song/Ming-style CJK font, so that every caption and drawn text in Chinese
-// renders. Called once, right after the QApplication is made.
+// renders; and gives the font files' pages back once each window has painted
+// for the first time (giveBackFontPages). Called once, right after the
+// QApplication is made.
 void setUpApplication();
+
+// Drops from this process the resident pages of the font files the font
+// library has mapped (they stay in the system's file cache and are read again
+// when needed): how many mappings. 0 where the system has no such mappings.
+int giveBackFontPages();
 
 }  // namespace korvel
