@@ -120,6 +120,10 @@ TEST_F(NestWindowTest, ASmallJobNestsOnItsThreadPagesThroughItsPlatesAndSavesThe
     EXPECT_EQ(lastFolder(SavedFile::Nest), dialogs.folderPath);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None) << dialogs.messages[0].text;
+
+    NestWindow again(smallJob());  // the stock nested on is remembered
+    EXPECT_EQ(again.findChild<QComboBox*>("plate-0")->currentIndex(), 0);
+    EXPECT_EQ(again.findChild<QLineEdit*>("height-0")->text(), "2500");
 }
 
 TEST_F(NestWindowTest, ACancelledNestLeavesNoPlatesAndWritesNothing) {
