@@ -3771,7 +3771,7 @@ Write them back to entry %2? (No: add a new entry)</translation>
     </message>
     <message>
         <source>张钢板，</source>
-        <translation>plates,</translation>
+        <translation>plates, </translation>
     </message>
     <message>
         <source>张：</source>
