@@ -3647,7 +3647,7 @@ Write them back to entry %2? (No: add a new entry)</translation>
     </message>
     <message>
         <source>kg，余料</source>
-        <translation>kg, offcuts</translation>
+        <translation>kg, offcut</translation>
     </message>
     <message>
         <source>kg，钢板</source>
@@ -3659,7 +3659,7 @@ Write them back to entry %2? (No: add a new entry)</translation>
     </message>
     <message>
         <source>件，总利用率</source>
-        <translation>pcs, utilisation overall</translation>
+        <translation>parts, overall utilisation</translation>
     </message>
     <message>
         <source>张</source>
@@ -3671,19 +3671,19 @@ Write them back to entry %2? (No: add a new entry)</translation>
     </message>
     <message>
         <source>未给板厚</source>
-        <translation>no plate thickness</translation>
+        <translation>no thickness given</translation>
     </message>
     <message>
         <source>未给板厚的零件</source>
-        <translation>Parts without a plate thickness</translation>
+        <translation>Parts with no thickness</translation>
     </message>
     <message>
         <source>，不计重量</source>
-        <translation>, no weight</translation>
+        <translation>, not weighed</translation>
     </message>
     <message>
         <source>，余料</source>
-        <translation>, offcuts</translation>
+        <translation>, offcut</translation>
     </message>
     <message>
         <source>，利用率</source>
@@ -3704,6 +3704,274 @@ Write them back to entry %2? (No: add a new entry)</translation>
     <message>
         <source>），沿素线和折线也无法分割到钢板以内</source>
         <translation>), and splitting it along its generators and bends cannot bring it within the plate</translation>
+    </message>
+    <message>
+        <source>mm 的钢板：</source>
+        <translation>mm plate: </translation>
+    </message>
+    <message>
+        <source>mm。</source>
+        <translation>mm.</translation>
+    </message>
+    <message>
+        <source>”）</source>
+        <translation>&quot;)</translation>
+    </message>
+    <message>
+        <source>上一张</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>下一张</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>不排料的项：</source>
+        <translation>Entries not nested: </translation>
+    </message>
+    <message>
+        <source>个文件，</source>
+        <translation>files,</translation>
+    </message>
+    <message>
+        <source>件数</source>
+        <translation>Parts</translation>
+    </message>
+    <message>
+        <source>件，利用率</source>
+        <translation>parts, utilisation</translation>
+    </message>
+    <message>
+        <source>任务中没有可排料的零件。</source>
+        <translation>The job has no parts to nest.</translation>
+    </message>
+    <message>
+        <source>余料</source>
+        <translation>offcut</translation>
+    </message>
+    <message>
+        <source>余料 kg</source>
+        <translation>Offcut kg</translation>
+    </message>
+    <message>
+        <source>保存排料文件</source>
+        <translation>Save Nest Files</translation>
+    </message>
+    <message>
+        <source>保存排料文件…</source>
+        <translation>Save Nest Files…</translation>
+    </message>
+    <message>
+        <source>共</source>
+        <translation>In all</translation>
+    </message>
+    <message>
+        <source>分割接缝余量应为数字（</source>
+        <translation>The split seam allowance must be a number (</translation>
+    </message>
+    <message>
+        <source>分割接缝余量应为数字（“</source>
+        <translation>The split seam allowance must be a number (&quot;</translation>
+    </message>
+    <message>
+        <source>分割接缝余量应在</source>
+        <translation>The split seam allowance must be between</translation>
+    </message>
+    <message>
+        <source>分割接缝余量应在 0 到 1000 mm 之间：</source>
+        <translation>The split seam allowance must be between 0 and 1000 mm:</translation>
+    </message>
+    <message>
+        <source>分割接缝余量：</source>
+        <translation>Split seam allowance:</translation>
+    </message>
+    <message>
+        <source>利用率</source>
+        <translation>Utilisation</translation>
+    </message>
+    <message>
+        <source>只导出切割线</source>
+        <translation>Cut lines only</translation>
+    </message>
+    <message>
+        <source>宽度应为数字（</source>
+        <translation>The width must be a number (</translation>
+    </message>
+    <message>
+        <source>宽度应为数字（“</source>
+        <translation>The width must be a number (&quot;</translation>
+    </message>
+    <message>
+        <source>尚未排料</source>
+        <translation>Not nested yet</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>已取消排料</source>
+        <translation>Nesting cancelled</translation>
+    </message>
+    <message>
+        <source>开始排料</source>
+        <translation>Start Nesting</translation>
+    </message>
+    <message>
+        <source>张钢板</source>
+        <translation>plates</translation>
+    </message>
+    <message>
+        <source>张钢板。</source>
+        <translation>plates.</translation>
+    </message>
+    <message>
+        <source>张：</source>
+        <translation>plate: </translation>
+    </message>
+    <message>
+        <source>排料</source>
+        <translation>Nesting</translation>
+    </message>
+    <message>
+        <source>排料(&amp;L)…</source>
+        <translation>Nest on P&amp;lates…</translation>
+    </message>
+    <message>
+        <source>排料完成：</source>
+        <translation>Nesting done: </translation>
+    </message>
+    <message>
+        <source>排料完成：%1 张钢板</source>
+        <translation>Nesting done: %1 plates</translation>
+    </message>
+    <message>
+        <source>排料文件已保存到：</source>
+        <translation>The nest files were saved to:</translation>
+    </message>
+    <message>
+        <source>无法保存排料文件：</source>
+        <translation>Could not save the nest files:</translation>
+    </message>
+    <message>
+        <source>未给板厚的钢板：</source>
+        <translation>Plate for parts with no thickness: </translation>
+    </message>
+    <message>
+        <source>未给板厚：</source>
+        <translation>No thickness given: </translation>
+    </message>
+    <message>
+        <source>未能排料</source>
+        <translation>Could not nest</translation>
+    </message>
+    <message>
+        <source>未能排料：</source>
+        <translation>Could not nest: </translation>
+    </message>
+    <message>
+        <source>材料</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>板厚 %1 mm：</source>
+        <translation>Thickness %1 mm:</translation>
+    </message>
+    <message>
+        <source>正在取消排料</source>
+        <translation>Cancelling the nest</translation>
+    </message>
+    <message>
+        <source>正在取消排料…</source>
+        <translation>Cancelling the nest…</translation>
+    </message>
+    <message>
+        <source>正在排料</source>
+        <translation>Nesting</translation>
+    </message>
+    <message>
+        <source>正在排料…</source>
+        <translation>Nesting…</translation>
+    </message>
+    <message>
+        <source>的钢板：</source>
+        <translation>plate: </translation>
+    </message>
+    <message>
+        <source>第 %1 / %2 张：%3 %4，%5 × %6 mm，%7 件，利用率 %8</source>
+        <translation>Plate %1 / %2: %3 %4, %5 × %6 mm, %7 parts, utilisation %8</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>转角</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>转角 %1°</source>
+        <translation>Turn %1°</translation>
+    </message>
+    <message>
+        <source>转角：</source>
+        <translation>Turns:</translation>
+    </message>
+    <message>
+        <source>边距应为数字（</source>
+        <translation>The margin must be a number (</translation>
+    </message>
+    <message>
+        <source>边距应为数字（“</source>
+        <translation>The margin must be a number (&quot;</translation>
+    </message>
+    <message>
+        <source>边距：</source>
+        <translation>Margin:</translation>
+    </message>
+    <message>
+        <source>钢板</source>
+        <translation>Plate</translation>
+    </message>
+    <message>
+        <source>钢板重量</source>
+        <translation>Plate weight</translation>
+    </message>
+    <message>
+        <source>钢板重量 kg</source>
+        <translation>Plate kg</translation>
+    </message>
+    <message>
+        <source>钢板（每种板厚）</source>
+        <translation>Plates (for each thickness)</translation>
+    </message>
+    <message>
+        <source>长度应为数字（</source>
+        <translation>The length must be a number (</translation>
+    </message>
+    <message>
+        <source>长度应为数字（“</source>
+        <translation>The length must be a number (&quot;</translation>
+    </message>
+    <message>
+        <source>间隙应为数字（</source>
+        <translation>The gap must be a number (</translation>
+    </message>
+    <message>
+        <source>间隙应为数字（“</source>
+        <translation>The gap must be a number (&quot;</translation>
+    </message>
+    <message>
+        <source>间隙：</source>
+        <translation>Gap:</translation>
+    </message>
+    <message>
+        <source>零件重量</source>
+        <translation>Parts weight</translation>
+    </message>
+    <message>
+        <source>零件重量 kg</source>
+        <translation>Parts kg</translation>
     </message>
 </context>
 </TS>

@@ -26,6 +26,7 @@
 #include "ui/calculator_window.h"
 #include "ui/language.h"
 #include "ui/message_boxes.h"
+#include "ui/nest_window.h"
 #include "ui/save_dialog.h"
 #include "ui/settings.h"
 
@@ -191,6 +192,8 @@ void JobWindow::buildMenus() {
     job->addSeparator();
     addCommand(job, "csv", "导出 CSV(&V)…", [this] { exportCsv(); });
     addCommand(job, "pdf", "打印下料清单(&P)…", [this] { printCutList(); });
+    // &L: 新建任务 has &N in this menu.
+    addCommand(job, "nest", "排料(&L)…", [this] { openNest(); });
     job->addSeparator();
     addCommand(job, "close", "关闭(&C)", [this] { close(); });
 
@@ -677,6 +680,15 @@ bool JobWindow::printCutList() {
         saveCutListPdf(job_, cutList_, path);
         return std::string();
     });
+}
+
+NestWindow* JobWindow::openNest() {
+    if (nest_ == nullptr) nest_ = new NestWindow(job_, this);
+    else nest_->setJob(job_);
+    nest_->show();
+    nest_->raise();
+    nest_->activateWindow();
+    return nest_;
 }
 
 void JobWindow::closeEvent(QCloseEvent* event) {

@@ -3,7 +3,8 @@
 // material, its entries in a table (mark, fitting, main dimensions,
 // quantity, weight) that open in their calculators, and its cut list
 // (core/cut_list.h) with totals, saved as CSV or printed as a PDF page
-// (output/cut_list_pdf.h). Unsaved changes are never lost unasked: closing,
+// (output/cut_list_pdf.h), and nested on plates in a nest window of its own
+// (ui/nest_window.h). Unsaved changes are never lost unasked: closing,
 // New, Open and quitting ask 保存/不保存/取消 first. Every calculator with a
 // flat pattern adds its inputs here through its 加入任务 command (addToJob).
 
@@ -28,6 +29,7 @@ class QTableWidget;
 namespace korvel {
 
 class CalculatorWindow;
+class NestWindow;
 
 class JobWindow : public QMainWindow {
     Q_OBJECT
@@ -81,6 +83,9 @@ public:
     // Saves the cut list as CSV (cutListCsv) / as a PDF page, through the save dialog.
     bool exportCsv();
     bool printCutList();
+    // The job's nest window (one per job window), made on a copy of the job
+    // as it stands, or given the job anew when no nest runs; shown and raised.
+    NestWindow* openNest();
 
     QTableWidget* entryTable() const { return entries_; }
     QTableWidget* cutTable() const { return cutTable_; }
@@ -131,6 +136,7 @@ private:
     QLabel* cutTotals_ = nullptr;
     QMenu* recent_ = nullptr;
     std::map<std::string, QAction*> actions_;
+    QPointer<NestWindow> nest_;
 };
 
 // The design name and caption of the command every calculator with a flat

@@ -49,6 +49,12 @@ QString askSavePath(QWidget* parent, const QString& caption, const QString& sugg
                                         QFileDialog::DontConfirmOverwrite);
 }
 
+QString askFolder(QWidget* parent, const QString& caption, const QString& start) {
+    if (handlers.folder) return handlers.folder(start);
+    if (handlers.message) return {};
+    return QFileDialog::getExistingDirectory(parent, caption, start);
+}
+
 QString askOpenPath(QWidget* parent, const QString& caption, const QString& folder, const QString& filter) {
     if (handlers.openPath) return handlers.openPath();
     if (handlers.message) return {};

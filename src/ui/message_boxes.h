@@ -21,6 +21,9 @@ SaveAnswer askSaveChanges(QWidget* parent, const std::string& question);
 // A file name to save to, empty when the user cancels.
 QString askSavePath(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter);
 
+// A folder to write into, empty when the user cancels.
+QString askFolder(QWidget* parent, const QString& caption, const QString& start);
+
 // A file to open, empty when the user cancels.
 QString askOpenPath(QWidget* parent, const QString& caption, const QString& folder, const QString& filter);
 
@@ -38,6 +41,8 @@ struct DialogHandlers {
     std::function<SaveAnswer(const std::string&)> saveChanges = {};
     // Optional: without it, no file where the other dialogs are replaced.
     std::function<QString()> openPath = {};
+    // Optional: without it, no folder where the other dialogs are replaced.
+    std::function<QString(const QString& start)> folder = {};
 };
 // Replaces the modal dialogs (the first three must be set); returns the previous ones.
 DialogHandlers setDialogHandlers(DialogHandlers handlers);

@@ -27,9 +27,10 @@ bool saveWithDialog(QWidget* parent, const SaveRequest& request,
                     const std::function<std::string(const std::string& path, const std::string& shown)>& write) {
     try {
         const QString suggested = QDir(startFolder(request.kind)).filePath(QString::fromStdString(request.fileName));
-        QString path = askSavePath(parent, request.caption, suggested, request.filter);
+        QString path = request.folder ? askFolder(parent, request.caption, startFolder(request.kind))
+                                      : askSavePath(parent, request.caption, suggested, request.filter);
         if (path.isEmpty()) return false;
-        if (QFileInfo(path).suffix().isEmpty()) path += request.suffix;
+        if (!request.folder && QFileInfo(path).suffix().isEmpty()) path += request.suffix;
         const std::string shown = QDir::toNativeSeparators(path).toStdString();
         std::vector<std::string> existing;
         for (const QString& target : request.targets ? request.targets(path) : std::vector<QString>{path})
@@ -47,11 +48,12 @@ bool saveWithDialog(QWidget* parent, const SaveRequest& request,
             report = write(QFile::encodeName(path).toStdString(), shown);
         } catch (const cad::SaveError& error) {
             std::string text = cad::saveFailureText(request.failure, shown, error.code(), error.what());
-            if (existed) text += "\n原有的文件没有改动。";
+            // Into a folder, the files before the one that failed are written.
+            if (existed && !request.folder) text += "\n原有的文件没有改动。";
             showMessage(parent, {text, MessageIcon::Error, "错误："});
             return false;
         }
-        setLastFolder(request.kind, QFileInfo(path).absolutePath());
+        setLastFolder(request.kind, request.folder ? QFileInfo(path).absoluteFilePath() : QFileInfo(path).absolutePath());
         if (!report.empty()) showMessage(parent, {report, MessageIcon::None, ""});
         return true;
     } catch (const std::exception& error) {

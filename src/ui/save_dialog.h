@@ -28,6 +28,10 @@ struct SaveRequest {
     // name itself (a pattern saved piece by piece); the question before
     // replacing names those of them that exist.
     std::function<std::vector<QString>(const QString& chosen)> targets = {};
+    // The user chooses a folder (askFolder), not a file: `write` is given
+    // the folder, `targets` names the files it writes there, no suffix is
+    // added and the folder itself is remembered.
+    bool folder = false;
 };
 
 // Asks for the path and writes it with `write` (given the path in the file

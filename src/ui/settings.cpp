@@ -20,6 +20,8 @@ const char* folderKey(SavedFile kind) {
             return "folders/job";
         case SavedFile::CutList:
             return "folders/cutlist";
+        case SavedFile::Nest:
+            return "folders/nest";
         case SavedFile::Template:
             break;
     }
@@ -52,6 +54,26 @@ std::optional<double> thicknessAt(const QSettings& settings, const QString& key)
 void setOrRemove(QSettings& settings, const QString& key, const std::optional<std::string>& text) {
     if (text) settings.setValue(key, QString::fromStdString(*text));
     else settings.remove(key);
+}
+
+// A stock as stored: "1500 3000 10 8", width, height, margin and gap in mm.
+QString plateText(const Plate& plate) {
+    return QString::fromStdString(numberText(plate.width) + " " + numberText(plate.height) + " " +
+                                  numberText(plate.margin) + " " + numberText(plate.gap));
+}
+
+std::optional<Plate> plateAt(const QSettings& settings, const QString& key) {
+    const QStringList parts = QString::fromStdString(textAt(settings, key)).split(u' ');
+    if (parts.size() != 4) return std::nullopt;
+    double value[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        value[i] = parts[i].toDouble(&ok);
+        if (!ok) return std::nullopt;
+    }
+    const Plate plate{value[0], value[1], value[2], value[3]};
+    if (!plateProblem(plate).empty()) return std::nullopt;
+    return plate;
 }
 
 }  // namespace
@@ -115,6 +137,48 @@ void setExportOptionsSetting(const std::string& windowName, const ExportOptions&
                        options.files.version == cad::DxfVersion::R12 ? QStringLiteral("R12") : QStringLiteral("R2000"));
     settings->setValue(QStringLiteral("cutOnly"), options.files.cutOnly ? "true" : "false");
     settings->setValue(QStringLiteral("perPiece"), options.files.perPiece ? "true" : "false");
+}
+
+const Plate& NestChoices::plateFor(double thickness) const {
+    for (const auto& [t, p] : stock)
+        if (t == thickness) return p;
+    return plate;
+}
+
+NestChoices nestChoicesSetting() {
+    const std::unique_ptr<QSettings> settings = openSettings();
+    NestChoices choices;
+    choices.plate = plateAt(*settings, QStringLiteral("nest/plate")).value_or(platePresets()[1]);
+    settings->beginGroup(QStringLiteral("nest/stock"));
+    for (const QString& key : settings->childKeys()) {
+        bool ok = false;
+        const double thickness = key.toDouble(&ok);
+        if (const std::optional<Plate> plate = plateAt(*settings, key); ok && thickness >= 0 && plate)
+            choices.stock.emplace_back(thickness, *plate);
+    }
+    settings->endGroup();
+    const int rotations = QString::fromStdString(textAt(*settings, QStringLiteral("nest/rotations"))).toInt();
+    if (rotations >= 1 && rotations <= 360) choices.rotations = rotations;
+    bool ok = false;
+    const double seam = QString::fromStdString(textAt(*settings, QStringLiteral("nest/seam"))).toDouble(&ok);
+    if (ok && seam >= 0) choices.seam = seam;
+    if (textAt(*settings, QStringLiteral("nest/dxfVersion")) == "R12") choices.files.version = cad::DxfVersion::R12;
+    choices.files.cutOnly = flagAt(*settings, QStringLiteral("nest/cutOnly")).value_or(false);
+    return choices;
+}
+
+void setNestChoicesSetting(const NestChoices& choices) {
+    const std::unique_ptr<QSettings> settings = openSettings();
+    settings->setValue(QStringLiteral("nest/plate"), plateText(choices.plate));
+    for (const auto& [thickness, plate] : choices.stock)
+        settings->setValue(QStringLiteral("nest/stock/") + QString::fromStdString(numberText(thickness)),
+                           plateText(plate));
+    settings->setValue(QStringLiteral("nest/rotations"), choices.rotations);
+    settings->setValue(QStringLiteral("nest/seam"), QString::fromStdString(numberText(choices.seam)));
+    settings->setValue(QStringLiteral("nest/dxfVersion"), choices.files.version == cad::DxfVersion::R12
+                                                              ? QStringLiteral("R12")
+                                                              : QStringLiteral("R2000"));
+    settings->setValue(QStringLiteral("nest/cutOnly"), choices.files.cutOnly ? "true" : "false");
 }
 
 QStringList recentJobs() {

@@ -1,7 +1,8 @@
 #pragma once
 // What the program remembers between runs: the folder each kind of file was
 // last saved in, the paper of the last 1:1 template, the export choices of
-// each kind of window and the language of the windows. A calculator's boxes
+// each kind of window, the nest window's stock and options and the language
+// of the windows. A calculator's boxes
 // are not remembered: a window opens on its presets every time.
 //
 // The settings live where Qt keeps them for organisation and application
@@ -18,6 +19,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/nesting/plate.h"
+#include "output/nest_files.h"
 #include "ui/export_dialog.h"
 #include "ui/language.h"
 
@@ -30,7 +33,7 @@ namespace korvel {
 std::unique_ptr<QSettings> openSettings();
 
 // The kinds of file a save dialog remembers a folder for.
-enum class SavedFile { Pattern, Cad, Template, Job, CutList };
+enum class SavedFile { Pattern, Cad, Template, Job, CutList, Nest };
 
 // The folder a file of that kind was last saved in; empty when none was, or
 // it is no longer a folder.
@@ -47,6 +50,25 @@ void setTemplatePaperSetting(const std::string& paper);
 // that cannot be read is left unset (the options' default).
 std::optional<ExportOptions> exportOptionsSetting(const std::string& windowName);
 void setExportOptionsSetting(const std::string& windowName, const ExportOptions& options);
+
+// The nest window's last choices (group "nest"): the stock of each
+// thickness nested (mm; 0 for pieces with none), the stock last chosen, for
+// a thickness never nested, the turns tried, the seam allowance (mm) and the
+// plate files' options. A stock that cannot be read, or that plateProblem
+// refuses, counts as never chosen.
+struct NestChoices {
+    Plate plate;
+    std::vector<std::pair<double, Plate>> stock;
+    int rotations = 4;
+    double seam = 0;
+    cad::NestFileOptions files;
+
+    // The stock remembered for `thickness`, else the last chosen.
+    const Plate& plateFor(double thickness) const;
+};
+NestChoices nestChoicesSetting();
+// Remembers the choices; the stock of thicknesses not in `choices` stays remembered.
+void setNestChoicesSetting(const NestChoices& choices);
 
 // The job files last opened or saved, the latest first, at most
 // kRecentJobs; those no longer there are left out.

@@ -15,7 +15,7 @@ namespace korvel::testing {
 class RecordedDialogs {
 public:
     RecordedDialogs() {
-        previous_ = setDialogHandlers({[this](const ShowMessage& m) { messages.push_back(m); },
+        DialogHandlers handlers{[this](const ShowMessage& m) { messages.push_back(m); },
                                        [this](const std::string& q) {
                                            questions.push_back(q);
                                            return answerYes;
@@ -35,7 +35,12 @@ public:
                                        [this](const std::string& q) {
                                            saveQuestions.push_back(q);
                                            return saveAnswer;
-                                       }});
+                                       }};
+        handlers.folder = [this](const QString& start) {
+            folderStarts.push_back(start);
+            return folderPath;
+        };
+        previous_ = setDialogHandlers(std::move(handlers));
         previousExport_ = setExportOptionsHandler([this](const ExportQuestion& question) {
             exportQuestions.push_back(question);
             if (cancelExport) return std::optional<ExportOptions>();
@@ -57,6 +62,8 @@ public:
     std::vector<std::string> saveQuestions;
     SaveAnswer saveAnswer = SaveAnswer::Cancel;
     std::vector<QString> suggestions;  // the file names the save dialogs offered
+    QString folderPath;                // the folder the user picks; none: cancelled
+    std::vector<QString> folderStarts;  // the folders the folder dialogs started in
     int printerDialogs = 0;
     bool printerAccepted = false;
     QString printerFile;  // the "printer" the user picks: a PDF file

@@ -7,13 +7,17 @@
 // on the screen, then maximised as a user would have it (Form4-maximised.png
 // ...), and of its 导出展开图 dialog (Form4-export.png ...), and closes each
 // window with its return command; then the job window with a ten-entry job
-// and its cut list (JobWindow.png, JobWindow-cutlist.png). The settings are a fresh file's, so that
+// and its cut list (JobWindow.png, JobWindow-cutlist.png) and its nest window
+// after a nest (NestWindow.png). The settings are a fresh file's, so that
 // what a user remembered does not change the shots. Exits 0 when every window opened, showed its title
 // and brought the main window back; 1 otherwise. tests/ui/smoke_xvfb.sh runs
 // it under Xvfb.
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QScreen>
@@ -32,6 +36,7 @@
 #include "ui/language.h"
 #include "ui/job_window.h"
 #include "ui/main_window.h"
+#include "ui/nest_window.h"
 #include "ui/message_boxes.h"
 #include "output/atomic_file.h"
 
@@ -56,6 +61,40 @@ bool saveShot(QWidget* window, const QString& path) {
     }
     if (shot.isNull()) shot = window->grab();
     return shot.save(path);
+}
+
+// The job's nest window after a nest of its job on 3000 × 6000 plates (the
+// frustum's and the elbows' pieces are too large for the presets unsplit):
+// NestWindow.png. A message the window would show is printed instead.
+bool nestShot(JobWindow* jobs, const QString& directory) {
+    bool quiet = true;
+    DialogHandlers previous = setDialogHandlers({[&quiet](const ShowMessage& m) {
+                                                     QTextStream(stderr) << "nest window: "
+                                                                         << QString::fromStdString(m.text) << '\n';
+                                                     quiet = false;
+                                                 },
+                                                 [](const std::string&) { return false; },
+                                                 [](const QString&) { return QString(); }, {}});
+    NestWindow* window = jobs->openNest();
+    for (QComboBox* plate : window->findChildren<QComboBox*>(QRegularExpression(QStringLiteral("^plate-")))) {
+        plate->setCurrentIndex(3);
+        emit plate->activated(3);
+        const QString row = plate->objectName().mid(6);
+        window->findChild<QLineEdit*>("width-" + row)->setText(QStringLiteral("3000"));
+        window->findChild<QLineEdit*>("height-" + row)->setText(QStringLiteral("6000"));
+    }
+    window->resize(1100, 720);
+    bool saved = window->start();
+    QElapsedTimer timer;
+    timer.start();
+    while (window->running() && timer.elapsed() < 120000) settle(100);
+    window->showPlate(1);
+    settle(500);
+    saved = saved && quiet && !window->nest().plates.empty() && saveShot(window, directory + "/NestWindow.png");
+    window->close();
+    settle(200);
+    setDialogHandlers(std::move(previous));
+    return saved;
 }
 
 // The job window with a ten-entry job (entries of several fittings, one the
@@ -102,6 +141,7 @@ bool jobShots(const QString& directory) {
     window->tabs()->setCurrentIndex(1);
     settle(500);
     saved = saveShot(window, directory + "/JobWindow-cutlist.png") && saved;
+    saved = nestShot(window, directory) && saved;
     window->close();
     settle(200);
     return saved;
