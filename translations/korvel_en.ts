@@ -3705,5 +3705,45 @@ Write them back to entry %2? (No: add a new entry)</translation>
         <source>），沿素线和折线也无法分割到钢板以内</source>
         <translation>), and splitting it along its generators and bends cannot bring it within the plate</translation>
     </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>正在保存CAD展开图…</source>
+        <translation>Saving the CAD flat pattern…</translation>
+    </message>
+    <message>
+        <source>正在保存展开图</source>
+        <translation>Saving the flat pattern</translation>
+    </message>
+    <message>
+        <source>正在保存展开图…</source>
+        <translation>Saving the flat pattern…</translation>
+    </message>
+    <message>
+        <source>正在打印</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>正在打印 1:1 样板…</source>
+        <translation>Printing the 1:1 template…</translation>
+    </message>
+    <message>
+        <source>正在生成</source>
+        <translation>Making</translation>
+    </message>
+    <message>
+        <source>正在生成 1:1 样板…</source>
+        <translation>Making the 1:1 template…</translation>
+    </message>
+    <message>
+        <source>第 %1 / %2 页</source>
+        <translation>page %1 of %2</translation>
+    </message>
+    <message>
+        <source>页</source>
+        <translation>page</translation>
+    </message>
 </context>
 </TS>
