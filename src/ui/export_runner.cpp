@@ -12,6 +12,7 @@
 #include <exception>
 
 #include "ui/language.h"
+#include "ui/message_boxes.h"
 
 namespace korvel {
 namespace {
@@ -56,14 +57,16 @@ private:
 std::unique_ptr<QProgressDialog> progressDialog(QWidget* window) {
     auto dialog = std::make_unique<QProgressDialog>(window);
     dialog->setWindowModality(Qt::WindowModal);
-    if (window != nullptr) dialog->setWindowTitle(window->windowTitle());
+    // The program's name, as the message boxes have it: a window's own title
+    // may run a clock and be long.
+    dialog->setWindowTitle(QString::fromUtf8(kProgramTitle));
     dialog->setCancelButtonText(shown("取消"));
     // It closes when the work has ended, not when the bar is full: the file
     // is written after the last page.
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);
     dialog->setMinimumDuration(kQuietMs);
-    dialog->setMinimumWidth(360);
+    dialog->setMinimumWidth(400);  // px: the page count's text on one line
     return dialog;
 }
 
