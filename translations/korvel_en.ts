@@ -3647,7 +3647,7 @@ Write them back to entry %2? (No: add a new entry)</translation>
     </message>
     <message>
         <source>kg，余料</source>
-        <translation>kg, offcut</translation>
+        <translation>kg, offcuts</translation>
     </message>
     <message>
         <source>kg，钢板</source>
@@ -3659,7 +3659,7 @@ Write them back to entry %2? (No: add a new entry)</translation>
     </message>
     <message>
         <source>件，总利用率</source>
-        <translation>parts, overall utilisation</translation>
+        <translation>pcs, utilisation overall</translation>
     </message>
     <message>
         <source>张</source>
@@ -3671,19 +3671,19 @@ Write them back to entry %2? (No: add a new entry)</translation>
     </message>
     <message>
         <source>未给板厚</source>
-        <translation>no thickness given</translation>
+        <translation>no plate thickness</translation>
     </message>
     <message>
         <source>未给板厚的零件</source>
-        <translation>Parts with no thickness</translation>
+        <translation>Parts without a plate thickness</translation>
     </message>
     <message>
         <source>，不计重量</source>
-        <translation>, not weighed</translation>
+        <translation>, no weight</translation>
     </message>
     <message>
         <source>，余料</source>
-        <translation>, offcut</translation>
+        <translation>, offcuts</translation>
     </message>
     <message>
         <source>，利用率</source>
@@ -3972,6 +3972,46 @@ Write them back to entry %2? (No: add a new entry)</translation>
     <message>
         <source>零件重量 kg</source>
         <translation>Parts kg</translation>
+    </message>
+    <message>
+        <source>正在保存</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>正在保存CAD展开图…</source>
+        <translation>Saving the CAD flat pattern…</translation>
+    </message>
+    <message>
+        <source>正在保存展开图</source>
+        <translation>Saving the flat pattern</translation>
+    </message>
+    <message>
+        <source>正在保存展开图…</source>
+        <translation>Saving the flat pattern…</translation>
+    </message>
+    <message>
+        <source>正在打印</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>正在打印 1:1 样板…</source>
+        <translation>Printing the 1:1 template…</translation>
+    </message>
+    <message>
+        <source>正在生成</source>
+        <translation>Making</translation>
+    </message>
+    <message>
+        <source>正在生成 1:1 样板…</source>
+        <translation>Making the 1:1 template…</translation>
+    </message>
+    <message>
+        <source>第 %1 / %2 页</source>
+        <translation>page %1 of %2</translation>
+    </message>
+    <message>
+        <source>页</source>
+        <translation>page</translation>
     </message>
 </context>
 </TS>

@@ -97,21 +97,24 @@ public:
         }
     }
 
-    void paint() {
+    void paint(const PageProgress& progress) {
         const int total = t_.pageCount();
         int number = 1;
         for (int i = 0; i < t_.infoPages; ++i, ++number) {
+            progress.step(number - 1, total);
             if (number > 1) device_.newPage();
             startPage();
             infoPage(i, number, total);
         }
         for (const TemplatePage& page : t_.tiles.pages) {
             if (!page.printed) continue;
+            progress.step(number - 1, total);
             if (number > 1) device_.newPage();
             startPage();
             tilePage(page, number, total);
             ++number;
         }
+        progress.step(total, total);
     }
 
 private:
@@ -439,10 +442,10 @@ cad::TitleFit templateTitleFit(double widthMm, const QPaintDevice* device) {
             }};
 }
 
-bool paintTemplate(const PrintedTemplate& t, QPagedPaintDevice& device) {
+bool paintTemplate(const PrintedTemplate& t, QPagedPaintDevice& device, const PageProgress& progress) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    TemplatePainter(t, device, painter).paint();
+    TemplatePainter(t, device, painter).paint(progress);
     return painter.end();
 }
 

@@ -3,6 +3,7 @@
 // text, 1 mm on the paper for 1 mm of the pattern, in the installed face that
 // stands for "宋体".
 
+#include "output/page_progress.h"
 #include "output/template_layout.h"
 
 #include <QString>
@@ -25,7 +26,9 @@ QString templateFamily();
 
 // Paints every page on `device`, whose page size, orientation (those of
 // t.tiles) and zero margins the caller has set. False when the device could
-// not be painted on.
-bool paintTemplate(const PrintedTemplate& t, QPagedPaintDevice& device);
+// not be painted on. Reports to `progress` and asks it between pages: a
+// cancel throws Cancelled, after progress.abandon, from the page it stopped
+// before.
+bool paintTemplate(const PrintedTemplate& t, QPagedPaintDevice& device, const PageProgress& progress = {});
 
 }  // namespace korvel

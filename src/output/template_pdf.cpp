@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <cctype>
 #include <cerrno>
+#include <mutex>
 
 #include "output/atomic_file.h"
 
@@ -47,7 +48,10 @@ QByteArray steadyPdf(const QString& title, const QPageLayout& layout, int dotsPe
     // The faces go into the file in the order of a hash table: with the
     // process's random seed that order, and so the bytes, would change from
     // run to run. The fixed seed holds for the tables made while the file is
-    // written.
+    // written. The seed is the process's: files written at once on two
+    // threads take turns, so that one's end cannot unfix the other's seed.
+    static std::mutex seedInUse;
+    const std::lock_guard<std::mutex> turn(seedInUse);
     QHashSeed::setDeterministicGlobalSeed();
     struct Reseed {
         ~Reseed() { QHashSeed::resetRandomGlobalSeed(); }
@@ -78,17 +82,19 @@ QByteArray steadyPdf(const QString& title, const QPageLayout& layout, int dotsPe
     return pdf;
 }
 
-QByteArray templatePdf(const PrintedTemplate& t) {
+QByteArray templatePdf(const PrintedTemplate& t, const PageProgress& progress) {
     return steadyPdf(QString::fromStdString(t.pattern.pattern.fitting + " 1:1 样板"),
                      QPageLayout(qtPageSize(t.tiles.paper),
                                  t.tiles.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                                  QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter),
-                     1200, [&t](QPdfWriter& writer) { return paintTemplate(t, writer); });
+                     1200, [&t, &progress](QPdfWriter& writer) { return paintTemplate(t, writer, progress); });
 }
 
-void saveTemplatePdf(const PrintedTemplate& t, const std::string& path) {
+void saveTemplatePdf(const PrintedTemplate& t, const std::string& path, const PageProgress& progress) {
     if (path.empty()) throw cad::SaveError("no file name", ENOENT);
-    const QByteArray pdf = templatePdf(t);
+    const QByteArray pdf = templatePdf(t, progress);
+    // The last moment a cancel still leaves the file as it was.
+    if (progress.cancelled()) throw Cancelled();
     cad::saveFileBytes(path, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
 }
 

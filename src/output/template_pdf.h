@@ -28,11 +28,14 @@ QByteArray steadyPdf(const QString& title, const QPageLayout& layout, int dotsPe
 // the program: the creation date Qt writes is set to a fixed one (2000-01-01)
 // in place, the document metadata carries no date or random identifier, and
 // the embedded faces come in a fixed order. Throws cad::SaveError when the
-// pages could not be painted.
-QByteArray templatePdf(const PrintedTemplate& t);
+// pages could not be painted, Cancelled when `progress` was cancelled
+// (paintTemplate).
+QByteArray templatePdf(const PrintedTemplate& t, const PageProgress& progress = {});
 
 // Writes templatePdf(t) to `path` through a temporary file beside it renamed
 // into place; on failure throws cad::SaveError and leaves `path` as it was.
-void saveTemplatePdf(const PrintedTemplate& t, const std::string& path);
+// Cancelled before the file is whole, throws Cancelled having written
+// nothing: the pages are all made before the file is begun.
+void saveTemplatePdf(const PrintedTemplate& t, const std::string& path, const PageProgress& progress = {});
 
 }  // namespace korvel

@@ -19,6 +19,7 @@
 #include "output/pattern_dxf.h"
 #include "output/template_pdf.h"
 #include "ui/export_dialog.h"
+#include "ui/export_runner.h"
 #include "ui/message_boxes.h"
 #include "ui/save_dialog.h"
 #include "ui/surface.h"
@@ -47,6 +48,21 @@ std::optional<ExportOptions> askExport(CalculatorWindow& window, const FormState
     else remembered.choices = options->choices;
     setExportOptionsSetting(window.design().objectName, remembered);
     return options;
+}
+
+void printToFile(QWidget* window, const PrintedTemplate& t, const QString& file) {
+    // The print dialog's file is saved as the template's PDF file: written
+    // whole through a temporary file, so that a cancel or a failure leaves
+    // the file that was there as it was (the printer would truncate it first).
+    const std::string shownPath = QDir::toNativeSeparators(file).toStdString();
+    try {
+        runWithProgress(window, "正在生成 1:1 样板…", [&t, &file](const PageProgress& progress) {
+            saveTemplatePdf(t, QFile::encodeName(file).toStdString(), progress);
+        });
+    } catch (const cad::SaveError& error) {
+        showMessage(window, {cad::saveFailureText("无法保存 1:1 样板：", shownPath, error.code(), error.what()),
+                             MessageIcon::Error, "错误："});
+    }
 }
 
 }  // namespace
@@ -126,8 +142,12 @@ void CalculatorWindow::exportPattern() {
                     names.push_back(QFile::decodeName(QByteArray::fromStdString(path)));
                 return names;
             };
-        saveWithDialog(this, request, [&e, &files](const std::string& path, const std::string& shown) {
-            cad::savePatternDxf(e, path, files);
+        saveWithDialog(this, request, [this, &e, &files](const std::string& path, const std::string& shown) {
+            // Written in a moment: pages to count are none, a cancel stops it before it begins.
+            runWithProgress(this, "正在保存展开图…", [&](const PageProgress& progress) {
+                progress.step(0, 0);
+                cad::savePatternDxf(e, path, files);
+            });
             if (!files.perPiece) return "展开图已保存到：\n" + shown + "\n\n" + developedSummary(e);
             std::string report = "展开图已按件保存到：";
             for (const std::string& piece : cad::patternFilePaths(e, path, files))
@@ -152,7 +172,10 @@ void CalculatorWindow::exportCadDrawing() {
         saveWithDialog(this, {shown("保存CAD展开图"), design_.cad.fileName(state),
                               shown("DXF 图形文件 (*.dxf)"), QStringLiteral(".dxf"), failure, SavedFile::Cad},
                        [&](const std::string& path, const std::string& shown) {
-                           cad::saveDxf(drawn.app->document(), path);
+                           runWithProgress(this, "正在保存CAD展开图…", [&](const PageProgress& progress) {
+                               progress.step(0, 0);
+                               cad::saveDxf(drawn.app->document(), path);
+                           });
                            return "CAD展开图已保存到：\n" + shown;
                        });
     } catch (const std::exception& error) {
@@ -187,7 +210,20 @@ void CalculatorWindow::printTemplate() {
                                               t.tiles.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                                               QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
             printer.setFullPage(true);
-            if (!paintTemplate(t, printer))
+            if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+                printToFile(this, t, printer.outputFileName());
+                return;
+            }
+            // Painted on the worker (Qt paints a printer from any one thread).
+            // A cancel stops before the next page; the pages before it go out
+            // unless the platform's print engine can abort its job.
+            bool painted = true;
+            runWithProgress(this, "正在打印 1:1 样板…", [&t, &printer, &painted](const PageProgress& progress) {
+                PageProgress pages = progress;
+                pages.abandon = [&printer] { printer.abort(); };
+                painted = paintTemplate(t, printer, pages);
+            });
+            if (!painted)
                 showMessage(this, {"打印失败：无法使用打印机 " + printer.printerName().toStdString(),
                                    MessageIcon::Error, "错误："});
             return;
@@ -195,10 +231,13 @@ void CalculatorWindow::printTemplate() {
         const std::string saved = "1:1 样板（" + paper->name + "，共 " + std::to_string(t.pageCount()) + " 页）已保存到：\n";
         saveWithDialog(this, {shown("保存1:1样板"), t.fileName, shown("PDF 文件 (*.pdf)"),
                               QStringLiteral(".pdf"), "无法保存 1:1 样板：", SavedFile::Template},
-                       [&t, &saved](const std::string& path, const std::string& shown) {
-                           saveTemplatePdf(t, path);
+                       [this, &t, &saved](const std::string& path, const std::string& shown) {
+                           runWithProgress(this, "正在生成 1:1 样板…",
+                                           [&t, &path](const PageProgress& progress) { saveTemplatePdf(t, path, progress); });
                            return saved + shown + "\n\n" + developedSummary(t.pattern);
                        });
+    } catch (const Cancelled&) {
+        // Stopped by the user: nothing went out, nothing to say.
     } catch (const std::exception& error) {
         showMessage(this, {std::string("无法保存 1:1 样板：\n") + error.what(), MessageIcon::Error, "错误："});
     }

@@ -361,11 +361,20 @@ int runPdf(const std::vector<std::string>& args, std::ostream& err) {
     }
     printDevelopedSizes(printed.pattern, err);
     const PaintingApplication painting;
+    // Progress for someone watching a terminal, on one line rewritten.
+    const bool terminal = isatty(STDERR_FILENO) == 1;
+    PageProgress progress;
+    if (terminal)
+        progress.report = [&err](int done, int total) {
+            if (done > 0) err << "\rkorvel: page " << done << " of " << total << std::flush;
+        };
     try {
-        saveTemplatePdf(printed, file);
+        saveTemplatePdf(printed, file, progress);
     } catch (const cad::SaveError& e) {
+        if (terminal) err << '\n';
         return notWritten(file, e, err);
     }
+    if (terminal) err << '\n';
     return kExitOk;
 }
 

@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "output/dxf_file.h"
+#include "output/page_progress.h"
 #include "ui/message_boxes.h"
 
 namespace korvel {
@@ -46,6 +47,8 @@ bool saveWithDialog(QWidget* parent, const SaveRequest& request,
         std::string report;
         try {
             report = write(QFile::encodeName(path).toStdString(), shown);
+        } catch (const Cancelled&) {
+            return false;  // the user stopped it: nothing was written, nothing to say
         } catch (const cad::SaveError& error) {
             std::string text = cad::saveFailureText(request.failure, shown, error.code(), error.what());
             // Into a folder, the files before the one that failed are written.

@@ -37,8 +37,9 @@ struct SaveRequest {
 // Asks for the path and writes it with `write` (given the path in the file
 // system's encoding); `write` throws cad::SaveError when the file could not be
 // written, and returns the report to show once it is, or nothing to show
-// none. Any other exception is reported under the failure heading. Returns
-// false when the user cancelled or the file was not written.
+// none; or throws Cancelled, when the user stopped it, for no report at all.
+// Any other exception is reported under the failure heading. Returns false
+// when the user cancelled or the file was not written.
 bool saveWithDialog(QWidget* parent, const SaveRequest& request,
                     const std::function<std::string(const std::string& path, const std::string& shown)>& write);
 

@@ -1,10 +1,11 @@
 // The full-size template as a PDF: page count and size, the check square's
 // true 100 mm read back from the file, the listing and title block in the text
 // of the first page, the pages left out, the same bytes for the same inputs,
-// and a failed save.
+// a failed save, and the progress and cancel between pages.
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -223,6 +224,33 @@ TEST_F(TemplatePdf, SaveFailureLeavesTheFileAsItWas) {
     in >> content;
     EXPECT_EQ(content, "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary file left";
+}
+
+TEST_F(TemplatePdf, ProgressCountsEveryPageAndACancelStopsAtTheNextOneWritingNothing) {
+    const PrintedTemplate t = presetTemplate("cone", "A4");
+    std::vector<std::pair<int, int>> reports;
+    saveTemplatePdf(t, file("whole.pdf"), {[&reports](int done, int total) { reports.emplace_back(done, total); }});
+    const int pages = std::stoi(pdfInfo(file("whole.pdf"), "Pages"));
+    ASSERT_GT(pages, 10);
+    ASSERT_EQ(reports.size(), static_cast<size_t>(pages) + 1) << "before each page and once at the end";
+    for (int i = 0; i <= pages; ++i) EXPECT_EQ(reports[static_cast<size_t>(i)], std::make_pair(i, pages));
+
+    const fs::path kept = dir_ / "kept.pdf";
+    std::ofstream(kept) << "kept";
+    std::atomic<bool> cancel{false};
+    int last = 0;
+    const PageProgress stopAtFive{[&](int done, int) {
+                                      last = done;
+                                      if (done == 5) cancel = true;
+                                  },
+                                  &cancel};
+    EXPECT_THROW(saveTemplatePdf(t, kept.string(), stopAtFive), Cancelled);
+    EXPECT_EQ(last, 5) << "no page after the cancel";
+    std::ifstream in(kept);
+    std::string content;
+    in >> content;
+    EXPECT_EQ(content, "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2) << "no temporary file left";
 }
 
 }  // namespace

@@ -1,10 +1,16 @@
 // The 打印1:1样板 command every calculator window with a flat pattern adds
 // after 导出展开图: the paper question, the save dialog with a suggested name,
 // replacing only after a yes, the report, the printer, the window's own
-// messages for refused inputs, and a failed save.
+// messages for refused inputs, a failed save, and a long template stopped
+// through its progress dialog or by closing the window.
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -35,6 +41,27 @@ protected:
         SavingWindowTest::TearDown();
     }
     void print() { window->menuAction("样板")->trigger(); }
+
+    // Prints the elbow at 100 divisions on A4 (some 250 pages) over an
+    // existing file, doing `meanwhile` to the progress dialog as soon as the
+    // export has made it; the file's bytes after.
+    std::string printLongOverAFile(const std::function<void(QProgressDialog&)>& meanwhile) {
+        window->list("Combo1")->setCurrentText(QStringLiteral("100"));
+        choice = TemplateChoice{"A4", false};
+        const fs::path path = dir_ / "elbow.pdf";
+        std::ofstream(path) << "the user's template";
+        saveTo(path);
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (auto* dialog = window->findChild<QProgressDialog*>()) {
+                watch.stop();
+                meanwhile(*dialog);
+            }
+        });
+        watch.start(1);
+        print();
+        return readAll(path);
+    }
 
     std::optional<TemplateChoice> choice = TemplateChoice{"A1", false};
     std::vector<std::string> presets;  // the paper the question offered
@@ -192,6 +219,30 @@ TEST_F(TemplateCommand, GoesToThePrinterPickedInThePrintDialogUnscaled) {
     const auto squares = testing::strokedRects(path, 2, "0.3");
     ASSERT_EQ(squares.size(), 1u);
     EXPECT_NEAR(squares[0].width * 25.4 / 72, 100, 0.05);
+}
+
+TEST_F(TemplateCommand, CancelledInItsProgressDialogItWritesNothingAndSaysNothing) {
+    open("wtfy");
+    const std::string kept = printLongOverAFile([](QProgressDialog& dialog) {
+        ASSERT_TRUE(dialog.windowModality() == Qt::WindowModal);
+        dialog.findChild<QPushButton*>()->click();  // 取消
+    });
+    EXPECT_TRUE(kept == "the user's template") << "now begins " << kept.substr(0, 8);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary file left";
+    EXPECT_EQ(window->findChild<QProgressDialog*>(), nullptr);
+}
+
+TEST_F(TemplateCommand, ClosingTheWindowDuringTheExportStopsItThenCloses) {
+    open("wtfy");
+    const std::string kept = printLongOverAFile([this](QProgressDialog&) { window->close(); });
+    EXPECT_TRUE(kept == "the user's template") << "now begins " << kept.substr(0, 8);
+    EXPECT_TRUE(dialogs.messages.empty());
+    QPointer<CalculatorWindow> closing = window.release();  // it deletes itself when closed
+    EXPECT_TRUE(closing->isVisible()) << "the close waits for the export to stop";
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closing.isNull());
 }
 
 }  // namespace
