@@ -9,6 +9,7 @@
 //                             painted into a QImage of the window's size
 //   dxf/elbow-cad/n100        the elbow's CAD drawing written to a file
 //   dxf/elbow-pattern/n100    the elbow's flat pattern written to a file
+//   pdf/elbow-template/A4/n100  the elbow's 1:1 template on A4 as PDF bytes
 //
 // Runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
@@ -28,6 +29,7 @@
 #include "core/catalogue.h"
 #include "output/pattern_dxf.h"
 #include "output/dxf_writer.h"
+#include "output/template_pdf.h"
 #include "core/fittings/elbow/elbow_design.h"
 #include "ui/surface.h"
 #include "ui/twips.h"
@@ -156,6 +158,32 @@ void elbowPatternBenchmark(benchmark::State& bench, const std::string& directory
     bench.SetComplexityN(bench.range(0));
 }
 
+// The elbow's 1:1 template on A4 at bench.range(0) divisions, from the inputs
+// to the PDF file's bytes (laid out, tiled, painted; not written to disk).
+// Counters: the file's bytes, its pages and the bytes a page, so that a page
+// that grows with the outline's vertex count shows.
+void elbowTemplateBenchmark(benchmark::State& bench) {
+    const WindowDesign& design = elbowDesign();
+    const FormState state = stateFor(design, static_cast<int>(bench.range(0)));
+    const PaperSize paper = *paperSize("A4");
+    qsizetype bytes = 0;
+    int pages = 0;
+    for (auto _ : bench) {
+        const PrintedTemplate t = makeTemplate(design, state, paper);
+        if (t.rejected()) {
+            bench.SkipWithError("the template refused its inputs");
+            break;
+        }
+        const QByteArray pdf = templatePdf(t);
+        bytes = pdf.size();
+        pages = t.pageCount();
+        benchmark::DoNotOptimize(pdf.constData());
+    }
+    bench.counters["bytes"] = static_cast<double>(bytes);
+    bench.counters["pages"] = pages;
+    bench.counters["bytes_per_page"] = pages > 0 ? static_cast<double>(bytes) / pages : 0;
+}
+
 }  // namespace
 }  // namespace korvel
 
@@ -181,6 +209,10 @@ int main(int argc, char* argv[]) {
         ->Arg(500)
         ->Arg(1000)
         ->Complexity(benchmark::oN);
+    benchmark::RegisterBenchmark("pdf/elbow-template/A4", korvel::elbowTemplateBenchmark)
+        ->Unit(benchmark::kMillisecond)
+        ->Arg(100)
+        ->Arg(1000);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
