@@ -9,6 +9,8 @@
 //                             painted into a QImage of the window's size
 //   dxf/elbow-cad/n100        the elbow's CAD drawing written to a file
 //   dxf/elbow-pattern/n100    the elbow's flat pattern written to a file
+//   pdf/elbow-template/A4/100   the elbow's 1:1 template on A4 as PDF bytes
+//   pdf/elbow-template-paint/A4/100  the same, laid out beforehand: the painting alone
 //
 // Runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
@@ -28,6 +30,7 @@
 #include "core/catalogue.h"
 #include "output/pattern_dxf.h"
 #include "output/dxf_writer.h"
+#include "output/template_pdf.h"
 #include "core/fittings/elbow/elbow_design.h"
 #include "ui/surface.h"
 #include "ui/twips.h"
@@ -156,6 +159,32 @@ void elbowPatternBenchmark(benchmark::State& bench, const std::string& directory
     bench.SetComplexityN(bench.range(0));
 }
 
+// The elbow's 1:1 template on A4 at bench.range(0) divisions, from the inputs
+// to the PDF file's bytes (laid out, tiled, painted; not written to disk), or
+// with `paintOnly` the painting of a template laid out beforehand. Counters:
+// the file's bytes, its pages and the bytes a page, so that a page that grows
+// with the outline's vertex count shows.
+void elbowTemplateBenchmark(benchmark::State& bench, bool paintOnly) {
+    const WindowDesign& design = elbowDesign();
+    const FormState state = stateFor(design, static_cast<int>(bench.range(0)));
+    const PaperSize paper = *paperSize("A4");
+    const PrintedTemplate laidOut = makeTemplate(design, state, paper);
+    if (laidOut.rejected()) {
+        bench.SkipWithError("the template refused its inputs");
+        return;
+    }
+    qsizetype bytes = 0;
+    const int pages = laidOut.pageCount();
+    for (auto _ : bench) {
+        const QByteArray pdf = templatePdf(paintOnly ? laidOut : makeTemplate(design, state, paper));
+        bytes = pdf.size();
+        benchmark::DoNotOptimize(pdf.constData());
+    }
+    bench.counters["bytes"] = static_cast<double>(bytes);
+    bench.counters["pages"] = pages;
+    bench.counters["bytes_per_page"] = pages > 0 ? static_cast<double>(bytes) / pages : 0;
+}
+
 }  // namespace
 }  // namespace korvel
 
@@ -181,6 +210,12 @@ int main(int argc, char* argv[]) {
         ->Arg(500)
         ->Arg(1000)
         ->Complexity(benchmark::oN);
+    for (const bool paintOnly : {false, true})
+        benchmark::RegisterBenchmark(paintOnly ? "pdf/elbow-template-paint/A4" : "pdf/elbow-template/A4",
+                                     korvel::elbowTemplateBenchmark, paintOnly)
+            ->Unit(benchmark::kMillisecond)
+            ->Arg(100)
+            ->Arg(1000);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -9,8 +9,11 @@
 #include <QRawFont>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "core/numbers.h"
+#include "core/page_clip.h"
 
 namespace korvel {
 
@@ -41,6 +44,12 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kCutPen = 0.35;
 constexpr double kMarkPen = 0.25;
 constexpr double kThinPen = 0.15;
+// How far past a page's window its lines are kept, mm: beyond the widest pen
+// and its mitred corners, so that every line end and join in the window is
+// drawn whole before the page's clip cuts it square at the window's edge.
+constexpr double kBleed = 1;
+// How far the page map's outline may stray from the true one, mm on the map.
+constexpr double kMapTolerance = 0.05;
 
 std::string orientationText(const TiledTemplate& t) { return t.landscape ? "横向" : "纵向"; }
 
@@ -66,19 +75,17 @@ void addEdge(QPainterPath& path, const Vertex& a, const Vertex& b) {
     path.lineTo(b.x, b.y);
 }
 
-QPainterPath outlinePath(const Polyline& line) {
-    QPainterPath path;
+// The line into `path`: a closed line as a closed subpath, an open one (a
+// part of a line cut at a page's window) left open.
+void addLine(QPainterPath& path, const Polyline& line) {
     const size_t n = line.vertices.size();
-    if (n == 0) return path;
+    if (n == 0) return;
     path.moveTo(line.vertices[0].x, line.vertices[0].y);
     for (size_t i = 0; i + 1 < n; ++i) addEdge(path, line.vertices[i], line.vertices[i + 1]);
-    if (line.closed && n > 1) addEdge(path, line.vertices[n - 1], line.vertices[0]);
-    path.closeSubpath();
-    return path;
-}
-
-bool meets(const QRectF& a, const PatternExtent& w) {
-    return a.left() <= w.maxX && a.right() >= w.minX && a.top() <= w.maxY && a.bottom() >= w.minY;
+    if (line.closed && n > 1) {
+        addEdge(path, line.vertices[n - 1], line.vertices[0]);
+        path.closeSubpath();
+    }
 }
 
 class TemplatePainter {
@@ -90,11 +97,7 @@ public:
           dotsPerMm_(device.logicalDpiX() / 25.4),
           family_(templateFamily()),
           titleFit_(templateTitleFit(t.tiles.content.width, &device)) {
-        for (const Polyline& line : t.sheet.outlines) {
-            QPainterPath path = outlinePath(line);
-            bounds_.push_back(path.boundingRect());
-            outlines_.push_back(std::move(path));
-        }
+        for (const Polyline& line : t.sheet.outlines) runBoxes_.push_back(edgeRunBoxes(line));
     }
 
     void paint(const PageProgress& progress) {
@@ -130,10 +133,22 @@ private:
         return pen;
     }
 
-    QFont font(double heightMm) const { return templateFont(family_, heightMm, dotsPerMm_); }
+    // The face at a height and a text's width, mm: each made once a template,
+    // not again on every page that shows it.
+    const QFont& font(double heightMm) {
+        auto at = fonts_.find(heightMm);
+        if (at == fonts_.end()) at = fonts_.emplace(heightMm, templateFont(family_, heightMm, dotsPerMm_)).first;
+        return at->second;
+    }
 
-    double textWidth(const std::string& text, double heightMm) const {
-        return QFontMetricsF(font(heightMm), &device_).horizontalAdvance(QString::fromStdString(text)) / dotsPerMm_;
+    double textWidth(const std::string& text, double heightMm) {
+        auto at = widths_.find({text, heightMm});
+        if (at == widths_.end()) {
+            const double width =
+                QFontMetricsF(font(heightMm), &device_).horizontalAdvance(QString::fromStdString(text)) / dotsPerMm_;
+            at = widths_.emplace(std::make_pair(text, heightMm), width).first;
+        }
+        return at->second;
     }
 
     // Text with its base line's left end at `at`, page mm; `angle` degrees clockwise.
@@ -214,7 +229,7 @@ private:
         p_.translate(ox - left * s, oy + top * s);
         p_.scale(s, -s);
         p_.setPen(pen(0.25 / s));
-        for (const QPainterPath& path : outlines_) p_.drawPath(path);
+        p_.drawPath(mapOutlines(s));
         p_.restore();
         // The names, in the part of each page no neighbour covers.
         const double overlap = tiles.margins.overlap * s;
@@ -324,19 +339,7 @@ private:
         // The pattern, clipped to the page's window.
         p_.save();
         p_.setClipRect(content);
-        p_.save();
-        p_.translate(c.left - w.minX, c.top + w.maxY);
-        p_.scale(1, -1);
-        p_.setPen(pen(kCutPen));
-        for (size_t i = 0; i < outlines_.size(); ++i)
-            if (meets(bounds_[i], w)) p_.drawPath(outlines_[i]);
-        for (const MarkLine& m : t_.sheet.marks) {
-            const QRectF box = QRectF(QPointF(m.from.x, m.from.y), QPointF(m.to.x, m.to.y)).normalized();
-            if (!meets(box, w)) continue;
-            p_.setPen(pen(kMarkPen, markColor(m.kind)));
-            p_.drawLine(QPointF(m.from.x, m.from.y), QPointF(m.to.x, m.to.y));
-        }
-        p_.restore();
+        pageLines(page);
         for (size_t i = 0; i < t_.sheet.pieceTexts && i < t_.sheet.texts.size(); ++i) {
             const cad::SheetText& s = t_.sheet.texts[i];
             const double width = textWidth(s.text, s.height);
@@ -387,6 +390,39 @@ private:
         pageMap({region.left, y, region.width, region.bottom() - y}, &page);
     }
 
+    // The outlines and marking lines of the page's window, in the page's
+    // content frame: only their parts inside the window (and its bleed).
+    void pageLines(const TemplatePage& page) {
+        const MmRect& c = t_.tiles.content;
+        const PatternExtent& w = page.window;
+        const PatternExtent kept = grownWindow(w, kBleed);
+        p_.save();
+        p_.translate(c.left - w.minX, c.top + w.maxY);
+        p_.scale(1, -1);
+        QPainterPath cuts;
+        for (size_t i = 0; i < t_.sheet.outlines.size(); ++i)
+            for (const Polyline& part : clipPolyline(t_.sheet.outlines[i], kept, runBoxes_[i])) addLine(cuts, part);
+        p_.setPen(pen(kCutPen));
+        p_.drawPath(cuts);
+        for (const MarkLine& m : t_.sheet.marks) {
+            const std::optional<MarkLine> part = clipSegment(m, kept);
+            if (!part) continue;
+            p_.setPen(pen(kMarkPen, markColor(m.kind)));
+            p_.drawLine(QPointF(part->from.x, part->from.y), QPointF(part->to.x, part->to.y));
+        }
+        p_.restore();
+    }
+
+    // Every outline simplified for a page map at `scale` map mm a pattern mm,
+    // pattern mm: made once a template for every page's map.
+    const QPainterPath& mapOutlines(double scale) {
+        auto at = mapOutlines_.find(scale);
+        if (at != mapOutlines_.end()) return at->second;
+        QPainterPath path;
+        for (const Polyline& line : t_.sheet.outlines) addLine(path, simplifiedLine(line, kMapTolerance / scale));
+        return mapOutlines_.emplace(scale, std::move(path)).first->second;
+    }
+
     void registrationMarks(const TemplatePage& page) {
         constexpr double kMarkRadius = 4;  // the circle's, mm
         constexpr double kMarkArm = 6;     // half the cross, mm
@@ -422,8 +458,10 @@ private:
     double dotsPerMm_;
     QString family_;
     cad::TitleFit titleFit_;
-    std::vector<QPainterPath> outlines_;
-    std::vector<QRectF> bounds_;
+    std::vector<std::vector<PatternExtent>> runBoxes_;  // each outline's edgeRunBoxes, pattern mm
+    std::map<double, QFont> fonts_;
+    std::map<std::pair<std::string, double>, double> widths_;
+    std::map<double, QPainterPath> mapOutlines_;
 };
 
 }  // namespace
