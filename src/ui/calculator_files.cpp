@@ -97,8 +97,8 @@ void calibratePrinter(QWidget* window, const PaperSize& paper) {
         return;
     }
     setPrintCorrectionSetting(by.first, by.second, reading.correction);
-    showMessage(window, {calibratedName(by) + " 已校准：以后的 1:1 样板" + correctionNote(*reading.correction) +
-                             "，第 1 页注明。",
+    showMessage(window, {calibratedName(by) + " 已校准。\n" + correctionNote(*reading.correction) +
+                             "：以后的 1:1 样板按此打印。",
                          MessageIcon::None, ""});
 }
 
@@ -249,8 +249,9 @@ void CalculatorWindow::printTemplate() {
             return;
         }
         t.correction = printCorrectionSetting(CalibratedBy::Paper, paper->name).value_or(PrintCorrection{});
-        const std::string saved = "1:1 样板（" + paper->name + "，共 " + std::to_string(t.pageCount()) + " 页" +
-                                  (t.correction.none() ? "" : "，" + correctionNote(t.correction)) + "）已保存到：\n";
+        const std::string saved = "1:1 样板（" + paper->name + "，共 " + std::to_string(t.pageCount()) +
+                                  (t.correction.none() ? " 页）已保存到：\n"
+                                                       : " 页，" + correctionNote(t.correction) + "）已保存到：\n");
         saveWithDialog(this, {shown("保存1:1样板"), t.fileName, shown("PDF 文件 (*.pdf)"),
                               QStringLiteral(".pdf"), "无法保存 1:1 样板：", SavedFile::Template},
                        [&t, &saved](const std::string& path, const std::string& shown) {
