@@ -3825,7 +3825,7 @@ Measure the square&apos;s width and height with a steel rule and type them (mm, 
     </message>
     <message>
         <source>）：</source>
-        <translation>):</translation>
+        <translation>): </translation>
     </message>
     <message>
         <source>，例如</source>
