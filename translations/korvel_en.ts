@@ -4013,5 +4013,171 @@ Write them back to entry %2? (No: add a new entry)</translation>
         <source>页</source>
         <translation>page</translation>
     </message>
+    <message>
+        <source>PDF 文件（</source>
+        <translation>PDF file (</translation>
+    </message>
+    <message>
+        <source>mm 修正</source>
+        <translation>mm (corrected)</translation>
+    </message>
+    <message>
+        <source>mm，超出 90～110 mm：这不是打印机的误差，而是打印时缩放了。</source>
+        <translation>mm, outside 90–110 mm: no printer is that far out, the print was scaled.</translation>
+    </message>
+    <message>
+        <source>。
+用钢尺量方框的宽和高，填入量得的尺寸（mm，精确到 0.1）：</source>
+        <translation>.
+Measure the square&apos;s width and height with a steel rule and type them (mm, to 0.1):</translation>
+    </message>
+    <message>
+        <source>保存为 PDF（</source>
+        <translation>Saved as PDF (</translation>
+    </message>
+    <message>
+        <source>修正</source>
+        <translation>(corrected)</translation>
+    </message>
+    <message>
+        <source>实际大小重新打印校准页，再量一次。</source>
+        <translation>actual size: print the calibration page again and measure again.</translation>
+    </message>
+    <message>
+        <source>宽（左右）</source>
+        <translation>Width (across)</translation>
+    </message>
+    <message>
+        <source>宽（左右）mm：</source>
+        <translation>Width (across) mm:</translation>
+    </message>
+    <message>
+        <source>已按校准</source>
+        <translation>Calibrated at</translation>
+    </message>
+    <message>
+        <source>已校准。</source>
+        <translation>is calibrated.</translation>
+    </message>
+    <message>
+        <source>打印机</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>打印校准</source>
+        <translation>Printer calibration</translation>
+    </message>
+    <message>
+        <source>打印校准…</source>
+        <translation>Calibrate printer…</translation>
+    </message>
+    <message>
+        <source>打印校准（修正打印机的缩放）：</source>
+        <translation>Printer calibration (corrects a printer&apos;s scaling):</translation>
+    </message>
+    <message>
+        <source>文件（</source>
+        <translation>file (</translation>
+    </message>
+    <message>
+        <source>未校准，按</source>
+        <translation>not calibrated, at</translation>
+    </message>
+    <message>
+        <source>未校准，按 1:1 输出</source>
+        <translation>not calibrated, at 1:1</translation>
+    </message>
+    <message>
+        <source>校准页已送往</source>
+        <translation>The calibration page went to</translation>
+    </message>
+    <message>
+        <source>样板按此打印。</source>
+        <translation>templates print with it.</translation>
+    </message>
+    <message>
+        <source>清除校准</source>
+        <translation>Clear calibration</translation>
+    </message>
+    <message>
+        <source>用钢尺量方框的宽和高，填入量得的尺寸（</source>
+        <translation>Measure the square&apos;s width and height with a steel rule and type them (</translation>
+    </message>
+    <message>
+        <source>请在打印对话框中关闭</source>
+        <translation>In the print dialog turn off</translation>
+    </message>
+    <message>
+        <source>请在打印对话框中关闭“适合页面”，按 100% 实际大小重新打印校准页，再量一次。</source>
+        <translation>In the print dialog turn off &quot;Fit to page&quot;, print the calibration page again at 100% actual size and measure again.</translation>
+    </message>
+    <message>
+        <source>请填入量得的宽和高，单位</source>
+        <translation>Please type the measured width and height, in</translation>
+    </message>
+    <message>
+        <source>请填入量得的宽和高，单位 mm，例如 99.2。</source>
+        <translation>Please type the measured width and height, in mm, for example 99.2.</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>output</translation>
+    </message>
+    <message>
+        <source>适合页面</source>
+        <translation>Fit to page</translation>
+    </message>
+    <message>
+        <source>量得</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>页，</source>
+        <translation>pages,</translation>
+    </message>
+    <message>
+        <source>高（上下）</source>
+        <translation>Height (down)</translation>
+    </message>
+    <message>
+        <source>高（上下）mm：</source>
+        <translation>Height (down) mm:</translation>
+    </message>
+    <message>
+        <source>）已保存到：</source>
+        <translation>) saved to:</translation>
+    </message>
+    <message>
+        <source>）：</source>
+        <translation>): </translation>
+    </message>
+    <message>
+        <source>，例如</source>
+        <translation>, for example</translation>
+    </message>
+    <message>
+        <source>，按</source>
+        <translation>, print at</translation>
+    </message>
+    <message>
+        <source>，精确到</source>
+        <translation>, to</translation>
+    </message>
+    <message>
+        <source>，超出</source>
+        <translation>, outside</translation>
+    </message>
+    <message>
+        <source>：以后的</source>
+        <translation>: from now on</translation>
+    </message>
+    <message>
+        <source>：以后的 1:1 样板按此打印。</source>
+        <translation>: from now on 1:1 templates print with it.</translation>
+    </message>
+    <message>
+        <source>：这不是打印机的误差，而是打印时缩放了。</source>
+        <translation>: no printer is that far out, the print was scaled.</translation>
+    </message>
 </context>
 </TS>

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "core/outcome.h"
+#include "core/print_correction.h"
 #include "core/tiled_template.h"
 #include "core/window_design.h"
 #include "output/pattern_sheet.h"
@@ -56,6 +57,9 @@ struct PrintedTemplate {
     int infoPages = 1;
     int rowsPerInfoPage = 0;  // on the first information page; the others hold more
     std::string fileName;     // what a save dialog suggests: "弯头样板_D1120_R1680_90度_A4.pdf"
+    // The printer's correction (print_correction.h), set by whoever sends the
+    // pages to that printer: every page drawn scaled by it, page 1 saying so.
+    PrintCorrection correction;
 
     bool rejected() const { return rejection.stopped; }
     int pageCount() const { return infoPages + tiles.printedPages(); }

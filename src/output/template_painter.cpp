@@ -121,9 +121,12 @@ public:
     }
 
 private:
+    // Page mm to device dots, the printer's correction included: the whole
+    // page content scaled about the page's origin (the paper's corner, the
+    // pages being painted without margins).
     void startPage() {
         p_.resetTransform();
-        p_.scale(dotsPerMm_, dotsPerMm_);
+        p_.scale(dotsPerMm_ * t_.correction.x, dotsPerMm_ * t_.correction.y);
         p_.setRenderHint(QPainter::Antialiasing, true);
     }
 
@@ -268,6 +271,7 @@ private:
              "样板外形 " + roundedText(e.maxX - e.minX, 0) + " mm × " + roundedText(e.maxY - e.minY, 0) +
                  " mm，比例 1:1（纸上 1 mm 即样板 1 mm）",
              3.5);
+        if (index == 0) correctionNote();
         p_.setPen(pen(kThinPen));
         p_.drawLine(QPointF(left, top + kInfoHeaderHeight - 2), QPointF(tiles.content.right(), top + kInfoHeaderHeight - 2));
 
@@ -283,6 +287,13 @@ private:
             text({region.left, region.top + 4}, "拼接图（样板页在图案上的位置）", 3.5);
             pageMap({region.left, region.top + 8, region.width, region.height - 8}, nullptr);
         }
+    }
+
+    // The correction the pages are drawn with, at the right end of the size line.
+    void correctionNote() {
+        if (t_.correction.none()) return;
+        const std::string note = korvel::correctionNote(t_.correction);
+        text({t_.tiles.content.right() - textWidth(note, 3.5), t_.tiles.content.top + 19.5}, note, 3.5);
     }
 
     void infoRow(const InfoRow& row, double left, double y) {

@@ -1,7 +1,8 @@
 #include "ui/calculator_window.h"
 
 // What a window puts on paper and into files: its image printed or saved as
-// PDF, its flat pattern as DXF, its CAD drawing, and its 1:1 template.
+// PDF, its flat pattern as DXF, its CAD drawing, and its 1:1 template, with
+// the printer's calibration.
 
 #include <QDir>
 #include <QFile>
@@ -14,10 +15,13 @@
 
 #include "core/export_range.h"
 #include "core/numbers.h"
+#include "core/print_correction.h"
+#include "output/calibration_page.h"
 #include "output/dxf_file.h"
 #include "output/dxf_writer.h"
 #include "output/pattern_dxf.h"
 #include "output/template_pdf.h"
+#include "ui/calibration_dialog.h"
 #include "ui/export_dialog.h"
 #include "ui/export_runner.h"
 #include "ui/message_boxes.h"
@@ -63,6 +67,55 @@ void printToFile(QWidget* window, const PrintedTemplate& t, const QString& file)
         showMessage(window, {cad::saveFailureText("无法保存 1:1 样板：", shownPath, error.code(), error.what()),
                              MessageIcon::Error, "错误："});
     }
+}
+
+// The paper at its size, without margins: a page painted at 1:1 goes out
+// unscaled whatever the print dialog offered.
+QPageLayout unscaledLayout(const PaperSize& paper, bool landscape) {
+    return QPageLayout(QPageSize(QSizeF(paper.width, paper.height), QPageSize::Millimeter,
+                                 QString::fromStdString(paper.name)),
+                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
+}
+
+// Whose correction a printer's pages take: the printer's, by its name, or the
+// paper's when the print dialog sends them to a file.
+std::pair<CalibratedBy, std::string> calibratedBy(const QPrinter& printer, const PaperSize& paper) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) return {CalibratedBy::Paper, paper.name};
+    return {CalibratedBy::Printer, printer.printerName().toStdString()};
+}
+
+std::string calibratedName(const std::pair<CalibratedBy, std::string>& by) {
+    return by.first == CalibratedBy::Paper ? "PDF 文件（" + by.second + "）" : "打印机 " + by.second;
+}
+
+// 打印校准: the calibration page to the printer the user picks (or to the
+// file its dialog offers), then the square's measures; the correction kept
+// for that printer (or paper) and said.
+void calibratePrinter(QWidget* window, const PaperSize& paper) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setDocName(QStringLiteral("Korvel calibration"));
+    if (!askPrinter(window, printer)) return;
+    printer.setPageLayout(unscaledLayout(paper, false));
+    printer.setFullPage(true);
+    const auto by = calibratedBy(printer, paper);
+    if (!paintCalibrationPage(printer, paper, by.first == CalibratedBy::Printer ? by.second : "")) {
+        showMessage(window, {"打印失败：无法使用打印机 " + printer.printerName().toStdString(), MessageIcon::Error,
+                             "错误："});
+        return;
+    }
+    const std::optional<CalibrationMeasures> measures = askCalibrationMeasures(window, calibratedName(by));
+    if (!measures) return;
+    const CalibrationReading reading = readCalibration(measures->width, measures->height);
+    if (!reading.correction) {
+        showMessage(window, {reading.refusal, MessageIcon::Error, "错误："});
+        return;
+    }
+    setPrintCorrectionSetting(by.first, by.second, reading.correction);
+    showMessage(window, {calibratedName(by) + " 已校准。\n" + correctionNote(*reading.correction) +
+                             "：以后的 1:1 样板按此打印。",
+                         MessageIcon::None, ""});
 }
 
 }  // namespace
@@ -193,7 +246,11 @@ void CalculatorWindow::printTemplate() {
         const std::optional<PaperSize> paper = paperSize(choice->paper);
         if (!paper) return;
         setTemplatePaperSetting(paper->name);
-        const PrintedTemplate t = makeTemplate(design_, state, *paper, options->choices);
+        if (choice->calibrate) {
+            calibratePrinter(this, *paper);
+            return;
+        }
+        PrintedTemplate t = makeTemplate(design_, state, *paper, options->choices);
         if (t.rejected()) {
             apply(t.rejection);
             return;
@@ -205,11 +262,10 @@ void CalculatorWindow::printTemplate() {
             if (!askPrinter(this, printer)) return;
             // The tiles are cut for this paper: whatever the dialog offered, the
             // pages go out at this size, unscaled.
-            printer.setPageLayout(QPageLayout(QPageSize(QSizeF(t.tiles.paper.width, t.tiles.paper.height),
-                                                        QPageSize::Millimeter, QString::fromStdString(paper->name)),
-                                              t.tiles.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                              QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+            printer.setPageLayout(unscaledLayout(t.tiles.paper, t.tiles.landscape));
             printer.setFullPage(true);
+            const auto by = calibratedBy(printer, *paper);
+            t.correction = printCorrectionSetting(by.first, by.second).value_or(PrintCorrection{});
             if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
                 printToFile(this, t, printer.outputFileName());
                 return;
@@ -228,7 +284,10 @@ void CalculatorWindow::printTemplate() {
                                    MessageIcon::Error, "错误："});
             return;
         }
-        const std::string saved = "1:1 样板（" + paper->name + "，共 " + std::to_string(t.pageCount()) + " 页）已保存到：\n";
+        t.correction = printCorrectionSetting(CalibratedBy::Paper, paper->name).value_or(PrintCorrection{});
+        const std::string saved = "1:1 样板（" + paper->name + "，共 " + std::to_string(t.pageCount()) +
+                                  (t.correction.none() ? " 页）已保存到：\n"
+                                                       : " 页，" + correctionNote(t.correction) + "）已保存到：\n");
         saveWithDialog(this, {shown("保存1:1样板"), t.fileName, shown("PDF 文件 (*.pdf)"),
                               QStringLiteral(".pdf"), "无法保存 1:1 样板：", SavedFile::Template},
                        [this, &t, &saved](const std::string& path, const std::string& shown) {

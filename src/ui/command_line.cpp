@@ -26,6 +26,7 @@
 #include "core/nesting/job_nest.h"
 #include "core/listing_values.h"
 #include "core/named_inputs.h"
+#include "core/print_correction.h"
 #include "output/atomic_file.h"
 #include "output/dxf_file.h"
 #include "output/dxf_writer.h"
@@ -168,7 +169,25 @@ struct PatternRequest {
     PaperSize paper = paperSizes().front();
     ExportChoices choices;
     cad::PatternFileOptions files;
+    PrintCorrection correction;  // pdf: --scale-x, --scale-y
 };
+
+// Applies --scale-x F or --scale-y F (--scale-x=F) at args[i], taking F from
+// the next argument: korvel pdf's printer correction. Returns false when
+// args[i] is neither; sets `error` when it is one with no factor from 0.9 to 1.1.
+bool applyScaleOption(const std::vector<std::string>& args, size_t& i, PrintCorrection& correction,
+                      std::string& error) {
+    const std::string& arg = args[i];
+    const std::string name = arg.substr(0, arg.find('='));
+    if (name != "--scale-x" && name != "--scale-y") return false;
+    std::string value;
+    if (arg != name) value = arg.substr(name.size() + 1);
+    else if (i + 1 < args.size()) value = args[++i];
+    const std::optional<double> factor = readCorrectionFactor(value);
+    if (!factor) error = name + " takes a factor from 0.9 to 1.1 (1.008: 100 mm printed as 99.2 mm), got '" + value + "'";
+    else (name == "--scale-x" ? correction.x : correction.y) = *factor;
+    return true;
+}
 
 // Applies --dxf R12|R2000 (--dxf=VERSION) or --cut-only at args[i], taking
 // --dxf's value from the next argument: korvel dxf's and job nest's. Returns
@@ -233,6 +252,13 @@ std::optional<PatternRequest> readPatternRequest(const std::vector<std::string>&
         const std::string& arg = args[i];
         std::string optionError;
         if (applyExportOption(args, i, verb == "dxf", request, optionError)) {
+            if (!optionError.empty()) {
+                err << "korvel: " << optionError << '\n';
+                return std::nullopt;
+            }
+            continue;
+        }
+        if (paperAllowed && applyScaleOption(args, i, request.correction, optionError)) {
             if (!optionError.empty()) {
                 err << "korvel: " << optionError << '\n';
                 return std::nullopt;
@@ -348,13 +374,14 @@ private:
     QtMessageHandler previous_ = nullptr;
 };
 
-// korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE: the window's
+// korvel pdf FITTING [name=value ...] [--page SIZE] [--scale-x F] [--scale-y F] -o FILE: the window's
 // 打印1:1样板 command without the window, saved to a file.
 int runPdf(const std::vector<std::string>& args, std::ostream& err) {
     const std::optional<PatternRequest> request = readPatternRequest(args, err);
     if (!request) return kExitUsage;
     const std::string& file = request->file;
-    const PrintedTemplate printed = makeTemplate(*request->design, request->state, request->paper, request->choices);
+    PrintedTemplate printed = makeTemplate(*request->design, request->state, request->paper, request->choices);
+    printed.correction = request->correction;
     if (printed.rejected()) {
         printRefusal(printed.rejection, err);
         return kExitStopped;
@@ -922,6 +949,9 @@ std::string helpText() {
            "Options: round=int|dec (取整数 or 留小数), and where a window has one, its direction\n"
            "(dir=north|south) or variant (variant=frustum|cone) list; korvel pdf also takes\n"
            "--page A4|A3|A2|A1|A0|Letter (or --page=SIZE), the paper the template is tiled on.\n"
+           "korvel pdf's --scale-x F and --scale-y F (or =F; 0.9 to 1.1, 1 unless given) correct a\n"
+           "printer that scales: every page is drawn F times as large across (x) and down (y),\n"
+           "page 1 saying so (1.008 for a printer that prints the 100 mm square 99.2 mm long).\n"
            "korvel dxf and pdf take the export's choices: surface=mean|outside|inside|typed, the\n"
            "surface the pattern is developed on (中性层, 外表面, 内表面 or 按输入尺寸: the sizes as\n"
            "the window lists them); plate-t=MM, the plate thickness of a window that has none (or\n"

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QUrl>
 
 #include "core/numbers.h"
 #include "core/tiled_template.h"
@@ -76,7 +77,50 @@ std::optional<Plate> plateAt(const QSettings& settings, const QString& key) {
     return plate;
 }
 
+QString calibrationGroup(CalibratedBy kind) {
+    return kind == CalibratedBy::Printer ? QStringLiteral("calibration/printer") : QStringLiteral("calibration/paper");
+}
+
+// A printer's name as a key: a slash or a non-ASCII letter would make groups
+// or escapes of the settings file's own.
+QString nameKey(const std::string& name) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(name)));
+}
+
+// The measures "100.0 99.2" as a correction; none for anything else.
+std::optional<PrintCorrection> correctionAt(const QSettings& settings, const QString& key) {
+    const QStringList measures = QString::fromStdString(textAt(settings, key)).split(QLatin1Char(' '));
+    if (measures.size() != 2) return std::nullopt;
+    return readCalibration(measures[0].toStdString(), measures[1].toStdString()).correction;
+}
+
 }  // namespace
+
+std::optional<PrintCorrection> printCorrectionSetting(CalibratedBy kind, const std::string& name) {
+    const std::unique_ptr<QSettings> settings = openSettings();
+    settings->beginGroup(calibrationGroup(kind));
+    return correctionAt(*settings, nameKey(name));
+}
+
+void setPrintCorrectionSetting(CalibratedBy kind, const std::string& name,
+                               const std::optional<PrintCorrection>& correction) {
+    const std::unique_ptr<QSettings> settings = openSettings();
+    settings->beginGroup(calibrationGroup(kind));
+    setOrRemove(*settings, nameKey(name),
+                correction ? std::optional<std::string>(fixedText(correction->measuredX(), 1) + " " +
+                                                        fixedText(correction->measuredY(), 1))
+                           : std::nullopt);
+}
+
+std::vector<std::pair<std::string, PrintCorrection>> printerCorrections() {
+    const std::unique_ptr<QSettings> settings = openSettings();
+    settings->beginGroup(calibrationGroup(CalibratedBy::Printer));
+    std::vector<std::pair<std::string, PrintCorrection>> kept;
+    for (const QString& key : settings->childKeys())
+        if (const std::optional<PrintCorrection> c = correctionAt(*settings, key))
+            kept.emplace_back(QUrl::fromPercentEncoding(key.toLatin1()).toStdString(), *c);
+    return kept;
+}
 
 std::unique_ptr<QSettings> openSettings() {
     const QString file = qEnvironmentVariable("KORVEL_SETTINGS");

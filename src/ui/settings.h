@@ -1,8 +1,8 @@
 #pragma once
 // What the program remembers between runs: the folder each kind of file was
-// last saved in, the paper of the last 1:1 template, the export choices of
-// each kind of window, the nest window's stock and options and the language
-// of the windows. A calculator's boxes
+// last saved in, the paper of the last 1:1 template, the printers'
+// corrections for it, the export choices of each kind of window, the nest
+// window's stock and options and the language of the windows. A calculator's boxes
 // are not remembered: a window opens on its presets every time.
 //
 // The settings live where Qt keeps them for organisation and application
@@ -18,9 +18,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/nesting/plate.h"
 #include "output/nest_files.h"
+#include "core/print_correction.h"
 #include "ui/export_dialog.h"
 #include "ui/language.h"
 
@@ -44,6 +47,18 @@ void setLastFolder(SavedFile kind, const QString& folder);
 // name is no paper of paperSizes().
 std::string templatePaperSetting();
 void setTemplatePaperSetting(const std::string& paper);
+
+// The printer correction kept for a printer, by the name the print dialog
+// gives it, or for a paper size ("A4") when the pages go to a file: the
+// measures typed, "100.0 99.2" (mm, across and down), under
+// "calibration/printer/NAME" or "calibration/paper/NAME" (NAME
+// percent-encoded). None when none was kept or it cannot be read.
+enum class CalibratedBy { Printer, Paper };
+std::optional<PrintCorrection> printCorrectionSetting(CalibratedBy kind, const std::string& name);
+// Keeps `correction` for that printer or paper; none forgets it.
+void setPrintCorrectionSetting(CalibratedBy kind, const std::string& name, const std::optional<PrintCorrection>& correction);
+// Every printer's kept correction, by name.
+std::vector<std::pair<std::string, PrintCorrection>> printerCorrections();
 
 // The export choices and DXF file options the window of that design name
 // (Form4 ...) was last exported with; none when it never was. Each value

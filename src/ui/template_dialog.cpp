@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/tiled_template.h"
+#include "ui/calibration_dialog.h"
 #include "ui/language.h"
 
 namespace korvel {
@@ -29,24 +30,31 @@ std::optional<TemplateChoice> askTemplateChoice(QWidget* parent, const std::stri
     for (const PaperSize& size : paperSizes()) sizes->addItem(shown(size.name), QString::fromStdString(size.name));
     selectItem(sizes, preset);
     layout->addWidget(sizes);
+    addCalibrationPanel(dialog, *layout, *sizes);
     auto* buttons = new QHBoxLayout;
     auto* save = new QPushButton(shown("保存为 PDF…"), &dialog);
     auto* print = new QPushButton(shown("打印…"), &dialog);
+    auto* calibrate = new QPushButton(shown("打印校准…"), &dialog);
     auto* cancel = new QPushButton(shown("取消"), &dialog);
     save->setDefault(true);
     buttons->addWidget(save);
     buttons->addWidget(print);
+    buttons->addWidget(calibrate);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
-    bool toPrinter = false;
+    bool toPrinter = false, calibrating = false;
     QObject::connect(save, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(print, &QPushButton::clicked, &dialog, [&dialog, &toPrinter] {
         toPrinter = true;
         dialog.accept();
     });
+    QObject::connect(calibrate, &QPushButton::clicked, &dialog, [&dialog, &calibrating] {
+        calibrating = true;
+        dialog.accept();
+    });
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return TemplateChoice{itemText(sizes), toPrinter};
+    return TemplateChoice{itemText(sizes), toPrinter, calibrating};
 }
 
 TemplateChoiceHandler setTemplateChoiceHandler(TemplateChoiceHandler replacement) {

@@ -14,10 +14,12 @@ namespace korvel {
 struct TemplateChoice {
     std::string paper;     // a name of paperSizes(): "A4", ...
     bool printer = false;  // to a printer (the print dialog) rather than a PDF file
+    bool calibrate = false;  // 打印校准…: the calibration page, not the template
 };
 
-// A small dialog with the paper sizes (`preset` picked) and the buttons
-// 保存为 PDF…, 打印… and 取消; none when the user cancels. On a platform
+// A small dialog with the paper sizes (`preset` picked), the printer
+// corrections kept (calibration_dialog.h) and the buttons 保存为 PDF…, 打印…,
+// 打印校准… and 取消; none when the user cancels. On a platform
 // without a screen (offscreen) it answers none without showing itself.
 std::optional<TemplateChoice> askTemplateChoice(QWidget* parent, const std::string& preset);
 

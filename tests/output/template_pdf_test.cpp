@@ -116,6 +116,27 @@ TEST_F(TemplatePdf, TheCheckSquareMeasures100MillimetresInThePdfOnEveryKindOfPag
     }
 }
 
+TEST_F(TemplatePdf, APrintersCorrectionScalesEveryPageAboutItsCornerAndPageOneSaysSo) {
+    PrintedTemplate t = presetTemplate("cone", "A3");
+    const MmRect square = checkSquareRect(t.tiles);
+    // A printer that printed the calibration square 99.2 mm across, 100.9 mm down.
+    t.correction = *correctionFromMeasures(99.2, 100.9);
+    const std::string path = save(t, "corrected.pdf");
+    constexpr double mmPerPoint = 25.4 / 72;
+    for (int page : {1, 2, t.pageCount()}) {
+        SCOPED_TRACE(page);
+        const auto rects = testing::strokedRects(path, page, "0.3");
+        ASSERT_EQ(rects.size(), 1u);
+        EXPECT_NEAR(rects[0].width * mmPerPoint, 100.806, 0.02);  // 100 x 100 / 99.2
+        EXPECT_NEAR(rects[0].height * mmPerPoint, 99.108, 0.02);  // 100 x 100 / 100.9
+        EXPECT_NEAR(rects[0].left * mmPerPoint, square.left * 100 / 99.2, 0.02);
+        EXPECT_NEAR(rects[0].top * mmPerPoint, square.top * 100 / 100.9, 0.02);
+    }
+    EXPECT_NE(pdfText(path, 1, 1).find("已按校准 99.2 × 100.9 mm 修正"), std::string::npos);
+    EXPECT_EQ(pdfText(path, 2, 2).find("已按校准"), std::string::npos) << "page 1 alone says so";
+    EXPECT_EQ(pdfText(save(presetTemplate("cone", "A3"), "plain.pdf"), 1, 1).find("已按校准"), std::string::npos);
+}
+
 TEST_F(TemplatePdf, PageOneHoldsTheTitleBlockAndTheWindowsListing) {
     for (const char* fitting :
          {"elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone"}) {

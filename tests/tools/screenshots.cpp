@@ -9,7 +9,9 @@
 // of a 1:1 template's progress dialog (Form4-progress.png), and closes each
 // window with its return command; then the job window with a ten-entry job
 // and its cut list (JobWindow.png, JobWindow-cutlist.png) and its nest window
-// after a nest (NestWindow.png). The settings are a fresh file's, so that
+// after a nest (NestWindow.png); the 打印1:1样板 dialog with two printer
+// corrections kept and the calibration's measures (template-dialog.png,
+// calibration-measures.png). The settings are a fresh file's, so that
 // what a user remembered does not change the shots. Exits 0 when every window opened, showed its title
 // and brought the main window back; 1 otherwise. tests/ui/smoke_xvfb.sh runs
 // it under Xvfb.
@@ -28,12 +30,17 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
+#include <QTimer>
+#include <functional>
 #include <string>
 #include <tuple>
 
 #include "core/catalogue.h"
 #include "ui/application.h"
 #include "ui/calculator_window.h"
+#include "ui/calibration_dialog.h"
+#include "ui/settings.h"
+#include "ui/template_dialog.h"
 #include "ui/export_dialog.h"
 #include "ui/export_runner.h"
 #include "ui/language.h"
@@ -150,6 +157,33 @@ bool jobShots(const QString& directory) {
     return saved;
 }
 
+// The modal dialog `ask` opens, shot and closed once it is shown and has
+// settled (polled every 200 ms).
+bool modalShot(const QString& path, const std::function<void()>& ask) {
+    bool saved = false;
+    QTimer poll;
+    int shownFor = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || !dialog->isVisible() || ++shownFor < 4) return;
+        poll.stop();
+        saved = saveShot(dialog, path);
+        dialog->close();
+    });
+    poll.start(200);
+    ask();
+    return saved;
+}
+
+bool calibrationShots(const QString& directory) {
+    setPrintCorrectionSetting(CalibratedBy::Paper, "A4", correctionFromMeasures(99.2, 100.0));
+    setPrintCorrectionSetting(CalibratedBy::Printer, "车间 HP LaserJet 5200", correctionFromMeasures(98.6, 99.5));
+    const bool dialog = modalShot(directory + "/template-dialog.png", [] { askTemplateChoice(nullptr, "A4"); });
+    const bool measures = modalShot(directory + "/calibration-measures.png",
+                                    [] { askCalibrationMeasures(nullptr, "打印机 车间 HP LaserJet 5200"); });
+    return dialog && measures;
+}
+
 int takeScreenshots(const QString& directory) {
     QDir().mkpath(directory);
     QTextStream err(stderr);
@@ -222,6 +256,7 @@ int takeScreenshots(const QString& directory) {
         }
     }
     if (!jobShots(directory)) ++failures;
+    if (!calibrationShots(directory)) ++failures;
     return failures == 0 ? 0 : 1;
 }
 

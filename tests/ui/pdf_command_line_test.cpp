@@ -170,6 +170,27 @@ TEST_F(PdfCommandLine, SeparateRunsWriteTheSameBytesWithTheFacesEmbedded) {
     EXPECT_GE(faces, 1);
 }
 
+TEST_F(PdfCommandLine, ScaleFactorsCorrectThePagesAndOutOfRangeIsAUsageError) {
+    const PdfRun run = pdf({"cone", "--scale-x", "1.008", "--scale-y=0.992", "-o", file("c.pdf")});
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    const auto squares = testing::strokedRects(file("c.pdf"), 1, "0.3");
+    ASSERT_EQ(squares.size(), 1u);
+    EXPECT_NEAR(squares[0].width * 25.4 / 72, 100.8, 0.05);
+    EXPECT_NEAR(squares[0].height * 25.4 / 72, 99.2, 0.05);
+    EXPECT_NE(testing::pdfText(file("c.pdf"), 1, 1).find("已按校准 99.2 × 100.8 mm 修正"), std::string::npos);
+    for (const auto& args : std::vector<std::vector<std::string>>{{"cone", "--scale-x", "1.2", "-o", file("x.pdf")},
+                                                                  {"cone", "--scale-y=0.85", "-o", file("x.pdf")},
+                                                                  {"cone", "-o", file("x.pdf"), "--scale-x"}}) {
+        const PdfRun bad = pdf(args);
+        EXPECT_EQ(bad.status, kExitUsage);
+        EXPECT_TRUE(bad.err.starts_with("korvel: --scale-")) << bad.err;
+        EXPECT_NE(bad.err.find("from 0.9 to 1.1"), std::string::npos) << bad.err;
+    }
+    EXPECT_FALSE(fs::exists(file("x.pdf")));
+    EXPECT_EQ(testing::runKorvel("dxf cone --scale-x 1.01 -o '" + file("x.dxf") + "'").status, kExitUsage)
+        << "pdf's alone";
+}
+
 TEST_F(PdfCommandLine, HelpDocumentsIt) {
     const std::string help = testing::runInProcess({"--help"}).out;
     EXPECT_NE(help.find("korvel pdf FITTING [name=value ...] [choices] [--page SIZE] -o FILE"), std::string::npos);

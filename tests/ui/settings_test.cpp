@@ -76,6 +76,31 @@ TEST_F(SettingsTest, WhatIsSetIsReadBackFromTheFile) {
     EXPECT_NE(text.find("paper=A1"), std::string::npos) << text;
 }
 
+TEST_F(SettingsTest, APrintersCorrectionIsKeptUnderItsNameApartFromThePapersAndCleared) {
+    const PrintCorrection shop{100 / 99.2, 100 / 100.4};
+    setPrintCorrectionSetting(CalibratedBy::Printer, "车间/HP 5200 打印机", shop);
+    setPrintCorrectionSetting(CalibratedBy::Paper, "A3", PrintCorrection{100 / 101.0, 1.0});
+    const std::optional<PrintCorrection> back = printCorrectionSetting(CalibratedBy::Printer, "车间/HP 5200 打印机");
+    ASSERT_TRUE(back);
+    EXPECT_NEAR(back->x, shop.x, 1e-12);
+    EXPECT_NEAR(back->y, shop.y, 1e-12);
+    EXPECT_FALSE(printCorrectionSetting(CalibratedBy::Printer, "HP 5200"));
+    EXPECT_FALSE(printCorrectionSetting(CalibratedBy::Paper, "车间/HP 5200 打印机"));
+    EXPECT_FALSE(printCorrectionSetting(CalibratedBy::Paper, "A4"));
+    ASSERT_EQ(printerCorrections().size(), 1u);
+    EXPECT_EQ(printerCorrections()[0].first, "车间/HP 5200 打印机");
+    // The measures as typed, in a file a user can read.
+    EXPECT_NE(testing::readAll(file("korvel.ini")).find("99.2 100.4"), std::string::npos);
+
+    setPrintCorrectionSetting(CalibratedBy::Printer, "车间/HP 5200 打印机", std::nullopt);
+    EXPECT_TRUE(printerCorrections().empty());
+    EXPECT_TRUE(printCorrectionSetting(CalibratedBy::Paper, "A3"));
+    // Measures out of range in a hand-edited file count as none.
+    std::ofstream(file("korvel.ini")) << "[calibration]\npaper\\A4=85.0 100.0\npaper\\A3=abc\n";
+    EXPECT_FALSE(printCorrectionSetting(CalibratedBy::Paper, "A4"));
+    EXPECT_FALSE(printCorrectionSetting(CalibratedBy::Paper, "A3"));
+}
+
 TEST_F(SettingsTest, ValuesThatCannotBeReadAreIgnored) {
     std::ofstream(file("korvel.ini")) << "[folders]\ndxf=/no/such/folder\n"
                                          "[template]\npaper=B7\n"

@@ -18,6 +18,8 @@
 
 #include "output/pdf_tools.h"
 #include "support/windows.h"
+#include "ui/calibration_dialog.h"
+#include "ui/settings.h"
 #include "ui/template_dialog.h"
 
 namespace korvel {
@@ -35,9 +37,14 @@ protected:
             presets.push_back(preset);
             return choice;
         });
+        previousMeasures_ = setCalibrationMeasuresHandler([this](const std::string& target) {
+            measuredOn.push_back(target);
+            return measures;
+        });
     }
     void TearDown() override {
         setTemplateChoiceHandler(std::move(previous_));
+        setCalibrationMeasuresHandler(std::move(previousMeasures_));
         SavingWindowTest::TearDown();
     }
     void print() { window->menuAction("样板")->trigger(); }
@@ -65,9 +72,12 @@ protected:
 
     std::optional<TemplateChoice> choice = TemplateChoice{"A1", false};
     std::vector<std::string> presets;  // the paper the question offered
+    std::optional<CalibrationMeasures> measures;  // typed after the calibration page
+    std::vector<std::string> measuredOn;          // what the measures were asked for
 
 private:
     TemplateChoiceHandler previous_;
+    CalibrationMeasuresHandler previousMeasures_;
 };
 
 TEST_F(TemplateCommand, EveryWindowHasItAfterTheExportAndSavesThePdf) {
@@ -243,6 +253,45 @@ TEST_F(TemplateCommand, ClosingTheWindowDuringTheExportStopsItThenCloses) {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(closing.isNull());
+}
+
+TEST_F(TemplateCommand, CalibrationRefusesAScaledPrintAndCorrectsTheNextTemplateOnThatPaper) {
+    open("yztt");
+    const fs::path page = dir_ / "calibration.pdf";
+    dialogs.printerFile = QString::fromStdString(page.string());  // the print dialog's file
+    dialogs.printerAccepted = true;
+    choice = TemplateChoice{"A4", false, true};
+    measures = CalibrationMeasures{"85", "100"};  // "fit to page" slipped in
+    print();
+    EXPECT_EQ(measuredOn, (std::vector<std::string>{"PDF 文件（A4）"}));
+    // The calibration page itself goes out unscaled: its square 100 mm.
+    const auto squares = testing::strokedRects(page.string(), 1, "0.3");
+    ASSERT_EQ(squares.size(), 1u);
+    EXPECT_NEAR(squares[0].width * 25.4 / 72, 100, 0.05);
+    EXPECT_NEAR(squares[0].height * 25.4 / 72, 100, 0.05);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Error);
+    EXPECT_NE(dialogs.messages[0].text.find("超出 90～110 mm"), std::string::npos) << dialogs.messages[0].text;
+    EXPECT_FALSE(printCorrectionSetting(CalibratedBy::Paper, "A4")) << "nothing kept from a refused measure";
+
+    measures = CalibrationMeasures{"99.2", "100.0"};
+    print();
+    ASSERT_TRUE(printCorrectionSetting(CalibratedBy::Paper, "A4"));
+    EXPECT_FALSE(printCorrectionSetting(CalibratedBy::Paper, "A3"));
+
+    // The next template saved on A4 is drawn 100/99.2 as wide, and says so.
+    choice = TemplateChoice{"A4", false};
+    const fs::path saved = dir_ / "cone.pdf";
+    saveTo(saved);
+    dialogs.messages.clear();
+    print();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("已按校准 99.2 × 100.0 mm 修正）已保存到"), std::string::npos)
+        << dialogs.messages[0].text;
+    const auto corrected = testing::strokedRects(saved.string(), 1, "0.3");
+    ASSERT_EQ(corrected.size(), 1u);
+    EXPECT_NEAR(corrected[0].width * 25.4 / 72, 100.806, 0.05);
+    EXPECT_NEAR(corrected[0].height * 25.4 / 72, 100, 0.05);
 }
 
 }  // namespace
