@@ -1678,10 +1678,6 @@ Please increase the bend radius.</translation>
         <translation>template</translation>
     </message>
     <message>
-        <source>样板按实际大小分页打印。请选择纸张：</source>
-        <translation>The template is printed at actual size over several pages. Choose the paper:</translation>
-    </message>
-    <message>
         <source>样板（</source>
         <translation>template (</translation>
     </message>
@@ -3704,6 +3700,46 @@ Write them back to entry %2? (No: add a new entry)</translation>
     <message>
         <source>），沿素线和折线也无法分割到钢板以内</source>
         <translation>), and splitting it along its generators and bends cannot bring it within the plate</translation>
+    </message>
+    <message>
+        <source>不转</source>
+        <translation>Not turned</translation>
+    </message>
+    <message>
+        <source>卷筒纸</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>图案转向：</source>
+        <translation>Pattern turn:</translation>
+    </message>
+    <message>
+        <source>样板按实际大小分页打印（卷筒纸则打成一长页）。请选择纸张：</source>
+        <translation>The template is printed at actual size over several pages (on a roll, as one long page). Choose the paper:</translation>
+    </message>
+    <message>
+        <source>横向</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>纵向</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>纸张方向：</source>
+        <translation>Page orientation:</translation>
+    </message>
+    <message>
+        <source>自动（页数最少）</source>
+        <translation>Automatic (fewest pages)</translation>
+    </message>
+    <message>
+        <source>转</source>
+        <translation>turned</translation>
+    </message>
+    <message>
+        <source>转 90°</source>
+        <translation>Turned 90°</translation>
     </message>
 </context>
 </TS>

@@ -170,7 +170,7 @@ void CalculatorWindow::printTemplate() {
         const std::optional<PaperSize> paper = paperSize(choice->paper);
         if (!paper) return;
         setTemplatePaperSetting(paper->name);
-        const PrintedTemplate t = makeTemplate(design_, state, *paper, options->choices);
+        const PrintedTemplate t = makeTemplate(design_, state, *paper, options->choices, {}, choice->placing);
         if (t.rejected()) {
             apply(t.rejection);
             return;
@@ -182,7 +182,10 @@ void CalculatorWindow::printTemplate() {
             if (!askPrinter(this, printer)) return;
             // The tiles are cut for this paper: whatever the dialog offered, the
             // pages go out at this size, unscaled.
-            printer.setPageLayout(QPageLayout(QPageSize(QSizeF(t.tiles.paper.width, t.tiles.paper.height),
+            // (A roll's page is as long as its template.)
+            const QSizeF size = t.tiles.paper.roll ? QSizeF(t.tiles.pageWidth, t.tiles.pageHeight)
+                                                   : QSizeF(t.tiles.paper.width, t.tiles.paper.height);
+            printer.setPageLayout(QPageLayout(QPageSize(size,
                                                         QPageSize::Millimeter, QString::fromStdString(paper->name)),
                                               t.tiles.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                                               QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));

@@ -166,9 +166,33 @@ struct PatternRequest {
     FormState state;
     std::string file;
     PaperSize paper = paperSizes().front();
+    TemplatePlacing placing;  // --orientation, --turn: none = the fewest pages
     ExportChoices choices;
     cad::PatternFileOptions files;
 };
+
+bool optionValue(const std::vector<std::string>& args, size_t& i, const std::string& name, std::string& value,
+                 bool& missing);
+
+// Applies --orientation portrait|landscape or --turn 0|90 at args[i] (or
+// --NAME=VALUE), korvel pdf's. Returns false when args[i] is neither; sets
+// `error` when the value is missing or wrong.
+bool applyPlacingOption(const std::vector<std::string>& args, size_t& i, TemplatePlacing& placing,
+                        std::string& error) {
+    std::string value;
+    bool missing = false;
+    if (optionValue(args, i, "--orientation", value, missing)) {
+        if (value == "portrait" || value == "landscape") placing.landscape = value == "landscape";
+        else error = "--orientation takes portrait|landscape, got '" + value + "'";
+        return true;
+    }
+    if (optionValue(args, i, "--turn", value, missing)) {
+        if (value == "0" || value == "90") placing.turned = value == "90";
+        else error = "--turn takes 0|90, got '" + value + "'";
+        return true;
+    }
+    return false;
+}
 
 // Applies --dxf R12|R2000 (--dxf=VERSION) or --cut-only at args[i], taking
 // --dxf's value from the next argument: korvel dxf's and job nest's. Returns
@@ -233,6 +257,13 @@ std::optional<PatternRequest> readPatternRequest(const std::vector<std::string>&
         const std::string& arg = args[i];
         std::string optionError;
         if (applyExportOption(args, i, verb == "dxf", request, optionError)) {
+            if (!optionError.empty()) {
+                err << "korvel: " << optionError << '\n';
+                return std::nullopt;
+            }
+            continue;
+        }
+        if (paperAllowed && applyPlacingOption(args, i, request.placing, optionError)) {
             if (!optionError.empty()) {
                 err << "korvel: " << optionError << '\n';
                 return std::nullopt;
@@ -348,13 +379,15 @@ private:
     QtMessageHandler previous_ = nullptr;
 };
 
-// korvel pdf FITTING [name=value ...] [--page SIZE] -o FILE: the window's
+// korvel pdf FITTING [name=value ...] [--page SIZE] [--orientation O] [--turn T]
+// -o FILE: the window's
 // 打印1:1样板 command without the window, saved to a file.
 int runPdf(const std::vector<std::string>& args, std::ostream& err) {
     const std::optional<PatternRequest> request = readPatternRequest(args, err);
     if (!request) return kExitUsage;
     const std::string& file = request->file;
-    const PrintedTemplate printed = makeTemplate(*request->design, request->state, request->paper, request->choices);
+    const PrintedTemplate printed =
+        makeTemplate(*request->design, request->state, request->paper, request->choices, {}, request->placing);
     if (printed.rejected()) {
         printRefusal(printed.rejection, err);
         return kExitStopped;
@@ -875,13 +908,21 @@ std::string helpText() {
            "                                       write the window's true-size flat pattern (its\n"
            "                                       导出展开图 command) as a DXF file for the cutting\n"
         << wrapped("table; FITTING is " + patternFittings() + ", with its window's inputs", 39, 53)
-        << "  korvel pdf FITTING [name=value ...] [choices] [--page SIZE] -o FILE\n"
+        << "  korvel pdf FITTING [name=value ...] [choices] [--page SIZE] [--orientation O]\n"
+           "                    [--turn T] -o FILE\n"
            "                                       write the same pattern as a full-size (1:1) template\n"
            "                                       tiled over printer pages (its 打印1:1样板 command):\n"
            "                                       SIZE is A4 (unless given), A3, A2, A1, A0 or Letter;\n"
            "                                       the first page(s) hold the title block, the window's\n"
-           "                                       listing and the page map, every page a 100 mm check\n"
-           "                                       square. Print it at actual size (100 %).\n"
+           "                                       listing, the page map and the 100 mm check square,\n"
+           "                                       every template page a 100 mm check scale along its\n"
+           "                                       foot and left edge. O is portrait|landscape, T the\n"
+           "                                       pattern's turn 0|90 (degrees); unless given, those\n"
+           "                                       of the fewest pages. SIZE roll610|roll914|roll1067:\n"
+           "                                       one page as wide as the roll and as long as the\n"
+           "                                       pattern, turned to fit across unless --turn says;\n"
+           "                                       a pattern too wide either way is refused (exit 2).\n"
+           "                                       Print it at actual size (100 %).\n"
            "  korvel job FILE.korvel add FITTING [name=value ...] [choices] [--qty N] [--mark M]\n"
            "                                       add a fitting of korvel dxf to the job file (made\n"
            "                                       when missing): N of it, marked M\n"
@@ -912,7 +953,9 @@ std::string helpText() {
            "Values are box texts, read exactly as the window reads its boxes.\n"
            "Options: round=int|dec (取整数 or 留小数), and where a window has one, its direction\n"
            "(dir=north|south) or variant (variant=frustum|cone) list; korvel pdf also takes\n"
-           "--page A4|A3|A2|A1|A0|Letter (or --page=SIZE), the paper the template is tiled on.\n"
+           "--page A4|A3|A2|A1|A0|Letter|roll610|roll914|roll1067 (or --page=SIZE), the paper the\n"
+           "template is tiled on (or the roll it is printed on), --orientation portrait|landscape and\n"
+           "--turn 0|90 (or --NAME=VALUE).\n"
            "korvel dxf and pdf take the export's choices: surface=mean|outside|inside|typed, the\n"
            "surface the pattern is developed on (中性层, 外表面, 内表面 or 按输入尺寸: the sizes as\n"
            "the window lists them); plate-t=MM, the plate thickness of a window that has none (or\n"

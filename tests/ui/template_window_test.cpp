@@ -36,7 +36,7 @@ protected:
     }
     void print() { window->menuAction("样板")->trigger(); }
 
-    std::optional<TemplateChoice> choice = TemplateChoice{"A1", false};
+    std::optional<TemplateChoice> choice = TemplateChoice{"A1", false, {}};
     std::vector<std::string> presets;  // the paper the question offered
 
 private:
@@ -92,7 +92,7 @@ TEST_F(TemplateCommand, AsksForThePaperFirstRemembersItAndStopsWhenCancelled) {
     EXPECT_EQ(presets, (std::vector<std::string>{"A4"}));
     EXPECT_TRUE(dialogs.suggestions.empty()) << "no save dialog after a cancelled question";
 
-    choice = TemplateChoice{"A2", false};
+    choice = TemplateChoice{"A2", false, {}};
     dialogs.savePath.clear();  // the save dialog cancelled
     print();
     ASSERT_EQ(dialogs.suggestions.size(), 1u);
@@ -146,7 +146,7 @@ TEST_F(TemplateCommand, RefusedInputsGetTheWindowsOwnMessagesAndNoQuestions) {
     window->box("Text1(0)")->setText("20000");
     window->box("Text1(1)")->setText("30000");
     dialogs.messages.clear();
-    choice = TemplateChoice{"A4", false};
+    choice = TemplateChoice{"A4", false, {}};
     print();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Error);
@@ -167,7 +167,7 @@ TEST_F(TemplateCommand, AFailedSaveSaysWhyAndTheOldFileStays) {
 
 TEST_F(TemplateCommand, GoesToThePrinterPickedInThePrintDialogUnscaled) {
     open("yztt");
-    choice = TemplateChoice{"A3", true};
+    choice = TemplateChoice{"A3", true, {}};
     const fs::path printed = dir_ / "printer.pdf";
     dialogs.printerFile = QString::fromStdString(printed.string());
     dialogs.printerAccepted = false;
@@ -183,13 +183,13 @@ TEST_F(TemplateCommand, GoesToThePrinterPickedInThePrintDialogUnscaled) {
     // The printer gets the pages, in the orientation, the saved file has.
     const fs::path saved = dir_ / "saved.pdf";
     saveTo(saved);
-    choice = TemplateChoice{"A3", false};
+    choice = TemplateChoice{"A3", false, {}};
     print();
     const std::string path = printed.string();
     EXPECT_EQ(testing::pdfInfo(path, "Pages"), testing::pdfInfo(saved.string(), "Pages"));
     EXPECT_EQ(testing::pdfInfo(path, "Page size"), testing::pdfInfo(saved.string(), "Page size"));
     EXPECT_NE(testing::pdfInfo(path, "Page size").find("(A3)"), std::string::npos);
-    const auto squares = testing::strokedRects(path, 2, "0.3");
+    const auto squares = testing::strokedRects(path, 1, "0.3");
     ASSERT_EQ(squares.size(), 1u);
     EXPECT_NEAR(squares[0].width * 25.4 / 72, 100, 0.05);
 }
