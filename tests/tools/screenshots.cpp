@@ -5,7 +5,8 @@
 // (Form4-elbow-end.png ...), saves a screenshot of each window after its first
 // command into DIRECTORY (Form1.png ... Form10.png), at the size it opens at
 // on the screen, then maximised as a user would have it (Form4-maximised.png
-// ...), and of its 导出展开图 dialog (Form4-export.png ...), and closes each
+// ...), and of its 导出展开图 dialog (Form4-export.png ...; the first also of its
+// 打印1:1样板 question, template-choice.png), and closes each
 // window with its return command; then the job window with a ten-entry job
 // and its cut list (JobWindow.png, JobWindow-cutlist.png). The settings are a fresh file's, so that
 // what a user remembered does not change the shots. Exits 0 when every window opened, showed its title
@@ -22,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
+#include <QTimer>
 #include <string>
 #include <tuple>
 
@@ -29,6 +31,7 @@
 #include "ui/application.h"
 #include "ui/calculator_window.h"
 #include "ui/export_dialog.h"
+#include "ui/template_dialog.h"
 #include "ui/language.h"
 #include "ui/job_window.h"
 #include "ui/main_window.h"
@@ -157,6 +160,17 @@ int takeScreenshots(const QString& directory) {
             dialog.show();
             settle(400);
             if (!saveShot(&dialog, directory + "/" + name + "-export.png")) ++failures;
+            // The 打印1:1样板 question, once: the same for every window.
+            static bool templateShot = false;
+            if (!templateShot) {
+                templateShot = true;
+                QTimer::singleShot(600, [&failures, &directory] {
+                    QWidget* question = QApplication::activeModalWidget();
+                    if (question == nullptr || !saveShot(question, directory + "/template-choice.png")) ++failures;
+                    if (question != nullptr) question->close();
+                });
+                askTemplateChoice(window, "A4");
+            }
         }
         // The way back to the main window: the menu's 返回 or 退出.
         for (const auto& command : entry.design().menu)
