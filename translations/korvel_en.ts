@@ -1678,10 +1678,6 @@ Please increase the bend radius.</translation>
         <translation>template</translation>
     </message>
     <message>
-        <source>样板按实际大小分页打印。请选择纸张：</source>
-        <translation>The template is printed at actual size over several pages. Choose the paper:</translation>
-    </message>
-    <message>
         <source>样板（</source>
         <translation>template (</translation>
     </message>
@@ -4178,6 +4174,46 @@ Measure the square&apos;s width and height with a steel rule and type them (mm, 
     <message>
         <source>：这不是打印机的误差，而是打印时缩放了。</source>
         <translation>: no printer is that far out, the print was scaled.</translation>
+    </message>
+    <message>
+        <source>不转</source>
+        <translation>Not turned</translation>
+    </message>
+    <message>
+        <source>卷筒纸</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>图案转向：</source>
+        <translation>Pattern turn:</translation>
+    </message>
+    <message>
+        <source>样板按实际大小分页打印（卷筒纸则打成一长页）。请选择纸张：</source>
+        <translation>The template is printed at actual size over several pages (on a roll, as one long page). Choose the paper:</translation>
+    </message>
+    <message>
+        <source>横向</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>纵向</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>纸张方向：</source>
+        <translation>Page orientation:</translation>
+    </message>
+    <message>
+        <source>自动（页数最少）</source>
+        <translation>Automatic (fewest pages)</translation>
+    </message>
+    <message>
+        <source>转</source>
+        <translation>turned</translation>
+    </message>
+    <message>
+        <source>转 90°</source>
+        <translation>Turned 90°</translation>
     </message>
 </context>
 </TS>

@@ -20,7 +20,7 @@ double tilesAlong(double length, double size, double overlap) {
 struct Fit {
     bool landscape = false;
     double pageWidth = 0, pageHeight = 0;
-    MmRect content, band;
+    MmRect printable, content, band, side;
     double columns = 1, rows = 1;
     double pages() const { return columns * rows; }
 };
@@ -29,12 +29,26 @@ Fit fitOn(const PatternExtent& e, double pageWidth, double pageHeight, const Tem
     Fit f;
     f.pageWidth = pageWidth;
     f.pageHeight = pageHeight;
-    const double printableWidth = pageWidth - 2 * m.margin;
-    const double printableHeight = pageHeight - 2 * m.margin;
-    f.content = {m.margin, m.margin, printableWidth, std::max(0.0, printableHeight - m.band)};
-    f.band = {m.margin, f.content.bottom(), printableWidth, printableHeight - f.content.height};
+    f.printable = {m.margin, m.margin, pageWidth - 2 * m.margin, pageHeight - 2 * m.margin};
+    const MmRect& p = f.printable;
+    f.content = {p.left + m.side, p.top, std::max(0.0, p.width - m.side), std::max(0.0, p.height - m.band)};
+    f.band = {p.left, f.content.bottom(), p.width, p.height - f.content.height};
+    f.side = {p.left, p.top, p.width - f.content.width, f.content.height};
     f.columns = tilesAlong(e.maxX - e.minX, f.content.width, m.overlap);
     f.rows = tilesAlong(e.maxY - e.minY, f.content.height, m.overlap);
+    return f;
+}
+
+// A roll: the band at the start, the window under it as tall as the pattern.
+Fit fitOnRoll(const PatternExtent& e, double rollWidth, const TemplateMargins& m) {
+    Fit f;
+    f.pageWidth = rollWidth;
+    const double width = std::max(0.0, rollWidth - 2 * m.margin);
+    f.band = {m.margin, m.margin, width, m.band};
+    f.content = {m.margin, f.band.bottom(), width, e.maxY - e.minY};
+    f.side = {m.margin, f.content.top, 0, 0};
+    f.pageHeight = f.content.bottom() + m.margin;
+    f.printable = {m.margin, m.margin, width, f.pageHeight - 2 * m.margin};
     return f;
 }
 
@@ -48,7 +62,9 @@ std::string rowLetters(int row) {
 
 const std::vector<PaperSize>& paperSizes() {
     static const std::vector<PaperSize> sizes = {{"A4", 210, 297}, {"A3", 297, 420},  {"A2", 420, 594},
-                                                 {"A1", 594, 841}, {"A0", 841, 1189}, {"Letter", 215.9, 279.4}};
+                                                 {"A1", 594, 841}, {"A0", 841, 1189}, {"Letter", 215.9, 279.4},
+                                                 {"roll610", 610, 0, true},  {"roll914", 914, 0, true},
+                                                 {"roll1067", 1067, 0, true}};
     return sizes;
 }
 
@@ -115,8 +131,14 @@ TiledTemplate tiled(const PatternExtent& e, const PaperSize& paper, const Fit& f
 
 }  // namespace
 
+bool rollFits(const PatternExtent& given, const PaperSize& paper, const TemplateMargins& margins) {
+    const PatternExtent e = finiteExtent(given);
+    return !paper.roll || e.maxX - e.minX <= paper.width - 2 * margins.margin;
+}
+
 TiledTemplate tileTemplate(const PatternExtent& given, const PaperSize& paper, const TemplateMargins& margins) {
     const PatternExtent e = finiteExtent(given);
+    if (paper.roll) return tiled(e, paper, fitOnRoll(e, paper.width, margins), margins);
     const Fit portrait = fitOn(e, paper.width, paper.height, margins);
     Fit landscape = fitOn(e, paper.height, paper.width, margins);
     landscape.landscape = true;
@@ -126,6 +148,7 @@ TiledTemplate tileTemplate(const PatternExtent& given, const PaperSize& paper, c
 TiledTemplate tileTemplateIn(const PatternExtent& given, const PaperSize& paper, bool landscape,
                              const TemplateMargins& margins) {
     const PatternExtent e = finiteExtent(given);
+    if (paper.roll) return tiled(e, paper, fitOnRoll(e, paper.width, margins), margins);
     Fit f = landscape ? fitOn(e, paper.height, paper.width, margins) : fitOn(e, paper.width, paper.height, margins);
     f.landscape = landscape;
     return tiled(e, paper, f, margins);
@@ -140,8 +163,10 @@ TiledTemplate tiled(const PatternExtent& e, const PaperSize& paper, const Fit& f
     t.pageWidth = f.pageWidth;
     t.pageHeight = f.pageHeight;
     t.margins = margins;
+    t.printable = f.printable;
     t.content = f.content;
     t.band = f.band;
+    t.side = f.side;
     t.extent = e;
     // Too many pages to lay out: the caller refuses the template (see
     // kMaxTemplatePages). The counts are cut down before they become whole

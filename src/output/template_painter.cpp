@@ -50,6 +50,8 @@ constexpr double kThinPen = 0.15;
 constexpr double kBleed = 1;
 // How far the page map's outline may stray from the true one, mm on the map.
 constexpr double kMapTolerance = 0.05;
+// The check scale's rulers and ticks: a width no other line of a template page has.
+constexpr double kScalePen = 0.18;
 
 std::string orientationText(const TiledTemplate& t) { return t.landscape ? "横向" : "纵向"; }
 
@@ -96,7 +98,7 @@ public:
           p_(painter),
           dotsPerMm_(device.logicalDpiX() / 25.4),
           family_(templateFamily()),
-          titleFit_(templateTitleFit(t.tiles.content.width, &device)) {
+          titleFit_(templateTitleFit(infoTextArea(t.tiles).width, &device)) {
         for (const Polyline& line : t.sheet.outlines) runBoxes_.push_back(edgeRunBoxes(line));
     }
 
@@ -251,65 +253,80 @@ private:
 
     // ---- information pages ---------------------------------------------------
 
-    void infoPage(int index, int number, int total) {
+    // The head of an information page (or a roll): the fitting, the page
+    // number, the paper and the pattern's size, over `area`'s width.
+    void infoHeader(const MmRect& area, int number, int total) {
         const TiledTemplate& tiles = t_.tiles;
-        const double left = tiles.content.left, top = tiles.content.top;
+        const double left = area.left, top = area.top;
         text({left, top + 7}, t_.pattern.pattern.fitting + "  1:1 样板", 7);
         const std::string pageText = "第 " + std::to_string(number) + " 页，共 " + std::to_string(total) + " 页";
-        text({tiles.content.right() - textWidth(pageText, 3.5), top + 7}, pageText, 3.5);
+        text({area.right() - textWidth(pageText, 3.5), top + 7}, pageText, 3.5);
         const int printed = tiles.printedPages();
         const int left_out = static_cast<int>(tiles.pages.size()) - printed;
-        text({left, top + 14},
-             "纸张 " + tiles.paper.name + " " + orientationText(tiles) + "：说明 " + std::to_string(t_.infoPages) +
-                 " 页，样板 " + std::to_string(tiles.rows) + " 行 × " + std::to_string(tiles.columns) + " 列共 " +
-                 std::to_string(printed) + " 页" +
-                 (left_out > 0 ? "（" + std::to_string(left_out) + " 页空白，不印）" : "") + "，相邻页重叠 " +
-                 numberText(tiles.margins.overlap) + " mm",
-             3.5);
+        const std::string turned = t_.turned ? "，图案转 90°" : "";
+        const std::string paper =
+            tiles.paper.roll
+                ? std::to_string(static_cast<int>(tiles.paper.width)) + " mm 卷筒纸" + turned + "：一页，长 " +
+                      roundedText(tiles.pageHeight, 0) + " mm，不分页"
+                : "纸张 " + tiles.paper.name + " " + orientationText(tiles) + turned + "：说明 " +
+                      std::to_string(t_.infoPages) + " 页，样板 " + std::to_string(tiles.rows) + " 行 × " +
+                      std::to_string(tiles.columns) + " 列共 " + std::to_string(printed) + " 页" +
+                      (left_out > 0 ? "（" + std::to_string(left_out) + " 页空白，不印）" : "") + "，相邻页重叠 " +
+                      numberText(tiles.margins.overlap) + " mm";
+        text({left, top + 14}, paper, 3.5);
         const PatternExtent& e = tiles.extent;
         text({left, top + 19.5},
              "样板外形 " + roundedText(e.maxX - e.minX, 0) + " mm × " + roundedText(e.maxY - e.minY, 0) +
                  " mm，比例 1:1（纸上 1 mm 即样板 1 mm）",
              3.5);
-        if (index == 0) correctionNote();
+        if (number == 1) correctionNote(area);
         p_.setPen(pen(kThinPen));
-        p_.drawLine(QPointF(left, top + kInfoHeaderHeight - 2), QPointF(tiles.content.right(), top + kInfoHeaderHeight - 2));
-
-        const size_t perPage = static_cast<size_t>(t_.rowsPerInfoPage);
-        const size_t from = static_cast<size_t>(index) * perPage;
-        const size_t to = std::min(t_.infoRows.size(), from + perPage);
-        double y = top + kInfoHeaderHeight + kInfoLinePitch;
-        for (size_t i = from; i < to; ++i, y += kInfoLinePitch) infoRow(t_.infoRows[i], left, y);
-
-        checkSquare();
-        if (index == 0) {
-            const MmRect region = footRegion(t_.tiles);
-            text({region.left, region.top + 4}, "拼接图（样板页在图案上的位置）", 3.5);
-            pageMap({region.left, region.top + 8, region.width, region.height - 8}, nullptr);
-        }
+        p_.drawLine(QPointF(left, top + kInfoHeaderHeight - 2), QPointF(area.right(), top + kInfoHeaderHeight - 2));
     }
 
     // The correction the pages are drawn with, at the right end of the size line.
-    void correctionNote() {
+    void correctionNote(const MmRect& area) {
         if (t_.correction.none()) return;
         const std::string note = korvel::correctionNote(t_.correction);
-        text({t_.tiles.content.right() - textWidth(note, 3.5), t_.tiles.content.top + 19.5}, note, 3.5);
+        text({area.right() - textWidth(note, 3.5), area.top + 19.5}, note, 3.5);
     }
 
-    void infoRow(const InfoRow& row, double left, double y) {
+    // The information rows from..to, one a line from the top of the text area.
+    void infoRows(size_t from, size_t to, bool first) {
+        const MmRect area = infoTextArea(t_.tiles, first);
+        double y = area.top + kInfoLinePitch;
+        for (size_t i = from; i < to && i < t_.infoRows.size(); ++i, y += kInfoLinePitch)
+            infoRow(t_.infoRows[i], area.left, y, area.width);
+    }
+
+    // The first information page has the check square and the page map at
+    // its foot, the others only rows.
+    void infoPage(int index, int number, int total) {
+        infoHeader(t_.tiles.printable, number, total);
+        const size_t first = static_cast<size_t>(t_.rowsPerInfoPage), later = static_cast<size_t>(t_.rowsPerLaterInfoPage);
+        const size_t from = index == 0 ? 0 : first + static_cast<size_t>(index - 1) * later;
+        infoRows(from, from + (index == 0 ? first : later), index == 0);
+        if (index > 0) return;
+        checkSquare();
+        const MmRect region = footRegion(t_.tiles);
+        text({region.left, region.top + 4}, "拼接图（样板页在图案上的位置）", 3.5);
+        pageMap({region.left, region.top + 8, region.width, region.height - 8}, nullptr);
+    }
+
+    void infoRow(const InfoRow& row, double left, double y, double width) {
         constexpr double kBoxColumn = 62;  // a listing box's width on the page, mm
         // A surface line's text columns, in average character widths of this
         // share of the text height.
         constexpr double kColumnWidth = 0.5;
         switch (row.kind) {
             case InfoRow::Kind::Heading:
-                fittedText({left, y}, row.text, kInfoTextHeight * 1.2, t_.tiles.content.width);
+                fittedText({left, y}, row.text, kInfoTextHeight * 1.2, width);
                 break;
             case InfoRow::Kind::Text:
-                fittedText({left, y}, row.text, kInfoTextHeight, t_.tiles.content.width);
+                fittedText({left, y}, row.text, kInfoTextHeight, width);
                 break;
             case InfoRow::Kind::Title:
-                fittedText({left, y}, cad::fittedLine(row.title, titleFit_), kInfoTextHeight, t_.tiles.content.width);
+                fittedText({left, y}, cad::fittedLine(row.title, titleFit_), kInfoTextHeight, width);
                 break;
             case InfoRow::Kind::Cells:
                 for (size_t i = 0; i < row.cells.size(); ++i)
@@ -353,9 +370,10 @@ private:
         pageLines(page);
         for (size_t i = 0; i < t_.sheet.pieceTexts && i < t_.sheet.texts.size(); ++i) {
             const cad::SheetText& s = t_.sheet.texts[i];
-            const double width = textWidth(s.text, s.height);
-            if (s.at.x > w.maxX || s.at.x + width < w.minX || s.at.y > w.maxY || s.at.y + s.height < w.minY) continue;
-            text({c.left + s.at.x - w.minX, c.top + w.maxY - s.at.y}, s.text, s.height);
+            const PatternExtent b = sheetTextBox(s, textWidth(s.text, s.height), t_.turned);
+            if (b.minX > w.maxX || b.maxX < w.minX || b.minY > w.maxY || b.maxY < w.minY) continue;
+            // Turned with the pattern: reading upwards.
+            text({c.left + s.at.x - w.minX, c.top + w.maxY - s.at.y}, s.text, s.height, Qt::black, t_.turned ? -90 : 0);
         }
         registrationMarks(page);
         p_.restore();
@@ -364,12 +382,23 @@ private:
         p_.setPen(pen(kThinPen, QColor(110, 110, 110), Qt::DashLine));
         p_.drawRect(content);
 
-        // Neighbours at the edges, in the margin.
+        if (tiles.paper.roll) {
+            rollHead(number, total);
+            return;
+        }
+        neighbours(page);
+        band(page, number, total);
+    }
+
+    // The neighbours' names at the window's edges, in the margin.
+    void neighbours(const TemplatePage& page) {
+        const TiledTemplate& tiles = t_.tiles;
+        const MmRect& c = tiles.content;
         const double m = tiles.margins.margin;
         const QColor grey(70, 70, 70);
         if (!page.above.empty()) centredText({c.left + c.width / 2, m / 2}, "上接 " + page.above + " ↑", 3, grey);
         if (!page.below.empty())
-            centredText({c.left + c.width / 2, c.bottom() + 3.5}, "下接 " + page.below + " ↓", 3, grey);
+            centredText({c.left + c.width / 2, tiles.pageHeight - m / 2 - 1}, "下接 " + page.below + " ↓", 3, grey);
         if (!page.left.empty()) {
             const std::string s = "← 左接 " + page.left;
             text({m / 2 + 1, c.top + c.height / 2 + textWidth(s, 3) / 2}, s, 3, grey, -90);
@@ -378,27 +407,67 @@ private:
             const std::string s = "右接 " + page.right + " →";
             text({c.right() + m / 2 - 1, c.top + c.height / 2 - textWidth(s, 3) / 2}, s, 3, grey, 90);
         }
+    }
 
-        checkSquare();
-        const MmRect region = footRegion(t_.tiles);
-        text({region.left, region.top + 14}, page.name, 14);
-        const std::string pageText = "第 " + std::to_string(number) + " 页，共 " + std::to_string(total) + " 页";
-        text({region.right() - textWidth(pageText, 3), region.top + 4}, pageText, 3);
-        double y = region.top + 20;
-        const auto line = [&](const std::string& s) {
-            text({region.left, y}, s, 3);
-            y += 4.2;
-        };
-        line(t_.pattern.pattern.fitting + "  1:1 样板");
+    // The narrow band at a template page's foot: the check scale, the page's
+    // name, number and neighbours, and which strips its neighbours overlap.
+    void band(const TemplatePage& page, int number, int total) {
+        const TiledTemplate& tiles = t_.tiles;
+        const Point2 corner = checkScaleCorner(tiles);
+        checkScale(corner);
+        const MmRect& b = tiles.band;
+        const double left = corner.x + kCheckScale + 6;
+        text({left, b.top + 10.5}, page.name, 8);
+        const double x = left + textWidth(page.name, 8) + 3;
+        const double width = b.right() - x;
+        fittedText({x, b.top + 4.2}, "第 " + std::to_string(number) + " 页，共 " + std::to_string(total) + " 页  " +
+                                         t_.pattern.pattern.fitting + " 1:1 样板",
+                   2.5, width);
         const auto name = [](const std::string& n) { return n.empty() ? std::string("—") : n; };
-        line("上 " + name(page.above) + "   下 " + name(page.below) + "   左 " + name(page.left) + "   右 " +
-             name(page.right));
+        fittedText({x, b.top + 8},
+                   "上 " + name(page.above) + "  下 " + name(page.below) + "  左 " + name(page.left) + "  右 " +
+                       name(page.right),
+                   2.5, width);
         if (!page.right.empty() || !page.below.empty())
-            line("灰色重叠区 " + numberText(ov) + " mm：" +
-                 (page.right.empty() ? "" : page.right + " 叠右边") +
-                 (!page.right.empty() && !page.below.empty() ? "，" : "") +
-                 (page.below.empty() ? "" : page.below + " 叠下边"));
-        pageMap({region.left, y, region.width, region.bottom() - y}, &page);
+            fittedText({x, b.top + 11.8},
+                       "灰色重叠区 " + numberText(tiles.margins.overlap) + " mm：" +
+                           (page.right.empty() ? "" : page.right + " 叠右边") +
+                           (!page.right.empty() && !page.below.empty() ? "，" : "") +
+                           (page.below.empty() ? "" : page.below + " 叠下边"),
+                       2.5, width);
+    }
+
+    // The check scale from `corner`: a ruler of kCheckScale mm to the right
+    // along the foot, one as long up the left edge, a tick every
+    // kCheckScaleStep mm (longer at 0, 50 and 100), numbered outside.
+    void checkScale(Point2 corner) {
+        constexpr double kTick = 2, kLongTick = 3.5, kDigits = 2;
+        const QPointF o(corner.x, corner.y);
+        p_.setPen(pen(kScalePen));
+        p_.drawLine(o, o + QPointF(kCheckScale, 0));
+        p_.drawLine(o, o - QPointF(0, kCheckScale));
+        const int ticks = static_cast<int>(std::lround(kCheckScale / kCheckScaleStep));
+        for (int i = 0; i <= ticks; ++i) {
+            const double along = i * kCheckScaleStep;
+            const double tick = i % 5 == 0 ? kLongTick : kTick;
+            p_.drawLine(o + QPointF(along, 0), o + QPointF(along, tick));
+            p_.drawLine(o - QPointF(0, along), o - QPointF(tick, along));
+        }
+        for (int i = 0; i <= ticks; ++i) {
+            const double along = i * kCheckScaleStep;
+            const std::string n = std::to_string(static_cast<int>(std::lround(along)));
+            if (i > 0) centredText({o.x() + along, o.y() + kLongTick + 1.5}, n, kDigits);
+            if (i > 0) text({o.x() - kLongTick - 0.8 - textWidth(n, kDigits), o.y() - along + 0.35 * kDigits}, n, kDigits);
+        }
+        text({o.x(), o.y() + 11.5}, "检验尺：横竖各 100 mm，不对就是缩放了", 2.5);
+    }
+
+    // The start of a roll: the header, the check square and beside it the
+    // information rows, all of them.
+    void rollHead(int number, int total) {
+        infoHeader(t_.tiles.band, number, total);
+        infoRows(0, t_.infoRows.size(), true);
+        checkSquare();
     }
 
     // The outlines and marking lines of the page's window, in the page's

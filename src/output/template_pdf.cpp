@@ -14,7 +14,12 @@
 namespace korvel {
 namespace {
 
-QPageSize qtPageSize(const PaperSize& paper) {
+QPageSize qtPageSize(const TiledTemplate& tiles) {
+    const PaperSize& paper = tiles.paper;
+    // A roll's page: as wide as the roll, as long as its template.
+    if (paper.roll)
+        return QPageSize(QSizeF(tiles.pageWidth, tiles.pageHeight), QPageSize::Millimeter,
+                         QString::fromStdString(paper.name), QPageSize::ExactMatch);
     if (paper.name == "A4") return QPageSize(QPageSize::A4);
     if (paper.name == "A3") return QPageSize(QPageSize::A3);
     if (paper.name == "A2") return QPageSize(QPageSize::A2);
@@ -84,7 +89,7 @@ QByteArray steadyPdf(const QString& title, const QPageLayout& layout, int dotsPe
 
 QByteArray templatePdf(const PrintedTemplate& t, const PageProgress& progress) {
     return steadyPdf(QString::fromStdString(t.pattern.pattern.fitting + " 1:1 样板"),
-                     QPageLayout(qtPageSize(t.tiles.paper),
+                     QPageLayout(qtPageSize(t.tiles),
                                  t.tiles.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                                  QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter),
                      1200, [&t, &progress](QPdfWriter& writer) { return paintTemplate(t, writer, progress); });

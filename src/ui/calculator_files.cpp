@@ -71,11 +71,18 @@ void printToFile(QWidget* window, const PrintedTemplate& t, const QString& file)
 
 // The paper at its size, without margins: a page painted at 1:1 goes out
 // unscaled whatever the print dialog offered.
-QPageLayout unscaledLayout(const PaperSize& paper, bool landscape) {
-    return QPageLayout(QPageSize(QSizeF(paper.width, paper.height), QPageSize::Millimeter,
+QPageLayout unscaledLayout(const PaperSize& paper, bool landscape, QSizeF size = {}) {
+    if (size.isEmpty()) size = QSizeF(paper.width, paper.height);
+    return QPageLayout(QPageSize(size, QPageSize::Millimeter,
                                  QString::fromStdString(paper.name)),
                        landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                        QPageLayout::Millimeter);
+}
+
+// A template's pages unscaled: a roll's page as long as its template.
+QPageLayout unscaledLayout(const TiledTemplate& tiles) {
+    return unscaledLayout(tiles.paper, tiles.landscape,
+                          tiles.paper.roll ? QSizeF(tiles.pageWidth, tiles.pageHeight) : QSizeF());
 }
 
 // Whose correction a printer's pages take: the printer's, by its name, or the
@@ -250,7 +257,7 @@ void CalculatorWindow::printTemplate() {
             calibratePrinter(this, *paper);
             return;
         }
-        PrintedTemplate t = makeTemplate(design_, state, *paper, options->choices);
+        PrintedTemplate t = makeTemplate(design_, state, *paper, options->choices, {}, choice->placing);
         if (t.rejected()) {
             apply(t.rejection);
             return;
@@ -262,7 +269,7 @@ void CalculatorWindow::printTemplate() {
             if (!askPrinter(this, printer)) return;
             // The tiles are cut for this paper: whatever the dialog offered, the
             // pages go out at this size, unscaled.
-            printer.setPageLayout(unscaledLayout(t.tiles.paper, t.tiles.landscape));
+            printer.setPageLayout(unscaledLayout(t.tiles));
             printer.setFullPage(true);
             const auto by = calibratedBy(printer, *paper);
             t.correction = printCorrectionSetting(by.first, by.second).value_or(PrintCorrection{});

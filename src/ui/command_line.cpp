@@ -167,6 +167,7 @@ struct PatternRequest {
     FormState state;
     std::string file;
     PaperSize paper = paperSizes().front();
+    TemplatePlacing placing;  // --orientation, --turn: none = the fewest pages
     ExportChoices choices;
     cad::PatternFileOptions files;
     PrintCorrection correction;  // pdf: --scale-x, --scale-y
@@ -187,6 +188,29 @@ bool applyScaleOption(const std::vector<std::string>& args, size_t& i, PrintCorr
     if (!factor) error = name + " takes a factor from 0.9 to 1.1 (1.008: 100 mm printed as 99.2 mm), got '" + value + "'";
     else (name == "--scale-x" ? correction.x : correction.y) = *factor;
     return true;
+}
+
+bool optionValue(const std::vector<std::string>& args, size_t& i, const std::string& name, std::string& value,
+                 bool& missing);
+
+// Applies --orientation portrait|landscape or --turn 0|90 at args[i] (or
+// --NAME=VALUE), korvel pdf's. Returns false when args[i] is neither; sets
+// `error` when the value is missing or wrong.
+bool applyPlacingOption(const std::vector<std::string>& args, size_t& i, TemplatePlacing& placing,
+                        std::string& error) {
+    std::string value;
+    bool missing = false;
+    if (optionValue(args, i, "--orientation", value, missing)) {
+        if (value == "portrait" || value == "landscape") placing.landscape = value == "landscape";
+        else error = "--orientation takes portrait|landscape, got '" + value + "'";
+        return true;
+    }
+    if (optionValue(args, i, "--turn", value, missing)) {
+        if (value == "0" || value == "90") placing.turned = value == "90";
+        else error = "--turn takes 0|90, got '" + value + "'";
+        return true;
+    }
+    return false;
 }
 
 // Applies --dxf R12|R2000 (--dxf=VERSION) or --cut-only at args[i], taking
@@ -258,7 +282,8 @@ std::optional<PatternRequest> readPatternRequest(const std::vector<std::string>&
             }
             continue;
         }
-        if (paperAllowed && applyScaleOption(args, i, request.correction, optionError)) {
+        if (paperAllowed && (applyScaleOption(args, i, request.correction, optionError) ||
+                             applyPlacingOption(args, i, request.placing, optionError))) {
             if (!optionError.empty()) {
                 err << "korvel: " << optionError << '\n';
                 return std::nullopt;
@@ -374,13 +399,15 @@ private:
     QtMessageHandler previous_ = nullptr;
 };
 
-// korvel pdf FITTING [name=value ...] [--page SIZE] [--scale-x F] [--scale-y F] -o FILE: the window's
+// korvel pdf FITTING [name=value ...] [--page SIZE] [--orientation O] [--turn T]
+// [--scale-x F] [--scale-y F] -o FILE: the window's
 // 打印1:1样板 command without the window, saved to a file.
 int runPdf(const std::vector<std::string>& args, std::ostream& err) {
     const std::optional<PatternRequest> request = readPatternRequest(args, err);
     if (!request) return kExitUsage;
     const std::string& file = request->file;
-    PrintedTemplate printed = makeTemplate(*request->design, request->state, request->paper, request->choices);
+    PrintedTemplate printed =
+        makeTemplate(*request->design, request->state, request->paper, request->choices, {}, request->placing);
     printed.correction = request->correction;
     if (printed.rejected()) {
         printRefusal(printed.rejection, err);
@@ -911,13 +938,21 @@ std::string helpText() {
            "                                       write the window's true-size flat pattern (its\n"
            "                                       导出展开图 command) as a DXF file for the cutting\n"
         << wrapped("table; FITTING is " + patternFittings() + ", with its window's inputs", 39, 53)
-        << "  korvel pdf FITTING [name=value ...] [choices] [--page SIZE] -o FILE\n"
+        << "  korvel pdf FITTING [name=value ...] [choices] [--page SIZE] [--orientation O]\n"
+           "                    [--turn T] -o FILE\n"
            "                                       write the same pattern as a full-size (1:1) template\n"
            "                                       tiled over printer pages (its 打印1:1样板 command):\n"
            "                                       SIZE is A4 (unless given), A3, A2, A1, A0 or Letter;\n"
            "                                       the first page(s) hold the title block, the window's\n"
-           "                                       listing and the page map, every page a 100 mm check\n"
-           "                                       square. Print it at actual size (100 %).\n"
+           "                                       listing, the page map and the 100 mm check square,\n"
+           "                                       every template page a 100 mm check scale along its\n"
+           "                                       foot and left edge. O is portrait|landscape, T the\n"
+           "                                       pattern's turn 0|90 (degrees); unless given, those\n"
+           "                                       of the fewest pages. SIZE roll610|roll914|roll1067:\n"
+           "                                       one page as wide as the roll and as long as the\n"
+           "                                       pattern, turned to fit across unless --turn says;\n"
+           "                                       a pattern too wide either way is refused (exit 2).\n"
+           "                                       Print it at actual size (100 %).\n"
            "  korvel job FILE.korvel add FITTING [name=value ...] [choices] [--qty N] [--mark M]\n"
            "                                       add a fitting of korvel dxf to the job file (made\n"
            "                                       when missing): N of it, marked M\n"
@@ -948,7 +983,9 @@ std::string helpText() {
            "Values are box texts, read exactly as the window reads its boxes.\n"
            "Options: round=int|dec (取整数 or 留小数), and where a window has one, its direction\n"
            "(dir=north|south) or variant (variant=frustum|cone) list; korvel pdf also takes\n"
-           "--page A4|A3|A2|A1|A0|Letter (or --page=SIZE), the paper the template is tiled on.\n"
+           "--page A4|A3|A2|A1|A0|Letter|roll610|roll914|roll1067 (or --page=SIZE), the paper the\n"
+           "template is tiled on (or the roll it is printed on), --orientation portrait|landscape and\n"
+           "--turn 0|90 (or --NAME=VALUE).\n"
            "korvel pdf's --scale-x F and --scale-y F (or =F; 0.9 to 1.1, 1 unless given) correct a\n"
            "printer that scales: every page is drawn F times as large across (x) and down (y),\n"
            "page 1 saying so (1.008 for a printer that prints the 100 mm square 99.2 mm long).\n"

@@ -16,7 +16,10 @@ const PaperSize& a4() { return paperSizes().front(); }
 TEST(PaperSizes, OfferedInOrderA4FirstAndFoundByNameInAnyCase) {
     std::vector<std::string> names;
     for (const PaperSize& p : paperSizes()) names.push_back(p.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"A4", "A3", "A2", "A1", "A0", "Letter"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"A4", "A3", "A2", "A1", "A0", "Letter", "roll610", "roll914", "roll1067"}));
+    EXPECT_TRUE(paperSize("ROLL914")->roll);
+    EXPECT_EQ(paperSize("roll914")->width, 914);
+    EXPECT_FALSE(paperSize("Letter")->roll);
     ASSERT_TRUE(paperSize("a3"));
     EXPECT_EQ(paperSize("a3")->width, 297);
     EXPECT_EQ(paperSize("A3")->height, 420);
@@ -35,7 +38,8 @@ TEST(TemplatePageName, RowLetterThenColumnNumber) {
 }
 
 TEST(TileTemplate, PageCountsForGivenExtentsAndPaper) {
-    // A4 portrait: window 190 x 167 mm (297 - 20 margin - 110 foot), 15 mm overlap.
+    // A4 portrait: window 181 x 263 mm (210 - 20 margin - 9 scale strip, 297 -
+    // 20 margin - 14 foot band); landscape 268 x 176; 15 mm overlap.
     struct Case {
         PatternExtent extent;
         std::string paper;
@@ -44,16 +48,16 @@ TEST(TileTemplate, PageCountsForGivenExtentsAndPaper) {
     };
     const std::vector<Case> cases = {
         {{0, 0, 100, 100}, "A4", 1, 1, false},
-        {{0, 0, 190, 167}, "A4", 1, 1, false},          // exactly one window
-        {{0, 0, 190.5, 167}, "A4", 1, 2, false},        // a little more: a second column
-        {{0, 0, 365, 150}, "A4", 1, 2, false},          // 190 + 175
-        {{0, 0, 365.5, 150}, "A4", 1, 3, false},
-        {{0, 0, 100, 319}, "A4", 2, 1, false},          // 167 + 152
-        {{0, 0, 1000, 1000}, "A4", 7, 6, false},        // ceil(985/175) = 6 columns, ceil(985/152) = 7 rows
-        {{0, 0, 250, 60}, "A4", 1, 1, true},            // landscape: 277 x 60 window takes it on one page
-        {{-500, -20, 500, 20}, "A0", 1, 1, true},        // A0 landscape: 1169 wide
-        // A1 portrait 574 x 711: 6 x 2; landscape 821 x 464: 4 x 2.
-        {{0, 0, 3000, 800}, "A1", 2, 4, true},
+        {{0, 0, 181, 263}, "A4", 1, 1, false},          // exactly one window
+        {{0, 0, 181.5, 263}, "A4", 1, 2, false},        // a little more: a second column (2 rows landscape)
+        {{0, 0, 347, 150}, "A4", 1, 2, false},          // 181 + 166
+        {{0, 0, 347.5, 150}, "A4", 1, 2, true},         // 3 columns portrait, 268 + 253 landscape
+        {{0, 0, 100, 511}, "A4", 2, 1, false},          // 263 + 248
+        {{0, 0, 1000, 1000}, "A4", 4, 6, false},        // ceil(985/166) = 6 columns, ceil(985/248) = 4 rows; 7 x 4 landscape
+        {{0, 0, 250, 60}, "A4", 1, 1, true},            // landscape: 268 x 176 window takes it on one page
+        {{-500, -20, 500, 20}, "A0", 1, 1, true},       // A0 landscape: 1160 wide
+        // A1 portrait 565 x 807: 1 x 6; landscape 812 x 560: 2 x 4.
+        {{0, 0, 3000, 800}, "A1", 1, 6, false},
     };
     for (const Case& c : cases) {
         const TiledTemplate t = tileTemplate(c.extent, *paperSize(c.paper));
@@ -66,21 +70,55 @@ TEST(TileTemplate, PageCountsForGivenExtentsAndPaper) {
     }
 }
 
-TEST(TileTemplate, PageGeometryOfA4) {
+TEST(TileTemplate, PageGeometryOfA4AndThePatternsShareOfIt) {
     const TiledTemplate portrait = tileTemplate({0, 0, 100, 100}, a4());
     EXPECT_EQ(portrait.pageWidth, 210);
     EXPECT_EQ(portrait.pageHeight, 297);
-    EXPECT_EQ(portrait.content, (MmRect{10, 10, 190, 167}));
-    EXPECT_EQ(portrait.band, (MmRect{10, 177, 190, 110}));
+    EXPECT_EQ(portrait.printable, (MmRect{10, 10, 190, 277}));
+    EXPECT_EQ(portrait.content, (MmRect{19, 10, 181, 263}));
+    EXPECT_EQ(portrait.band, (MmRect{10, 273, 190, 14}));
+    EXPECT_EQ(portrait.side, (MmRect{10, 10, 9, 263}));
     const TiledTemplate landscape = tileTemplate({0, 0, 250, 60}, a4());
     EXPECT_EQ(landscape.pageWidth, 297);
     EXPECT_EQ(landscape.pageHeight, 210);
-    EXPECT_EQ(landscape.content, (MmRect{10, 10, 277, 80}));
+    EXPECT_EQ(landscape.content, (MmRect{19, 10, 268, 176}));
+    // The pattern's share of the printable area: 181 x 263 of 190 x 277
+    // (90.4 %), 268 x 176 of 277 x 190 (89.6 %); the old 110 mm foot left 60 %.
+    for (const TiledTemplate* t : {&portrait, &landscape}) {
+        const double share = t->content.width * t->content.height / (t->printable.width * t->printable.height);
+        EXPECT_GE(share, 0.75);
+    }
+    EXPECT_NEAR(portrait.content.width * portrait.content.height / (190.0 * 277), 0.9045, 1e-4);
+    EXPECT_NEAR(landscape.content.width * landscape.content.height / (277.0 * 190), 0.8962, 1e-4);
+}
+
+TEST(TileTemplate, ARollIsOnePageAsWideAsTheRollAndAsLongAsThePattern) {
+    TemplateMargins m;
+    m.band = 140;  // the roll's head
+    const PatternExtent e{-40, 12, 760, 2012};
+    const TiledTemplate t = tileTemplate(e, *paperSize("roll914"), m);
+    ASSERT_EQ(t.pages.size(), 1u);
+    EXPECT_EQ(t.pageWidth, 914);
+    EXPECT_EQ(t.pageHeight, 10 + 140 + 2000 + 10);
+    EXPECT_EQ(t.band, (MmRect{10, 10, 894, 140}));
+    EXPECT_EQ(t.content, (MmRect{10, 150, 894, 2000}));
+    // The window centred across, the pattern's full height.
+    const PatternExtent& w = t.pages[0].window;
+    EXPECT_NEAR(w.minX, -40 - 47, 1e-9);
+    EXPECT_NEAR(w.maxX, 760 + 47, 1e-9);
+    EXPECT_EQ(w.minY, 12);
+    EXPECT_EQ(w.maxY, 2012);
+    EXPECT_TRUE(rollFits(e, *paperSize("roll914")));
+    EXPECT_TRUE(rollFits({0, 0, 894, 10}, *paperSize("roll914")));
+    EXPECT_FALSE(rollFits({0, 0, 894.5, 10}, *paperSize("roll914")));
+    EXPECT_FALSE(rollFits(e, *paperSize("roll610")));
+    EXPECT_TRUE(rollFits({0, 0, 5000, 10}, a4())) << "a sheet is tiled";
 }
 
 TEST(TileTemplate, WindowsCoverThePatternWithTheOverlapAndAreCentred) {
     const PatternExtent e{-40, 12, 2460.5, 1333};
     for (const PaperSize& paper : paperSizes()) {
+        if (paper.roll) continue;
         SCOPED_TRACE(paper.name);
         const TiledTemplate t = tileTemplate(e, paper);
         ASSERT_EQ(t.pages.size(), static_cast<size_t>(t.rows * t.columns));
@@ -114,7 +152,7 @@ TEST(TileTemplate, WindowsCoverThePatternWithTheOverlapAndAreCentred) {
 }
 
 TEST(TileTemplate, NamesRunRowByRowFromTheTopLeftWithTheirNeighbours) {
-    const TiledTemplate t = tileTemplate({0, 0, 500, 400}, a4());
+    const TiledTemplate t = tileTemplate({0, 0, 500, 700}, a4());
     ASSERT_EQ(t.rows, 3);
     ASSERT_EQ(t.columns, 3);
     std::vector<std::string> names;
@@ -142,7 +180,7 @@ TEST(TileTemplate, NamesRunRowByRowFromTheTopLeftWithTheirNeighbours) {
 }
 
 TEST(TileTemplate, EmptyPagesAreLeftOutAndNoLongerNamedAsNeighbours) {
-    TiledTemplate t = tileTemplate({0, 0, 500, 400}, a4());
+    TiledTemplate t = tileTemplate({0, 0, 500, 700}, a4());
     ASSERT_EQ(t.pages.size(), 9u);
     // Only the pages of the diagonal hold anything.
     leaveOutEmptyPages(t, [&t](const PatternExtent& w) {
@@ -159,7 +197,7 @@ TEST(TileTemplate, EmptyPagesAreLeftOutAndNoLongerNamedAsNeighbours) {
     EXPECT_EQ(t.page("C3")->name, "C3") << "the names stay those of the grid";
 
     // Nothing anywhere: every page stays.
-    TiledTemplate all = tileTemplate({0, 0, 500, 400}, a4());
+    TiledTemplate all = tileTemplate({0, 0, 500, 700}, a4());
     leaveOutEmptyPages(all, [](const PatternExtent&) { return false; });
     EXPECT_EQ(all.printedPages(), 9);
     EXPECT_EQ(all.page("B2")->left, "B1");

@@ -616,9 +616,12 @@ namespace {
 
 // Whether `refusal` is the template's own: too many pages for the paper.
 bool refusedForPages(const Outcome& refusal) {
+    // Too many pages, or too wide for the roll.
     const std::string limit = "超过 " + std::to_string(kMaxTemplatePages) + " 页";
     for (const auto& e : refusal.effects)
-        if (const auto* m = std::get_if<ShowMessage>(&e); m && m->text.find(limit) != std::string::npos) return true;
+        if (const auto* m = std::get_if<ShowMessage>(&e);
+            m && (m->text.find(limit) != std::string::npos || m->text.find("卷筒纸的可打印宽度") != std::string::npos))
+            return true;
     return false;
 }
 
@@ -694,7 +697,8 @@ ExportCheck checkExports(const WindowDesign& design, const FormState& state, con
             check.patternWritten = true;
         });
         const int pages = t.pageCount();
-        if (pages < 2 || pages > kMaxTemplatePages)
+        // A roll's one page holds the information and the whole pattern.
+        if (pages < (paper.roll ? 1 : 2) || pages > kMaxTemplatePages)
             problem("打印1:1样板", std::to_string(pages) + " pages: not an information page and 1 to " +
                                     std::to_string(kMaxTemplatePages) + " of the template");
         check.templatePages = pages;

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -59,17 +62,20 @@ TEST_F(TemplatePdf, PageCountAndPageSizeForPatternAndPaper) {
         EXPECT_EQ(pdfInfo(path, "Page size"), t.tiles.landscape ? c.landscapeSize : c.size);
     }
     // The cone's preset (frustum 1000/500, 500 high) on A3: its sector,
-    // 1186 x 2238 mm, on 9 rows of 5 A3 pages; the corners its arcs leave
-    // empty are not printed.
+    // 1186 x 2238 mm, on 6 rows of 5 A3 pages (windows 268 x 386 mm); the
+    // corner its arc leaves empty and a page in the sector's hollow are not
+    // printed.
     const PrintedTemplate cone = presetTemplate("cone", "A3");
     EXPECT_EQ(cone.infoPages, 1);
-    EXPECT_EQ(cone.tiles.rows, 9);
+    EXPECT_EQ(cone.tiles.rows, 6);
     EXPECT_EQ(cone.tiles.columns, 5);
-    EXPECT_EQ(cone.pageCount(), 1 + 36);
-    EXPECT_FALSE(cone.tiles.page("B1")->printed);
+    EXPECT_EQ(cone.pageCount(), 1 + 28);
+    EXPECT_FALSE(cone.tiles.page("F1")->printed);
+    EXPECT_FALSE(cone.tiles.page("D4")->printed);
     EXPECT_TRUE(cone.tiles.page("A1")->printed) << "the piece's name stands on it";
-    EXPECT_TRUE(cone.tiles.page("B2")->printed);
-    EXPECT_EQ(cone.tiles.page("B2")->left, "") << "no neighbour that is not printed";
+    EXPECT_TRUE(cone.tiles.page("E1")->printed);
+    EXPECT_EQ(cone.tiles.page("E1")->below, "") << "no neighbour that is not printed";
+    EXPECT_EQ(cone.tiles.page("D3")->right, "");
 }
 
 TEST_F(TemplatePdf, OnlyPagesThatHoldNothingAreLeftOut) {
@@ -89,30 +95,56 @@ TEST_F(TemplatePdf, OnlyPagesThatHoldNothingAreLeftOut) {
     }
     int leftOut = 0;
     for (const TemplatePage& p : t.tiles.pages) leftOut += p.printed ? 0 : 1;
-    EXPECT_EQ(leftOut, 9);
+    EXPECT_EQ(leftOut, 2);
     const std::string text = pdfText(save(t, "cone.pdf"), 1, 1);
-    EXPECT_NE(text.find("9 行 × 5 列共 36 页（9 页空白，不印）"), std::string::npos);
+    EXPECT_NE(text.find("6 行 × 5 列共 28 页（2 页空白，不印）"), std::string::npos);
 }
 
-TEST_F(TemplatePdf, TheCheckSquareMeasures100MillimetresInThePdfOnEveryKindOfPage) {
+TEST_F(TemplatePdf, TheCheckSquareOnPageOneAndTheCheckScaleOnEveryTemplatePageMeasure100Millimetres) {
     const PrintedTemplate t = presetTemplate("cone", "A3");
     const std::string path = save(t, "cone.pdf");
     const MmRect square = checkSquareRect(t.tiles);
-    for (int page : {1, 2, t.pageCount()}) {
+    constexpr double mmPerPoint = 25.4 / 72;
+    const auto rects = testing::strokedRects(path, 1, "0.3");
+    ASSERT_EQ(rects.size(), 1u) << "the check square is the one rectangle stroked 0.3 mm wide";
+    EXPECT_NEAR(rects[0].width * mmPerPoint, 100, 0.01);
+    EXPECT_NEAR(rects[0].height * mmPerPoint, 100, 0.01);
+    EXPECT_NEAR(rects[0].left * mmPerPoint, square.left, 0.01);
+    EXPECT_NEAR(rects[0].top * mmPerPoint, square.top, 0.01);
+    const std::string first = pdfText(path, 1, 1);
+    EXPECT_NE(first.find("检验方框"), std::string::npos);
+    EXPECT_NE(first.find("100 mm × 100 mm"), std::string::npos);
+
+    // A template page: no square, but the scale's two rulers, each 100 mm
+    // from its first tick to its last, a tick every 10 mm, both from the
+    // same corner.
+    for (int page : {t.infoPages + 1, t.pageCount()}) {
         SCOPED_TRACE(page);
-        const auto rects = testing::strokedRects(path, page, "0.3");
-        ASSERT_EQ(rects.size(), 1u) << "the check square is the one rectangle stroked 0.3 mm wide";
-        constexpr double mmPerPoint = 25.4 / 72;
-        EXPECT_NEAR(rects[0].width * mmPerPoint, 100, 0.01);
-        EXPECT_NEAR(rects[0].height * mmPerPoint, 100, 0.01);
-        EXPECT_NEAR(rects[0].left * mmPerPoint, square.left, 0.01);
-        EXPECT_NEAR(rects[0].top * mmPerPoint, square.top, 0.01);
-    }
-    // Its size written beside it, on every page.
-    for (int page : {1, 2, t.pageCount()}) {
-        const std::string text = pdfText(path, page, page);
-        EXPECT_NE(text.find("检验方框"), std::string::npos) << page;
-        EXPECT_NE(text.find("100 mm × 100 mm"), std::string::npos) << page;
+        EXPECT_TRUE(testing::strokedRects(path, page, "0.3").empty());
+        std::vector<double> across, up;  // the ticks' positions, mm
+        double cornerX = 0, cornerY = 0;
+        for (const testing::SvgLine& l : testing::strokedLines(path, page, "0.18")) {
+            const double dx = std::fabs(l.x2 - l.x1) * mmPerPoint, dy = std::fabs(l.y2 - l.y1) * mmPerPoint;
+            if (dx < 0.01 && dy < 5) across.push_back(l.x1 * mmPerPoint), cornerY = l.y1 * mmPerPoint;
+            if (dy < 0.01 && dx < 5) up.push_back(l.y1 * mmPerPoint), cornerX = l.x1 * mmPerPoint;
+        }
+        std::sort(across.begin(), across.end());
+        std::sort(up.begin(), up.end());
+        ASSERT_EQ(across.size(), 11u);
+        ASSERT_EQ(up.size(), 11u);
+        EXPECT_NEAR(across.back() - across.front(), 100.0, 0.2);
+        EXPECT_NEAR(up.back() - up.front(), 100.0, 0.2);
+        for (size_t i = 1; i < 11; ++i) {
+            EXPECT_NEAR(across[i] - across[i - 1], 10.0, 0.05);
+            EXPECT_NEAR(up[i] - up[i - 1], 10.0, 0.05);
+        }
+        EXPECT_NEAR(across.front(), cornerX, 0.05) << "both start at the corner";
+        EXPECT_NEAR(up.back(), cornerY, 0.05);
+        // Along the foot under the window and up its left edge.
+        EXPECT_LT(cornerX, t.tiles.content.left);
+        EXPECT_GT(cornerY, t.tiles.content.bottom());
+        EXPECT_LT(cornerY, t.tiles.pageHeight - t.tiles.margins.margin);
+        EXPECT_NE(pdfText(path, page, page).find("检验尺"), std::string::npos);
     }
 }
 
@@ -123,7 +155,7 @@ TEST_F(TemplatePdf, APrintersCorrectionScalesEveryPageAboutItsCornerAndPageOneSa
     t.correction = *correctionFromMeasures(99.2, 100.9);
     const std::string path = save(t, "corrected.pdf");
     constexpr double mmPerPoint = 25.4 / 72;
-    for (int page : {1, 2, t.pageCount()}) {
+    for (int page : {1}) {  // the check square is page 1's
         SCOPED_TRACE(page);
         const auto rects = testing::strokedRects(path, page, "0.3");
         ASSERT_EQ(rects.size(), 1u);
@@ -135,6 +167,33 @@ TEST_F(TemplatePdf, APrintersCorrectionScalesEveryPageAboutItsCornerAndPageOneSa
     EXPECT_NE(pdfText(path, 1, 1).find("已按校准 99.2 × 100.9 mm 修正"), std::string::npos);
     EXPECT_EQ(pdfText(path, 2, 2).find("已按校准"), std::string::npos) << "page 1 alone says so";
     EXPECT_EQ(pdfText(save(presetTemplate("cone", "A3"), "plain.pdf"), 1, 1).find("已按校准"), std::string::npos);
+}
+
+TEST_F(TemplatePdf, ARollIsOnePageAsWideAsTheRollWithTheCheckSquareAtItsStart) {
+    // The small elbow's two pieces side by side are wider than 914 mm less
+    // the margins: turned, they fit across.
+    const std::map<std::string, std::string> smallElbow = {{"Text1", "300"}, {"Text2", "450"}};
+    const PrintedTemplate t = presetTemplate("elbow", "roll914", smallElbow);
+    ASSERT_FALSE(t.rejected());
+    EXPECT_TRUE(t.turned);
+    EXPECT_EQ(t.pageCount(), 1);
+    const std::string path = save(t, "roll.pdf");
+    EXPECT_EQ(pdfInfo(path, "Pages"), "1");
+    double width = 0, height = 0;
+    ASSERT_EQ(std::sscanf(pdfInfo(path, "Page size").c_str(), "%lf x %lf pts", &width, &height), 2);
+    constexpr double mmPerPoint = 25.4 / 72;
+    EXPECT_NEAR(width * mmPerPoint, 914, 0.2);
+    EXPECT_NEAR(height * mmPerPoint, t.tiles.pageHeight, 0.2);
+    // As long as the pattern, its head and margins.
+    const PatternExtent& e = t.tiles.extent;
+    EXPECT_NEAR(t.tiles.pageHeight, e.maxY - e.minY + t.tiles.band.height + 20, 1e-6);
+    const auto rects = testing::strokedRects(path, 1, "0.3");
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_NEAR(rects[0].width * mmPerPoint, 100, 0.01);
+    EXPECT_LT(rects[0].top * mmPerPoint + 100, t.tiles.content.top) << "at the start, before the pattern";
+    const std::string text = pdfText(path, 1, 1);
+    EXPECT_NE(text.find("914 mm 卷筒纸，图案转 90°：一页"), std::string::npos) << text.substr(0, 400);
+    EXPECT_EQ(text.find("拼接"), std::string::npos) << "nothing to join";
 }
 
 TEST_F(TemplatePdf, PageOneHoldsTheTitleBlockAndTheWindowsListing) {
@@ -191,8 +250,10 @@ TEST_F(TemplatePdf, TypedTextInTheTitleBlockShowsAsTypedOrAsAPlaceholderAndFitsT
 TEST_F(TemplatePdf, OnSmallPaperTheListingRunsOnToFurtherInformationPages) {
     const PrintedTemplate t = presetTemplate("tee", "A4", {{"Text1(0)", "400"}, {"Text1(1)", "250"}});
     ASSERT_GT(t.infoPages, 1);
-    EXPECT_EQ(static_cast<size_t>(t.infoPages),
-              (t.infoRows.size() + static_cast<size_t>(t.rowsPerInfoPage) - 1) / static_cast<size_t>(t.rowsPerInfoPage));
+    // The first page's rows over its check square, the others' down to the margin.
+    const size_t onFirst = static_cast<size_t>(t.rowsPerInfoPage), later = static_cast<size_t>(t.rowsPerLaterInfoPage);
+    EXPECT_GT(later, onFirst);
+    EXPECT_EQ(static_cast<size_t>(t.infoPages), 1 + (t.infoRows.size() - onFirst + later - 1) / later);
     const std::string path = save(t, "tee.pdf");
     const std::string text = pdfText(path, 1, t.infoPages);
     for (const ListingBlock& block : t.listing)

@@ -18,11 +18,12 @@ inline const WindowDesign& designOf(const std::string& patternName) {
 }
 
 inline PrintedTemplate presetTemplate(const std::string& fitting, const std::string& paper,
-                                      const std::map<std::string, std::string>& texts = {}) {
+                                      const std::map<std::string, std::string>& texts = {},
+                                      const TemplatePlacing& placing = {}) {
     const WindowDesign& design = designOf(fitting);
     FormState state = design.presetState();
     for (const auto& [key, text] : texts) state.texts[key] = text;
-    return makeTemplate(design, state, *paperSize(paper));
+    return makeTemplate(design, state, *paperSize(paper), {}, {}, placing);
 }
 
 }  // namespace korvel

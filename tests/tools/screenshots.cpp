@@ -5,8 +5,9 @@
 // (Form4-elbow-end.png ...), saves a screenshot of each window after its first
 // command into DIRECTORY (Form1.png ... Form10.png), at the size it opens at
 // on the screen, then maximised as a user would have it (Form4-maximised.png
-// ...), and of its 导出展开图 dialog (Form4-export.png ...), the elbow's also
-// of a 1:1 template's progress dialog (Form4-progress.png), and closes each
+// ...), and of its 导出展开图 dialog (Form4-export.png ...; the first also of its
+// 打印1:1样板 question, template-choice.png), the elbow's also of a 1:1
+// template's progress dialog (Form4-progress.png), and closes each
 // window with its return command; then the job window with a ten-entry job
 // and its cut list (JobWindow.png, JobWindow-cutlist.png) and its nest window
 // after a nest (NestWindow.png); the 打印1:1样板 dialog with two printer
@@ -43,6 +44,7 @@
 #include "ui/template_dialog.h"
 #include "ui/export_dialog.h"
 #include "ui/export_runner.h"
+#include "ui/template_dialog.h"
 #include "ui/language.h"
 #include "ui/job_window.h"
 #include "ui/main_window.h"
@@ -234,6 +236,17 @@ int takeScreenshots(const QString& directory) {
             dialog.show();
             settle(400);
             if (!saveShot(&dialog, directory + "/" + name + "-export.png")) ++failures;
+            // The 打印1:1样板 question, once: the same for every window.
+            static bool templateShot = false;
+            if (!templateShot) {
+                templateShot = true;
+                QTimer::singleShot(600, [&failures, &directory] {
+                    QWidget* question = QApplication::activeModalWidget();
+                    if (question == nullptr || !saveShot(question, directory + "/template-choice.png")) ++failures;
+                    if (question != nullptr) question->close();
+                });
+                askTemplateChoice(window, "A4");
+            }
         }
         if (entry.design().patternName == "elbow") {
             // As a long template shows it, on its twelfth page of 248.

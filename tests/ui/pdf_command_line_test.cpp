@@ -63,7 +63,7 @@ TEST_F(PdfCommandLine, EveryFittingWritesWhatItsWindowWrites) {
             for (const auto& [symbol, text] : c.inputs)
                 window->box(window->design().input(symbol)->box.key())->setText(QString::fromStdString(text));
             const auto previous = setTemplateChoiceHandler(
-                [&c](const std::string&) { return std::optional<TemplateChoice>(TemplateChoice{c.paper, false}); });
+                [&c](const std::string&) { return std::optional<TemplateChoice>(TemplateChoice{c.paper, false, {}}); });
             dialogs.savePath = QString::fromStdString(fromWindow);
             window->menuAction("样板")->trigger();
             setTemplateChoiceHandler(previous);
@@ -98,6 +98,14 @@ TEST_F(PdfCommandLine, TakesTheDxfCommandsInputsOptionsAndPaper) {
     EXPECT_EQ(testing::pdfInfo(a4, "Page size"), "595 x 842 pts (A4)") << "A4 unless told";
     ASSERT_EQ(pdf({"ytee", "D=300", "--page=Letter", "-o", file("l.pdf")}).status, kExitOk);
     EXPECT_NE(testing::pdfInfo(file("l.pdf"), "Page size").find("(letter)"), std::string::npos);
+    // The lie as told: a small elbow goes on landscape pages turned unless
+    // told otherwise.
+    ASSERT_EQ(pdf({"elbow", "D=300", "R=450", "--orientation", "portrait", "--turn=0", "-o", file("p.pdf")}).status,
+              kExitOk);
+    EXPECT_NE(testing::pdfText(file("p.pdf"), 1, 1).find("纸张 A4 纵向："), std::string::npos);
+    ASSERT_EQ(pdf({"elbow", "D=300", "R=450", "--orientation=landscape", "--turn", "90", "-o", file("q.pdf")}).status,
+              kExitOk);
+    EXPECT_NE(testing::pdfText(file("q.pdf"), 1, 1).find("纸张 A4 横向，图案转 90°："), std::string::npos);
 }
 
 TEST_F(PdfCommandLine, ARefusedInputPrintsTheWindowsMessageExitsTwoAndWritesNothing) {
@@ -106,7 +114,10 @@ TEST_F(PdfCommandLine, ARefusedInputPrintsTheWindowsMessageExitsTwoAndWritesNoth
         {{"tee", "Ls=0"}, "korvel: 请您正确输入支管短边，支管短边必须大于零，否则展开图无法下料！\n"},
         {{"cone", "t=500"}, "korvel: 钢板厚度不小于小端口外径的一半，端口没有内表面，不能生成展开图！\n"},
         {{"cone", "small=20000", "big=30000"},
-         "korvel: 1:1 样板要 202 行 × 173 列的 A4 纸，超过 1000 页。请选更大的纸张，或导出展开图（DXF）。\n"},
+         "korvel: 1:1 样板要 124 行 × 182 列的 A4 纸，超过 1000 页。请选更大的纸张，或导出展开图（DXF）。\n"},
+        {{"elbow", "--page", "roll610"},
+         "korvel: 样板图案为 7160 mm × 1271 mm，横放竖放都宽于 610 mm 卷筒纸的可打印宽度（590 mm）。"
+         "请选更宽的卷筒纸，或选单张纸分页打印。\n"},
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(args[1]);
@@ -136,14 +147,18 @@ TEST_F(PdfCommandLine, UsageErrorsAndAnUnwritableFile) {
                                                                   {"elbow", "-o"},
                                                                   {"elbow", "--page"},
                                                                   {"elbow", "--page", "A5", "-o", file("x.pdf")},
+                                                                  {"elbow", "--turn", "45", "-o", file("x.pdf")},
+                                                                  {"elbow", "--orientation", "-o", file("x.pdf")},
+                                                                  {"elbow", "-o", file("x.pdf"), "--turn"},
                                                                   {"elbow", "X=1", "-o", file("x.pdf")},
                                                                   {"cone", "variant=round", "-o", file("x.pdf")}}) {
         const PdfRun run = pdf(args);
         EXPECT_EQ(run.status, kExitUsage) << (args.empty() ? "" : args[0]);
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
     }
+    EXPECT_EQ(pdf({"elbow", "--turn", "45", "-o", file("x.pdf")}).err, "korvel: --turn takes 0|90, got '45'\n");
     EXPECT_EQ(pdf({"elbow", "--page", "A5", "-o", file("x.pdf")}).err,
-              "korvel: --page takes A4|A3|A2|A1|A0|Letter, got 'A5'\n");
+              "korvel: --page takes A4|A3|A2|A1|A0|Letter|roll610|roll914|roll1067, got 'A5'\n");
     EXPECT_TRUE(fs::is_empty(dir_));
     const PdfRun run = pdf({"cone", "--page", "A0", "-o", file("missing/x.pdf")});
     EXPECT_EQ(run.status, kExitNotWritten);
@@ -193,7 +208,7 @@ TEST_F(PdfCommandLine, ScaleFactorsCorrectThePagesAndOutOfRangeIsAUsageError) {
 
 TEST_F(PdfCommandLine, HelpDocumentsIt) {
     const std::string help = testing::runInProcess({"--help"}).out;
-    EXPECT_NE(help.find("korvel pdf FITTING [name=value ...] [choices] [--page SIZE] -o FILE"), std::string::npos);
+    EXPECT_NE(help.find("korvel pdf FITTING [name=value ...] [choices] [--page SIZE] [--orientation O]"), std::string::npos);
     EXPECT_NE(help.find("A4|A3|A2|A1|A0|Letter"), std::string::npos);
     for (const char* fitting :
          {"elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone"})

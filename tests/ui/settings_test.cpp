@@ -165,7 +165,7 @@ TEST_F(SettingsTest, SavesStartWhereTheirKindWasLastSavedAndTheWindowsAskWhatThe
     std::vector<std::string> offered;
     const TemplateChoiceHandler previous = setTemplateChoiceHandler([&offered](const std::string& preset) {
         offered.push_back(preset);
-        return std::optional<TemplateChoice>(TemplateChoice{"A3", false});
+        return std::optional<TemplateChoice>(TemplateChoice{"A3", false, {}});
     });
     saveTo(dir_ / "template.pdf");
     window->runCommand("样板");
