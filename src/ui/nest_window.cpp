@@ -266,7 +266,8 @@ QWidget* NestWindow::buildResults() {
         auto* page = new QAction(this);
         page->setShortcut(QKeySequence(key));
         addAction(page);
-        connect(page, &QAction::triggered, this, [this, by] { showPlate(current_ + by); });
+        const int step = by;  // a structured binding is not captured by every compiler the fuzz build uses
+        connect(page, &QAction::triggered, this, [this, step] { showPlate(current_ + step); });
         connect(button, &QPushButton::clicked, page, &QAction::trigger);
     }
 
