@@ -1,6 +1,7 @@
 #pragma once
 // Every fitting the program has, in the main menu's order: its menu item and
-// its window design. The windows, the command line, the files, the tests and
+// its window design. The first seven are the 打开软件 menu's; the fittings
+// added since have a menu of their own after it (FittingMenu::More). The windows, the command line, the files, the tests and
 // the fuzz targets all find the fittings here and nowhere else.
 
 #include <string>
@@ -10,14 +11,17 @@
 
 namespace korvel {
 
+enum class FittingMenu { Original, More };
+
 struct FittingEntry {
     std::string menuName;  // wtfy, stfy, ...
     std::string caption;   // exact menu caption
-    std::string shortcut;  // "Ctrl+Y"
+    std::string shortcut;  // "Ctrl+Y"; none for some
     const WindowDesign& (*design)();
+    FittingMenu menu = FittingMenu::Original;
 };
 
-// In menu order: Form4 to Form10.
+// In menu order: Form4 to Form10, then the 更多管件 menu's.
 const std::vector<FittingEntry>& fittingEntries();
 
 // A compute command reachable from the command line, by its FITTING name.

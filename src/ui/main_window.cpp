@@ -77,11 +77,25 @@ MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) 
     fittingMenu_->menuAction()->setObjectName("rjsy");
     actions_["rjsy"] = fittingMenu_->menuAction();
     connect(fittingMenu_, &QMenu::aboutToShow, this, [this] { showNotes(false); });
+    QMenu* moreMenu = nullptr;
     for (const auto& entry : fittingEntries()) {
-        fittingMenu_->addSeparator();
-        QAction* action = fittingMenu_->addAction(shown(entry.caption));
+        QMenu* menu = fittingMenu_;
+        if (entry.menu == FittingMenu::More) {
+            if (moreMenu == nullptr) {
+                moreMenu = menuBar()->addMenu(shown("更多管件(&M)"));
+                moreMenu->setObjectName("more");
+                moreMenu->menuAction()->setObjectName("more");
+                actions_["more"] = moreMenu->menuAction();
+                captions_.emplace_back("more", "更多管件(&M)");
+                connect(moreMenu, &QMenu::aboutToShow, this, [this] { showNotes(false); });
+            }
+            menu = moreMenu;
+        } else {
+            menu->addSeparator();
+        }
+        QAction* action = menu->addAction(shown(entry.caption));
         action->setObjectName(QString::fromStdString(entry.menuName));
-        action->setShortcut(QKeySequence(QString::fromStdString(entry.shortcut)));
+        if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(entry.shortcut)));
         // The main window's own: in a calculator, Ctrl+C copies.
         action->setShortcutContext(Qt::WindowShortcut);
         actions_[entry.menuName] = action;
