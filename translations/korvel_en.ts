@@ -4215,5 +4215,13 @@ Measure the square&apos;s width and height with a steel rule and type them (mm, 
         <source>转 90°</source>
         <translation>Turned 90°</translation>
     </message>
+    <message>
+        <source>更多管件</source>
+        <translation>More fittings</translation>
+    </message>
+    <message>
+        <source>更多管件(&amp;M)</source>
+        <translation>&amp;More fittings</translation>
+    </message>
 </context>
 </TS>
