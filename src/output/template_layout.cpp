@@ -106,12 +106,43 @@ std::vector<Point2> outlinePoints(const Polyline& line) {
     return points;
 }
 
+// A cutting line as points, with the box of each run of kRun edges, so that
+// a window passes over the runs that miss it: a page's test goes with what
+// lies near it, not with the outline's vertex count.
+struct OutlinePoints {
+    static constexpr size_t kRun = 32;
+    std::vector<Point2> points;
+    std::vector<PatternExtent> runs;  // run r: edges r·kRun to (r+1)·kRun - 1
+};
+
+OutlinePoints withRuns(std::vector<Point2> points) {
+    OutlinePoints o{std::move(points), {}};
+    for (size_t first = 0; first + 1 < o.points.size(); first += OutlinePoints::kRun) {
+        const size_t last = std::min(first + OutlinePoints::kRun, o.points.size() - 1);
+        PatternExtent box{.minX = o.points[first].x, .minY = o.points[first].y, .maxX = o.points[first].x, .maxY = o.points[first].y};
+        for (size_t i = first + 1; i <= last; ++i) {
+            box.minX = std::min(box.minX, o.points[i].x);
+            box.maxX = std::max(box.maxX, o.points[i].x);
+            box.minY = std::min(box.minY, o.points[i].y);
+            box.maxY = std::max(box.maxY, o.points[i].y);
+        }
+        o.runs.push_back(box);
+    }
+    return o;
+}
+
 // True when a cutting line, a marking line, a label or a name meets the window.
-bool windowHoldsPattern(const cad::PatternSheet& sheet, const std::vector<std::vector<Point2>>& outlines,
-                        bool turned, const PatternExtent& w) {
-    for (const auto& points : outlines)
-        for (size_t i = 0; i + 1 < points.size(); ++i)
-            if (segmentMeets(points[i], points[i + 1], w)) return true;
+bool windowHoldsPattern(const cad::PatternSheet& sheet, const std::vector<OutlinePoints>& outlines, bool turned,
+                        const PatternExtent& w) {
+    for (const OutlinePoints& o : outlines)
+        for (size_t r = 0; r < o.runs.size(); ++r) {
+            const PatternExtent& b = o.runs[r];
+            if (b.minX > w.maxX || b.maxX < w.minX || b.minY > w.maxY || b.maxY < w.minY) continue;
+            const size_t first = r * OutlinePoints::kRun;
+            const size_t last = std::min(first + OutlinePoints::kRun, o.points.size() - 1);
+            for (size_t i = first; i < last; ++i)
+                if (segmentMeets(o.points[i], o.points[i + 1], w)) return true;
+        }
     for (const MarkLine& m : sheet.marks)
         if (segmentMeets(m.from, m.to, w)) return true;
     for (size_t i = 0; i < sheet.pieceTexts && i < sheet.texts.size(); ++i) {
@@ -147,14 +178,14 @@ struct Lie {
     bool turned = false;
     cad::PatternSheet sheet;
     PatternExtent extent;
-    std::vector<std::vector<Point2>> outlines;  // the cutting lines as points, for the pages left out
+    std::vector<OutlinePoints> outlines;  // the cutting lines as points, for the pages left out
 };
 
 Lie lieOf(const cad::PatternSheet& flat, bool turned) {
     Lie lie{turned, turned ? turnedSheet(flat) : flat, {}, {}};
     const cad::Box pieces = cad::piecesBox(lie.sheet);
     lie.extent = {pieces.minX, pieces.minY, pieces.maxX, pieces.maxY};
-    for (const Polyline& line : lie.sheet.outlines) lie.outlines.push_back(outlinePoints(line));
+    for (const Polyline& line : lie.sheet.outlines) lie.outlines.push_back(withRuns(outlinePoints(line)));
     return lie;
 }
 
