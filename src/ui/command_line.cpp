@@ -633,14 +633,22 @@ int runJobCutList(const std::string& file, const std::vector<std::string>& args,
     return list.leftOut.empty() && reading->problems.empty() ? kExitOk : kExitStopped;
 }
 
-// korvel job FILE dxf|pdf -o DIR [--page SIZE]: each entry's pattern in a file
+// korvel job FILE dxf|pdf -o DIR [--page SIZE] [--scale-x F] [--scale-y F]: each entry's pattern in a file
 // of its own in DIR (entryFiles), listed on standard output.
 int runJobFiles(const std::string& file, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const bool pdf = args[2] == "pdf";
     std::string dir, page = paperSizes().front().name;
+    PrintCorrection correction;
     for (size_t i = 3; i < args.size(); ++i) {
         bool missing = false;
-        std::string value;
+        std::string value, scaleError;
+        if (pdf && applyScaleOption(args, i, correction, scaleError)) {
+            if (!scaleError.empty()) {
+                err << "korvel: " << scaleError << '\n';
+                return kExitUsage;
+            }
+            continue;
+        }
         if (optionValue(args, i, "-o", value, missing) || (pdf && optionValue(args, i, "--page", page, missing))) {
             if (missing || (args[i] == "-o" && value.empty())) {
                 err << "korvel: " << args[i] << " needs a value\n";
@@ -649,7 +657,7 @@ int runJobFiles(const std::string& file, const std::vector<std::string>& args, s
             if (!value.empty()) dir = value;
             continue;
         }
-        err << "korvel: job FILE " << args[2] << " takes -o DIR" << (pdf ? " and --page SIZE" : "") << ", got '"
+        err << "korvel: job FILE " << args[2] << " takes -o DIR" << (pdf ? ", --page SIZE, --scale-x F, --scale-y F" : "") << ", got '"
             << args[i] << "'\n";
         return kExitUsage;
     }
@@ -683,7 +691,8 @@ int runJobFiles(const std::string& file, const std::vector<std::string>& args, s
         }
         try {
             if (pdf) {
-                const PrintedTemplate printed = makeTemplate(*in.design, in.state, *paper, in.choices, jobTitle(job, entry));
+                PrintedTemplate printed = makeTemplate(*in.design, in.state, *paper, in.choices, jobTitle(job, entry));
+                printed.correction = correction;
                 if (printed.rejected()) {
                     err << label << "：" << refusalLine(printed.rejection) << "，未写出\n";
                     status = std::max(status, kExitStopped);
@@ -963,9 +972,10 @@ std::string helpText() {
            "                                       every piece of the job with its size, area,\n"
            "                                       weight, cutting length and pierces, and the\n"
            "                                       totals; --csv: the rows for a spreadsheet\n"
-           "  korvel job FILE.korvel dxf|pdf -o DIR [--page SIZE]\n"
-           "                                       each entry's pattern (pdf: its 1:1 template) in\n"
-           "                                       DIR, one file per entry named by its mark\n"
+           "  korvel job FILE.korvel dxf|pdf -o DIR [--page SIZE] [--scale-x F] [--scale-y F]\n"
+           "                                       each entry's pattern (pdf: its 1:1 template, with\n"
+           "                                       korvel pdf's printer correction) in DIR, one file\n"
+           "                                       per entry named by its mark\n"
            "  korvel job FILE.korvel nest [--plate WxH] [--gap MM] [--margin MM] [--rotations N]\n"
            "                                [--seam MM] [--dxf R12|R2000] [--cut-only] -o DIR\n"
            "                                       every piece of the job nested on plates (1500x3000,\n"

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "output/pdf_tools.h"
 #include "ui/command_line.h"
 #include "support/files.h"
 #include "support/program.h"
@@ -51,6 +52,14 @@ TEST_F(JobCommandLine, AddsEntriesAndRefusesWithoutTouchingTheFile) {
     EXPECT_EQ(pdf.status, kExitOk) << pdf.err;
     EXPECT_EQ(pdf.out, file("pdf") + "/E-01.pdf\n");
     EXPECT_TRUE(readAll(file("pdf/E-01.pdf")).starts_with("%PDF-"));
+    EXPECT_EQ(testing::pdfText(file("pdf/E-01.pdf"), 1, 1).find("已按校准"), std::string::npos);
+
+    // A printer's correction, as korvel pdf takes it; a factor out of range writes nothing.
+    EXPECT_EQ(job(path, {"pdf", "-o", file("scaled"), "--scale-x", "1.008"}).status, kExitOk);
+    EXPECT_NE(testing::pdfText(file("scaled/E-01.pdf"), 1, 1).find("已按校准 99.2 × 100.0 mm 修正"), std::string::npos);
+    EXPECT_EQ(job(path, {"pdf", "-o", file("bad"), "--scale-y=1.2"}).status, kExitUsage);
+    EXPECT_EQ(job(path, {"dxf", "-o", file("bad"), "--scale-x", "1.008"}).status, kExitUsage);
+    EXPECT_FALSE(fs::exists(file("bad")));
 }
 
 TEST_F(JobCommandLine, AFileItCannotReadIsLeftAsItWas) {
