@@ -24,11 +24,11 @@ private:
     std::thread thread_;
 };
 
-// Loads the program's pictures and makes "宋体" resolve to the installed
-// Song/Ming-style CJK font, so that every caption and drawn text in Chinese
-// renders; and gives the font files' pages back once each window has painted
-// for the first time (giveBackFontPages). Called once, right after the
-// QApplication is made.
+// Loads the program's pictures, sets the windows' icon and makes "宋体"
+// resolve to the installed Song/Ming-style CJK font, so that every caption
+// and drawn text in Chinese renders; and gives the font files' pages back
+// once each window has painted for the first time (giveBackFontPages).
+// Called once, right after the QApplication is made.
 void setUpApplication();
 
 // Drops from this process the resident pages of the font files the font
