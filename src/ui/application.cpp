@@ -98,10 +98,10 @@ void setUpApplication() {
                                QStringLiteral("Noto Serif CJK SC")};
     QFont::insertSubstitutions(QStringLiteral("宋体"), songs);
     QFont::insertSubstitutions(QStringLiteral("SimSun"), songs);
-    // The style keeps what it draws of a control (a list's box and button,
-    // some 25 kB each) in Qt's pixmap cache, up to 10 MB by default: the
-    // seven windows' lists alone left 250 kB there. They are quickly drawn
-    // again; the cache is held to a few.
+    // The style keeps what it draws of a control (a list's box and its
+    // button, some 25 kB a list) in Qt's pixmap cache, up to 10 MB by
+    // default: the seven windows' lists left 290 kB there. They are as
+    // quickly drawn again, the same.
     QPixmapCache::setCacheLimit(kPixmapCacheKb);
     // The windows' icon, and the desktop entry the desktop matches them with.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvel.Korvel"));

@@ -58,8 +58,9 @@ private:
 QColor qColour(Rgb colour) { return QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF); }
 
 // A label's text in its own colour. A palette rather than a style sheet: a
-// style sheet makes Qt keep a style sheet style and rule caches per window,
-// some 30 kB a label.
+// style sheet makes Qt keep a style sheet style with its rule caches for the
+// widget and its window (with the elbow's frame title, 590 kB of the heap
+// with the seven windows open).
 void setTextColour(QWidget* widget, Rgb colour) {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, qColour(colour));

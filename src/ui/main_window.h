@@ -63,7 +63,7 @@ private:
 
     QWidget* client_;
     Picture* picture_;
-    QWidget* notesArea_;         // the notes panel's place, laid out with the window
+    QWidget* notesArea_;          // the notes panel's place, laid out with the window
     QTextEdit* notes_ = nullptr;  // its box, inside it
     QTimer* timer_;
     QMenu* fittingMenu_;
