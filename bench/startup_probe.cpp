@@ -4,8 +4,10 @@
 //   first-paint main 182.4 ms       launch to the main window's first paint
 //   window main 1024x720            the main window's size at that paint
 //   first-paint Form4 21.7 ms       menu item triggered to the window's first
-//   ...                             paint, every fitting in menu order, each
-//                                   left open
+//   ...                             paint, every item of the main window's
+//                                   打开软件 menu in its order (the seven
+//                                   fittings the measure is made with, however
+//                                   many the catalogue grows to), each left open
 //   memory VmHWM 51234 kB           peak memory with every window open, then
 //   ...                             the rest of printMemoryReport's lines
 //                                   (memory_report.h)
@@ -30,7 +32,6 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue.h"
 #include "memory_report.h"
 #include "ui/application.h"
 #include "ui/calculator_window.h"
@@ -87,6 +88,8 @@ class StartupProbe : public QObject {
 public:
     StartupProbe(MainWindow& main, double launchedAgoMs, std::chrono::steady_clock::time_point entered)
         : QObject(&main), main_(main), target_(&main), started_(entered), offsetMs_(launchedAgoMs) {
+        for (const QAction* item : main.fittingMenu()->actions())
+            if (!item->isSeparator()) items_.push_back(item->objectName().toStdString());
         qApp->installEventFilter(this);
         QTimer::singleShot(timeoutSeconds() * 1000, this, [] {
             std::fputs("first-paint timeout\n", stdout);
@@ -121,15 +124,14 @@ protected:
 
 private:
     void next() {
-        const auto& entries = fittingEntries();
-        if (opened_ == entries.size()) {
+        if (opened_ == items_.size()) {
             // Let the last window finish painting before the memory is read.
             QTimer::singleShot(200, this, [this] {
                 printMemoryReport();
                 if (const QString path = qEnvironmentVariable("KORVEL_PROBE_WINDOWS"); !path.isEmpty()) {
                     std::vector<QMainWindow*> windows{&main_};
-                    for (const auto& entry : fittingEntries())
-                        if (QMainWindow* open = main_.openWindow(entry.menuName)) windows.push_back(open);
+                    for (const std::string& item : items_)
+                        if (QMainWindow* open = main_.openWindow(item)) windows.push_back(open);
                     QFile file(path);
                     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
                         file.write(describeWindows(windows)) < 0) {
@@ -142,15 +144,16 @@ private:
             });
             return;
         }
-        pending_ = entries[opened_++].menuName;
+        pending_ = items_[opened_++];
         offsetMs_ = 0;
         started_ = std::chrono::steady_clock::now();
         main_.menuAction(pending_)->trigger();
     }
 
     MainWindow& main_;
-    QWidget* target_;      // the main window until it paints
-    std::string pending_;  // then the fitting whose window is awaited
+    QWidget* target_;                 // the main window until it paints
+    std::vector<std::string> items_;  // the 打开软件 menu's items, by menu name
+    std::string pending_;             // then the fitting whose window is awaited
     std::size_t opened_ = 0;
     std::chrono::steady_clock::time_point started_;
     double offsetMs_;  // launch to `started_`

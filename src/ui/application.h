@@ -24,7 +24,11 @@ private:
     std::thread thread_;
 };
 
-// Loads the program's pictures and makes "宋体" resolve to the installed
+// Kilobytes of drawn controls Qt may keep for repainting them.
+inline constexpr int kPixmapCacheKb = 64;
+
+// Loads the program's pictures, sets the windows' icon, holds Qt's pixmap
+// cache to kPixmapCacheKb and makes "宋体" resolve to the installed
 // Song/Ming-style CJK font, so that every caption and drawn text in Chinese
 // renders; and gives the font files' pages back once each window has painted
 // for the first time (giveBackFontPages). Called once, right after the

@@ -1,6 +1,7 @@
 #include "ui/calculator_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,8 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QGuiApplication>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <QTimer>
 #include <algorithm>
 
@@ -54,11 +57,56 @@ private:
 
 QColor qColour(Rgb colour) { return QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF); }
 
-// A style sheet's text colour.
-QString styleColour(Rgb colour) {
-    const QColor c = qColour(colour);
-    return QStringLiteral("color: rgb(%1, %2, %3);").arg(c.red()).arg(c.green()).arg(c.blue());
+// A label's text in its own colour. A palette rather than a style sheet: a
+// style sheet makes Qt keep a style sheet style with its rule caches for the
+// widget and its window (with the elbow's frame title, 590 kB of the heap
+// with the seven windows open).
+void setTextColour(QWidget* widget, Rgb colour) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, qColour(colour));
+    widget->setPalette(pal);
 }
+
+// A frame whose title alone is coloured (a palette's text colour would reach
+// its controls too). The frame and its controls show the application's own
+// colours rather than the panel's, as this frame always has.
+class TitleColouredFrame : public QGroupBox {
+public:
+    TitleColouredFrame(const QString& title, Rgb colour, QWidget* parent)
+        : QGroupBox(title, parent), colour_(qColour(colour)) {
+        QPalette own = QApplication::palette();
+        for (int group = 0; group < QPalette::NColorGroups; ++group)
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                const auto g = static_cast<QPalette::ColorGroup>(group);
+                const auto r = static_cast<QPalette::ColorRole>(role);
+                own.setBrush(g, r, own.brush(g, r));  // set, so that the panel's does not show through
+            }
+        setPalette(own);
+    }
+
+protected:
+    // The frame as the style draws it; the title where it has always stood:
+    // centred in the style's room for it, widened to the text and one space.
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        QRect room = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+        const QSize text(option.fontMetrics.size(Qt::TextShowMnemonic, title() + QLatin1Char(' ')).width(),
+                         option.fontMetrics.height());
+        room.setSize(room.size().expandedTo(text));
+        option.subControls &= ~QStyle::SC_GroupBoxLabel;
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+        QPalette colours = option.palette;
+        colours.setColor(QPalette::WindowText, colour_);
+        int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+        if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)) flags |= Qt::TextHideMnemonic;
+        painter.drawItemText(room, flags, colours, isEnabled(), title(), QPalette::WindowText);
+    }
+
+private:
+    QColor colour_;
+};
 
 }  // namespace
 
@@ -188,7 +236,9 @@ void CalculatorWindow::buildPanel() {
     };
 
     // Inputs: caption, box, unit, one row each.
-    auto* inputFrame = new QGroupBox(shown(design_.inputFrameCaption), frame1_);
+    auto* inputFrame = panel.inputFrameTitleColour
+                           ? new TitleColouredFrame(shown(design_.inputFrameCaption), *panel.inputFrameTitleColour, frame1_)
+                           : new QGroupBox(shown(design_.inputFrameCaption), frame1_);
     registerControl(inputFrame, {"Frame2", -1});
     double y = grid.firstRow;
     for (const auto& in : design_.inputs) {
@@ -237,10 +287,6 @@ void CalculatorWindow::buildPanel() {
     place(choiceFrame, 0, panelBottom + kFrameGap, grid.panelWidth, y + kFrameGap);
     panelBottom += kFrameGap + y + kFrameGap;
     if (panel.oneFrame) choiceFrame->hide();
-    // Set once the frame's controls are in it: controls made inside a frame
-    // with a style sheet would lose the panel's crisp Song face.
-    if (panel.inputFrameTitleColour)
-        inputFrame->setStyleSheet("QGroupBox { " + styleColour(*panel.inputFrameTitleColour) + " }");
 
     // The listing boxes, side by side.
     if (design_.listingBoxes.size() == 2) {
@@ -301,7 +347,7 @@ void CalculatorWindow::buildOwnControls() {
             label->setFont(songFont(l.points));
             fitToWidth(label);
         }
-        if (l.colour) label->setStyleSheet(styleColour(*l.colour));
+        if (l.colour) setTextColour(label, *l.colour);
         if (l.place) place(label, l.place->left, hostTop(l.host) + l.place->top, l.place->width, l.place->height);
         if (!l.visible) label->hide();
     }

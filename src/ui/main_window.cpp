@@ -54,12 +54,11 @@ MainWindow::MainWindow() : client_(new QWidget(this)), timer_(new QTimer(this)) 
     picture_->setGeometry(toPixels(200), toPixels(100), 480, 360);
     picture_->installEventFilter(this);
 
-    notes_ = new QTextEdit(client_);
-    notes_->setObjectName("Text3");
-    notes_->setReadOnly(true);
-    notes_->setPlainText(shown(kNotes));
-    notes_->setFont(QFont(QStringLiteral("宋体"), 12));
-    notes_->hide();
+    // The notes panel's place; its box is made when 说明 first shows it (notes()).
+    notesArea_ = new QWidget(client_);
+    notesArea_->setObjectName("Text3");
+    notesArea_->installEventFilter(this);
+    notesArea_->hide();
 
     auto addTop = [this](const char* name, const char* caption) {
         QAction* action = menuBar()->addAction(shown(caption));
@@ -190,7 +189,7 @@ void MainWindow::switchLanguage(Language language) {
     if (languageChosen_) languageChosen_(language);
     // This window takes the language at once; the calculators open in it from
     // now on (one already open keeps its own until it is closed).
-    notes_->setPlainText(shown(kNotes));
+    if (notes_ != nullptr) notes_->setPlainText(shown(kNotes));
     for (const auto& [name, caption] : captions_)
         if (QAction* action = menuAction(name)) action->setText(shown(caption));
     tick();
@@ -203,8 +202,22 @@ QAction* MainWindow::menuAction(const std::string& name) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
+QTextEdit* MainWindow::notes() {
+    // Made on demand: the box with its long text laid out takes some 50 kB,
+    // and most runs never show it.
+    if (notes_ == nullptr) {
+        notes_ = new QTextEdit(notesArea_);
+        notes_->setReadOnly(true);
+        notes_->setPlainText(shown(kNotes));
+        notes_->setFont(QFont(QStringLiteral("宋体"), 12));
+        notes_->setGeometry(notesArea_->rect());
+    }
+    return notes_;
+}
+
 void MainWindow::showNotes(bool shown) {
-    notes_->setVisible(shown);
+    if (shown) notes()->show();
+    notesArea_->setVisible(shown);
     picture_->setVisible(!shown);
 }
 
@@ -240,8 +253,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     // The notes panel follows the window's outer geometry; the picture goes
     // back to its place; then every control is scaled with the window.
     const QRect outer = frameGeometry();
-    notes_->setGeometry(toPixels(toTwips(outer.left()) + 500), toPixels(toTwips(outer.top()) + 500),
-                        toPixels(toTwips(outer.width()) - 300), toPixels(toTwips(outer.height()) / 10 * 8));
+    notesArea_->setGeometry(toPixels(toTwips(outer.left()) + 500), toPixels(toTwips(outer.top()) + 500),
+                            toPixels(toTwips(outer.width()) - 300), toPixels(toTwips(outer.height()) / 10 * 8));
     picture_->move(toPixels(200), toPixels(100));
     layOutWidgetWindow(this);
 }
@@ -257,6 +270,10 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == notesArea_) {
+        if (event->type() == QEvent::Resize && notes_ != nullptr) notes_->setGeometry(notesArea_->rect());
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (watched != picture_) return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::MouseButtonPress: {

@@ -36,7 +36,8 @@ public:
     QAction* menuAction(const std::string& name) const;
     QMenu* fittingMenu() const { return fittingMenu_; }
     Picture* picture() const { return picture_; }
-    QTextEdit* notes() const { return notes_; }
+    // The notes panel's box, made when first asked for.
+    QTextEdit* notes();
     bool dragging() const { return dragging_; }
 
     // Called when the user picks a language in the 语言/Language menu (the
@@ -62,7 +63,8 @@ private:
 
     QWidget* client_;
     Picture* picture_;
-    QTextEdit* notes_;
+    QWidget* notesArea_;          // the notes panel's place, laid out with the window
+    QTextEdit* notes_ = nullptr;  // its box, inside it
     QTimer* timer_;
     QMenu* fittingMenu_;
     std::map<std::string, QAction*> actions_;

@@ -11,10 +11,23 @@
 
 namespace korvel {
 
+namespace {
+
+// The build rendered each picture's file as it is, its texts in Chinese; in
+// another language its pixels stand only for a picture whose texts read the
+// same there.
+bool textsAsBuilt(const QString& resource) {
+    if (currentLanguage() == Language::Chinese) return true;
+    QFile file(resource);
+    return file.open(QIODevice::ReadOnly) && file.readAll() == pictureBytes(resource);
+}
+
+}  // namespace
+
 Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), resource_(resource) {
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
     for (const PrerenderedPicture& p : prerenderedPictures())
-        if (resource == QLatin1String(p.resource))
+        if (p.premultiplied && resource == QLatin1String(p.resource) && textsAsBuilt(resource))
             // Shares the build's bytes; nothing is copied until someone writes.
             prerendered_ = QImage(p.argb32, p.width, p.height, p.width * 4, QImage::Format_ARGB32_Premultiplied);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Pictures rendered at build time (tools/prerender) at the size they first
 // show at, so that a window's first paint blits pixels instead of parsing
-// and drawing an SVG. The build lists which pictures; see CMakeLists.txt.
+// and drawing an SVG, and the window icon at each of its sizes. The build
+// lists which; see CMakeLists.txt.
 
 #include <span>
 
@@ -11,8 +12,9 @@ struct PrerenderedPicture {
     const char* resource;         // the name the picture is loaded by, ":/pictures/…svg"
     int width;                    // pixels
     int height;                   // pixels
-    const unsigned char* argb32;  // premultiplied ARGB32 in this machine's byte order,
-                                  // rows of width × 4 bytes, rendered over transparency
+    const unsigned char* argb32;  // ARGB32 in this machine's byte order, rows of
+                                  // width × 4 bytes, rendered over transparency
+    bool premultiplied;           // else straight alpha (the window icon's sizes)
 };
 
 std::span<const PrerenderedPicture> prerenderedPictures();

@@ -1,7 +1,8 @@
 // Screenshots of every window, taken as a user would reach them:
 //   korvel_screenshots [DIRECTORY]      (DIRECTORY defaults to ".")
-// Opens the main window and every fitting window in turn through the menu,
-// runs each of its compute commands with a screenshot after each
+// Opens the main window (Form1.png; with its notes, Form1-notes.png) and
+// every fitting window in turn through the menu (as it opens, Form4-opened.png
+// ...), runs each of its compute commands with a screenshot after each
 // (Form4-elbow-end.png ...), saves a screenshot of each window after its first
 // command into DIRECTORY (Form1.png ... Form10.png), at the size it opens at
 // on the screen, then maximised as a user would have it (Form4-maximised.png
@@ -198,6 +199,11 @@ int takeScreenshots(const QString& directory) {
         ++failures;
     }
     if (!saveShot(&main, directory + "/Form1.png")) ++failures;
+    // The notes panel is made when 说明 first shows it.
+    main.menuAction("sm")->trigger();
+    settle(300);
+    if (!saveShot(&main, directory + "/Form1-notes.png")) ++failures;
+    main.menuAction("退出")->trigger();
     for (const auto& entry : fittingEntries()) {
         main.menuAction(entry.menuName)->trigger();
         CalculatorWindow* window = main.openWindow(entry.menuName);
@@ -206,9 +212,12 @@ int takeScreenshots(const QString& directory) {
             ++failures;
             continue;
         }
+        // As it opens, before any command (FormN-opened.png).
+        const QString name = QString::fromStdString(entry.design().objectName);
+        settle(300);
+        if (!saveShot(window, directory + "/" + name + "-opened.png")) ++failures;
         // Every compute command in turn, a shot after each (FormN-FITTING.png);
         // FormN.png shows the window after its first one.
-        const QString name = QString::fromStdString(entry.design().objectName);
         bool first = true;
         for (const auto& command : entry.design().menu) {
             if (!command.run) continue;

@@ -89,6 +89,28 @@ TEST_F(CalculatorWindowTest, PanelsCarryCaptionsUnitsAndTheirPlace) {
     EXPECT_FALSE(elbow.control("Text1")->property("index").isValid());
 }
 
+// Pixels of a pure text red (a red channel well above the others).
+int redPixels(const QImage& image, int fromRow, int toRow) {
+    int count = 0;
+    for (int row = std::max(0, fromRow); row < std::min(toRow, image.height()); ++row)
+        for (int col = 0; col < image.width(); ++col) {
+            const QColor c = image.pixelColor(col, row);
+            count += c.red() > 180 && c.green() < 100 && c.blue() < 100;
+        }
+    return count;
+}
+
+TEST_F(CalculatorWindowTest, AColouredFrameTitleColoursItselfOnly) {
+    // The elbow's input frame: a red title over black captions and boxes.
+    CalculatorWindow elbow(elbowDesign());
+    elbow.show();
+    QApplication::processEvents();
+    const QImage frame = elbow.control("Frame2")->grab().toImage();
+    const int firstRow = elbow.label("Label1(0)")->y();
+    EXPECT_GT(redPixels(frame, 0, firstRow), 100);
+    EXPECT_EQ(redPixels(frame, firstRow, frame.height()), 0);
+}
+
 TEST_F(CalculatorWindowTest, AnOutcomeIsAppliedInOrder) {
     CalculatorWindow tee(teeDesign());
     Outcome outcome;

@@ -98,6 +98,32 @@ TEST_F(MainWindowTest, NotesAndPictureSwitch) {
     EXPECT_TRUE(main->picture()->isVisible());
 }
 
+TEST_F(MainWindowTest, TheNotesBoxIsMadeWhenFirstShownFillsItsPanelAndFollowsTheLanguage) {
+    QWidget* panel = main->findChild<QWidget*>(QStringLiteral("Text3"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(main->findChild<QTextEdit*>(), nullptr);
+    // The language chosen before the box is made is the one it shows.
+    main->menuAction("language-en")->trigger();
+    main->menuAction("sm")->trigger();
+    const QTextEdit* box = main->findChild<QTextEdit*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    const QString english = box->toPlainText();
+    main->menuAction("language-zh")->trigger();
+    EXPECT_TRUE(box->toPlainText().startsWith(QStringLiteral("Korvel 钣金展开放样计算\n\n本程序")));
+    EXPECT_NE(english, box->toPlainText());
+    EXPECT_FALSE(english.contains(QStringLiteral("本程序")));
+    // It fills the panel, which the window lays out at every size.
+    for (const QSize size : {QSize(1024, 720), QSize(640, 480), QSize(1200, 900)}) {
+        main->resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(box->geometry(), panel->rect());
+        EXPECT_GT(panel->width(), size.width() / 2);
+    }
+    main->menuAction("退出")->trigger();
+    EXPECT_FALSE(box->isVisible());
+}
+
 TEST_F(MainWindowTest, FirstPaintBlitsThePictureWithoutReadingItsSvg) {
     // The picture opens at the size its pixels were rendered at during the
     // build; drawing the SVG instead made the first paint several ms slower.

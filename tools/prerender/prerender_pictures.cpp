@@ -2,11 +2,13 @@
 // and writes their pixels as C++ source, so that a window's first paint blits
 // the picture instead of parsing and drawing its SVG.
 //
-//   korvel_prerender OUT.cpp RESOURCE=SVG_FILE@WIDTHxHEIGHT ...
+//   korvel_prerender OUT.cpp RESOURCE=SVG_FILE@WIDTHxHEIGHT[,straight] ...
 //
 // RESOURCE is the name the program loads the picture by (":/pictures/…svg").
 // The pixels are premultiplied ARGB32 in this machine's byte order, rendered
-// over transparency exactly as the picture control renders the SVG.
+// over transparency exactly as the picture control renders the SVG; with
+// ",straight", ARGB32 with straight alpha, as a window's icon goes to the
+// display server.
 
 #include <QGuiApplication>
 #include <QImage>
@@ -25,16 +27,18 @@ struct Request {
     QString file;
     int width = 0;
     int height = 0;
+    bool straight = false;  // alpha not premultiplied
 };
 
 bool parse(const char* text, Request& out) {
-    static const QRegularExpression form(QStringLiteral("^(:/[^=]+)=(.+)@(\\d+)x(\\d+)$"));
+    static const QRegularExpression form(QStringLiteral("^(:/[^=]+)=(.+)@(\\d+)x(\\d+)(,straight)?$"));
     const QRegularExpressionMatch m = form.match(QString::fromLocal8Bit(text));
     if (!m.hasMatch()) return false;
     out.resource = m.captured(1).toStdString();
     out.file = m.captured(2);
     out.width = m.captured(3).toInt();
     out.height = m.captured(4).toInt();
+    out.straight = m.hasCaptured(5);
     return out.width > 0 && out.height > 0 && out.width <= 4096 && out.height <= 4096;
 }
 
@@ -44,7 +48,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: korvel_prerender OUT.cpp RESOURCE=SVG_FILE@WIDTHxHEIGHT ...\n");
+        std::fprintf(stderr, "usage: korvel_prerender OUT.cpp RESOURCE=SVG_FILE@WIDTHxHEIGHT[,straight] ...\n");
         return 1;
     }
     std::vector<Request> requests;
@@ -75,19 +79,24 @@ int main(int argc, char* argv[]) {
             QPainter painter(&image);
             svg.render(&painter, QRectF(0, 0, r.width, r.height));
         }
-        out += "alignas(16) const unsigned char pixels" + std::to_string(n) + "[] = {";
+        if (r.straight) image = image.convertToFormat(QImage::Format_ARGB32);
+        // A string literal (its closing nul unused): a compiler reads it far
+        // faster than as many numbers in braces.
+        out += "alignas(16) const unsigned char pixels" + std::to_string(n) + "[] =";
         const auto* bits = image.constBits();
         const qsizetype size = image.sizeInBytes();
         for (qsizetype i = 0; i < size; ++i) {
-            std::snprintf(hex, sizeof hex, "%s%u,", i % 24 == 0 ? "\n" : "", static_cast<unsigned>(bits[i]));
+            if (i % 32 == 0) out += i == 0 ? "\n\"" : "\"\n\"";
+            std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned>(bits[i]));
             out += hex;
         }
-        out += "\n};\n";
+        out += "\";\n";
     }
     out += "const PrerenderedPicture table[] = {\n";
     for (std::size_t n = 0; n < requests.size(); ++n)
         out += "    {\"" + requests[n].resource + "\", " + std::to_string(requests[n].width) + ", " +
-               std::to_string(requests[n].height) + ", pixels" + std::to_string(n) + "},\n";
+               std::to_string(requests[n].height) + ", pixels" + std::to_string(n) + ", " +
+               (requests[n].straight ? "false" : "true") + "},\n";
     out += "};\n}  // namespace\n\n"
            "std::span<const PrerenderedPicture> prerenderedPictures() { return table; }\n\n"
            "}  // namespace korvel\n";
