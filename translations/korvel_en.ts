@@ -4223,5 +4223,45 @@ Measure the square&apos;s width and height with a steel rule and type them (mm, 
         <source>更多管件(&amp;M)</source>
         <translation>&amp;More fittings</translation>
     </message>
+    <message>
+        <source>个文件</source>
+        <translation>files</translation>
+    </message>
+    <message>
+        <source>打印校准(&amp;K)</source>
+        <translation>Cal&amp;ibrate printer</translation>
+    </message>
+    <message>
+        <source>校准</source>
+        <translation>Calibrate</translation>
+    </message>
+    <message>
+        <source>正在保存下料清单</source>
+        <translation>Saving the cut list</translation>
+    </message>
+    <message>
+        <source>正在保存下料清单…</source>
+        <translation>Saving the cut list…</translation>
+    </message>
+    <message>
+        <source>正在保存排料文件</source>
+        <translation>Saving the nest files</translation>
+    </message>
+    <message>
+        <source>正在保存排料文件…</source>
+        <translation>Saving the nest files…</translation>
+    </message>
+    <message>
+        <source>正在生成下料清单</source>
+        <translation>Making the cut list</translation>
+    </message>
+    <message>
+        <source>正在生成下料清单…</source>
+        <translation>Making the cut list…</translation>
+    </message>
+    <message>
+        <source>第 %1 / %2 个文件</source>
+        <translation>file %1 of %2</translation>
+    </message>
 </context>
 </TS>

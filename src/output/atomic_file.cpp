@@ -13,6 +13,7 @@
 #include <cstring>
 #include <ctime>
 #include <optional>
+#include <stdexcept>
 
 namespace korvel::cad {
 namespace {
@@ -30,9 +31,11 @@ constexpr int kMostLinks = 40;
 
 // The temporary files being written, for the signal handlers: fixed buffers,
 // each with a state word read and written atomically, so that a handler
-// reads only whole names.
+// reads only whole names. A batch (a nest's 2 files a plate) holds one a
+// file until its commit; a temporary file beyond the slots is not removed by
+// a signal, but by the next save into its folder a day later.
 constexpr int kFree = 0, kClaimed = 1, kHeld = 2;
-constexpr int kSlots = 8;
+constexpr int kSlots = 256;
 struct HeldName {
     std::atomic<int> state{kFree};
     char name[PATH_MAX];
@@ -217,7 +220,7 @@ public:
     }
     ~Temporary() {
         const SignalsHeldBack heldBack;
-        ::close(fd_);
+        if (fd_ >= 0) ::close(fd_);
         if (!renamed_) ::unlink(name_.c_str());
         if (held_ != nullptr) held_->state.store(kFree);
     }
@@ -226,6 +229,12 @@ public:
 
     const std::string& name() const { return name_; }
     int fd() const { return fd_; }
+    // Closes the file once it is on the disk, the name still held: a batch
+    // of many files keeps no descriptor open for each.
+    void closeFile() {
+        ::close(fd_);
+        fd_ = -1;
+    }
 
     void renameTo(const std::string& target, const std::string& shown) {
         const SignalsHeldBack heldBack;
@@ -306,7 +315,31 @@ void writeStandardOutput(const std::function<void(const std::string&)>& fill,
     copyToStandardOutput(temporary.fd());
 }
 
+// The batch open on this thread, if any.
+thread_local FileBatch* openBatch = nullptr;
+
 }  // namespace
+
+struct FileBatch::Staged {
+    std::unique_ptr<Temporary> temporary;
+    std::string target;  // where its links lead
+    std::string shown;   // as the caller named it
+};
+
+FileBatch::FileBatch() {
+    if (openBatch != nullptr) throw std::logic_error("a file batch is already open on this thread");
+    openBatch = this;
+}
+
+FileBatch::~FileBatch() {
+    if (openBatch == this) openBatch = nullptr;
+}
+
+void FileBatch::commit() {
+    openBatch = nullptr;
+    std::vector<std::unique_ptr<Staged>> staged = std::move(staged_);
+    for (const std::unique_ptr<Staged>& file : staged) file->temporary->renameTo(file->target, file->shown);
+}
 
 void failSave(const std::string& what, int code) { throw SaveError(what + ": " + std::strerror(code), code); }
 
@@ -318,20 +351,26 @@ void replaceFile(const std::string& path, const std::function<void(const std::st
     const std::string target = followLinks(path, existing);
     const std::string folder = directoryOf(target);
     removeStaleTemporaries(folder);
-    Temporary temporary(folder);
-    fillTemporary(temporary, path, fill, complete);
+    auto temporary = std::make_unique<Temporary>(folder);
+    fillTemporary(*temporary, path, fill, complete);
 
     // Owner and group first: a change of owner clears the set-user-ID bits
     // the mode then puts back. Who may not give the file away keeps it, and
     // keeps the group where they belong to it.
-    const int fd = temporary.fd();
+    const int fd = temporary->fd();
     if (existing && ::fchown(fd, existing->st_uid, existing->st_gid) != 0)
         (void)::fchown(fd, static_cast<uid_t>(-1), existing->st_gid);
     if (::fchmod(fd, existing ? existing->st_mode & 07777 : newFileMode()) != 0)
         failSave("cannot write " + path, errno);
     // fsync reports what only reaching the disk reveals.
     if (::fsync(fd) != 0) failSave("cannot write " + path, errno);
-    temporary.renameTo(target, path);
+    if (openBatch != nullptr) {
+        temporary->closeFile();
+        openBatch->staged_.push_back(
+            std::make_unique<FileBatch::Staged>(FileBatch::Staged{std::move(temporary), target, path}));
+        return;
+    }
+    temporary->renameTo(target, path);
 }
 
 void saveFileBytes(const std::string& path, std::string_view bytes) {

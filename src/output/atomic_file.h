@@ -5,8 +5,10 @@
 // windows say about it.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/cad/cad.h"
 
@@ -54,6 +56,31 @@ void replaceFile(const std::string& path, const std::function<void(const std::st
 
 // The bytes saved at `path` the same way.
 void saveFileBytes(const std::string& path, std::string_view bytes);
+
+// Files saved together, all or none. While a batch is open on a thread, each
+// replaceFile there (saveFileBytes and the DXF saves included) stops short
+// of its rename: its temporary file is whole, on the disk and given its
+// mode, beside its target. commit() renames them into place in the order
+// they were written; a batch dropped uncommitted (a failure, a cancel)
+// removes them and every target stays as it was. Should a rename fail
+// during the commit, the files renamed before it stay written and the rest
+// are removed. Batches do not nest; standard output is written at once.
+class FileBatch {
+public:
+    FileBatch();
+    ~FileBatch();
+    FileBatch(const FileBatch&) = delete;
+    FileBatch& operator=(const FileBatch&) = delete;
+
+    void commit();
+
+    struct Staged;  // a temporary file and the target it is renamed to
+
+private:
+    friend void replaceFile(const std::string& path, const std::function<void(const std::string& temporary)>& fill,
+                            const std::function<bool(int fd)>& complete);
+    std::vector<std::unique_ptr<Staged>> staged_;
+};
 
 // Throws SaveError for `what`, the errno value `code` and its text.
 [[noreturn]] void failSave(const std::string& what, int code);

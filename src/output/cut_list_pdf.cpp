@@ -40,7 +40,7 @@ int cutListPages(const CutList& list) {
     return std::max(1, static_cast<int>((lines + linesPerPage() - 1) / linesPerPage()));
 }
 
-bool paintCutList(const Job& job, const CutList& list, QPagedPaintDevice& device) {
+bool paintCutList(const Job& job, const CutList& list, QPagedPaintDevice& device, const PageProgress& progress) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     PdfPage sheet(painter, device.logicalDpiX() / 25.4);
@@ -53,6 +53,7 @@ bool paintCutList(const Job& job, const CutList& list, QPagedPaintDevice& device
     const size_t lines = list.pieces.size() + foot.size();
     painter.setPen(QPen(Qt::black, 0.2 * sheet.dots()));
     for (int page = 1; page <= pages; ++page) {
+        progress.step(page - 1, pages);
         if (page > 1 && !device.newPage()) return false;
         sheet.head("下料清单", page, pages, jobLine);
         double y = kMargin + kHeadHeight - kLineHeight;
@@ -82,17 +83,20 @@ bool paintCutList(const Job& job, const CutList& list, QPagedPaintDevice& device
             }
         }
     }
+    progress.step(pages, pages);
     return painter.end();
 }
 
-QByteArray cutListPdf(const Job& job, const CutList& list) {
+QByteArray cutListPdf(const Job& job, const CutList& list, const PageProgress& progress) {
     return a4UprightPdf(QString::fromStdString(job.name.empty() ? "下料清单" : job.name + " 下料清单"),
-                        [&](QPdfWriter& writer) { return paintCutList(job, list, writer); });
+                        [&](QPdfWriter& writer) { return paintCutList(job, list, writer, progress); });
 }
 
-void saveCutListPdf(const Job& job, const CutList& list, const std::string& path) {
+void saveCutListPdf(const Job& job, const CutList& list, const std::string& path, const PageProgress& progress) {
     if (path.empty()) throw cad::SaveError("no file name", ENOENT);
-    const QByteArray pdf = cutListPdf(job, list);
+    const QByteArray pdf = cutListPdf(job, list, progress);
+    // The last moment a cancel still leaves the file as it was.
+    if (progress.cancelled()) throw Cancelled();
     cad::saveFileBytes(path, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
 }
 

@@ -16,27 +16,66 @@ std::string plateStem(size_t index) {
     return stem;
 }
 
+size_t nestFileCount(const JobNest& nest) { return 2 * nest.plates.size() + 2; }
+
+namespace {
+
+// The folders a save made for its files, deepest first: removed again, when
+// still empty, unless the save has ended well.
+class MadeFolders {
+public:
+    explicit MadeFolders(const std::filesystem::path& folder) {
+        std::error_code unknown;
+        for (std::filesystem::path p = folder; !p.empty() && !std::filesystem::exists(p, unknown) && !unknown;
+             p = p.parent_path())
+            made_.push_back(p);
+    }
+    ~MadeFolders() {
+        std::error_code kept;
+        if (!kept_)
+            for (const std::filesystem::path& p : made_) std::filesystem::remove(p, kept);
+    }
+    MadeFolders(const MadeFolders&) = delete;
+    MadeFolders& operator=(const MadeFolders&) = delete;
+    void keep() { kept_ = true; }
+
+private:
+    std::vector<std::filesystem::path> made_;
+    bool kept_ = false;
+};
+
+}  // namespace
+
 std::vector<std::string> saveNestFiles(const std::string& folder, const JobNest& nest, const NestFileOptions& options,
-                                       std::string& failed) {
+                                       std::string& failed, const PageProgress& progress) {
     failed = folder;
-    std::error_code made;
-    std::filesystem::create_directories(folder, made);
-    if (made) throw SaveError("cannot make folder " + folder, made.value());
+    MadeFolders made(folder);
+    std::error_code making;
+    std::filesystem::create_directories(folder, making);
+    if (making) throw SaveError("cannot make folder " + folder, making.value());
+    const int files = static_cast<int>(nestFileCount(nest));
     std::vector<std::string> written;
     const std::filesystem::path dir(folder);
+    FileBatch batch;
+    const auto next = [&](const std::string& name) {
+        progress.step(static_cast<int>(written.size()), files);
+        failed = written.emplace_back((dir / name).string());
+        return written.back();
+    };
     for (size_t i = 0; i < nest.plates.size(); ++i) {
         const JobPlate& plate = nest.plates[i];
         const std::string stem = plateStem(i);
-        failed = written.emplace_back((dir / (stem + ".dxf")).string());
-        savePlateDxf(written.back(), plate.plate, nest.parts, plate.nested, {options.version, options.cutOnly});
-        failed = written.emplace_back((dir / (stem + ".svg")).string());
-        saveFileBytes(written.back(), plateSvg(plate.plate, nest.parts, plate.nested));
+        savePlateDxf(next(stem + ".dxf"), plate.plate, nest.parts, plate.nested, {options.version, options.cutOnly});
+        saveFileBytes(next(stem + ".svg"), plateSvg(plate.plate, nest.parts, plate.nested));
     }
-    failed = written.emplace_back((dir / "summary.pdf").string());
+    const std::string pdfPath = next("summary.pdf");
     const QByteArray pdf = nestSummaryPdf(options.title, nest);
-    saveFileBytes(written.back(), std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
-    failed = written.emplace_back((dir / "summary.csv").string());
-    saveFileBytes(written.back(), jobNestCsv(nest));
+    saveFileBytes(pdfPath, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
+    saveFileBytes(next("summary.csv"), jobNestCsv(nest));
+    progress.step(files, files);
+    failed = folder;
+    batch.commit();
+    made.keep();
     failed.clear();
     return written;
 }

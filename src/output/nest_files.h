@@ -11,6 +11,7 @@
 #include "core/nesting/job_nest.h"
 #include "output/dxf_file.h"
 #include "output/nest_summary_pdf.h"
+#include "output/page_progress.h"
 
 namespace korvel::cad {
 
@@ -23,11 +24,19 @@ struct NestFileOptions {
 // "plate-07": plate `index` from 0.
 std::string plateStem(size_t index);
 
+// The number of files saveNestFiles writes: two a plate, then the summary's two.
+size_t nestFileCount(const JobNest& nest);
+
 // Writes the files into `folder` (made if missing) and returns their paths
-// in the order written. Throws SaveError when a file (or the folder) could
-// not be written, its name in `failed`; the files before it stay written.
+// in the order written, all or none (a FileBatch): each is made beside its
+// target, and all are renamed into place once the last is whole. `progress`
+// is told the files made of nestFileCount, and asked before each whether to
+// go on. Throws SaveError when a file (or the folder) could not be written,
+// its name in `failed`, or Cancelled; either way no file in `folder` has
+// changed and a folder it made is removed again (a rename failing midway,
+// the files renamed before it stay written).
 std::vector<std::string> saveNestFiles(const std::string& folder, const JobNest& nest, const NestFileOptions& options,
-                                       std::string& failed);
+                                       std::string& failed, const PageProgress& progress = {});
 
 // The plate files in `folder` from an earlier, longer nest: plate-NN.dxf and
 // plate-NN.svg whose NN is past `plates`, sorted. They are left where they

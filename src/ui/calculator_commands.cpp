@@ -76,6 +76,10 @@ void CalculatorWindow::runCommand(const std::string& name) {
         addToJob(*this);
         return;
     }
+    if (name == kCalibrateCommand && design_.pattern) {
+        calibrate();
+        return;
+    }
     const MenuCommand* command = design_.command(name);
     if (command == nullptr || !command->run) return;
     apply(command->run(readState()));

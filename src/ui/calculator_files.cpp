@@ -309,6 +309,10 @@ void CalculatorWindow::printTemplate() {
     }
 }
 
+void CalculatorWindow::calibrate() {
+    if (const std::optional<PaperSize> paper = paperSize(templatePaperSetting())) calibratePrinter(this, *paper);
+}
+
 bool CalculatorWindow::writePdf(const QString& path) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -179,6 +179,10 @@ void CalculatorWindow::buildMenu() {
         job->setObjectName(QString::fromUtf8(kJobCommand));
         actions_[kJobCommand] = job;
         connect(job, &QAction::triggered, this, [this] { runCommand(kJobCommand); });
+        QAction* calibration = menuBar()->addAction(shown(kCalibrateCaption));
+        calibration->setObjectName(QString::fromUtf8(kCalibrateCommand));
+        actions_[kCalibrateCommand] = calibration;
+        connect(calibration, &QAction::triggered, this, [this] { runCommand(kCalibrateCommand); });
     }
     if (design_.listingBoxes.empty()) {
         QAction* copy = menuBar()->addAction(shown(kCopyResultsCaption));

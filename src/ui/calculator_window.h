@@ -92,6 +92,10 @@ public:
     // else a question for the paper (and file or printer), then a save dialog
     // with a question before replacing a file, or the print dialog.
     void printTemplate();
+    // Prints the calibration page on the paper the template was last asked
+    // for, then asks the square's measures and keeps the printer's (or the
+    // PDF file's) correction, as the template's question's 打印校准… does.
+    void calibrate();
     // Saves the window's CAD drawing of the current inputs as a DXF file: the
     // window's own messages and no file for inputs that give none, else the
     // save dialog's way (saveWithDialog).
@@ -154,6 +158,10 @@ inline constexpr const char* kCopyResultsCaption = "复制结果(&R)";
 // The full-size template command that follows it.
 inline constexpr const char* kTemplateCommand = "样板";
 inline constexpr const char* kTemplateCaption = "打印1:1样板(&T)";
+// The printer calibration of the template, also offered by the template's
+// question: after 加入任务, before the copy of the results.
+inline constexpr const char* kCalibrateCommand = "校准";
+inline constexpr const char* kCalibrateCaption = "打印校准(&K)";
 
 // The size, pixels, a window asking for `wanted` inside its frame opens at in
 // `available` when the window manager draws `frame` around it: as asked where

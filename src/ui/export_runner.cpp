@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <exception>
+#include <vector>
 
 #include "ui/language.h"
 #include "ui/message_boxes.h"
@@ -52,6 +53,21 @@ private:
     bool asked_ = false;
 };
 
+// The windows whose work runs, innermost last (a window's work may wait in
+// another's event loop).
+std::vector<const QWidget*> working;
+
+class Working {
+public:
+    explicit Working(const QWidget* window) : window_(window) { working.push_back(window); }
+    ~Working() { working.erase(std::find(working.begin(), working.end(), window_)); }
+    Working(const Working&) = delete;
+    Working& operator=(const Working&) = delete;
+
+private:
+    const QWidget* window_;
+};
+
 }  // namespace
 
 std::unique_ptr<QProgressDialog> progressDialog(QWidget* window) {
@@ -70,16 +86,23 @@ std::unique_ptr<QProgressDialog> progressDialog(QWidget* window) {
     return dialog;
 }
 
-void showPages(QProgressDialog& dialog, const std::string& heading, int done, int total) {
+void showPages(QProgressDialog& dialog, const std::string& heading, int done, int total, Counted counted) {
     QString text = shown(heading);
-    if (total > 0) text += " " + shown("第 %1 / %2 页").arg(std::min(done + 1, total)).arg(total);
+    if (total > 0)
+        text += " " + shown(counted == Counted::Files ? "第 %1 / %2 个文件" : "第 %1 / %2 页")
+                          .arg(std::min(done + 1, total))
+                          .arg(total);
     if (dialog.labelText() != text) dialog.setLabelText(text);
     if (dialog.maximum() != total) dialog.setRange(0, total);
     dialog.setValue(done);
 }
 
+bool runningWork(const QWidget* window) {
+    return std::find(working.begin(), working.end(), window) != working.end();
+}
+
 void runWithProgress(QWidget* window, const std::string& heading,
-                     const std::function<void(const PageProgress& progress)>& work) {
+                     const std::function<void(const PageProgress& progress)>& work, Counted counted) {
     std::atomic<bool> cancel{false};
     std::atomic<int> done{0};
     std::atomic<int> total{0};
@@ -98,15 +121,16 @@ void runWithProgress(QWidget* window, const std::string& heading,
     }));
 
     const std::unique_ptr<QProgressDialog> dialog = progressDialog(window);
-    showPages(*dialog, heading, 0, 0);  // starts the wait before it shows
+    showPages(*dialog, heading, 0, 0, counted);  // starts the wait before it shows
     QObject::connect(dialog.get(), &QProgressDialog::canceled, [&cancel] { cancel = true; });
     QTimer ticks;
     ticks.setInterval(kTickMs);
-    QObject::connect(&ticks, &QTimer::timeout, [&] { showPages(*dialog, heading, done, total); });
+    QObject::connect(&ticks, &QTimer::timeout, [&] { showPages(*dialog, heading, done, total, counted); });
     QEventLoop loop;
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     {
         const CloseHold hold(window, cancel);
+        const Working marked(window);
         worker->start();
         ticks.start();
         loop.exec();

@@ -24,6 +24,7 @@
 #include "output/atomic_file.h"
 #include "output/cut_list_pdf.h"
 #include "ui/calculator_window.h"
+#include "ui/export_runner.h"
 #include "ui/language.h"
 #include "ui/message_boxes.h"
 #include "ui/nest_window.h"
@@ -666,8 +667,12 @@ bool JobWindow::exportCsv() {
     const SaveRequest request{shown("导出下料清单"), name, shown("CSV 表格 (*.csv)"), QStringLiteral(".csv"),
                               "无法保存下料清单：", SavedFile::CutList};
     const std::string csv = cutListCsv(cutList_);
-    return saveWithDialog(this, request, [&csv](const std::string& path, const std::string&) {
-        cad::saveFileBytes(path, csv);
+    return saveWithDialog(this, request, [this, &csv](const std::string& path, const std::string&) {
+        // Written in a moment: no steps to count, a cancel stops it before it begins.
+        runWithProgress(this, "正在保存下料清单…", [&csv, &path](const PageProgress& progress) {
+            progress.step(0, 0);
+            cad::saveFileBytes(path, csv);
+        });
         return std::string();
     });
 }
@@ -676,8 +681,13 @@ bool JobWindow::printCutList() {
     const std::string name = (job_.name.empty() ? shown("下料清单").toStdString() : job_.name) + ".pdf";
     const SaveRequest request{shown("打印下料清单"), name, shown("PDF 文件 (*.pdf)"), QStringLiteral(".pdf"),
                               "无法保存下料清单：", SavedFile::CutList};
-    return saveWithDialog(this, request, [this](const std::string& path, const std::string&) {
-        saveCutListPdf(job_, cutList_, path);
+    // The worker's own copies: the job may change meanwhile (加入任务 in a calculator).
+    const Job job = job_;
+    const CutList list = cutList_;
+    return saveWithDialog(this, request, [this, &job, &list](const std::string& path, const std::string&) {
+        runWithProgress(this, "正在生成下料清单…", [&job, &list, &path](const PageProgress& progress) {
+            saveCutListPdf(job, list, path, progress);
+        });
         return std::string();
     });
 }
@@ -692,6 +702,14 @@ NestWindow* JobWindow::openNest() {
 }
 
 void JobWindow::closeEvent(QCloseEvent* event) {
+    // The nest window goes with this one: while it saves its files, it is
+    // asked to close (its save cancelled, it closes once stopped) and this
+    // one stays.
+    if (nest_ != nullptr && runningWork(nest_)) {
+        nest_->close();
+        event->ignore();
+        return;
+    }
     if (maySetAside()) event->accept();
     else event->ignore();
 }

@@ -80,7 +80,9 @@ public:
     int entryId(int row) const;
     int rowOf(int id) const;
 
-    // Saves the cut list as CSV (cutListCsv) / as a PDF page, through the save dialog.
+    // Saves the cut list as CSV (cutListCsv) / as PDF pages, through the save
+    // dialog, then on a worker with a progress dialog (runWithProgress): a
+    // cancel, or a close of the window meanwhile, writes nothing.
     bool exportCsv();
     bool printCutList();
     // The job's nest window (one per job window), made on a copy of the job

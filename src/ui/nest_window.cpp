@@ -26,6 +26,7 @@
 #include "core/numbers.h"
 #include "output/atomic_file.h"
 #include "output/nest_summary_pdf.h"
+#include "ui/export_runner.h"
 #include "ui/language.h"
 #include "ui/message_boxes.h"
 #include "ui/save_dialog.h"
@@ -559,11 +560,19 @@ bool NestWindow::saveFiles() {
         files.push_back(QDir(folder).filePath(QStringLiteral("summary.csv")));
         return files;
     };
-    return saveWithDialog(this, request, [this, &options](const std::string& folder, const std::string& shownFolder) {
-        std::string failed;
-        const std::vector<std::string> written = cad::saveNestFiles(folder, nest_, options, failed);
+    // The worker's own copy: a new job given to the window meanwhile takes its nest away.
+    const JobNest nest = nest_;
+    return saveWithDialog(this, request, [this, &nest, &options](const std::string& folder, const std::string& shownFolder) {
+        std::vector<std::string> written;
+        runWithProgress(
+            this, "正在保存排料文件…",
+            [&nest, &options, &folder, &written](const PageProgress& progress) {
+                std::string failed;
+                written = cad::saveNestFiles(folder, nest, options, failed, progress);
+            },
+            Counted::Files);
         return "排料文件已保存到：\n" + shownFolder + "\n\n共 " + std::to_string(written.size()) + " 个文件，" +
-               std::to_string(nest_.plates.size()) + " 张钢板。";
+               std::to_string(nest.plates.size()) + " 张钢板。";
     });
 }
 

@@ -54,7 +54,10 @@ public:
     // Shows plate `index` from 0 (kept within the plates).
     void showPlate(int index);
     int currentPlate() const { return current_; }
-    // Asks for a folder and writes the plate files and summary there.
+    // Asks for a folder and writes the plate files and summary there, all or
+    // none, on a worker with a progress dialog counting the files
+    // (runWithProgress): a cancel, or a close of the window meanwhile,
+    // writes nothing.
     bool saveFiles();
 
 signals:

@@ -51,7 +51,8 @@ bool saveWithDialog(QWidget* parent, const SaveRequest& request,
             return false;  // the user stopped it: nothing was written, nothing to say
         } catch (const cad::SaveError& error) {
             std::string text = cad::saveFailureText(request.failure, shown, error.code(), error.what());
-            // Into a folder, the files before the one that failed are written.
+            // Into a folder, a rename that fails midway leaves those before it
+            // written: the old files are not promised.
             if (existed && !request.folder) text += "\n原有的文件没有改动。";
             showMessage(parent, {text, MessageIcon::Error, "错误："});
             return false;

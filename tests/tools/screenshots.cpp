@@ -10,8 +10,9 @@
 // 打印1:1样板 question, template-choice.png), the elbow's also of a 1:1
 // template's progress dialog (Form4-progress.png), and closes each
 // window with its return command; then the job window with a ten-entry job
-// and its cut list (JobWindow.png, JobWindow-cutlist.png) and its nest window
-// after a nest (NestWindow.png); the 打印1:1样板 dialog with two printer
+// and its cut list (JobWindow.png, JobWindow-cutlist.png), the progress of
+// its cut list's PDF (JobWindow-progress.png) and its nest window after a nest
+// and saving its files (NestWindow.png, NestWindow-progress.png); the 打印1:1样板 dialog with two printer
 // corrections kept and the calibration's measures (template-dialog.png,
 // calibration-measures.png). The settings are a fresh file's, so that
 // what a user remembered does not change the shots. Exits 0 when every window opened, showed its title
@@ -78,7 +79,8 @@ bool saveShot(QWidget* window, const QString& path) {
 
 // The job's nest window after a nest of its job on 3000 × 6000 plates (the
 // frustum's and the elbows' pieces are too large for the presets unsplit):
-// NestWindow.png. A message the window would show is printed instead.
+// NestWindow.png, and the progress of saving its files, NestWindow-progress.png.
+// A message the window would show is printed instead.
 bool nestShot(JobWindow* jobs, const QString& directory) {
     bool quiet = true;
     DialogHandlers previous = setDialogHandlers({[&quiet](const ShowMessage& m) {
@@ -104,6 +106,14 @@ bool nestShot(JobWindow* jobs, const QString& directory) {
     window->showPlate(1);
     settle(500);
     saved = saved && quiet && !window->nest().plates.empty() && saveShot(window, directory + "/NestWindow.png");
+    {
+        // As its files show it, on the fifth of twelve.
+        const std::unique_ptr<QProgressDialog> progress = progressDialog(window);
+        showPages(*progress, "正在保存排料文件…", 4, 12, Counted::Files);
+        progress->show();
+        settle(400);
+        saved = saveShot(window, directory + "/NestWindow-progress.png") && saved;
+    }
     window->close();
     settle(200);
     setDialogHandlers(std::move(previous));
@@ -111,8 +121,8 @@ bool nestShot(JobWindow* jobs, const QString& directory) {
 }
 
 // The job window with a ten-entry job (entries of several fittings, one the
-// fitting refuses, one that cannot be read) and its cut list:
-// JobWindow.png, JobWindow-cutlist.png.
+// fitting refuses, one that cannot be read), its cut list and the progress
+// of its PDF: JobWindow.png, JobWindow-cutlist.png, JobWindow-progress.png.
 bool jobShots(const QString& directory) {
     Job job;
     job.name = "二号楼空调风管";
@@ -154,6 +164,14 @@ bool jobShots(const QString& directory) {
     window->tabs()->setCurrentIndex(1);
     settle(500);
     saved = saveShot(window, directory + "/JobWindow-cutlist.png") && saved;
+    {
+        // As a long cut list's PDF shows it, on its third page of seven.
+        const std::unique_ptr<QProgressDialog> progress = progressDialog(window);
+        showPages(*progress, "正在生成下料清单…", 2, 7);
+        progress->show();
+        settle(400);
+        saved = saveShot(window, directory + "/JobWindow-progress.png") && saved;
+    }
     saved = nestShot(window, directory) && saved;
     window->close();
     settle(200);

@@ -1,20 +1,28 @@
 // The job window: entries added from calculators through 加入任务, saved,
 // reopened and opened in their calculator again; unsaved changes asked for;
 // a bad file's problems shown and the file not overwritten unasked; the cut
-// list saved as the core's CSV and as PDF pages.
+// list saved as the core's CSV and as PDF pages, made on a worker: cancelled
+// or closed meanwhile, the old file kept.
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <fstream>
 
+#include "output/atomic_file.h"
 #include "output/cut_list_pdf.h"
 #include "output/pdf_tools.h"
+#include "support/jobs.h"
 #include "support/windows.h"
+#include "ui/export_runner.h"
 #include "ui/job_window.h"
 
 namespace korvel {
@@ -166,15 +174,63 @@ TEST_F(JobWindowTest, TheCutListSavesAsTheCoresCsvAndAsPdfPages) {
     ASSERT_TRUE(job->exportCsv());
     EXPECT_EQ(readAll(dir_ / "list.csv"), cutListCsv(list));
 
-    // Sixty elbows' rows run over more than one A4 page.
+    // Sixty elbows' rows run over more than one A4 page. Made on a worker,
+    // the window answering meanwhile, the bytes those made on this thread.
     for (int i = 0; i < 30; ++i) job->duplicateEntry(0);
     saveTo(dir_ / "list.pdf");
+    bool answeredDuringIt = false;
+    QTimer::singleShot(0, job, [&answeredDuringIt, job] { answeredDuringIt = runningWork(job); });
     ASSERT_TRUE(job->printCutList());
+    EXPECT_TRUE(answeredDuringIt) << "the window's events wait for no export";
+    const QByteArray made = cutListPdf(job->job(), job->cutList());
+    EXPECT_TRUE(readAll(dir_ / "list.pdf") == made.toStdString());
     const int pages = cutListPages(job->cutList());
     EXPECT_GT(pages, 1);
     EXPECT_EQ(testing::pdfInfo((dir_ / "list.pdf").string(), "Pages"), std::to_string(pages));
     EXPECT_NE(testing::pdfText((dir_ / "list.pdf").string(), pages, pages).find("合计"), std::string::npos);
     dialogs.saveAnswer = SaveAnswer::Discard;
+}
+
+// A job of `entries` elbows, opened from its file: two rows of the cut list each.
+JobWindow* openElbows(const std::filesystem::path& dir, int entries) {
+    Job job;
+    for (int i = 0; i < entries; ++i) job.entries.push_back(entry("elbow", {}, {}, 1, "E-" + std::to_string(i + 1)));
+    const std::filesystem::path path = dir / "elbows.korvel";
+    cad::saveFileBytes(path.string(), jobBytes(job));
+    auto* window = new JobWindow;
+    EXPECT_TRUE(window->openFile(QString::fromStdString(path.string())));
+    return window;
+}
+
+TEST_F(JobWindowTest, ACancelOrACloseDuringTheCutListsPdfLeavesTheOldFileByteForByte) {
+    QPointer<JobWindow> job = openElbows(dir_, 60);
+    ASSERT_GE(cutListPages(job->cutList()), 3) << "120 rows at 48 a page";
+    const std::filesystem::path path = dir_ / "list.pdf";
+    std::ofstream(path) << "the user's list";
+    saveTo(path);
+    // Its progress dialog's 取消 as soon as it is made.
+    QTimer::singleShot(0, job, [job] {
+        auto* dialog = job->findChild<QProgressDialog*>();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->windowModality() == Qt::WindowModal);
+        dialog->findChild<QPushButton*>()->click();
+    });
+    EXPECT_FALSE(job->printCutList());
+    EXPECT_EQ(readAll(path), "the user's list");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(names(), (std::set<std::string>{"elbows.korvel", "list.pdf"})) << "no temporary file left";
+
+    // Closed meanwhile, its changes unsaved: stopped, then asked, then gone.
+    job->entryTable()->item(0, 0)->setText("E-00");
+    QTimer::singleShot(0, job, [job] { EXPECT_FALSE(job->close()) << "held until the export stops"; });
+    dialogs.saveAnswer = SaveAnswer::Discard;
+    EXPECT_FALSE(job->printCutList());
+    EXPECT_EQ(readAll(path), "the user's list");
+    EXPECT_TRUE(dialogs.saveQuestions.empty());
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialogs.saveQuestions.size(), 1u);
+    EXPECT_TRUE(job.isNull());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "support/jobs.h"
@@ -79,7 +80,9 @@ protected:
 };
 
 TEST_F(NestWindowTest, ASmallJobNestsOnItsThreadPagesThroughItsPlatesAndSavesThem) {
-    open(smallJob());
+    auto* jobs = new JobWindow;
+    for (const JobEntry& e : smallJob().entries) jobs->addEntry(e);
+    window = jobs->openNest();
     pickPlate(0);  // 1250 × 2500
     QSignalSpy finished(window.data(), &NestWindow::finished);
     ASSERT_TRUE(window->start());
@@ -121,9 +124,22 @@ TEST_F(NestWindowTest, ASmallJobNestsOnItsThreadPagesThroughItsPlatesAndSavesThe
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None) << dialogs.messages[0].text;
 
-    NestWindow again(smallJob());  // the stock nested on is remembered
-    EXPECT_EQ(again.findChild<QComboBox*>("plate-0")->currentIndex(), 0);
-    EXPECT_EQ(again.findChild<QLineEdit*>("height-0")->text(), "2500");
+    // Saved again, its job window closed meanwhile: the save is stopped (or
+    // ends), then the nest window closes; the job window stays.
+    dialogs.folderPath = QString::fromStdString((dir_ / "again").string());
+    QTimer::singleShot(0, jobs, [jobs] { EXPECT_FALSE(jobs->close()); });
+    window->saveFiles();
+    const auto again = names();
+    EXPECT_TRUE(again.contains("again") == std::filesystem::exists(dir_ / "again" / "summary.csv")) << "all or none";
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(JobWindow::current(), jobs);
+    delete jobs;
+
+    NestWindow remembered(smallJob());  // the stock nested on is remembered
+    EXPECT_EQ(remembered.findChild<QComboBox*>("plate-0")->currentIndex(), 0);
+    EXPECT_EQ(remembered.findChild<QLineEdit*>("height-0")->text(), "2500");
 }
 
 TEST_F(NestWindowTest, ACancelledNestLeavesNoPlatesAndWritesNothing) {

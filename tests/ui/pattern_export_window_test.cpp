@@ -38,9 +38,10 @@ TEST_F(PatternExportCommand, EveryWindowHasItAfterItsMenuAndSuggestsANameFromIts
         open(item);
         const QList<QAction*> menu = window->menuBar()->actions();
         ASSERT_FALSE(menu.isEmpty());
-        // After the window's own menu; the 1:1 template command and 加入任务
-        // follow it and, in a window without listing boxes, the copy of its results.
-        const qsizetype after = window->menuAction("复制结果") != nullptr ? 3 : 2;
+        // After the window's own menu; the 1:1 template command, 加入任务 and
+        // 打印校准 follow it and, in a window without listing boxes, the copy of
+        // its results.
+        const qsizetype after = window->menuAction("复制结果") != nullptr ? 4 : 3;
         ASSERT_GE(menu.size(), after + 1);
         const QAction* exportAction = menu[menu.size() - 1 - after];
         EXPECT_EQ(exportAction->objectName(), QStringLiteral("导出"));

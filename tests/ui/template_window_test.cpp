@@ -94,8 +94,8 @@ TEST_F(TemplateCommand, EveryWindowHasItAfterTheExportAndSavesThePdf) {
         SCOPED_TRACE(item);
         open(item);
         const QList<QAction*> menu = window->menuBar()->actions();
-        // 加入任务 follows it, then the copy of the results where there is one.
-        const qsizetype after = window->menuAction("复制结果") != nullptr ? 2 : 1;
+        // 加入任务 and 打印校准 follow it, then the copy of the results where there is one.
+        const qsizetype after = window->menuAction("复制结果") != nullptr ? 3 : 2;
         ASSERT_GE(menu.size(), after + 2);
         EXPECT_EQ(menu[menu.size() - 1 - after]->objectName(), QStringLiteral("样板"));
         EXPECT_EQ(menu[menu.size() - 1 - after]->text(), QStringLiteral("打印1:1样板(&T)"));
@@ -253,6 +253,21 @@ TEST_F(TemplateCommand, ClosingTheWindowDuringTheExportStopsItThenCloses) {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(closing.isNull());
+}
+
+TEST_F(TemplateCommand, TheMenusCalibrationPrintsOnTheTemplatesLastPaperAndKeepsItsCorrection) {
+    open("tydf");
+    setTemplatePaperSetting("A3");
+    const fs::path page = dir_ / "calibration.pdf";
+    dialogs.printerFile = QString::fromStdString(page.string());
+    dialogs.printerAccepted = true;
+    measures = CalibrationMeasures{"100.4", "99.6"};
+    window->menuAction(kCalibrateCommand)->trigger();
+    EXPECT_TRUE(presets.empty()) << "straight to the printer: no template question";
+    EXPECT_EQ(measuredOn, (std::vector<std::string>{"PDF 文件（A3）"}));
+    EXPECT_NE(testing::pdfInfo(page.string(), "Page size").find("(A3)"), std::string::npos);
+    ASSERT_TRUE(printCorrectionSetting(CalibratedBy::Paper, "A3"));
+    EXPECT_FALSE(printCorrectionSetting(CalibratedBy::Paper, "A4"));
 }
 
 TEST_F(TemplateCommand, CalibrationRefusesAScaledPrintAndCorrectsTheNextTemplateOnThatPaper) {
