@@ -1,0 +1,172 @@
+#include "core/fittings/reducing_elbow/reducing_elbow_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "core/numbers.h"
+
+namespace korvel {
+namespace {
+
+constexpr Rgb kRed = rgb(255, 0, 0);
+constexpr Rgb kBlue = rgb(0, 0, 192);
+constexpr Rgb kGrey = rgb(128, 128, 128);
+// Twips kept clear round a drawing, and under each piece for its name.
+constexpr double kMargin = 300;
+constexpr double kNameRoom = 420;
+
+struct Extent {
+    double x0 = std::numeric_limits<double>::max(), y0 = x0;
+    double x1 = std::numeric_limits<double>::lowest(), y1 = x1;
+    void add(double x, double y) {
+        x0 = std::min(x0, x), x1 = std::max(x1, x);
+        y0 = std::min(y0, y), y1 = std::max(y1, y);
+    }
+    double width() const { return x1 - x0; }
+    double height() const { return y1 - y0; }
+};
+
+// Millimetres (y up) to the box's twips (y down), one scale both ways,
+// centred in the box.
+class Fit {
+public:
+    Fit(const Extent& e, const TwipsBox& box) : e_(e) {
+        const double w = box.right - box.left - 2 * kMargin, h = box.bottom - box.top - 2 * kMargin;
+        scale_ = std::min(w / std::max(e.width(), 1e-9), h / std::max(e.height(), 1e-9));
+        left_ = box.left + kMargin + (w - e.width() * scale_) / 2;
+        bottom_ = box.bottom - kMargin - (h - e.height() * scale_) / 2;
+    }
+    double x(double mm) const { return left_ + (mm - e_.x0) * scale_; }
+    double y(double mm) const { return bottom_ - (mm - e_.y0) * scale_; }
+    double scale() const { return scale_; }
+
+private:
+    Extent e_;
+    double scale_ = 1, left_ = 0, bottom_ = 0;
+};
+
+void segmentLine(const Fit& f, Canvas& canvas, BendPoint a, BendPoint b, std::optional<Rgb> colour = {}) {
+    canvas.line(f.x(a.x), f.y(a.y), f.x(b.x), f.y(b.y), colour);
+}
+
+// A closed outline's points, its arcs in short chords.
+std::vector<Point2> outlinePoints(const Polyline& outline) {
+    std::vector<Point2> points;
+    const size_t count = outline.vertices.size();
+    for (size_t i = 0; i < count; ++i) {
+        const Vertex& a = outline.vertices[i];
+        const Vertex& b = outline.vertices[(i + 1) % count];
+        points.push_back({a.x, a.y});
+        if (const auto arc = bulgeArc(a, b))
+            for (int s = 1; s < 8; ++s) {
+                const double angle = arc->start + arc->sweep * s / 8;
+                points.push_back({arc->centre.x + arc->radius * std::cos(angle),
+                                  arc->centre.y + arc->radius * std::sin(angle)});
+            }
+    }
+    return points;
+}
+
+}  // namespace
+
+TwipsBox reducingElbowDrawingBox(double W, double H) {
+    // The panel is 4020 twips wide; the result labels stand in the last 1500.
+    return {4200, 600, std::max(W - 400, 4200 + 3000.0), std::max(H - 1900, 600 + 3000.0)};
+}
+
+void drawReducingElbowElevation(const ReducingElbowGeometry& g, const TwipsBox& box, Canvas& canvas) {
+    const double pi = g.pi;
+    Extent e;
+    for (const ElbowSegment& seg : g.segments)
+        for (double psi : {0.0, pi})
+            for (double s : {seg.sLower(psi), seg.sUpper(psi)}) {
+                const BendPoint p = seg.inBendPlane(s, psi);
+                e.add(p.x, p.y);
+            }
+    e.add(0, 0);  // the bend centre
+    const Fit f(e, box);
+    canvas.font(kReducingElbowFontName, kReducingElbowFontPoints);
+
+    // The centre line through the joint points, and the bend centre.
+    canvas.lineStyle(LineStyle::Dashed);
+    for (const ElbowSegment& seg : g.segments)
+        segmentLine(f, canvas, seg.start, seg.inBendPlane(seg.length, pi / 2), kRed);
+    segmentLine(f, canvas, {0, 0}, g.segments.front().start, kRed);
+    segmentLine(f, canvas, {0, 0}, g.segments.back().inBendPlane(g.segments.back().length, pi / 2), kRed);
+    canvas.lineStyle(LineStyle::Solid);
+    canvas.text(f.x(0) + 60, f.y(0) + 60, "O");
+
+    for (const ElbowSegment& seg : g.segments) {
+        // Generators of the stations on the near half, throat to heel.
+        for (int j = 1; j < g.in.n / 2; ++j) {
+            const double psi = j * g.delta;
+            segmentLine(f, canvas, seg.inBendPlane(seg.sLower(psi), psi), seg.inBendPlane(seg.sUpper(psi), psi),
+                        kGrey);
+        }
+        const BendPoint throatLow = seg.inBendPlane(seg.sLower(0), 0), throatHigh = seg.inBendPlane(seg.sUpper(0), 0);
+        const BendPoint heelLow = seg.inBendPlane(seg.sLower(pi), pi), heelHigh = seg.inBendPlane(seg.sUpper(pi), pi);
+        segmentLine(f, canvas, throatLow, throatHigh, kBlack);
+        segmentLine(f, canvas, heelLow, heelHigh, kBlack);
+        segmentLine(f, canvas, throatLow, heelLow, kBlue);
+        segmentLine(f, canvas, throatHigh, heelHigh, kBlue);
+        const BendPoint middle = seg.inBendPlane(seg.length / 2, pi / 2);
+        canvas.text(f.x(middle.x) + 60, f.y(middle.y) - 120, numberText(seg.index + 1));
+    }
+    const ElbowSegment& inlet = g.segments.front();
+    const ElbowSegment& outlet = g.segments.back();
+    const BendPoint in = inlet.inBendPlane(0, pi);
+    const BendPoint out = outlet.inBendPlane(outlet.length, pi / 2);
+    canvas.text(f.x(in.x) + 120, f.y(in.y) + 60, "D1 = " + roundedText(g.in.D1, g.in.digits));
+    canvas.text(f.x(out.x) - 200, f.y(out.y) - 420, "D2 = " + roundedText(g.in.D2, g.in.digits));
+}
+
+void drawReducingElbowPieces(const FlatPattern& pattern, const TwipsBox& box, Canvas& canvas) {
+    const size_t count = pattern.pieces.size();
+    if (count == 0) return;
+    // Every piece in a cell of the largest piece's size, as many columns as
+    // give the largest scale.
+    std::vector<Extent> extents;
+    double cellW = 0, cellH = 0;
+    for (const Piece& piece : pattern.pieces) {
+        Extent e;
+        for (const Point2& p : outlinePoints(piece.outline)) e.add(p.x, p.y);
+        extents.push_back(e);
+        cellW = std::max(cellW, e.width());
+        cellH = std::max(cellH, e.height());
+    }
+    const double w = box.right - box.left, h = box.bottom - box.top;
+    size_t columns = 1;
+    double scale = 0;
+    for (size_t c = 1; c <= count; ++c) {
+        const size_t rows = (count + c - 1) / c;
+        const double s = std::min((w / c - kMargin) / (cellW * 1.1), (h / rows - kMargin - kNameRoom) / (cellH * 1.1));
+        if (s > scale) scale = s, columns = c;
+    }
+    const size_t rows = (count + columns - 1) / columns;
+    canvas.font(kReducingElbowFontName, kReducingElbowFontPoints);
+    for (size_t i = 0; i < count; ++i) {
+        const Piece& piece = pattern.pieces[i];
+        const Extent& e = extents[i];
+        const TwipsBox cell{box.left + w * static_cast<double>(i % columns) / static_cast<double>(columns),
+                            box.top + h * static_cast<double>(i / columns) / static_cast<double>(rows),
+                            box.left + w * static_cast<double>(i % columns + 1) / static_cast<double>(columns),
+                            box.top + h * static_cast<double>(i / columns + 1) / static_cast<double>(rows)};
+        // The piece centred in its cell above its name.
+        const double cx = (cell.left + cell.right) / 2, cy = (cell.top + cell.bottom - kNameRoom) / 2;
+        const auto X = [&](double mm) { return cx + (mm - (e.x0 + e.x1) / 2) * scale; };
+        const auto Y = [&](double mm) { return cy - (mm - (e.y0 + e.y1) / 2) * scale; };
+        for (const MarkLine& m : piece.marks)
+            canvas.line(X(m.from.x), Y(m.from.y), X(m.to.x), Y(m.to.y), m.kind == MarkKind::CentreLine ? kRed : kGrey);
+        const std::vector<Point2> points = outlinePoints(piece.outline);
+        for (size_t p = 0; p < points.size(); ++p) {
+            const Point2& a = points[p];
+            const Point2& b = points[(p + 1) % points.size()];
+            canvas.line(X(a.x), Y(a.y), X(b.x), Y(b.y), kBlack);
+        }
+        canvas.text(cx - 300, cell.bottom - kNameRoom, piece.name);
+    }
+}
+
+}  // namespace korvel
