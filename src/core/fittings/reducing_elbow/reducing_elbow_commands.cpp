@@ -1,10 +1,10 @@
 #include "core/fittings/reducing_elbow/reducing_elbow_commands.h"
 
+#include <cmath>
 #include <string>
 
 #include "core/checks.h"
 #include "core/fittings/reducing_elbow/reducing_elbow_drawing.h"
-#include "core/fittings/reducing_elbow/reducing_elbow_pattern.h"
 #include "core/numbers.h"
 
 namespace korvel {
@@ -42,17 +42,19 @@ void showListing(Outcome& out, const ReducingElbowGeometry& g) {
     }
 }
 
-std::string summary(const ReducingElbowGeometry& g) {
-    // The weight on the wall's mean surface, where the plate's metal lies.
-    double weight = 0;
-    if (g.in.t > 0) {
-        ReducingElbowInputs mean = g.in;
-        mean.D1 -= g.in.t;
-        mean.D2 -= g.in.t;
-        mean.t = 0;
-        const ReducingElbowGeometry onMean = computeReducingElbow(mean);
-        if (onMean.fault == ReducingElbowFault::None) weight = reducingElbowWeight(onMean, g.in.t);
-    }
+// The steel weight, kg: on the wall's mean surface, where the plate's metal
+// lies; 0 without a wall.
+double weightOf(const ReducingElbowGeometry& g) {
+    if (!(g.in.t > 0)) return 0;
+    ReducingElbowInputs mean = g.in;
+    mean.D1 -= g.in.t;
+    mean.D2 -= g.in.t;
+    mean.t = 0;
+    const ReducingElbowGeometry onMean = computeReducingElbow(mean);
+    return onMean.fault == ReducingElbowFault::None ? reducingElbowWeight(onMean, g.in.t) : 0;
+}
+
+std::string summary(const ReducingElbowGeometry& g, double weight) {
     const int digits = g.in.digits;
     return "进口周长 = " + roundedText(g.pi * g.in.D1, digits) + " mm   出口周长 = " +
            roundedText(g.pi * g.in.D2, digits) + " mm   弯头重量 = " + roundedText(weight, digits) + " kg";
@@ -68,12 +70,14 @@ Outcome command(const FormState& state, Drawing drawing) {
     const ReducingElbowInputs in = readReducingElbowInputs(state);
     const ReducingElbowGeometry g = computeReducingElbow(in);
     if (const auto refused = faultRefusal(g.fault, in)) return stop(out, *refused);
+    const double weight = weightOf(g);
+    if (!std::isfinite(weight)) return stop(out, *faultRefusal(ReducingElbowFault::OutOfRange, in));
 
     showListing(out, g);
     const TwipsBox area = reducingElbowDrawingBox(state.outerWidth, state.outerHeight);
     if (drawing == Drawing::Elevation) drawReducingElbowElevation(g, area, out);
-    else drawReducingElbowPieces(reducingElbowPattern(g), area, out);
-    out.effect(SetCaption{kSummary, summary(g)});
+    else drawReducingElbowPieces(g, area, out);
+    out.effect(SetCaption{kSummary, summary(g, weight)});
     out.effect(MoveControl{kSummary, area.left, area.bottom + 300});
     out.effect(SetCaption{kTitle, drawing == Drawing::Elevation ? "变径弯头立面（弯曲平面）" : "变径弯头各节展开图"});
     out.effect(MoveControl{kTitle, area.left, 120});

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
+#include "core/flat_pattern.h"
 #include "core/numbers.h"
 
 namespace korvel {
@@ -51,24 +53,6 @@ void segmentLine(const Fit& f, Canvas& canvas, BendPoint a, BendPoint b, std::op
     canvas.line(f.x(a.x), f.y(a.y), f.x(b.x), f.y(b.y), colour);
 }
 
-// A closed outline's points, its arcs in short chords.
-std::vector<Point2> outlinePoints(const Polyline& outline) {
-    std::vector<Point2> points;
-    const size_t count = outline.vertices.size();
-    for (size_t i = 0; i < count; ++i) {
-        const Vertex& a = outline.vertices[i];
-        const Vertex& b = outline.vertices[(i + 1) % count];
-        points.push_back({a.x, a.y});
-        if (const auto arc = bulgeArc(a, b))
-            for (int s = 1; s < 8; ++s) {
-                const double angle = arc->start + arc->sweep * s / 8;
-                points.push_back({arc->centre.x + arc->radius * std::cos(angle),
-                                  arc->centre.y + arc->radius * std::sin(angle)});
-            }
-    }
-    return points;
-}
-
 }  // namespace
 
 TwipsBox reducingElbowDrawingBox(double W, double H) {
@@ -111,61 +95,73 @@ void drawReducingElbowElevation(const ReducingElbowGeometry& g, const TwipsBox& 
         segmentLine(f, canvas, heelLow, heelHigh, kBlack);
         segmentLine(f, canvas, throatLow, heelLow, kBlue);
         segmentLine(f, canvas, throatHigh, heelHigh, kBlue);
+        // The middle segments by number, as the listing names them 中节1 ...
         const BendPoint middle = seg.inBendPlane(seg.length / 2, pi / 2);
-        canvas.text(f.x(middle.x) + 60, f.y(middle.y) - 120, numberText(seg.index + 1));
+        if (seg.kind == SegmentKind::Middle) canvas.text(f.x(middle.x) + 60, f.y(middle.y) - 120, numberText(seg.index));
     }
     const ElbowSegment& inlet = g.segments.front();
     const ElbowSegment& outlet = g.segments.back();
     const BendPoint in = inlet.inBendPlane(0, pi);
     const BendPoint out = outlet.inBendPlane(outlet.length, pi / 2);
-    canvas.text(f.x(in.x) + 120, f.y(in.y) + 60, "D1 = " + roundedText(g.in.D1, g.in.digits));
-    canvas.text(f.x(out.x) - 200, f.y(out.y) - 420, "D2 = " + roundedText(g.in.D2, g.in.digits));
+    canvas.text(f.x(in.x) + 120, f.y(in.y) + 60, "进口端节  D1 = " + roundedText(g.in.D1, g.in.digits));
+    canvas.text(f.x(out.x) - 200, f.y(out.y) - 420, "出口端节  D2 = " + roundedText(g.in.D2, g.in.digits));
 }
 
-void drawReducingElbowPieces(const FlatPattern& pattern, const TwipsBox& box, Canvas& canvas) {
-    const size_t count = pattern.pieces.size();
-    if (count == 0) return;
-    // Every piece in a cell of the largest piece's size, as many columns as
-    // give the largest scale.
-    std::vector<Extent> extents;
-    double cellW = 0, cellH = 0;
-    for (const Piece& piece : pattern.pieces) {
+void drawReducingElbowPieces(const ReducingElbowGeometry& g, const TwipsBox& box, Canvas& canvas) {
+    // Each piece as the pattern lays it out with its seam at the side, drawn
+    // through its stations: the bottom and top edges and the generators.
+    const int n = g.in.n;
+    struct Drawn {
+        std::vector<Point2> foot, top;
         Extent e;
-        for (const Point2& p : outlinePoints(piece.outline)) e.add(p.x, p.y);
-        extents.push_back(e);
-        cellW = std::max(cellW, e.width());
-        cellH = std::max(cellH, e.height());
+    };
+    std::vector<Drawn> pieces;
+    double cellW = 0, cellH = 0;
+    for (const ElbowSegment& seg : g.segments) {
+        Drawn d;
+        const double seam = stationAngle(g, seg, 0);
+        for (int j = 0; j <= n; ++j) {
+            const double psi = stationAngle(g, seg, j);
+            const auto foot = seg.developed(seg.sBottom(psi), psi, seam), top = seg.developed(seg.sTop(psi), psi, seam);
+            d.foot.push_back({foot.x, foot.y});
+            d.top.push_back({top.x, top.y});
+            d.e.add(foot.x, foot.y);
+            d.e.add(top.x, top.y);
+        }
+        cellW = std::max(cellW, d.e.width());
+        cellH = std::max(cellH, d.e.height());
+        pieces.push_back(std::move(d));
     }
+    const size_t count = pieces.size();
     const double w = box.right - box.left, h = box.bottom - box.top;
     size_t columns = 1;
     double scale = 0;
     for (size_t c = 1; c <= count; ++c) {
-        const size_t rows = (count + c - 1) / c;
-        const double s = std::min((w / c - kMargin) / (cellW * 1.1), (h / rows - kMargin - kNameRoom) / (cellH * 1.1));
+        const double rows = static_cast<double>((count + c - 1) / c);
+        const double s = std::min((w / static_cast<double>(c) - kMargin) / (cellW * 1.1),
+                                  (h / rows - kMargin - kNameRoom) / (cellH * 1.1));
         if (s > scale) scale = s, columns = c;
     }
-    const size_t rows = (count + columns - 1) / columns;
+    const double rows = static_cast<double>((count + columns - 1) / columns);
     canvas.font(kReducingElbowFontName, kReducingElbowFontPoints);
     for (size_t i = 0; i < count; ++i) {
-        const Piece& piece = pattern.pieces[i];
-        const Extent& e = extents[i];
-        const TwipsBox cell{box.left + w * static_cast<double>(i % columns) / static_cast<double>(columns),
-                            box.top + h * static_cast<double>(i / columns) / static_cast<double>(rows),
-                            box.left + w * static_cast<double>(i % columns + 1) / static_cast<double>(columns),
-                            box.top + h * static_cast<double>(i / columns + 1) / static_cast<double>(rows)};
-        // The piece centred in its cell above its name.
-        const double cx = (cell.left + cell.right) / 2, cy = (cell.top + cell.bottom - kNameRoom) / 2;
-        const auto X = [&](double mm) { return cx + (mm - (e.x0 + e.x1) / 2) * scale; };
-        const auto Y = [&](double mm) { return cy - (mm - (e.y0 + e.y1) / 2) * scale; };
-        for (const MarkLine& m : piece.marks)
-            canvas.line(X(m.from.x), Y(m.from.y), X(m.to.x), Y(m.to.y), m.kind == MarkKind::CentreLine ? kRed : kGrey);
-        const std::vector<Point2> points = outlinePoints(piece.outline);
-        for (size_t p = 0; p < points.size(); ++p) {
-            const Point2& a = points[p];
-            const Point2& b = points[(p + 1) % points.size()];
-            canvas.line(X(a.x), Y(a.y), X(b.x), Y(b.y), kBlack);
+        const Drawn& d = pieces[i];
+        const double column = static_cast<double>(i % columns), row = static_cast<double>(i / columns);
+        const double cellTop = box.top + h * row / rows, cellBottom = box.top + h * (row + 1) / rows;
+        // The piece centred in its cell, above its name.
+        const double cx = box.left + w * (column + 0.5) / static_cast<double>(columns);
+        const double cy = (cellTop + cellBottom - kNameRoom) / 2;
+        const auto X = [&](double mm) { return cx + (mm - (d.e.x0 + d.e.x1) / 2) * scale; };
+        const auto Y = [&](double mm) { return cy - (mm - (d.e.y0 + d.e.y1) / 2) * scale; };
+        for (int j = 0; j <= n; ++j) {
+            const auto J = static_cast<size_t>(j);
+            const bool seam = j == 0 || j == n;
+            canvas.line(X(d.foot[J].x), Y(d.foot[J].y), X(d.top[J].x), Y(d.top[J].y), seam ? kBlack : kGrey);
+            if (j == 0) continue;
+            canvas.line(X(d.foot[J - 1].x), Y(d.foot[J - 1].y), X(d.foot[J].x), Y(d.foot[J].y), kBlack);
+            canvas.line(X(d.top[J - 1].x), Y(d.top[J - 1].y), X(d.top[J].x), Y(d.top[J].y), kBlack);
         }
-        canvas.text(cx - 300, cell.bottom - kNameRoom, piece.name);
+        canvas.text(cx - 300, cellBottom - kNameRoom, segmentName(g.segments[i]));
     }
 }
 

@@ -5,12 +5,11 @@
 //   throat and heel generators, its joints, which the bend plane cuts in
 //   straight lines), the generators of the stations on the near half, the
 //   centre line, the bend centre, and the segments' names;
-// - the pieces: each developed piece's outline with its generators, side by
-//   side in rows, named under each.
+// - the pieces: each developed piece through its stations (edges and
+//   generators, the seam at the side), side by side in rows, named under each.
 
 #include "core/canvas.h"
 #include "core/fittings/reducing_elbow/reducing_elbow_geometry.h"
-#include "core/flat_pattern.h"
 
 namespace korvel {
 
@@ -27,6 +26,6 @@ inline constexpr double kReducingElbowFontPoints = 10.5;
 
 // `g` must be a geometry without fault.
 void drawReducingElbowElevation(const ReducingElbowGeometry& g, const TwipsBox& box, Canvas& canvas);
-void drawReducingElbowPieces(const FlatPattern& pattern, const TwipsBox& box, Canvas& canvas);
+void drawReducingElbowPieces(const ReducingElbowGeometry& g, const TwipsBox& box, Canvas& canvas);
 
 }  // namespace korvel

@@ -15,9 +15,11 @@ namespace {
 // (no taper) as for a cone, with no apex far away to subtract from.
 double sinc(double x) { return x == 0 ? 1 : std::sin(x) / x; }
 
-// Samples of the periodic area integrand: the trapezoid rule is exact to
-// rounding long before this many on a smooth periodic function.
-constexpr int kAreaSamples = 720;
+// Samples of the periodic area integrand: the trapezoid rule converges
+// geometrically on a smooth periodic function, and the cuts' denominators
+// stay above cos(theta) / 2 (sigma tan(theta) < 1/2): 64 give the area to
+// rounding.
+constexpr int kAreaSamples = 64;
 
 std::string listingLine(const char* name, int index, double value, int digits) {
     return name + numberText(index) + " = " + roundedText(value, digits);
@@ -31,17 +33,15 @@ ReducingElbowGeometry faulty(ReducingElbowGeometry g, ReducingElbowFault fault) 
 
 }  // namespace
 
-double ElbowSegment::sLower(double psi) const {
+double ElbowSegment::lowerAt(double c) const {
     if (kind == SegmentKind::Inlet) return 0;
     // The joint plane at P_i: s cos(theta) - r(s) sin(theta) cos(psi) = delta.
-    const double c = std::cos(psi);
     return (deltaStart + rStart * sinT * c) / (cosT - sigma * sinT * c);
 }
 
-double ElbowSegment::sUpper(double psi) const {
+double ElbowSegment::upperAt(double c) const {
     if (kind == SegmentKind::Outlet) return length;
     // The joint plane at P_{i+1}: (s - length) cos(theta) + r(s) sin(theta) cos(psi) = delta.
-    const double c = std::cos(psi);
     return length + (deltaEnd - rEnd * sinT * c) / (cosT + sigma * sinT * c);
 }
 
@@ -69,37 +69,30 @@ ElbowSegment::Flat ElbowSegment::developed(double s, double psi, double psiSeam)
     // arc length rho * d (d from the middle of the piece) in the direction
     // lambda * d off +y, lambda = sin of the cone's half-angle, signed by
     // whether the piece widens upwards; its apex would stand rho / lambda
-    // below the reference section's middle.
-    const double up = reversed() ? -1 : 1;
-    const double root = std::sqrt(1 + sigma * sigma);
-    const double lambda = up * sigma / root;
-    const double u = up * (s - sReference()) * root;
-    const double rho = radius(sReference());
-    constexpr double pi = std::numbers::pi;
-    const double d = psi - (psiSeam + pi);
-    const double turn = lambda * d;
-    const double x = rho * d * sinc(turn) + u * std::sin(turn) + rho * pi * sinc(lambda * pi);
-    const double y = -rho * d * std::sin(turn / 2) * sinc(turn / 2) + u * std::cos(turn) +
-                     rho * pi * std::sin(lambda * pi / 2) * sinc(lambda * pi / 2);
+    // below the reference section's middle. x0 and y0 put the reference
+    // section's ends at (0, 0) and (w, 0).
+    const Layout& l = layout;
+    const double u = (reversed() ? l.sRef - s : s - l.sRef) * l.root;
+    const double d = psi - (psiSeam + std::numbers::pi);
+    const double turn = l.lambda * d;
+    const double sine = std::sin(turn), half = std::sin(turn / 2);
+    const double x = l.rho * d * (turn == 0 ? 1 : sine / turn) + u * sine + l.x0;
+    const double y = -l.rho * d * half * (turn == 0 ? 1 : half / (turn / 2)) + u * std::cos(turn) + l.y0;
     return {x, y};
 }
 
-double ElbowSegment::referenceChord() const {
-    const double root = std::sqrt(1 + sigma * sigma);
-    constexpr double pi = std::numbers::pi;
-    return 2 * radius(sReference()) * pi * sinc(sigma / root * pi);
-}
+double ElbowSegment::referenceChord() const { return 2 * layout.x0; }
 
 double ElbowSegment::area() const {
     // dA = r(s) sqrt(1 + sigma^2) ds dpsi over the slice.
     constexpr double pi = std::numbers::pi;
     double sum = 0;
     for (int i = 0; i < kAreaSamples; ++i) {
-        const double psi = 2 * pi * i / kAreaSamples;
-        const double lo = sLower(psi), hi = sUpper(psi);
+        const double c = std::cos(2 * pi * i / kAreaSamples);
+        const double lo = lowerAt(c), hi = upperAt(c);
         sum += rStart * (hi - lo) + sigma / 2 * (hi * hi - lo * lo);
     }
-    return sum * 2 * pi / kAreaSamples * std::sqrt(1 + sigma * sigma);
+    return sum * 2 * pi / kAreaSamples * layout.root;
 }
 
 ReducingElbowGeometry computeReducingElbow(const ReducingElbowInputs& in) {
@@ -158,6 +151,13 @@ ReducingElbowGeometry computeReducingElbow(const ReducingElbowInputs& in) {
         seg.sinT = S;
         seg.deltaStart = shift(i);
         seg.deltaEnd = shift(i + 1);
+        ElbowSegment::Layout& l = seg.layout;
+        l.root = std::sqrt(1 + g.sigma * g.sigma);
+        l.lambda = (seg.reversed() ? -1 : 1) * g.sigma / l.root;
+        l.sRef = seg.sReference();
+        l.rho = seg.radius(l.sRef);
+        l.x0 = l.rho * g.pi * sinc(l.lambda * g.pi);
+        l.y0 = l.rho * g.pi * std::sin(l.lambda * g.pi / 2) * sinc(l.lambda * g.pi / 2);
         g.segments.push_back(seg);
     }
     std::vector<double> finite{g.Lc, g.sigma, T};
@@ -202,15 +202,13 @@ double stationAngle(const ReducingElbowGeometry& g, const ElbowSegment& seg, int
     return (seg.kind == SegmentKind::Middle ? i + quarter : i - quarter) * g.delta;
 }
 
-std::string segmentName(const ElbowSegment& seg) { return "第" + numberText(seg.index + 1) + "节"; }
-
-std::string segmentKindName(const ElbowSegment& seg) {
+std::string segmentName(const ElbowSegment& seg) {
     switch (seg.kind) {
         case SegmentKind::Inlet: return "进口端节";
         case SegmentKind::Outlet: return "出口端节";
         case SegmentKind::Middle: break;
     }
-    return "中节";
+    return "中节" + numberText(seg.index);
 }
 
 SegmentStations segmentStations(const ReducingElbowGeometry& g, const ElbowSegment& seg) {
@@ -219,10 +217,12 @@ SegmentStations segmentStations(const ReducingElbowGeometry& g, const ElbowSegme
     const double seam = stationAngle(g, seg, 0);
     ElbowSegment::Flat lastBottom{}, lastTop{};
     for (int i = 0; i <= n; ++i) {
-        const double psi = stationAngle(g, seg, i);
-        st.generators.push_back(seg.generator(psi));
-        const ElbowSegment::Flat bottom = seg.developed(seg.sBottom(psi), psi, seam);
-        const ElbowSegment::Flat top = seg.developed(seg.sTop(psi), psi, seam);
+        const double psi = stationAngle(g, seg, i), c = std::cos(psi);
+        const double lower = seg.lowerAt(c), upper = seg.upperAt(c);
+        st.generators.push_back((upper - lower) * seg.layout.root);
+        const bool reversed = seg.reversed();
+        const ElbowSegment::Flat bottom = seg.developed(reversed ? upper : lower, psi, seam);
+        const ElbowSegment::Flat top = seg.developed(reversed ? lower : upper, psi, seam);
         if (i > 0) {
             st.lower.push_back(std::hypot(bottom.x - lastBottom.x, bottom.y - lastBottom.y));
             st.upper.push_back(std::hypot(top.x - lastTop.x, top.y - lastTop.y));
@@ -235,7 +235,7 @@ SegmentStations segmentStations(const ReducingElbowGeometry& g, const ElbowSegme
 SegmentListing segmentListing(const ReducingElbowGeometry& g, const ElbowSegment& seg) {
     const SegmentStations st = segmentStations(g, seg);
     SegmentListing listing;
-    listing.heading = segmentName(seg) + " " + segmentKindName(seg);
+    listing.heading = segmentName(seg);
     const int digits = g.in.digits;
     for (size_t i = 0; i < st.generators.size(); ++i)
         listing.generators.push_back(listingLine("L", static_cast<int>(i), st.generators[i], digits));

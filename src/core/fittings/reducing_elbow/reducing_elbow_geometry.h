@@ -55,6 +55,7 @@
 // 1) R) stays below 1/2: every joint plane cuts both its cones in a closed
 // ellipse on the near side of their apexes, and no further fault is needed.
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -111,9 +112,12 @@ struct ElbowSegment {
     double deltaStart = 0, deltaEnd = 0;  // joint shifts along the centre line at P_i, P_{i+1}
 
     // Where the generator at psi leaves the segment: s of its lower cut (the
-    // inlet's square end, or the joint at P_i) and of its upper cut.
-    double sLower(double psi) const;
-    double sUpper(double psi) const;
+    // inlet's square end, or the joint at P_i) and of its upper cut; the
+    // same from c = cos(psi).
+    double sLower(double psi) const { return lowerAt(std::cos(psi)); }
+    double sUpper(double psi) const { return upperAt(std::cos(psi)); }
+    double lowerAt(double c) const;
+    double upperAt(double c) const;
     // The generator's true length between the cuts.
     double generator(double psi) const;
     // Cone radius square to the axis at s.
@@ -138,6 +142,12 @@ struct ElbowSegment {
         double x = 0, y = 0;
     };
     Flat developed(double s, double psi, double psiSeam) const;
+    // What developed() takes from the segment alone, worked out once by
+    // computeReducingElbow: sqrt(1 + sigma^2), lambda (signed up the piece),
+    // the reference section's s and radius, and the layout's shift.
+    struct Layout {
+        double root = 1, lambda = 0, sRef = 0, rho = 0, x0 = 0, y0 = 0;
+    } layout;
     // The reference section's developed arc: its chord w, and its bulge as
     // one edge of a light-weight polyline from (0, 0) to (w, 0) (0: straight).
     double referenceChord() const;
@@ -173,10 +183,10 @@ ReducingElbowGeometry computeReducingElbow(const ReducingElbowInputs& in);
 // as the segmented elbow lists its sections.
 double stationAngle(const ReducingElbowGeometry& g, const ElbowSegment& seg, int i);
 
-// A segment's name as the listing and the pattern give it: "第1节", and its
-// kind "进口端节", "中节", "出口端节".
+// A segment's name as the listing and the pattern give it: "进口端节",
+// "中节1" ... "中节<k-2>" (as the segmented elbow names its nested sections),
+// "出口端节".
 std::string segmentName(const ElbowSegment& seg);
-std::string segmentKindName(const ElbowSegment& seg);
 
 // The perimeter of an ellipse of semi-axes a and b (arithmetic-geometric mean).
 double ellipsePerimeter(double a, double b);

@@ -24,7 +24,8 @@ int listed(int first, int j, int n) {
 // kReducingElbowChord apart along the widest girth of the piece.
 int pointsPerDivision(const ElbowSegment& seg, int n) {
     const double widest = 2 * std::numbers::pi * std::max(seg.rStart, seg.rEnd) / n;
-    return std::max(8, static_cast<int>(std::ceil(widest / kReducingElbowChord)));
+    const int most = std::max(8, kReducingElbowMaxEdgePoints / n);
+    return std::clamp(static_cast<int>(std::ceil(widest / kReducingElbowChord)), 8, most);
 }
 
 class PieceBuilder {
@@ -142,20 +143,18 @@ Piece segmentPiece(const ReducingElbowGeometry& g, const ElbowSegment& seg, Redu
     }
 
     // The developed edges against the 3D curves they are cut to fit.
-    const std::string name = piece.name + segmentKindName(seg);
-    const int last = g.in.k - 1;
     const auto jointCheck = [&](int joint, double developed) {
-        checks.push_back({name + "接口" + numberText(joint) + "展开长度 / 接口椭圆周长", g.joint(joint).perimeter,
-                          developed});
+        checks.push_back({piece.name + "接口" + numberText(joint) + "展开长度 / 接口椭圆周长",
+                          g.joint(joint).perimeter, developed});
     };
     const double bottom = edgeLength(piece.outline, 0, topFrom - 1);
     const double topLength = edgeLength(piece.outline, topFrom, topTo);
     if (seg.kind == SegmentKind::Inlet) {
-        checks.push_back({name + "进口展开长度 / πD1", g.pi * g.in.D1, bottom});
+        checks.push_back({piece.name + "展开长度 / πD1", g.pi * g.in.D1, bottom});
         jointCheck(1, topLength);
     } else if (seg.kind == SegmentKind::Outlet) {
-        checks.push_back({name + "出口展开长度 / πD2", g.pi * g.in.D2, bottom});
-        jointCheck(last, topLength);
+        checks.push_back({piece.name + "展开长度 / πD2", g.pi * g.in.D2, bottom});
+        jointCheck(g.in.k - 1, topLength);
     } else {
         jointCheck(seg.index, bottom);
         jointCheck(seg.index + 1, topLength);

@@ -19,7 +19,8 @@
 // straight line without taper; a middle segment's lower joint as points),
 // the top edge back from right to left, and the seam generators at the ends.
 // A cut edge has the stations and, between them, points at most
-// kReducingElbowChord mm apart along the girth (at least 8 per division).
+// kReducingElbowChord mm apart along the girth (at least 8 per division,
+// at most kReducingElbowMaxEdgePoints in all unless 8 per division are more).
 //
 // Seams (ReducingElbowSeam) as the segmented elbow's: Side, the preset (an
 // end segment's station 0 at psi = -90 degrees, a middle segment's at +90);
@@ -37,8 +38,10 @@
 
 namespace korvel {
 
-// The longest step, mm along the girth, between two points of a cut edge.
-inline constexpr double kReducingElbowChord = 10;
+// The longest step, mm along the girth, between two points of a cut edge,
+// and the most points an edge takes (5 mm steps up to a girth of 20 m).
+inline constexpr double kReducingElbowChord = 5;
+inline constexpr int kReducingElbowMaxEdgePoints = 4000;
 
 enum class ReducingElbowSeam { Side, Throat, Heel };
 
