@@ -18,6 +18,8 @@ constexpr Rgb kGrey = rgb(128, 128, 128);
 // Twips kept clear round a drawing, and under each piece for its name.
 constexpr double kMargin = 300;
 constexpr double kNameRoom = 420;
+// Twips kept on each side of the elevation for the ends' names.
+constexpr double kEndRoom = 1000;
 
 struct Extent {
     double x0 = std::numeric_limits<double>::max(), y0 = x0;
@@ -70,17 +72,9 @@ void drawReducingElbowElevation(const ReducingElbowGeometry& g, const TwipsBox& 
                 e.add(p.x, p.y);
             }
     e.add(0, 0);  // the bend centre
-    const Fit f(e, box);
+    // Room round the elbow for the ends' names.
+    const Fit f(e, {box.left + kEndRoom, box.top + kEndRoom / 2, box.right - kEndRoom, box.bottom - kEndRoom / 2});
     canvas.font(kReducingElbowFontName, kReducingElbowFontPoints);
-
-    // The centre line through the joint points, and the bend centre.
-    canvas.lineStyle(LineStyle::Dashed);
-    for (const ElbowSegment& seg : g.segments)
-        segmentLine(f, canvas, seg.start, seg.inBendPlane(seg.length, pi / 2), kRed);
-    segmentLine(f, canvas, {0, 0}, g.segments.front().start, kRed);
-    segmentLine(f, canvas, {0, 0}, g.segments.back().inBendPlane(g.segments.back().length, pi / 2), kRed);
-    canvas.lineStyle(LineStyle::Solid);
-    canvas.text(f.x(0) + 60, f.y(0) + 60, "O");
 
     for (const ElbowSegment& seg : g.segments) {
         // Generators of the stations on the near half, throat to heel.
@@ -97,14 +91,30 @@ void drawReducingElbowElevation(const ReducingElbowGeometry& g, const TwipsBox& 
         segmentLine(f, canvas, throatHigh, heelHigh, kBlue);
         // The middle segments by number, as the listing names them 中节1 ...
         const BendPoint middle = seg.inBendPlane(seg.length / 2, pi / 2);
-        if (seg.kind == SegmentKind::Middle) canvas.text(f.x(middle.x) + 60, f.y(middle.y) - 120, numberText(seg.index));
+        if (seg.kind == SegmentKind::Middle)
+            canvas.text(f.x(middle.x) + 60, f.y(middle.y) - 120, numberText(seg.index));
     }
+
+    // The centre line through the joint points, and the bend centre.
     const ElbowSegment& inlet = g.segments.front();
     const ElbowSegment& outlet = g.segments.back();
-    const BendPoint in = inlet.inBendPlane(0, pi);
-    const BendPoint out = outlet.inBendPlane(outlet.length, pi / 2);
-    canvas.text(f.x(in.x) + 120, f.y(in.y) + 60, "进口端节  D1 = " + roundedText(g.in.D1, g.in.digits));
-    canvas.text(f.x(out.x) - 200, f.y(out.y) - 420, "出口端节  D2 = " + roundedText(g.in.D2, g.in.digits));
+    const BendPoint outletEnd = outlet.inBendPlane(outlet.length, pi / 2);
+    canvas.lineStyle(LineStyle::Dashed);
+    for (const ElbowSegment& seg : g.segments)
+        segmentLine(f, canvas, seg.start, seg.inBendPlane(seg.length, pi / 2), kRed);
+    segmentLine(f, canvas, {0, 0}, inlet.start, kRed);
+    segmentLine(f, canvas, {0, 0}, outletEnd, kRed);
+    canvas.lineStyle(LineStyle::Solid);
+    canvas.text(f.x(0) + 60, f.y(0) + 60, "O");
+
+    // D1 and D2 beyond the ends' middles, outwards along the axes.
+    const auto endName = [&](BendPoint at, BendPoint outwards, const std::string& text) {
+        const double dx = outwards.x, dy = -outwards.y;  // on the surface, y down
+        const double w = 110.0 * static_cast<double>(text.size()), h = 250;
+        canvas.text(f.x(at.x) + dx * 200 - w / 2 + dx * w / 2, f.y(at.y) + dy * 200 - h / 2 + dy * h / 2, text);
+    };
+    endName(inlet.start, {-inlet.axis.x, -inlet.axis.y}, "D1 = " + roundedText(g.in.D1, g.in.digits));
+    endName(outletEnd, outlet.axis, "D2 = " + roundedText(g.in.D2, g.in.digits));
 }
 
 void drawReducingElbowPieces(const ReducingElbowGeometry& g, const TwipsBox& box, Canvas& canvas) {
@@ -161,7 +171,7 @@ void drawReducingElbowPieces(const ReducingElbowGeometry& g, const TwipsBox& box
             canvas.line(X(d.foot[J - 1].x), Y(d.foot[J - 1].y), X(d.foot[J].x), Y(d.foot[J].y), kBlack);
             canvas.line(X(d.top[J - 1].x), Y(d.top[J - 1].y), X(d.top[J].x), Y(d.top[J].y), kBlack);
         }
-        canvas.text(cx - 300, cellBottom - kNameRoom, segmentName(g.segments[i]));
+        canvas.text(cx - 300, Y(d.e.y0) + 120, segmentName(g.segments[i]));
     }
 }
 
