@@ -20,6 +20,7 @@ TEST(ReducingElbowRandomInputs, EveryRecordIsRejectedOrListedAndDrawnFinite) {
     // taper whose throat folds), a bend of 180°, walls near half an end.
     const RunSummary s = runCommands({.design = &reducingElbowDesign(),
                                       .seed = 0x4ED0CE1B0A500011ull,
+                                      .records = 40000,
                                       .boxTexts = {
                                           {"Text1(0)", {"600", "1", "10", "1799.99", "1e-300", "1e150"}},
                                           {"Text1(1)", {"400", "600", "1800", "0.001", "1e150"}},
@@ -27,7 +28,6 @@ TEST(ReducingElbowRandomInputs, EveryRecordIsRejectedOrListedAndDrawnFinite) {
                                           {"Text1(3)", {"180", "179.999", "180.0001", "1e-12", "10"}},
                                           {"Text1(4)", {"0", "", "-6", "199.999", "200", "1e300"}},
                                       },
-                                      .records = 40000,
                                       .weights = {{"展开", 0.3}}});
     EXPECT_EQ(s.failures, 0);
     EXPECT_GE(s.records, 40000);

@@ -39,9 +39,11 @@
 namespace korvel {
 
 // The longest step, mm along the girth, between two points of a cut edge,
-// and the most points an edge takes (5 mm steps up to a girth of 20 m).
-inline constexpr double kReducingElbowChord = 5;
-inline constexpr int kReducingElbowMaxEdgePoints = 4000;
+// and the most points an edge takes (8 mm steps up to a girth of 16 m): the
+// edge's length then falls short of its curve's by a few hundredths of a
+// millimetre at most, the pattern's checks show by how much.
+inline constexpr double kReducingElbowChord = 8;
+inline constexpr int kReducingElbowMaxEdgePoints = 2000;
 
 enum class ReducingElbowSeam { Side, Throat, Heel };
 
