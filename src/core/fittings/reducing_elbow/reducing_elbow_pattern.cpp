@@ -21,11 +21,15 @@ int listed(int first, int j, int n) {
 }
 
 // Points per division on a cut edge: at least 8, none more than
-// kReducingElbowChord apart along the widest girth of the piece.
+// kReducingElbowChord apart along the widest girth of the piece, and none
+// turning more than kReducingElbowTurn about the cone's apex on the flat
+// (a steep cone's edges curve round its apex, whatever their length).
 int pointsPerDivision(const ElbowSegment& seg, int n) {
     const double widest = 2 * std::numbers::pi * std::max(seg.rStart, seg.rEnd) / n;
+    const double turn = std::fabs(seg.layout.lambda) * 2 * std::numbers::pi / n;
+    const double wanted = std::max(widest / kReducingElbowChord, turn / kReducingElbowTurn);
     const int most = std::max(8, kReducingElbowMaxEdgePoints / n);
-    return std::clamp(static_cast<int>(std::ceil(widest / kReducingElbowChord)), 8, most);
+    return std::clamp(static_cast<int>(std::ceil(wanted)), 8, most);
 }
 
 class PieceBuilder {

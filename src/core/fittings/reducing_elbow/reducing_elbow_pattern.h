@@ -19,8 +19,9 @@
 // straight line without taper; a middle segment's lower joint as points),
 // the top edge back from right to left, and the seam generators at the ends.
 // A cut edge has the stations and, between them, points at most
-// kReducingElbowChord mm apart along the girth (at least 8 per division,
-// at most kReducingElbowMaxEdgePoints in all unless 8 per division are more).
+// kReducingElbowChord mm apart along the girth nor kReducingElbowTurn about
+// the apex (at least 8 per division, at most kReducingElbowMaxEdgePoints in
+// all unless 8 per division are more).
 //
 // Seams (ReducingElbowSeam) as the segmented elbow's: Side, the preset (an
 // end segment's station 0 at psi = -90 degrees, a middle segment's at +90);
@@ -43,6 +44,7 @@ namespace korvel {
 // edge's length then falls short of its curve's by a few hundredths of a
 // millimetre at most, the pattern's checks show by how much.
 inline constexpr double kReducingElbowChord = 8;
+inline constexpr double kReducingElbowTurn = 0.01;  // radians
 inline constexpr int kReducingElbowMaxEdgePoints = 2000;
 
 enum class ReducingElbowSeam { Side, Throat, Heel };

@@ -134,15 +134,20 @@ TEST(ReducingElbow3D, ListedGeneratorsAreTrueLengthsAndJointsAreShared) {
             // listed geometry's cut points, and its joint ellipse is the curve.
             const Cone& next = b.cones[size_t(j)];
             const ElbowSegment& below = g.segments[size_t(j - 1)];
-            double curve = 0;
-            Vec3 last = b.cut(j - 1, 0, true);
+            double curve = 0, fromNext = 0;
+            Vec3 last = b.cut(j - 1, 0, true), lastNext = b.cut(j, 0, false);
+            EXPECT_NEAR(testing::distance(last, lastNext), 0, 1e-9) << "the throat's point, joint " << j;
+            EXPECT_NEAR(testing::distance(b.cut(j - 1, kPi, true), b.cut(j, kPi, false)), 0, 1e-9) << "the heel's";
             for (int q = 1; q <= 2048; ++q) {
                 const double psi = 2 * kPi * q / 2048;
-                const Vec3 p = b.cut(j - 1, psi, true);
+                const Vec3 p = b.cut(j - 1, psi, true), pNext = b.cut(j, psi, false);
                 EXPECT_NEAR(next.off(p), 0, 1e-6) << "joint " << j << " at " << psi;
+                EXPECT_NEAR(b.cones[size_t(j - 1)].off(pNext), 0, 1e-6) << "joint " << j << " at " << psi;
                 curve += testing::distance(last, p);
-                last = p;
+                fromNext += testing::distance(lastNext, pNext);
+                last = p, lastNext = pNext;
             }
+            EXPECT_NEAR(curve, fromNext, 1e-3) << "joint " << j << " measured on either segment";
             for (const double psi : {0.0, 1.0, 2.5, kPi})
                 EXPECT_NEAR(testing::distance(b.cones[size_t(j - 1)].at(below.sUpper(psi), psi), b.cut(j - 1, psi, true)),
                             0, 1e-6)
