@@ -4263,5 +4263,201 @@ Measure the square&apos;s width and height with a steel rule and type them (mm, 
         <source>第 %1 / %2 个文件</source>
         <translation>file %1 of %2</translation>
     </message>
+    <message>
+        <source>mm   出口周长 =</source>
+        <translation>mm   outlet girth =</translation>
+    </message>
+    <message>
+        <source>mm   弯头重量 =</source>
+        <translation>mm   elbow weight =</translation>
+    </message>
+    <message>
+        <source>上口</source>
+        <translation>top edge</translation>
+    </message>
+    <message>
+        <source>两管口直径相差过大，弯头内侧（喉部）素线长度为零或折叠！</source>
+        <translation>The two ends differ too much in diameter: the elbow&apos;s inner side (throat) has a generator of no length or folds over!</translation>
+    </message>
+    <message>
+        <source>仍为弯头中心线的半径</source>
+        <translation>stays the radius of the elbow&apos;s centre line</translation>
+    </message>
+    <message>
+        <source>出口周长</source>
+        <translation>Outlet girth</translation>
+    </message>
+    <message>
+        <source>出口外径</source>
+        <translation>outlet outside diameter</translation>
+    </message>
+    <message>
+        <source>出口外径不能为空！</source>
+        <translation>The outlet outside diameter cannot be empty!</translation>
+    </message>
+    <message>
+        <source>出口外径必须大于零！</source>
+        <translation>The outlet outside diameter must be greater than zero!</translation>
+    </message>
+    <message>
+        <source>出口端节</source>
+        <translation>Outlet end section</translation>
+    </message>
+    <message>
+        <source>变径分节弯头放样程序</source>
+        <translation>Reducing segmented elbow – layout program</translation>
+    </message>
+    <message>
+        <source>变径分节弯头放样程序    单位：mm</source>
+        <translation>Reducing segmented elbow – layout program    Unit: mm</translation>
+    </message>
+    <message>
+        <source>变径弯头</source>
+        <translation>Reducing segmented elbow</translation>
+    </message>
+    <message>
+        <source>变径弯头各节展开图</source>
+        <translation>Reducing elbow: developed sections</translation>
+    </message>
+    <message>
+        <source>变径弯头展开图</source>
+        <translation>Reducing elbow pattern</translation>
+    </message>
+    <message>
+        <source>变径弯头展开图_D</source>
+        <translation>Reducing elbow pattern_D</translation>
+    </message>
+    <message>
+        <source>变径弯头放样</source>
+        <translation>Reducing segmented elbow layout</translation>
+    </message>
+    <message>
+        <source>变径弯头立面（弯曲平面）</source>
+        <translation>Reducing elbow elevation (bend plane)</translation>
+    </message>
+    <message>
+        <source>各节下口</source>
+        <translation>each section&apos;s bottom edge</translation>
+    </message>
+    <message>
+        <source>各节下口a上口b弦长</source>
+        <translation>Chords: bottom a, top b</translation>
+    </message>
+    <message>
+        <source>各节展开图</source>
+        <translation>Developed sections</translation>
+    </message>
+    <message>
+        <source>各节展开图(&amp;Z)</source>
+        <translation>Developed &amp;sections</translation>
+    </message>
+    <message>
+        <source>各节素线实长</source>
+        <translation>Generator true lengths</translation>
+    </message>
+    <message>
+        <source>展开长度 / πD1</source>
+        <translation>developed length / πD1</translation>
+    </message>
+    <message>
+        <source>展开长度 / πD2</source>
+        <translation>developed length / πD2</translation>
+    </message>
+    <message>
+        <source>展开长度 / 接口椭圆周长</source>
+        <translation>developed length / joint ellipse perimeter</translation>
+    </message>
+    <message>
+        <source>弯头中心线的弯曲半径</source>
+        <translation>Bend radius of the elbow&apos;s centre line</translation>
+    </message>
+    <message>
+        <source>弯头节数必须是2～20的整数！</source>
+        <translation>The number of sections must be a whole number from 2 to 20!</translation>
+    </message>
+    <message>
+        <source>弯曲半径必须大于较大管口外径的一半，否则弯头内侧（喉部）折叠！</source>
+        <translation>The bend radius must be greater than half the larger outside diameter, or the elbow&apos;s inner side (throat) folds over!</translation>
+    </message>
+    <message>
+        <source>接口</source>
+        <translation>joint</translation>
+    </message>
+    <message>
+        <source>接口椭圆周长</source>
+        <translation>joint ellipse perimeter</translation>
+    </message>
+    <message>
+        <source>的整数！</source>
+        <translation> whole number!</translation>
+    </message>
+    <message>
+        <source>等份数必须是4的倍数（8～100）！</source>
+        <translation>The number of divisions must be a multiple of 4 (8 to 100)!</translation>
+    </message>
+    <message>
+        <source>管道壁厚不得大于或等于较小管口外径的一半，没有可展开的管壁！</source>
+        <translation>The wall must be thinner than half the smaller outside diameter: there is no wall to develop!</translation>
+    </message>
+    <message>
+        <source>管道壁厚不能小于零，且必须小于较小管口外径的一半！</source>
+        <translation>The wall thickness cannot be below zero and must be less than half the smaller outside diameter!</translation>
+    </message>
+    <message>
+        <source>管道外壁，按管口外径展开</source>
+        <translation>Pipe outside wall, developed on the ends&apos; outside diameters</translation>
+    </message>
+    <message>
+        <source>请加大弯曲半径或弯曲角度，或减少节数。</source>
+        <translation>Increase the bend radius or the bend angle, or use fewer sections.</translation>
+    </message>
+    <message>
+        <source>请输入正确的弯曲角度“&gt;0-≤180”之间！</source>
+        <translation>Enter a correct bend angle, “&gt;0 to ≤180”!</translation>
+    </message>
+    <message>
+        <source>输入出口外径：</source>
+        <translation>Outlet outside diameter:</translation>
+    </message>
+    <message>
+        <source>输入进口外径：</source>
+        <translation>Inlet outside diameter:</translation>
+    </message>
+    <message>
+        <source>进口周长</source>
+        <translation>Inlet girth</translation>
+    </message>
+    <message>
+        <source>进口周长 =</source>
+        <translation>Inlet girth =</translation>
+    </message>
+    <message>
+        <source>进口外径</source>
+        <translation>inlet outside diameter</translation>
+    </message>
+    <message>
+        <source>进口外径不能为空！</source>
+        <translation>The inlet outside diameter cannot be empty!</translation>
+    </message>
+    <message>
+        <source>进口外径必须大于零！</source>
+        <translation>The inlet outside diameter must be greater than zero!</translation>
+    </message>
+    <message>
+        <source>进口端节</source>
+        <translation>Inlet end section</translation>
+    </message>
+    <message>
+        <source>选择弯头节数：</source>
+        <translation>Number of sections:</translation>
+    </message>
+    <message>
+        <source>；弯曲半径</source>
+        <translation>; bend radius</translation>
+    </message>
+    <message>
+        <source>；弯曲半径 R 仍为弯头中心线的半径</source>
+        <translation>; the bend radius R stays the radius of the elbow&apos;s centre line</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "core/fittings/elbow/elbow_design.h"
 #include "core/fittings/frustum/frustum_design.h"
+#include "core/fittings/reducing_elbow/reducing_elbow_design.h"
 #include "core/fittings/tee/tee_design.h"
 #include "core/fittings/transition/transition_design.h"
 
@@ -16,6 +17,7 @@ const std::vector<FittingEntry>& fittingEntries() {
         {"tydf", "天圆地方放样", "Ctrl+E", &roundTopDesign},
         {"tfdy", "天方地圆放样", "Ctrl+F", &rectTopDesign},
         {"yztt", "圆锥台体放样", "Ctrl+G", &coneDesign},
+        {"bjwt", "变径弯头放样", "", &reducingElbowDesign, FittingMenu::More},
     };
     return entries;
 }

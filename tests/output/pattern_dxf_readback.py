@@ -37,6 +37,7 @@ CASES = [
     ("transition-rect-top", ["dir=south", "H=1200.0"], "矩方形天方地圆", 1, "  偏移方位：矩方口向西向南偏移"),
     ("cone", ["h=500.0"], "正心圆锥台", 1, "  输入两端垂直高：500.0 mm"),
     ("cone", ["variant=cone", "big=1000.0"], "正心圆锥体", 1, "  输入大端口外径：1000.0 mm"),
+    ("reducing-elbow", ["D1=600.0"], "变径弯头", 4, "  输入进口外径：600.0 mm"),
 ]
 
 failures = []
@@ -136,6 +137,16 @@ def main():
             check(sum(1 for p in sector.get_points("xyseb") if p[4] != 0) == 8, f"{label}: 8 bulged edges")
         if fitting == "cone" and "variant=cone" in options:
             check(not any(t.startswith("  输入小端口外径") for t in texts), f"{label}: the hidden small end quoted")
+        if fitting == "reducing-elbow":
+            # The end segments stand on their square ends, true arcs of the
+            # mean surface: pi (600 - 6) and pi (400 - 6); the others have none.
+            arcs = []
+            for o in outlines:
+                points = list(o.get_points("xyseb"))
+                arcs.append(sum(edge_length(p, q) for p, q in zip(points, points[1:]) if p[4] != 0))
+            arcs.sort()
+            check(arcs[:2] == [0, 0] and abs(arcs[2] - math.pi * 394) < 0.01 and abs(arcs[3] - math.pi * 594) < 0.01,
+                  f"{label}: square ends {arcs}")
         if fitting.startswith("transition"):
             # The round edge develops to the mean circle: D = 800 or 1800, t = 10.
             (piece,) = outlines

@@ -36,7 +36,7 @@ except ImportError:
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from readback import check, length, outline_points, read_clean, report  # noqa: E402
 
-FITTINGS = ["elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone"]
+FITTINGS = ["elbow", "tee", "ytee", "rect-frustum", "transition-round-top", "transition-rect-top", "cone", "reducing-elbow"]
 MANIFEST = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "same_output.sha256")
 
 def run(korvel, *args):
@@ -59,6 +59,7 @@ CHOICES = [
     ("tee", ["t=10", "D=1400", "joint=set-in", "main-t=12", "seam=opposite"]),
     ("transition-round-top", ["seam=corner1"]), ("transition-rect-top", ["seam=side2"]),
     ("cone", ["seam=100"]), ("cone", ["h=0"]),
+    ("reducing-elbow", ["seam=throat"]), ("reducing-elbow", ["seam=heel", "D2=800", "k=7"]),
 ]
 
 

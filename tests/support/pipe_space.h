@@ -48,3 +48,25 @@ inline double girth(const Piece& piece) {
 }
 
 }  // namespace korvel::testing
+
+namespace korvel::testing {
+
+// Where two lines of one plane meet: from + s * d and to + u * e, taken in
+// the xy-plane (z is ignored).
+inline Vec3 crossingInXY(Vec3 from, Vec3 d, Vec3 to, Vec3 e) {
+    const double det = d.x * e.y - d.y * e.x;
+    const double s = ((to.x - from.x) * e.y - (to.y - from.y) * e.x) / det;
+    return from + s * d;
+}
+
+// Unfolding a triangle onto the flat: the point c with |ac| and |bc| given,
+// on the left of the way from a to b.
+inline Point2 flatApex(Point2 a, Point2 b, double ac, double bc) {
+    const double ab = std::hypot(b.x - a.x, b.y - a.y);
+    const double along = (ac * ac - bc * bc + ab * ab) / (2 * ab);
+    const double across = std::sqrt(std::max(0.0, ac * ac - along * along));
+    const double ux = (b.x - a.x) / ab, uy = (b.y - a.y) / ab;
+    return {a.x + along * ux - across * uy, a.y + along * uy + across * ux};
+}
+
+}  // namespace korvel::testing

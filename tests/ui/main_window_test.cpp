@@ -58,10 +58,11 @@ TEST_F(MainWindowTest, TitleIsTheProductNameUntilTheFirstTickThenRunsTheClock) {
 
 TEST_F(MainWindowTest, MenuBarCaptionsAndTheFittingDropDown) {
     const QList<QAction*> top = main->menuBar()->actions();
-    ASSERT_EQ(top.size(), 6);
-    const char* names[] = {"空格", "退出", "sm", "rjsy", "job", "language"};
-    const char* captions[] = {"  . ", "   后 退   ", "   说 明   ", " 打开软件 ", "任务(&J)", "语言/Language"};
-    for (int i = 0; i < 6; ++i) {
+    ASSERT_EQ(top.size(), 7);
+    const char* names[] = {"空格", "退出", "sm", "rjsy", "more", "job", "language"};
+    const char* captions[] = {"  . ",     "   后 退   ",   "   说 明   ",   " 打开软件 ",
+                              "更多管件(&M)", "任务(&J)", "语言/Language"};
+    for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(top[i]->objectName(), QString::fromUtf8(names[i]));
         EXPECT_EQ(top[i]->text(), QString::fromUtf8(captions[i]));
     }
@@ -80,6 +81,11 @@ TEST_F(MainWindowTest, MenuBarCaptionsAndTheFittingDropDown) {
         EXPECT_EQ(item->shortcut(), QKeySequence(QString::fromUtf8(shortcuts[i])));
         EXPECT_TRUE(item->isEnabled());
     }
+    // The fittings added since, in a menu of their own, without shortcuts.
+    QAction* reducing = top[4]->menu()->findChild<QAction*>(QStringLiteral("bjwt"));
+    ASSERT_NE(reducing, nullptr);
+    EXPECT_EQ(reducing->text(), QStringLiteral("变径弯头放样"));
+    EXPECT_TRUE(reducing->shortcut().isEmpty());
 }
 
 TEST_F(MainWindowTest, NotesAndPictureSwitch) {

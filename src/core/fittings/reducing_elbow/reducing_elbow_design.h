@@ -1,0 +1,7 @@
+#pragma once
+#include "core/window_design.h"
+
+namespace korvel {
+// Form11, the reducing segmented elbow.
+const WindowDesign& reducingElbowDesign();
+}
