@@ -16,6 +16,10 @@ namespace {
 
 constexpr int kRecordsPerHalf = 5000;
 
+// Records a half for a window: the reducing elbow's write up to 20 pieces of
+// cones each, so 3000 of them take what the elbow's 5000 take.
+int recordsPerHalf(const WindowDesign& design) { return design.objectName == "Form11" ? 3000 : kRecordsPerHalf; }
+
 // The fitting (its place in the catalogue) and the half.
 using Run = std::tuple<std::size_t, int>;
 
@@ -27,9 +31,9 @@ TEST_P(FileCommandsRandomInputs, EveryRecordIsRefusedOrWrittenWhole) {
     ASSERT_TRUE(design.pattern) << design.objectName;
     const ScratchFolder scratch;
     const RunSummary s = runExports(design, 0xF11E5EED00000000ull + 2 * fitting + static_cast<std::size_t>(half),
-                                    kRecordsPerHalf, scratch.file("scratch.dxf"));
+                                    recordsPerHalf(design), scratch.file("scratch.dxf"));
     EXPECT_EQ(s.failures, 0);
-    EXPECT_GE(s.records, kRecordsPerHalf);
+    EXPECT_GE(s.records, recordsPerHalf(design));
     // The records reach the writers, not only the checks: a fifth of them at
     // least gives a pattern, and templates of every size are painted.
     EXPECT_GT(s.patterns, s.records / 5);
